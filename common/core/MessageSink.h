@@ -1,0 +1,63 @@
+// Where a program's messages go: message boxes in the windows, a recording in tests.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace halvern {
+
+enum class BoxIcon { Error, Warning, Information, Question };
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Boxes with one OK button.
+    virtual void error(const std::string& text) = 0;
+    virtual void warning(const std::string& text) = 0;
+    virtual void info(const std::string& text) = 0;
+    // Questions: true for Yes (or OK).
+    virtual bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
+    virtual bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
+    virtual void beep() = 0;
+    // The expression parsers' error dialog (title and the report with its caret line).
+    virtual void parseError(const std::string& title, const std::string& text) = 0;
+};
+
+// Records every message; questions take scripted answers in order, then the default answer.
+class RecordingSink : public MessageSink {
+public:
+    enum class Kind { Error, Warning, Info, YesNo, OkCancel, Beep, ParseError };
+    struct Entry {
+        Kind kind;
+        std::string text;
+        std::string title;  // parse errors only
+        BoxIcon icon = BoxIcon::Information;
+    };
+
+    void error(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void info(const std::string& text) override;
+    bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    void beep() override;
+    void parseError(const std::string& title, const std::string& text) override;
+
+    void scriptAnswers(std::initializer_list<bool> answers);
+    void setDefaultAnswer(bool yes) { defaultAnswer_ = yes; }
+
+    const std::vector<Entry>& entries() const { return entries_; }
+    int count(Kind kind) const;
+    // Texts of the boxes (not beeps), in order.
+    std::vector<std::string> texts() const;
+    void clear() { entries_.clear(); }
+
+private:
+    bool answer();
+
+    std::vector<Entry> entries_;
+    std::deque<bool> answers_;
+    bool defaultAnswer_ = true;
+};
+
+}  // namespace halvern
