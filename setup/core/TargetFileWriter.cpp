@@ -1,0 +1,67 @@
+#include "TargetFileWriter.h"
+
+#include "NumberText.h"
+
+namespace velkor {
+
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+void AppendCoordinate(std::string& line, long double value) {
+    line += halvern::FormatFixed(value, 12, 5);
+}
+
+}  // namespace
+
+SpeciesColumns::SpeciesColumns(int32_t atomicNumber, long double mass, int flags,
+                               std::string_view symbol) {
+    text_ = " " + halvern::FormatInt(atomicNumber, 4) + " " + halvern::FormatFixed(mass, 8, 5) +
+            " " + halvern::FormatInt(flags, 3) + " ";
+    if (symbol.size() < 2) text_.append(2 - symbol.size(), ' ');
+    text_ += symbol;
+    text_ += "\r\n";
+}
+
+std::string AtomLine(long double x, long double y, long double z, const SpeciesColumns& species) {
+    std::string line;
+    line.reserve(64);
+    AppendCoordinate(line, x);
+    line += ' ';
+    AppendCoordinate(line, y);
+    line += ' ';
+    AppendCoordinate(line, z);
+    line += species.text();
+    return line;
+}
+
+bool TargetFileWriter::open(const std::string& path) {
+    buffer_.clear();
+    buffer_.reserve(kBufferSize + 128);
+    ok_ = file_.open(path);
+    return ok_;
+}
+
+void TargetFileWriter::atom(long double x, long double y, long double z,
+                            const SpeciesColumns& species) {
+    if (!ok_) return;
+    buffer_ += AtomLine(x, y, z, species);
+    if (buffer_.size() >= kBufferSize) flush();
+}
+
+void TargetFileWriter::flush() {
+    if (ok_ && !buffer_.empty()) ok_ = file_.write(buffer_);
+    buffer_.clear();
+}
+
+bool TargetFileWriter::finish() {
+    flush();
+    if (!ok_) {
+        file_.discard();
+        return false;
+    }
+    ok_ = file_.commit();
+    return ok_;
+}
+
+}  // namespace velkor

@@ -1,0 +1,61 @@
+#include "TextConversions.h"
+
+#include "NumberText.h"
+
+namespace velkor {
+
+namespace {
+
+std::string ConversionErrorText(std::string_view text) {
+    return "Numeric conversion error (" + std::string(text) + ")";
+}
+
+}  // namespace
+
+long double TextToReal(halvern::MessageSink& sink, std::string_view text) {
+    long double value = 0;
+    if (halvern::ParseReal(text, value)) return value;
+    sink.error(ConversionErrorText(text));
+    return 0;
+}
+
+long double TextToRealQuiet(std::string_view text) {
+    long double value = 0;
+    return halvern::ParseReal(text, value) ? value : 0;
+}
+
+int32_t TextToInt(halvern::MessageSink& sink, std::string_view text) {
+    int32_t value = 0;
+    if (halvern::ParseInt32(text, value)) return value;
+    sink.error(ConversionErrorText(text));
+    return 0;
+}
+
+int32_t TextToIntQuiet(std::string_view text) {
+    int32_t value = 0;
+    return halvern::ParseInt32(text, value) ? value : 0;
+}
+
+std::string FormatReal(int width, int decimals, long double x) {
+    return halvern::FormatFixed(x, width, decimals);
+}
+
+bool CheckRealText(halvern::MessageSink& sink, std::string_view text) {
+    long double value = 0;
+    if (!halvern::ParseReal(text, value)) {
+        sink.error("Cannot convert " + std::string(text) + " to real number.");
+        return false;
+    }
+    return value >= 0;
+}
+
+bool CheckIntText(halvern::MessageSink& sink, std::string_view text) {
+    int32_t value = 0;
+    if (!halvern::ParseInt32(text, value)) {
+        sink.error("Cannot convert " + std::string(text) + " to integer.");
+        return false;
+    }
+    return value > 0;
+}
+
+}  // namespace velkor
