@@ -1,0 +1,139 @@
+#include "OslFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace halvern {
+
+namespace {
+
+constexpr size_t kBlockRecords = 16384;  // 640 KiB a read or write
+constexpr size_t kBlockBytes = kBlockRecords * kOslRecordSize;
+
+// read(2) until n bytes or the end; -1 on an error.
+ssize_t ReadFully(int fd, unsigned char* data, size_t n) {
+    size_t got = 0;
+    while (got < n) {
+        ssize_t r = ::read(fd, data + got, n - got);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        if (r == 0) break;
+        got += static_cast<size_t>(r);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+bool WriteFully(int fd, const unsigned char* data, size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, data, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += w;
+        n -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+}  // namespace
+
+OslFileReader::OslFileReader() = default;
+
+OslFileReader::~OslFileReader() {
+    close();
+}
+
+bool OslFileReader::open(const std::string& path) {
+    close();
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close();
+        return false;
+    }
+    buffer_.resize(kBlockBytes);
+    pos_ = end_ = buffer_.data();
+    failed_ = atEnd_ = false;
+    return true;
+}
+
+void OslFileReader::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    pos_ = end_ = nullptr;
+}
+
+bool OslFileReader::refill(Status& status) {
+    if (failed_ || fd_ < 0) {
+        status = Status::Error;
+        return false;
+    }
+    if (atEnd_) {
+        status = Status::End;
+        return false;
+    }
+    unsigned char* data = buffer_.data();
+    // A block is read whole except at the end of the file, so it holds whole records only.
+    ssize_t got = ReadFully(fd_, data, kBlockBytes);
+    if (got < 0) {
+        failed_ = true;
+        status = Status::Error;
+        return false;
+    }
+    size_t bytes = static_cast<size_t>(got);
+    if (bytes < kBlockBytes) atEnd_ = true;
+    size_t whole = bytes - bytes % kOslRecordSize;
+    pos_ = data;
+    end_ = data + whole;
+    if (whole == 0) {
+        status = Status::End;
+        return false;
+    }
+    return true;
+}
+
+OslFileWriter::OslFileWriter() = default;
+
+OslFileWriter::~OslFileWriter() {
+    close();
+}
+
+bool OslFileWriter::create(const std::string& path) {
+    close();
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    ok_ = fd_ >= 0;
+    buffer_.resize(kBlockBytes);
+    fill_ = 0;
+    return ok_;
+}
+
+void OslFileWriter::flush() {
+    if (fill_ == 0) return;
+    if (fd_ < 0 || !WriteFully(fd_, buffer_.data(), fill_)) ok_ = false;
+    fill_ = 0;
+}
+
+bool OslFileWriter::close() {
+    if (fd_ < 0) return ok_;
+    flush();
+    if (::close(fd_) != 0) ok_ = false;
+    fd_ = -1;
+    return ok_;
+}
+
+bool CountOslRecords(const std::string& path, int64_t& count) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    count = static_cast<int64_t>(info.st_size) / static_cast<int64_t>(kOslRecordSize);
+    return true;
+}
+
+}  // namespace halvern

@@ -1,0 +1,86 @@
+// Streaming access to record files: constant memory, large reads and writes, every one checked.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "OslRecord.h"
+
+namespace halvern {
+
+// Reads a record file front to back in large blocks. A trailing fragment shorter than one record
+// is not a record (as the file's record count says) and is skipped.
+class OslFileReader {
+  public:
+    enum class Status { Record, End, Error };
+
+    OslFileReader();
+    OslFileReader(const OslFileReader&) = delete;
+    OslFileReader& operator=(const OslFileReader&) = delete;
+    ~OslFileReader();
+
+    bool open(const std::string& path);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+
+    // The next record's 40 bytes, valid until the next call; nullptr at the end or on an error.
+    const unsigned char* next(Status& status) {
+        if (pos_ == end_ && !refill(status)) return nullptr;
+        status = Status::Record;
+        const unsigned char* bytes = pos_;
+        pos_ += kOslRecordSize;
+        return bytes;
+    }
+
+    Status read(TOslRecord& record) {
+        Status status;
+        if (const unsigned char* bytes = next(status)) record = DecodeOslRecord(bytes);
+        return status;
+    }
+
+  private:
+    bool refill(Status& status);
+
+    int fd_ = -1;
+    std::vector<unsigned char> buffer_;
+    const unsigned char* pos_ = nullptr;
+    const unsigned char* end_ = nullptr;
+    bool failed_ = false;
+    bool atEnd_ = false;
+};
+
+// Writes records to a new file through a large buffer; ok() stays false after any failure.
+class OslFileWriter {
+  public:
+    OslFileWriter();
+    OslFileWriter(const OslFileWriter&) = delete;
+    OslFileWriter& operator=(const OslFileWriter&) = delete;
+    ~OslFileWriter();
+
+    bool create(const std::string& path);
+    void write(const unsigned char* recordBytes) {
+        if (fill_ == buffer_.size()) flush();
+        std::copy(recordBytes, recordBytes + kOslRecordSize, buffer_.data() + fill_);
+        fill_ += kOslRecordSize;
+    }
+    void write(const TOslRecord& record) { write(EncodeOslRecord(record).data()); }
+    // Writes what is buffered and closes; false when the creation, a write or the close failed.
+    bool close();
+    bool ok() const { return ok_; }
+
+  private:
+    void flush();
+
+    int fd_ = -1;
+    std::vector<unsigned char> buffer_;
+    size_t fill_ = 0;
+    bool ok_ = false;
+};
+
+// The number of whole records in a record file; false when it cannot be read.
+bool CountOslRecords(const std::string& path, int64_t& count);
+
+}  // namespace halvern

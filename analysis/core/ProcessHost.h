@@ -1,0 +1,71 @@
+// What a record process needs of the analysis program's main window: the status line, the event
+// pump at its fixed points, and message boxes. The main window implements it; tests record it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "MessageSink.h"
+
+namespace halvern {
+
+class ProcessHost {
+  public:
+    virtual ~ProcessHost() = default;
+    // The status bar's text, shown at once.
+    virtual void statusText(const std::string& text) = 0;
+    // Lets the window handle its events once (repaint); nothing stops the process.
+    virtual void pumpEvents() = 0;
+    virtual MessageSink& sink() = 0;
+};
+
+// "Working... please wait (n records processed)", as the status line holds it (60 characters).
+std::string ProgressText(int64_t records);
+
+// The progress of a record loop: a status line every 500 records and an event pump every 2000.
+class ProcessProgress {
+  public:
+    explicit ProcessProgress(ProcessHost& host) : host_(host) {}
+
+    // Reports at 0, 500, 1000, ... : the count is tested before it advances.
+    void beforeAdvance() {
+        report();
+        ++records_;
+    }
+    // Reports at 500, 1000, ... : the count advances first.
+    void afterAdvance() {
+        ++records_;
+        report();
+    }
+    int64_t records() const { return records_; }
+    void restart() { records_ = 0; }
+
+  private:
+    void report() {
+        if (records_ % 500 != 0) return;
+        host_.statusText(ProgressText(records_));
+        if (records_ % 2000 == 0) host_.pumpEvents();
+    }
+
+    ProcessHost& host_;
+    int64_t records_ = 0;
+};
+
+// A host for tests: records the status lines and pumps in order; `onPump` runs at every pump.
+class RecordingProcessHost : public ProcessHost {
+  public:
+    void statusText(const std::string& text) override;
+    void pumpEvents() override;
+    MessageSink& sink() override { return messages; }
+
+    // "status: <text>" and "pump", in the order they came.
+    std::vector<std::string> events;
+    int statusCount = 0;
+    int pumps = 0;
+    RecordingSink messages;
+    std::function<void(RecordingProcessHost&)> onPump;
+};
+
+}  // namespace halvern
