@@ -1,0 +1,161 @@
+#include "OutputWriters.h"
+
+#include <cmath>
+
+#include "Colours.h"
+
+namespace halvern {
+
+namespace {
+
+constexpr double kHalfEmissionHeight = 5e-11;  // m: 0.5 Angstrom above the origin plane
+constexpr double kJoulesPerEv = 1.60219e-19;
+constexpr double kTanFiveDegrees = 0.0874887;
+
+bool Write(TRecordOutput& out, int32_t index, int32_t run, double x, double y, double z, double px,
+           double py, double pz, double t, double m) {
+    if (out.file) out.file->write(MakeOslRecord(index, run, x, y, z, px, py, pz, t, m));
+    return true;
+}
+
+// |p|^2 > 2 m E is KE > E without a division.
+bool KineticEnergyAbove(double px, double py, double pz, double m, double joules) {
+    return px * px + py * py + pz * pz > 2 * m * joules;
+}
+
+bool Emitted(double z, double pz) {
+    return z > kHalfEmissionHeight && pz > 0;
+}
+
+}  // namespace
+
+bool OslRecordFile::create(const std::string& path, EngineHost* host) {
+    name_ = path;
+    host_ = host;
+    written_ = 0;
+    failed_ = false;
+    reported_ = false;
+    if (!file_.create(path)) reportFailure("  Cannot create output file: ");
+    return !failed_;
+}
+
+bool OslRecordFile::write(const TOslRecord& record) {
+    if (failed_) return false;
+    const OslRecordBytes bytes = EncodeOslRecord(record);
+    if (!file_.write(bytes.data(), bytes.size())) {
+        reportFailure("  Error writing output file: ");
+        return false;
+    }
+    ++written_;
+    return true;
+}
+
+bool OslRecordFile::close() {
+    if (!file_.isOpen()) return !failed_;
+    if (!file_.close() && !failed_) reportFailure("  Error writing output file: ");
+    return !failed_;
+}
+
+void OslRecordFile::reportFailure(const std::string& text) {
+    failed_ = true;
+    if (reported_ || !host_) return;
+    reported_ = true;
+    LogLine(*host_, text + name_, colour::Red);
+}
+
+TOslRecord MakeOslRecord(int32_t index, int32_t run, double x, double y, double z, double px,
+                         double py, double pz, double t, double m) {
+    TOslRecord r;
+    r.rx = static_cast<float>(x);
+    r.ry = static_cast<float>(y);
+    r.rz = static_cast<float>(z);
+    r.px = static_cast<float>(px);
+    r.py = static_cast<float>(py);
+    r.pz = static_cast<float>(pz);
+    r.ti = static_cast<float>(t);
+    r.ms = static_cast<float>(m);
+    r.rw = index;
+    r.rn = run;
+    return r;
+}
+
+bool OutputAllRecords(TRecordOutput& out, int32_t index, int32_t run, double x, double y, double z,
+                      double px, double py, double pz, double t, double m) {
+    return Write(out, index, run, x, y, z, px, py, pz, t, m);
+}
+
+bool OutputProjectileOnly(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                          double z, double px, double py, double pz, double t, double m) {
+    if (index == 0) Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return false;
+}
+
+bool OutputAboveKE1eV(TRecordOutput& out, int32_t index, int32_t run, double x, double y, double z,
+                      double px, double py, double pz, double t, double m) {
+    if (KineticEnergyAbove(px, py, pz, m, kJoulesPerEv))
+        Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+bool OutputAboveKE10eV(TRecordOutput& out, int32_t index, int32_t run, double x, double y, double z,
+                       double px, double py, double pz, double t, double m) {
+    if (KineticEnergyAbove(px, py, pz, m, 10 * kJoulesPerEv))
+        Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+bool OutputAboveKE100eV(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                        double z, double px, double py, double pz, double t, double m) {
+    if (KineticEnergyAbove(px, py, pz, m, 100 * kJoulesPerEv))
+        Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+bool OutputEmittedRecords(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                          double z, double px, double py, double pz, double t, double m) {
+    if (Emitted(z, pz)) Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+bool OutputReflectedProjectile(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                               double z, double px, double py, double pz, double t, double m) {
+    if (index == 0 && Emitted(z, pz)) Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return false;
+}
+
+bool OutputEmittedNearNormal(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                             double z, double px, double py, double pz, double t, double m) {
+    if (Emitted(z, pz) && std::sqrt(px * px + py * py) / pz < kTanFiveDegrees)
+        Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+OslRecordWriter SelectOutputWriter(int32_t option) {
+    static constexpr OslRecordWriter kWriters[] = {
+        OutputAllRecords,          OutputProjectileOnly,   OutputAboveKE1eV,
+        OutputAboveKE10eV,         OutputAboveKE100eV,     OutputEmittedRecords,
+        OutputReflectedProjectile, OutputEmittedNearNormal};
+    if (option < 0 || option > 7) return nullptr;
+    return kWriters[option];
+}
+
+void WriteRecordPass(TRecordOutput& out, OslRecordWriter writer, const TParticleArrays& p,
+                     int32_t run, double t) {
+    for (int32_t i = 0; i <= p.N; ++i) {
+        const double m = p.mass[i];
+        if (!writer(out, i, run, p.x[i], p.y[i], p.z[i], m * p.vx[i], m * p.vy[i], m * p.vz[i], t,
+                    m))
+            return;
+    }
+}
+
+bool WriteInitialConditions(const std::string& path, const TParticleArrays& p, int32_t runCount,
+                            EngineHost& host) {
+    OslRecordFile file;
+    if (!file.create(path, &host)) return false;
+    TRecordOutput out{&file, nullptr};
+    WriteRecordPass(out, OutputAllRecords, p, runCount, 0.0);
+    return file.close();
+}
+
+}  // namespace halvern

@@ -1,0 +1,95 @@
+// Output record files of the engine and the record writers chosen by a run's output option:
+// the eight fixed selection rules and the user-programmed output filter.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "EngineHost.h"
+#include "FileSafety.h"
+#include "OslRecord.h"
+#include "ParticleArrays.h"
+
+namespace halvern {
+
+// A file of 40-byte records written with checks: a failed creation or write is reported once in
+// the log, in red with the file's name, and only records that reached the file are counted.
+class OslRecordFile {
+  public:
+    // Truncates; reports a failure through the host when one is given.
+    bool create(const std::string& path, EngineHost* host);
+    bool write(const TOslRecord& record);
+    // False when the creation, any write or the close failed.
+    bool close();
+    bool isOpen() const { return file_.isOpen(); }
+    bool failed() const { return failed_; }
+    int64_t recordsWritten() const { return written_; }
+    const std::string& name() const { return name_; }
+
+  private:
+    void reportFailure(const std::string& text);
+
+    CheckedFile file_;
+    std::string name_;
+    EngineHost* host_ = nullptr;
+    int64_t written_ = 0;
+    bool failed_ = false;
+    bool reported_ = false;
+};
+
+// The user-programmed output function, compiled once per run.
+struct TOutputFilter {
+    std::string expression;  // upper-cased, at most 255 characters
+    std::shared_ptr<const void> compiled;
+    MessageSink* sink = nullptr;  // where the first evaluation error of the run is shown
+    int64_t errorRecords = 0;     // records left out because their evaluation failed
+    bool errorShown = false;
+};
+
+// Where the writers put their records.
+struct TRecordOutput {
+    OslRecordFile* file = nullptr;
+    TOutputFilter* filter = nullptr;
+};
+
+// One particle's record; the result tells whether the pass goes on with the next particle.
+using OslRecordWriter = bool (*)(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                                 double z, double px, double py, double pz, double t, double m);
+
+bool OutputAllRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                      double, double, double);
+bool OutputProjectileOnly(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                          double, double, double);
+bool OutputAboveKE1eV(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                      double, double, double);
+bool OutputAboveKE10eV(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                       double, double, double);
+bool OutputAboveKE100eV(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                        double, double, double);
+bool OutputEmittedRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                          double, double, double);
+bool OutputReflectedProjectile(TRecordOutput&, int32_t, int32_t, double, double, double, double,
+                               double, double, double, double);
+bool OutputEmittedNearNormal(TRecordOutput&, int32_t, int32_t, double, double, double, double,
+                             double, double, double, double);
+bool OutputFilteredRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                           double, double, double);
+
+// The writer of output option 0..8; nullptr for any other value.
+OslRecordWriter SelectOutputWriter(int32_t option);
+
+// The record of one particle as the writers store it.
+TOslRecord MakeOslRecord(int32_t index, int32_t run, double x, double y, double z, double px,
+                         double py, double pz, double t, double m);
+
+// One output pass: the writer for particles 0, 1, ... N in turn, ending early when it says so.
+void WriteRecordPass(TRecordOutput& out, OslRecordWriter writer, const TParticleArrays& p,
+                     int32_t run, double t);
+
+// Every particle 0..N at time 0 into a new initial-conditions file; false when the file could not
+// be written whole (reported in the log).
+bool WriteInitialConditions(const std::string& path, const TParticleArrays& p, int32_t runCount,
+                            EngineHost& host);
+
+}  // namespace halvern

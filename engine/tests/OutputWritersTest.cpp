@@ -1,0 +1,162 @@
+#include "OutputWriters.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace halvern {
+namespace {
+
+std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("ostrel_ow_" + name)).string();
+}
+
+std::vector<TOslRecord> ReadRecords(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes));
+    EXPECT_EQ(bytes.size() % kOslRecordSize, 0u);
+    std::vector<TOslRecord> out;
+    for (size_t k = 0; k + kOslRecordSize <= bytes.size(); k += kOslRecordSize)
+        out.push_back(DecodeOslRecord(reinterpret_cast<const unsigned char*>(bytes.data() + k)));
+    return out;
+}
+
+// Particles crafted so that each selection rule picks a known set. Mass 1e-25 kg; the speeds
+// give kinetic energies of 0.5, 5, 50 and 500 eV.
+struct Crafted {
+    double x, y, z, vx, vy, vz;
+};
+
+TParticleArrays CraftedParticles() {
+    const double m = 1e-25;
+    auto v = [m](double ev) { return std::sqrt(2 * ev * 1.60219e-19 / m); };
+    const std::vector<Crafted> c = {
+        {0, 0, 1e-10, 0, 0, v(500)},               // 0 projectile, emitted along the normal
+        {0, 0, 5e-11, 0, 0, v(50)},                // 1 at 0.5 A exactly: not emitted
+        {0, 0, 2e-10, v(5) * 0.5, 0, v(5) * 0.8},  // 2 emitted, 32 degrees off the normal
+        {0, 0, -1e-10, 0, 0, v(0.5)},              // 3 inside, slow
+        {0, 0, 3e-10, 0, 0, -v(50)},               // 4 above, moving inwards
+        {0, 0, 2e-10, v(50) * 0.05, 0, v(50)},     // 5 emitted, 2.9 degrees off the normal
+    };
+    TParticleArrays p;
+    AllocateParticleArrays(p, static_cast<int32_t>(c.size()) - 1, 3);
+    AllocateMassAndZ(p, p.N);
+    for (size_t i = 0; i < c.size(); ++i) {
+        p.x[i] = c[i].x;
+        p.y[i] = c[i].y;
+        p.z[i] = c[i].z;
+        p.vx[i] = c[i].vx;
+        p.vy[i] = c[i].vy;
+        p.vz[i] = c[i].vz;
+        p.mass[i] = m;
+    }
+    return p;
+}
+
+std::vector<int32_t> IndicesWritten(int32_t option, const TParticleArrays& p) {
+    const std::string path = TempPath("rule" + std::to_string(option));
+    OslRecordFile file;
+    EXPECT_TRUE(file.create(path, nullptr));
+    TRecordOutput out{&file, nullptr};
+    WriteRecordPass(out, SelectOutputWriter(option), p, 7, 1e-15);
+    EXPECT_TRUE(file.close());
+    std::vector<int32_t> indices;
+    for (const TOslRecord& r : ReadRecords(path)) {
+        EXPECT_EQ(r.rn, 7);
+        indices.push_back(r.rw);
+    }
+    EXPECT_EQ(file.recordsWritten(), static_cast<int64_t>(indices.size()));
+    std::filesystem::remove(path);
+    return indices;
+}
+
+TEST(OutputWriters, EachFixedRuleSelectsItsParticles) {
+    const TParticleArrays p = CraftedParticles();
+    const struct {
+        int32_t option;
+        std::vector<int32_t> expected;
+    } cases[] = {
+        {0, {0, 1, 2, 3, 4, 5}},  // all
+        {1, {0}},                 // projectile only
+        {2, {0, 1, 2, 4, 5}},     // KE > 1 eV
+        {3, {0, 1, 4, 5}},        // KE > 10 eV
+        {4, {0}},                 // KE > 100 eV
+        {5, {0, 2, 5}},           // emitted: z > 0.5 A and moving outwards
+        {6, {0}},                 // reflected projectile
+        {7, {0, 5}},              // emitted within 5 degrees of the normal
+    };
+    for (const auto& c : cases) EXPECT_EQ(IndicesWritten(c.option, p), c.expected) << c.option;
+}
+
+TEST(OutputWriters, ProjectileRulesEndThePassAtOnce) {
+    TParticleArrays p = CraftedParticles();
+    p.vz[0] = -p.vz[0];  // the projectile moves inwards: option 6 writes nothing
+    EXPECT_TRUE(IndicesWritten(6, p).empty());
+    TRecordOutput none;
+    EXPECT_FALSE(OutputProjectileOnly(none, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1));
+    EXPECT_FALSE(OutputReflectedProjectile(none, 3, 1, 0, 0, 1, 0, 0, 1, 0, 1));
+    EXPECT_EQ(SelectOutputWriter(9), nullptr);
+    EXPECT_EQ(SelectOutputWriter(-1), nullptr);
+}
+
+TEST(OutputWriters, RecordHoldsTheFloatValuesAndFullRunNumber) {
+    const TOslRecord r =
+        MakeOslRecord(30000, 70000, 1e-10, -2e-10, 3e-10, 0, 1e-21, -1e-21, 5e-15, 1.0552e-25);
+    EXPECT_EQ(r.rx, static_cast<float>(1e-10));
+    EXPECT_EQ(r.px, 0.0f);
+    EXPECT_EQ(r.pz, static_cast<float>(-1e-21));
+    EXPECT_EQ(r.ms, static_cast<float>(1.0552e-25));
+    EXPECT_EQ(r.rw, 30000);
+    EXPECT_EQ(r.rn, 70000);  // not cut to 16 bits
+}
+
+TEST(OutputWriters, InitialConditionsHoldEveryParticleAtTimeZero) {
+    const TParticleArrays p = CraftedParticles();
+    const std::string path = TempPath("ini.osl");
+    RecordingHost host;
+    ASSERT_TRUE(WriteInitialConditions(path, p, 3, host));
+    const std::vector<TOslRecord> records = ReadRecords(path);
+    ASSERT_EQ(records.size(), 6u);
+    for (int32_t i = 0; i <= p.N; ++i) {
+        EXPECT_EQ(records[i].rw, i);
+        EXPECT_EQ(records[i].rn, 3);
+        EXPECT_EQ(records[i].ti, 0.0f);
+        EXPECT_EQ(records[i].pz, static_cast<float>(p.mass[i] * p.vz[i]));
+    }
+    EXPECT_TRUE(host.lines.empty());
+    std::filesystem::remove(path);
+}
+
+TEST(OutputWriters, CreationFailureIsReportedOnceInRedWithTheName) {
+    RecordingHost host;
+    const std::string path = "/nonexistent-folder/dynvars.osl";
+    OslRecordFile file;
+    EXPECT_FALSE(file.create(path, &host));
+    EXPECT_FALSE(file.write(TOslRecord{}));
+    EXPECT_FALSE(file.write(TOslRecord{}));
+    EXPECT_FALSE(file.close());
+    EXPECT_EQ(file.recordsWritten(), 0);
+    ASSERT_EQ(host.lines.size(), 1u);
+    EXPECT_EQ(host.lines[0].text, "  Cannot create output file: " + path);
+    EXPECT_EQ(host.lines[0].colour, colour::Red);
+}
+
+TEST(OutputWriters, WriteFailureIsReportedAndNotCounted) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    RecordingHost host;
+    OslRecordFile file;
+    ASSERT_TRUE(file.create("/dev/full", &host));
+    // stdio buffers the records; the failure shows at the latest when the file is closed.
+    for (int k = 0; k < 1000; ++k) file.write(TOslRecord{});
+    EXPECT_FALSE(file.close());
+    EXPECT_TRUE(file.failed());
+    EXPECT_LT(file.recordsWritten(), 1000);
+    ASSERT_EQ(host.lines.size(), 1u);
+    EXPECT_EQ(host.lines[0].text, "  Error writing output file: /dev/full");
+}
+
+}  // namespace
+}  // namespace halvern
