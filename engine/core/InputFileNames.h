@@ -1,0 +1,54 @@
+// The engine's current file names and the logic of the input-files and output-files dialogs:
+// companion names from a projectile file's stem, whether a run is possible, the file lists that
+// the main window logs.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace halvern {
+
+// The nine file names that outlive a run; wildcard names count as missing.
+struct TEngineFileNames {
+    std::string projectile = "*.prj";
+    std::string target = "*.trg";
+    std::string model = "*.mdl";
+    std::string run = "*.run";
+    std::string impact = "*.imp";
+    std::string inelastic = "*.inl";
+    std::string initialConditions = "inivars.osl";
+    std::string dynamics = "dynvars.osl";
+    std::string inelasticEvents = "inelast.dat";
+};
+
+// The three output names in their absolute form against the current folder.
+void MakeOutputNamesAbsolute(TEngineFileNames& names);
+
+// The six input boxes of the input-files dialog, in the order projectile, target, model, run,
+// impact, inelastic.
+using TInputFileBoxes = std::array<std::string, 6>;
+constexpr TInputFileBoxes kInitialInputBoxes = {"*.prj", "*.trg", "*.mdl",
+                                                "*.run", "*.imp", "*.inl"};
+
+// Fills the target, model, run, impact and inelastic boxes with the files that share the
+// projectile file's stem (exact name first, then the extension in any case); a box whose file
+// does not exist keeps its text. Returns how many boxes were filled.
+int FillCompanionNames(const std::string& projectile, TInputFileBoxes& boxes);
+
+void CopyInputBoxes(const TInputFileBoxes& boxes, TEngineFileNames& names);
+
+// A run needs projectile, impact, run, target and model files, and the inelastic file only when
+// an inelastic model is selected.
+bool RunPossible(const TEngineFileNames& names, bool inelasticModelSelected);
+
+// The lines the main window logs in green: "  " and each name, then an empty line.
+std::vector<std::string> InputFileLogLines(const TEngineFileNames& names,
+                                           bool inelasticModelSelected);
+std::vector<std::string> OutputFileLogLines(const TEngineFileNames& names);
+
+// "Ostrel 2.2 (" + the target file's name without folder + "...)".
+std::string ReadyCaption(const TEngineFileNames& names);
+constexpr const char* kEngineTitle = "Ostrel 2.2";
+
+}  // namespace halvern

@@ -1,0 +1,12 @@
+// Diminishing-increment sort of the graph window's depth buffers.
+#pragma once
+
+#include <cstdint>
+
+namespace halvern {
+
+// Sorts the n entries 0..n-1 ascending by key, moving second, third and index along. The gap
+// halves from n/2 to 1, so the last pass is an insertion sort; equal keys may change order.
+void ShellSort(int32_t n, int32_t* index, double* key, double* second, double* third);
+
+}  // namespace halvern
