@@ -1,0 +1,31 @@
+// Engine state that outlives a run: the options record, the graph scale, the inelastic event
+// ranges and the window's two flags. One instance lives for the whole program run.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "EngineHost.h"
+#include "SimulationOptions.h"
+
+namespace halvern {
+
+struct EngineGlobals {
+    TSimulationOptions Options;
+    // Not stored; derived from the graph mode when the options dialog is accepted.
+    double GraphScale = kSpatialGraphScale;
+
+    // Squared distances (m^2) within which pairs are watched for Oen-Robinson and
+    // Shapiro-Tombrello events; a run's inelastic file may shrink them for later runs too.
+    double OrEventRange = 4e-20;
+    double StEventRange = 4e-20;
+
+    // The flags the window's EngineHost hands out through flags(); the core reaches them only
+    // through the host.
+    EngineFlags Flags;
+
+    // When set, every run seeds its random generator with this value instead of the clock.
+    std::optional<uint32_t> RandomSeed;
+};
+
+}  // namespace halvern
