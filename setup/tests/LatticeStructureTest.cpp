@@ -1,0 +1,174 @@
+// Geometry of the generated crystals checked from the files alone: nearest-neighbour distance
+// and coordination of interior atoms, no overlapping atoms, unlike species as neighbours, and
+// the stacking of the close-packed layers.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "GeneratorTestSupport.h"
+
+namespace velkor {
+namespace {
+
+using test::TargetFile;
+
+long double Distance(const TTargetAtom& p, const TTargetAtom& q) {
+    const long double dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+// Atoms within 1.2 nearest-neighbour distances of the crystallite's centre: far enough from
+// every face that their whole first shell was written.
+std::vector<size_t> InteriorAtoms(const TargetFile& file, long double nn) {
+    long double lo[3] = {1e30L, 1e30L, 1e30L}, hi[3] = {-1e30L, -1e30L, -1e30L};
+    for (const TTargetAtom& a : file.atoms) {
+        const long double p[3] = {a.x, a.y, a.z};
+        for (int k = 0; k < 3; ++k) {
+            lo[k] = std::min(lo[k], p[k]);
+            hi[k] = std::max(hi[k], p[k]);
+        }
+    }
+    TTargetAtom centre;
+    centre.x = (lo[0] + hi[0]) / 2;
+    centre.y = (lo[1] + hi[1]) / 2;
+    centre.z = (lo[2] + hi[2]) / 2;
+    std::vector<size_t> interior;
+    for (size_t k = 0; k < file.atoms.size(); ++k)
+        if (Distance(file.atoms[k], centre) <= 1.2L * nn) interior.push_back(k);
+    return interior;
+}
+
+struct Expected {
+    const char* command;
+    long double nn;  // Angstrom, from the default record's lattice constants
+    int coordination;
+};
+
+// Lattice constants of the default records.
+constexpr long double kCu = 3.6147L, kW = 3.1650L, kSi = 5.4305L, kZrA1 = 3.312L, kZrA3 = 5.1477L,
+                      kNaCl = 5.6402L, kGaAs = 5.6534L;
+
+long double HcpNearest() {
+    return std::min(kZrA1, std::sqrt(kZrA1 * kZrA1 / 3 + kZrA3 * kZrA3 / 4));
+}
+
+TEST(LatticeStructure, NearestNeighboursAndCoordination) {
+    const Expected cases[] = {
+        {"Fcc100Click", kCu / std::sqrt(2.0L), 12},
+        {"Fcc110Click", kCu / std::sqrt(2.0L), 12},
+        {"Fcc111Click", kCu / std::sqrt(2.0L), 12},
+        {"Bcc100Click", kW * std::sqrt(3.0L) / 2, 8},
+        {"Bcc110Click", kW * std::sqrt(3.0L) / 2, 8},
+        {"Dia100Click", kSi * std::sqrt(3.0L) / 4, 4},
+        {"Dia110Click", kSi * std::sqrt(3.0L) / 4, 4},
+        {"Dia111Click", kSi * std::sqrt(3.0L) / 4, 4},
+        {"Hex111Click", HcpNearest(), 12},
+        {"N100Surface3Click", kNaCl / 2, 6},
+        {"N100surface5Click", kGaAs * std::sqrt(3.0L) / 4, 4},
+        {"N110surface4Click", kGaAs * std::sqrt(3.0L) / 4, 4},
+    };
+    ASSERT_EQ(std::size(cases), LatticeCommands().size());
+    const std::string folder = test::TempFolder("structure");
+    for (const Expected& c : cases) {
+        SCOPED_TRACE(c.command);
+        const LatticeCommand& command = test::CommandNamed(c.command);
+        // 7 x 7 sites and 12 layers: deep enough for every first shell of the centre atoms
+        // (fcc (110) needs the layers two above and two below).
+        const TargetFile file = test::GenerateAndRead(command, {3, 3, 12}, folder);
+        ASSERT_TRUE(file.problems.empty()) << file.problems.front();
+
+        // The shell is taken 5 % wide: hcp Zr has its in-plane neighbours 3 % farther out.
+        const long double shell = 1.05L * c.nn;
+        const long double tolerance = 1e-4L;  // coordinates are written to 5 decimals
+        long double closest = 1e30L;
+        for (size_t p = 0; p < file.atoms.size(); ++p)
+            for (size_t q = p + 1; q < file.atoms.size(); ++q)
+                closest = std::min(closest, Distance(file.atoms[p], file.atoms[q]));
+        EXPECT_GE(closest, 0.9L * c.nn);
+        EXPECT_NEAR(static_cast<double>(closest), static_cast<double>(c.nn), 1e-4);
+
+        const std::vector<size_t> interior = InteriorAtoms(file, c.nn);
+        ASSERT_GE(interior.size(), 2u);
+        const bool twoSpecies = command.dialog == TargetDialog::TwoSpecies;
+        for (size_t p : interior) {
+            int neighbours = 0;
+            long double nearest = 1e30L;
+            for (size_t q = 0; q < file.atoms.size(); ++q) {
+                if (q == p) continue;
+                const long double r = Distance(file.atoms[p], file.atoms[q]);
+                nearest = std::min(nearest, r);
+                if (r > shell) continue;
+                ++neighbours;
+                if (twoSpecies) {
+                    EXPECT_NE(file.atoms[p].Symbol, file.atoms[q].Symbol);
+                }
+            }
+            EXPECT_EQ(neighbours, c.coordination) << "atom " << p + 1;
+            EXPECT_NEAR(static_cast<double>(nearest), static_cast<double>(c.nn),
+                        static_cast<double>(tolerance));
+        }
+    }
+}
+
+// In-plane positions of each layer, top layer first, keyed to 1e-4 Angstrom.
+std::vector<std::set<std::pair<long, long>>> Layers(const TargetFile& file,
+                                                    std::vector<long double>& depths) {
+    std::map<long, std::set<std::pair<long, long>>, std::greater<>> byDepth;
+    for (const TTargetAtom& a : file.atoms)
+        byDepth[std::lround(a.z * 1e4L)].insert({std::lround(a.x * 1e4L), std::lround(a.y * 1e4L)});
+    std::vector<std::set<std::pair<long, long>>> layers;
+    depths.clear();
+    for (auto& [z, positions] : byDepth) {
+        depths.push_back(z * 1e-4L);
+        layers.push_back(positions);
+    }
+    return layers;
+}
+
+bool Disjoint(const std::set<std::pair<long, long>>& a, const std::set<std::pair<long, long>>& b) {
+    return std::none_of(a.begin(), a.end(), [&](const auto& p) { return b.count(p) > 0; });
+}
+
+TEST(LatticeStructure, ClosePackedStacking) {
+    struct Case {
+        const char* command;
+        size_t period;  // 3 for A B C, 2 for A B
+        long double spacing;
+    };
+    const Case cases[] = {{"Fcc111Click", 3, kCu / std::sqrt(3.0L)}, {"Hex111Click", 2, kZrA3 / 2}};
+    const std::string folder = test::TempFolder("stacking");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        const TargetFile file =
+            test::GenerateAndRead(test::CommandNamed(c.command), {2, 2, 7}, folder);
+        std::vector<long double> depths;
+        const auto layers = Layers(file, depths);
+        ASSERT_EQ(layers.size(), 7u);
+        for (size_t k = 0; k + 1 < layers.size(); ++k) {
+            EXPECT_NEAR(static_cast<double>(depths[k] - depths[k + 1]),
+                        static_cast<double>(c.spacing), 2e-4);
+            for (size_t j = k + 1; j < layers.size(); ++j) {
+                if ((j - k) % c.period == 0)
+                    EXPECT_EQ(layers[k], layers[j]) << "layers " << k << ", " << j;
+                else
+                    EXPECT_TRUE(Disjoint(layers[k], layers[j])) << "layers " << k << ", " << j;
+            }
+        }
+    }
+}
+
+// Every diamond (111) partner lies a x 0.5773502692 / 4 below its FCC atom, straight beside it.
+TEST(LatticeStructure, Diamond111PartnersLieBelowTheirAtoms) {
+    const std::string folder = test::TempFolder("dia111");
+    const TargetFile file =
+        test::GenerateAndRead(test::CommandNamed("Dia111Click"), {1, 1, 3}, folder);
+    ASSERT_EQ(file.atoms.size(), 54u);
+    for (size_t k = 0; k + 1 < file.atoms.size(); k += 2)
+        EXPECT_NEAR(static_cast<double>(file.atoms[k].z - file.atoms[k + 1].z),
+                    static_cast<double>(kSi * 0.5773502692L / 4), 2e-5);
+}
+
+}  // namespace
+}  // namespace velkor
