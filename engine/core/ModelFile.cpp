@@ -1,0 +1,155 @@
+#include "ModelFile.h"
+
+#include <cmath>
+
+#include "InputChecks.h"
+#include "MorseTable.h"
+#include "RunState.h"
+#include "TextReader.h"
+#include "Units.h"
+#include "miscutil.h"
+
+namespace halvern {
+
+namespace {
+
+constexpr double kMassTolerance = 0.1;  // amu
+constexpr const char* kMassMismatchText =
+    "Masses specified in .TRG & .MDL files differ by > 0.1 amu. Proceed anyway?";
+
+double ReadRealLine(TextReader& r) {
+    const double v = static_cast<double>(r.readReal());
+    r.skipLine();
+    return v;
+}
+
+int32_t ReadIntLine(TextReader& r) {
+    const int32_t v = r.readInt();
+    r.skipLine();
+    return v;
+}
+
+// Lines 1 to 21 in SI units; returns the lattice mass of line 12 (amu), which is only checked.
+double ReadModelValues(TextReader& r, TModelParameters& m) {
+    m = TModelParameters{};
+    m.PtKind = ReadIntLine(r);
+    m.PtFactor = ReadRealLine(r);
+    m.TtKind = ReadIntLine(r);
+    m.TtFactor = ReadRealLine(r);
+    m.MorseOption = ReadIntLine(r);
+    m.MorseD = ReadRealLine(r) * units::ElectronVolt;
+    m.MorseAlpha = ReadRealLine(r) / units::Angstrom;
+    m.MorseR0 = ReadRealLine(r) * units::Angstrom;
+    m.SplineLow = ReadRealLine(r) * units::Angstrom;
+    m.SplineHigh = ReadRealLine(r) * units::Angstrom;
+    m.VibrationFlag = ReadIntLine(r);
+    const double latticeMass = ReadRealLine(r);
+    for (int line = 13; line <= 15; ++line) r.skipLine();  // Debye temperatures
+    m.SurfaceBinding = ReadRealLine(r) * units::ElectronVolt;
+    m.BulkBinding = ReadRealLine(r) * units::ElectronVolt;
+    m.TerminationEnergy = ReadRealLine(r) * units::ElectronVolt;
+    m.BulkVariance = static_cast<double>(r.readReal());
+    m.PerpendicularVariance = static_cast<double>(r.readReal());
+    m.ParallelVariance = static_cast<double>(r.readReal());
+    r.skipLine();
+    m.Temperature = ReadRealLine(r);
+    m.TestProjectileOnly = ReadIntLine(r) != 0 ? 1 : 0;
+    return latticeMass;
+}
+
+// Values that would divide by zero, read past the Morse table or never end a draw loop; only
+// those the run will use are checked.
+bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
+                      const std::string& fileName, EngineHost& host) {
+    bool ok = true;
+    if (!(m.PtFactor > 0)) {
+        ReportBadValue(host, "Screening-length factor", ValueText(m.PtFactor), 2, fileName,
+                       "must be above 0");
+        ok = false;
+    }
+    if (!(m.TtFactor > 0)) {
+        ReportBadValue(host, "Screening-length factor", ValueText(m.TtFactor), 4, fileName,
+                       "must be above 0");
+        ok = false;
+    }
+    if (m.MorseOption == 0) {
+        if (!(m.SplineLow > 0)) {
+            ReportBadValue(host, "Spline inner radius", ValueText(m.SplineLow / units::Angstrom), 9,
+                           fileName, "must be above 0 A");
+            ok = false;
+        }
+        if (!SplineEndInsideMorseTable(m.SplineHigh)) {
+            ReportBadValue(host, "Spline outer radius", ValueText(m.SplineHigh / units::Angstrom),
+                           10, fileName, "must be below 7.9998 A (Morse table range)");
+            ok = false;
+        }
+    }
+    if (m.VibrationFlag == 0) {
+        for (double v : {m.BulkVariance, m.PerpendicularVariance, m.ParallelVariance})
+            if (!(v >= 0)) {
+                ReportBadValue(host, "Vibration amplitude", ValueText(v), 19, fileName,
+                               "must not be negative");
+                ok = false;
+            }
+    } else if (o.HotTarget && !(m.Temperature >= 0)) {
+        ReportBadValue(host, "Lattice temperature", ValueText(m.Temperature), 20, fileName,
+                       "must not be negative");
+        ok = false;
+    }
+    return ok;
+}
+
+}  // namespace
+
+bool ReadModelFile(const std::string& fileName, TRunState& rs) {
+    EngineHost& host = *rs.host;
+    TextReader r;
+    if (!r.open(fileName)) {
+        Log(rs, "  Cannot open " + fileName + " ...Aborting", colour::Red);
+        return false;
+    }
+    bool ok = true;
+    TModelParameters& m = rs.model;
+    const double latticeMass = ReadModelValues(r, m);
+    if (m.VibrationFlag == 0 && std::fabs(latticeMass - rs.particles.mass[1]) > kMassTolerance &&
+        !host.sink().askYesNo(kMassMismatchText, BoxIcon::Warning))
+        ok = false;
+
+    if (rs.options.HotTarget)
+        Log(rs, "  Hot target: T = " + RealToTextDigits(m.Temperature, 2) + " K", colour::Black);
+
+    if (r.failed()) {
+        host.sink().error("Format error in " + fileName + ".");
+        return false;
+    }
+    if (!CheckModelValues(m, rs.options, fileName, host)) return false;
+
+    TPotentialInputs in;
+    in.ptKind = m.PtKind;
+    in.ptFactor = m.PtFactor;
+    in.ttKind = m.TtKind;
+    in.ttFactor = m.TtFactor;
+    in.MorseOption = m.MorseOption;
+    in.D = m.MorseD;
+    in.alpha = m.MorseAlpha;
+    in.r0 = m.MorseR0;
+    in.Rlow = m.SplineLow;
+    in.Rhigh = m.SplineHigh;
+    in.Rc = rs.run.CutOff;
+    in.projectileZ = rs.particles.Z[0];
+    in.targetZ = rs.particles.Z[1];
+    in.MinForce = rs.options.MinForce;
+    in.Verbose = rs.options.Verbose != 0;
+    if (!PreparePotentials(in, rs.potentials, host)) ok = false;
+    return ok;
+}
+
+uint8_t ReadTerminationTestFlag(const std::string& fileName) {
+    TextReader r;
+    if (!r.open(fileName)) return 0;
+    TModelParameters m;
+    ReadModelValues(r, m);
+    return r.failed() ? 0 : m.TestProjectileOnly;
+}
+
+}  // namespace halvern

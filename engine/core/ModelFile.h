@@ -1,0 +1,44 @@
+// The model file (.MDL): pair potentials, Morse parameters, spline join, lattice vibrations,
+// surface barriers, termination energy and lattice temperature, one value a line (21 lines).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace halvern {
+
+struct TRunState;
+
+struct TModelParameters {
+    int32_t PtKind = 0;   // projectile-target potential: 0 ZBL, 1 Moliere-Lindhard, 2 Firsov
+    double PtFactor = 0;  // its screening-length correction factor
+    int32_t TtKind = 0;   // target-target potential
+    double TtFactor = 0;
+    int32_t MorseOption = 0;       // 0 Morse potential, 1 repulsive potential only
+    double MorseD = 0;             // J
+    double MorseAlpha = 0;         // 1/m
+    double MorseR0 = 0;            // m
+    double SplineLow = 0;          // spline inner radius, m
+    double SplineHigh = 0;         // spline outer radius, m
+    int32_t VibrationFlag = 0;     // 0 include vibrational displacements, 1 do not
+    double SurfaceBinding = 0;     // U1, first surface barrier, J
+    double BulkBinding = 0;        // U2, second surface barrier, J
+    double TerminationEnergy = 0;  // J
+    // Mean-square vibration amplitudes, square Angstrom.
+    double BulkVariance = 0;
+    double PerpendicularVariance = 0;  // surface atoms, along the normal
+    double ParallelVariance = 0;       // surface atoms, in the surface plane
+    double Temperature = 0;            // K
+    uint8_t TestProjectileOnly = 0;    // 1 only the projectile is tested against the energy
+};
+
+// Reads the model file and prepares the pair potentials of the run (rs.potentials) from it,
+// target atom 1 (its Z and its mass still in amu) and the projectile's Z; true for success.
+bool ReadModelFile(const std::string& fileName, TRunState& rs);
+
+// Line 21 alone, for the parameter report that is written before the model file is read:
+// 1 when only the projectile is tested, else 0 (also for a file that cannot be read or has
+// the older 19-line layout).
+uint8_t ReadTerminationTestFlag(const std::string& fileName);
+
+}  // namespace halvern

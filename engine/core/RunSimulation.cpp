@@ -1,0 +1,209 @@
+#include "RunSimulation.h"
+
+#include "ImpactSetUp.h"
+#include "ModelFile.h"
+#include "ProjectileFile.h"
+#include "RunFile.h"
+#include "TargetFile.h"
+#include "miscutil.h"
+
+namespace halvern {
+
+namespace {
+
+// Releases the run on every way out of RunSimulationSteps.
+class RunRelease {
+  public:
+    explicit RunRelease(TRunState& rs) : rs_(rs) {}
+    RunRelease(const RunRelease&) = delete;
+    RunRelease& operator=(const RunRelease&) = delete;
+    ~RunRelease() { ReleaseRun(rs_); }
+
+  private:
+    TRunState& rs_;
+};
+
+TRunFileNames WithCompanionFiles(const TRunFileNames& n) {
+    TRunFileNames found = n;
+    for (std::string* name : {&found.projectile, &found.target, &found.model, &found.run,
+                              &found.impact, &found.inelastic})
+        *name = FindCompanionFile(*name);
+    return found;
+}
+
+void ResetRunTotals(TRunState& rs) {
+    EngineFlags& flags = rs.host->flags();
+    flags.StopTrajectory = 0;
+    flags.AbortRequested = 0;
+    rs.RunCount = 0;
+    rs.LargestPartnerCount = 0;
+    rs.CumulativeEnergyError = 0;
+    rs.CumulativeLssLoss = 0;
+    rs.CumulativeOrLoss = 0;
+    rs.CumulativeStLoss = 0;
+    rs.potentials.MorseTable.clear();
+}
+
+// An output file that cannot be created ends the run before anything is written to it.
+void ReportCannotCreate(TRunState& rs, const std::string& what, const std::string& name) {
+    const std::string text = "Cannot create " + what + " output file: " + name;
+    rs.host->sink().error(text);
+    Log(rs, "  Aborted: " + text, colour::Red);
+    Log(rs, "  Hint: file may be in use by another program.", colour::Red);
+}
+
+// --- Inelastic-file reader: called here once it is built. Until then a run that selects an
+// inelastic model is refused, so that no run silently ignores the losses it asked for. ---
+bool ReadInelasticData(TRunState&) {
+    return false;
+}
+
+// --- Output-filter expression (output option 8): compiled here once, before the report, and a
+// run whose expression does not parse is refused. The expression language is not yet part of
+// the build, so the text is kept for the writer. ---
+bool CompileOutputFilter(TRunState&) {
+    return true;
+}
+
+// --- Trajectory loop: called here once it is built. Until then a run ends after the first
+// impact has been set up. ---
+bool FollowTrajectory(TRunState&) {
+    return false;
+}
+
+void AllocateRun(TRunState& rs) {
+    const int32_t N = rs.N;
+    TParticleArrays& p = rs.particles;
+    AllocateParticleArrays(p, N, rs.options.Algorithm);
+    rs.arraysAllocated = true;
+    p.initialFlags[0] = rs.projectile.Flags;
+    rs.graphFrame = TGraphFrame{};
+    rs.graphFrame.N = N;
+    const bool velocities = rs.options.GraphMode == 1;
+    rs.graphFrame.x = velocities ? p.vx.data() : p.x.data();
+    rs.graphFrame.y = velocities ? p.vy.data() : p.y.data();
+    rs.graphFrame.z = velocities ? p.vz.data() : p.z.data();
+    AllocateMassAndZ(p, N);
+    AllocatePartnerRows(rs.partners, N + 1, rs.run.PartnerLimit + 1);
+}
+
+void RunImpactLoop(TRunState& rs) {
+    EngineHost& host = *rs.host;
+    TextReader& impacts = rs.impactFile;
+    // Blank lines after the last impact line are no impact (the reals would read as zeros and
+    // put the projectile on atom 1).
+    while (!impacts.seekEof()) {
+        ++rs.RunCount;
+        host.newImpact();
+        Log(rs, "  Run count: " + IntToText(rs.RunCount), colour::Magenta);
+        rs.ImpactX = static_cast<double>(impacts.readReal());
+        rs.ImpactY = static_cast<double>(impacts.readReal());
+        rs.ImpactHeight = static_cast<double>(impacts.readReal());
+        impacts.skipLine();
+        if (impacts.failed() ||
+            !SetUpImpact(rs.projectile.Z, rs.N, rs.files.target, rs.targetExtent, rs.files.model,
+                         rs.projectile.Mass, rs) ||
+            !SetInitialVelocities(rs.N, rs.projectile.Energy, rs)) {
+            host.sink().error("General initialisation error (or aborted by user).");
+            break;
+        }
+        if (!FollowTrajectory(rs)) break;
+    }
+}
+
+}  // namespace
+
+void ReleaseRun(TRunState& rs) {
+    rs.dynamicsFile.close();
+    rs.inelasticEventsFile.close();
+    rs.initialConditionsFile.close();
+    rs.impactFile = TextReader();
+    rs.impactFileOpen = false;
+    FreePartnerRows(rs.partners);
+    FreeMassAndZ(rs.particles);
+    FreeParticleArrays(rs.particles);
+    std::vector<float>().swap(rs.potentials.MorseTable);
+    rs.graphFrame = TGraphFrame{};
+}
+
+void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
+    EngineHost& host = *rs.host;
+    MessageSink& sink = host.sink();
+    RunRelease release(rs);
+    rs.options = rs.globals->Options;
+    rs.batch = batch;
+    rs.files = WithCompanionFiles(names);
+    const TRunFileNames& f = rs.files;
+
+    ResetRunTotals(rs);
+
+    if (InelasticModelSelected(rs.options) && !ReadInelasticData(rs)) {
+        sink.error("Error in inelastic losses parameters.");
+        Log(rs, "  Error in inelastic file data - run aborted.", colour::Red);
+        return;
+    }
+
+    if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
+        rs.options.RecordInelastic && !rs.inelasticEventsFile.create(f.inelasticEvents)) {
+        ReportCannotCreate(rs, "inelastic", f.inelasticEvents);
+        return;
+    }
+
+    rs.N = CountTargetLines(f.target, sink);
+    if (rs.N < 1) {
+        sink.error("No data in Target file or file access error: aborting.");
+        Log(rs, "  No data in Target file or file access error: aborted", colour::Red);
+        return;
+    }
+
+    if (ReadProjectileFile(f.projectile, rs.projectile, host) != 0) return;
+    if (ReadRunFile(f.run, rs) != 0) return;
+    if (!CompileOutputFilter(rs)) return;
+
+    // The report names the termination test before the model file is read at the first impact.
+    rs.model.TestProjectileOnly = ReadTerminationTestFlag(f.model);
+    if (ReportRunParameters(rs.projectile.Z, rs.projectile.Name, rs.N, rs.projectile.Energy,
+                            rs.projectile.Mass, rs) != 0) {
+        ReportRunRefused(host);
+        return;
+    }
+
+    AllocateRun(rs);
+
+    if (!rs.impactFile.open(f.impact)) {
+        Log(rs, "  File not found: " + f.impact, colour::Red);
+        return;
+    }
+    rs.impactFileOpen = true;
+
+    if (rs.run.SampleMode != 0 && !rs.dynamicsFile.create(f.dynamics)) {
+        ReportCannotCreate(rs, "dynamical variables", f.dynamics);
+        return;
+    }
+
+    host.idle();
+    RunImpactLoop(rs);
+    ReleaseRun(rs);
+
+    if (rs.RunCount > 0)
+        Log(rs,
+            "  Cumulative error in system energy:" +
+                RealToTextDigits(rs.CumulativeEnergyError / rs.RunCount, 2) + " %",
+            colour::Black);
+}
+
+void RunSimulation(const std::string& projectileFile, const std::string& targetFile,
+                   const std::string& modelFile, const std::string& runFile,
+                   const std::string& impactFile, const std::string& inelasticFile,
+                   const std::string& initialConditionsFile, const std::string& dynamicsFile,
+                   const std::string& inelasticEventsFile, bool batch, EngineGlobals& globals,
+                   EngineHost& host) {
+    TRunState rs;
+    rs.host = &host;
+    rs.globals = &globals;
+    RunSimulationSteps({projectileFile, targetFile, modelFile, runFile, impactFile, inelasticFile,
+                        initialConditionsFile, dynamicsFile, inelasticEventsFile},
+                       batch, rs);
+}
+
+}  // namespace halvern

@@ -1,0 +1,31 @@
+// One engine run: reads and checks the six input files of a project, reports the parameters,
+// allocates the particle arrays and follows one trajectory per line of the impact file.
+#pragma once
+
+#include <string>
+
+#include "EngineGlobals.h"
+#include "EngineHost.h"
+#include "RunState.h"
+
+namespace halvern {
+
+// The one entry of a run, called by the Run command (batch false) and by the batch runner
+// (batch true) with the same ten arguments. Works on a copy of globals.Options taken at its
+// start; the run's progress goes to the host's log, its questions to the host's sink.
+void RunSimulation(const std::string& projectileFile, const std::string& targetFile,
+                   const std::string& modelFile, const std::string& runFile,
+                   const std::string& impactFile, const std::string& inelasticFile,
+                   const std::string& initialConditionsFile, const std::string& dynamicsFile,
+                   const std::string& inelasticEventsFile, bool batch, EngineGlobals& globals,
+                   EngineHost& host);
+
+// The run's steps on a state that the caller owns and has given its host and globals; every
+// file and array is released when it returns, and the state tells how far the run came.
+void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs);
+
+// Closes the run's files and frees its rows and arrays (and the Morse table), in that order.
+// Safe to call more than once.
+void ReleaseRun(TRunState& rs);
+
+}  // namespace halvern

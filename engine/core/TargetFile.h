@@ -1,0 +1,28 @@
+// The target file (.TRG): one line per atom of x, y, z (Angstrom), Z, mass (amu), flags and
+// symbol. Atom k of the file is particle k of the run.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "MessageSink.h"
+
+namespace halvern {
+
+struct TRunState;
+
+constexpr int32_t kMaxTargetAtoms = 30000;
+constexpr int32_t kMaxAtomicNumber = 1000;
+
+// The number of lines (every line counts, an empty one too), at most 30000. A file that cannot
+// be opened gives the box "Cannot open Target file:" + CR + name and 0.
+int32_t CountTargetLines(const std::string& fileName, MessageSink& sink);
+
+// Reads the N atoms into particles 1..N at the first impact (positions and sites in m, masses
+// in kg), placing the projectile and reading the model file after line 1 and displacing every
+// atom when the model's vibrations are on. False, after its box, on a format error, an atomic
+// number outside 1..1000 or two atoms at the same place.
+bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
+                    TRunState& rs);
+
+}  // namespace halvern
