@@ -8,8 +8,10 @@ namespace halvern {
 
 namespace {
 
-// K as the fit has always computed it: e^2 times Coulomb's constant.
-constexpr double kSplineK = 1.602192e-19 * 1.602192e-19 * 8987580024.073166;
+// The fit uses the force loops' K, so that the join meets the repulsion exactly at Rlow. (The
+// product e^2 x 8987580024.073166 once written here is 3.2e-6 larger than e^2 times Coulomb's
+// constant, which would leave a step in value and slope at the join.)
+constexpr double kSplineK = kCoulombK;
 
 double ScreenedValue(const TSplineFit& fit, const double* c, const double* b, int terms, double r) {
     double phi = 0.0;
