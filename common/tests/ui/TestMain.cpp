@@ -1,0 +1,12 @@
+// Runs every test class of the window layer in one application.
+#include <QApplication>
+
+int RunParseErrorDialogTests(int argc, char** argv);
+int RunUiHelpersTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int failures = 0;
+    for (auto* run : {RunParseErrorDialogTests, RunUiHelpersTests}) failures += run(argc, argv);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,76 @@
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+#include "DisplayText.h"
+#include "GuardedSlot.h"
+#include "QtColours.h"
+#include "UiFonts.h"
+
+using namespace halvern;
+
+class UiHelpersTest : public QObject {
+    Q_OBJECT
+
+  private:
+    RecordingSink sink;
+
+  private slots:
+    void init() {
+        sink.clear();
+        SetUiSink(&sink);
+    }
+    void cleanup() { SetUiSink(nullptr); }
+
+    void displayText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringLiteral("a\nb\n");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb") << QStringLiteral("a\nb");
+        QTest::newRow("UTF-8") << QByteArray("5 \xC2\xB5m") << QStringLiteral("5 \u00b5m");
+        QTest::newRow("Latin-1") << QByteArray("5 \xB5m") << QStringLiteral("5 \u00b5m");
+        QTest::newRow("markup stays text") << QByteArray("<b>x</b>") << QStringLiteral("<b>x</b>");
+    }
+
+    void displayText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(DisplayText(std::string_view(bytes.constData(), size_t(bytes.size()))), shown);
+    }
+
+    void colours() {
+        QCOMPARE(ToQColor(colour::Red), QColor(255, 0, 0));
+        QCOMPARE(ToQColor(colour::Blue), QColor(0, 0, 255));
+        QCOMPARE(ToQColor(colour::DarkRed), QColor(128, 0, 0));
+        QCOMPARE(ToQColor(0x00336699), QColor(0x99, 0x66, 0x33));
+    }
+
+    void fontsFallBackByStyle() {
+        const QFont fixed = CourierNewFont(8);
+        QCOMPARE(fixed.family(), QStringLiteral("Courier New"));
+        QCOMPARE(fixed.pointSize(), 8);
+        QVERIFY(QFontInfo(fixed).fixedPitch());
+        const QFont sans = MsSansSerifFont();
+        QCOMPARE(sans.styleHint(), QFont::SansSerif);
+        QVERIFY(!QFontInfo(sans).fixedPitch());
+    }
+
+    void guardedSlotShowsTheExceptionAndGoesOn() {
+        QPushButton button;
+        int after = 0;
+        QObject::connect(&button, &QPushButton::clicked,
+                         GuardedSlot([] { throw std::runtime_error("Cannot open file: x.prj"); }));
+        QObject::connect(&button, &QPushButton::clicked, GuardedSlot([&after] { ++after; }));
+        button.click();
+        QCOMPARE(sink.texts(), std::vector<std::string>{"Cannot open file: x.prj"});
+        QCOMPARE(sink.entries().front().kind, RecordingSink::Kind::Error);
+        QCOMPARE(after, 1);
+    }
+};
+
+int RunUiHelpersTests(int argc, char** argv) {
+    UiHelpersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "UiHelpersTest.moc"

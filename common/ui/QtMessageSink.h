@@ -1,0 +1,19 @@
+// Messages shown as modal message boxes.
+#pragma once
+
+#include "MessageSink.h"
+
+namespace halvern {
+
+class QtMessageSink : public MessageSink {
+  public:
+    void error(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void info(const std::string& text) override;
+    bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    void beep() override;
+    void parseError(const std::string& title, const std::string& text) override;
+};
+
+}  // namespace halvern
