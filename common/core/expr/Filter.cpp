@@ -1,0 +1,65 @@
+#include "Filter.h"
+
+#include "FilterGrammar.h"
+
+namespace halvern::expr {
+
+CompileResult CompileFilter(ParseContext& ctx, std::string_view expression, Program& program) {
+    program = Program{};
+    ResetLexer(ctx);
+    SetInput(ctx, expression);
+    ParseSession session{ctx, &program, nullptr, {}};
+    CompileResult result;
+    result.parseResult = FilterGrammarParse(session);
+    result.parseFailed = ctx.ParseFailed;
+    program.line = ctx.yyline;
+    program.result = session.resultKind;
+    return result;
+}
+
+FilterVerdict EvaluateFilter(const Program& program, const RecordVariables& vars,
+                             Evaluation* detail) {
+    const Evaluation e = Evaluate(program, vars);
+    if (detail) *detail = e;
+    const bool holds = program.result == ResultKind::Logical && AsLogic(e.value);
+    return {holds && e.faults == 0, e.faults > 0};
+}
+
+int FilterParse(ParseContext& ctx, const RecordVariables& vars, bool& filterResult) {
+    ParseSession session{ctx, nullptr, &vars, {}};
+    const int r = FilterGrammarParse(session);
+    if (session.resultKind == ResultKind::Logical) filterResult = AsLogic(session.result);
+    return r;
+}
+
+FilterVerdict ParseFilterForRecord(ParseContext& ctx, std::string_view expression,
+                                   const RecordVariables& vars) {
+    bool filterResult = false;
+    ResetLexer(ctx);
+    SetInput(ctx, expression);
+    const int r = FilterParse(ctx, vars, filterResult);
+    return {r == 0 && !ctx.ParseFailed && filterResult, ctx.ParseFailed};
+}
+
+bool FilterRun::compile(std::string_view expression) {
+    compiled_ = CompileFilter(ctx_, expression, program_);
+    errorShown_ = false;
+    errorRecords_ = 0;
+    return compiled_.ok();
+}
+
+FilterVerdict FilterRun::evaluate(const RecordVariables& vars) {
+    if (!compiled_.ok()) return {};
+    Evaluation e;
+    const FilterVerdict v = EvaluateFilter(program_, vars, &e);
+    if (v.semanticError) {
+        ++errorRecords_;
+        if (!errorShown_) {
+            errorShown_ = true;
+            ctx_.sink->parseError(kParseErrorTitle, FaultReport(program_, e.first));
+        }
+    }
+    return v;
+}
+
+}  // namespace halvern::expr

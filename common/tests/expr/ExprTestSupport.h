@@ -1,0 +1,44 @@
+// Shared set-up of the expression-language tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Filter.h"
+#include "MessageSink.h"
+
+namespace halvern::expr::test {
+
+inline RecordVariables Vars(long double rx, long double ry, long double rz, long double px,
+                            long double py, long double pz, long double ti, long double ms,
+                            int32_t rw = 0, int32_t rn = 1) {
+    return {rx, ry, rz, px, py, pz, ti, ms, rw, rn};
+}
+
+// A particle of 10 amu at (1, 2, 3) Angstrom moving with the given momentum.
+inline RecordVariables Particle(long double px, long double py, long double pz, int32_t rw = 0) {
+    return Vars(1e-10L, 2e-10L, 3e-10L, px, py, pz, 1e-15L, 1.66053e-26L, rw, 1);
+}
+
+// The parse-error dialogs a sink received, in order.
+inline std::vector<std::string> ParseErrors(const RecordingSink& sink) {
+    std::vector<std::string> out;
+    for (const auto& e : sink.entries())
+        if (e.kind == RecordingSink::Kind::ParseError) out.push_back(e.text);
+    return out;
+}
+
+// Whether the compiled expression selects the record (the expression must compile).
+inline bool Selects(const std::string& expression, const RecordVariables& vars) {
+    RecordingSink sink;
+    FilterRun run(sink);
+    if (!run.compile(expression)) {
+        ADD_FAILURE() << "does not compile: " << expression;
+        return false;
+    }
+    return run.evaluate(vars).selected;
+}
+
+}  // namespace halvern::expr::test
