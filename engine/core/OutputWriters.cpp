@@ -29,38 +29,51 @@ bool Emitted(double z, double pz) {
 
 }  // namespace
 
-bool OslRecordFile::create(const std::string& path, EngineHost* host) {
+bool CheckedOutputFile::create(const std::string& path, EngineHost* host) {
     name_ = path;
     host_ = host;
+    failure_ = nullptr;
     written_ = 0;
     failed_ = false;
     reported_ = false;
-    if (!file_.create(path)) reportFailure("  Cannot create output file: ");
+    if (!file_.create(path)) fail("  Cannot create output file: ");
     return !failed_;
 }
 
-bool OslRecordFile::write(const TOslRecord& record) {
+void CheckedOutputFile::reportTo(EngineHost* host) {
+    host_ = host;
+    report();
+}
+
+bool CheckedOutputFile::write(const void* data, size_t size) {
     if (failed_) return false;
+    if (!file_.write(data, size)) fail("  Error writing output file: ");
+    return !failed_;
+}
+
+bool CheckedOutputFile::write(const TOslRecord& record) {
     const OslRecordBytes bytes = EncodeOslRecord(record);
-    if (!file_.write(bytes.data(), bytes.size())) {
-        reportFailure("  Error writing output file: ");
-        return false;
-    }
+    if (!write(bytes.data(), bytes.size())) return false;
     ++written_;
     return true;
 }
 
-bool OslRecordFile::close() {
+bool CheckedOutputFile::close() {
     if (!file_.isOpen()) return !failed_;
-    if (!file_.close() && !failed_) reportFailure("  Error writing output file: ");
+    if (!file_.close() && !failed_) fail("  Error writing output file: ");
     return !failed_;
 }
 
-void OslRecordFile::reportFailure(const std::string& text) {
+void CheckedOutputFile::fail(const char* text) {
     failed_ = true;
-    if (reported_ || !host_) return;
+    failure_ = text;
+    report();
+}
+
+void CheckedOutputFile::report() {
+    if (!failed_ || reported_ || !host_) return;
     reported_ = true;
-    LogLine(*host_, text + name_, colour::Red);
+    LogLine(*host_, failure_ + name_, colour::Red);
 }
 
 TOslRecord MakeOslRecord(int32_t index, int32_t run, double x, double y, double z, double px,
@@ -151,7 +164,7 @@ void WriteRecordPass(TRecordOutput& out, OslRecordWriter writer, const TParticle
 
 bool WriteInitialConditions(const std::string& path, const TParticleArrays& p, int32_t runCount,
                             EngineHost& host) {
-    OslRecordFile file;
+    CheckedOutputFile file;
     if (!file.create(path, &host)) return false;
     TRecordOutput out{&file, nullptr};
     WriteRecordPass(out, OutputAllRecords, p, runCount, 0.0);

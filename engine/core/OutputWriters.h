@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "EngineHost.h"
 #include "FileSafety.h"
@@ -13,25 +14,33 @@
 
 namespace halvern {
 
-// A file of 40-byte records written with checks: a failed creation or write is reported once in
-// the log, in red with the file's name, and only records that reached the file are counted.
-class OslRecordFile {
+// An output file of the engine (record file or text) written with checks: a failed creation or
+// write is reported once in the log, in red with the file's name, and only records that reached
+// the file are counted. Its calls are those of CheckedFile.
+class CheckedOutputFile {
   public:
-    // Truncates; reports a failure through the host when one is given.
-    bool create(const std::string& path, EngineHost* host);
+    // Truncates. A failure is reported through the host when one is given or attached later.
+    bool create(const std::string& path, EngineHost* host = nullptr);
+    // Reports through `host` from now on, including a failed creation not reported yet.
+    void reportTo(EngineHost* host);
+    bool write(const void* data, size_t size);
+    bool write(std::string_view text) { return write(text.data(), text.size()); }
     bool write(const TOslRecord& record);
     // False when the creation, any write or the close failed.
     bool close();
     bool isOpen() const { return file_.isOpen(); }
+    bool ok() const { return !failed_; }
     bool failed() const { return failed_; }
     int64_t recordsWritten() const { return written_; }
     const std::string& name() const { return name_; }
 
   private:
-    void reportFailure(const std::string& text);
+    void fail(const char* text);
+    void report();
 
     CheckedFile file_;
     std::string name_;
+    const char* failure_ = nullptr;
     EngineHost* host_ = nullptr;
     int64_t written_ = 0;
     bool failed_ = false;
@@ -49,7 +58,7 @@ struct TOutputFilter {
 
 // Where the writers put their records.
 struct TRecordOutput {
-    OslRecordFile* file = nullptr;
+    CheckedOutputFile* file = nullptr;
     TOutputFilter* filter = nullptr;
 };
 

@@ -10,7 +10,9 @@
 #include "EngineGlobals.h"
 #include "EngineHost.h"
 #include "FileSafety.h"
+#include "CellList.h"
 #include "InelasticModels.h"
+#include "Integrators.h"
 #include "ModelFile.h"
 #include "OutputWriters.h"
 #include "PairPotentials.h"
@@ -85,6 +87,13 @@ struct TRunState {
     // with the partner rows: AllocateEventRows for the selected event models) and the loss sums
     // of the current trajectory.
     TInelasticState inelastic;
+    // Trajectories whose energy error entered CumulativeEnergyError.
+    int32_t BalancedTrajectories = 0;
+    // Working storage of the trajectory loop, sized at the run's first trajectory: the box
+    // method's grid, the all-pairs method's cell list and the HGE force cache.
+    TCellGrid cellGrid;
+    TCellList cellList;
+    THgeForceCache hgeCache;
     // --- end of output and inelastic state ---
 
     // Set once the particle arrays are allocated and kept after they are freed, so that the

@@ -58,7 +58,7 @@ TParticleArrays CraftedParticles() {
 
 std::vector<int32_t> IndicesWritten(int32_t option, const TParticleArrays& p) {
     const std::string path = TempPath("rule" + std::to_string(option));
-    OslRecordFile file;
+    CheckedOutputFile file;
     EXPECT_TRUE(file.create(path, nullptr));
     TRecordOutput out{&file, nullptr};
     WriteRecordPass(out, SelectOutputWriter(option), p, 7, 1e-15);
@@ -133,7 +133,7 @@ TEST(OutputWriters, InitialConditionsHoldEveryParticleAtTimeZero) {
 TEST(OutputWriters, CreationFailureIsReportedOnceInRedWithTheName) {
     RecordingHost host;
     const std::string path = "/nonexistent-folder/dynvars.osl";
-    OslRecordFile file;
+    CheckedOutputFile file;
     EXPECT_FALSE(file.create(path, &host));
     EXPECT_FALSE(file.write(TOslRecord{}));
     EXPECT_FALSE(file.write(TOslRecord{}));
@@ -142,12 +142,20 @@ TEST(OutputWriters, CreationFailureIsReportedOnceInRedWithTheName) {
     ASSERT_EQ(host.lines.size(), 1u);
     EXPECT_EQ(host.lines[0].text, "  Cannot create output file: " + path);
     EXPECT_EQ(host.lines[0].colour, colour::Red);
+
+    // A host attached after the failure still hears of it, once.
+    RecordingHost later;
+    CheckedOutputFile unattached;
+    EXPECT_FALSE(unattached.create(path));
+    unattached.reportTo(&later);
+    unattached.reportTo(&later);
+    EXPECT_EQ(later.texts(), host.texts());
 }
 
 TEST(OutputWriters, WriteFailureIsReportedAndNotCounted) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     RecordingHost host;
-    OslRecordFile file;
+    CheckedOutputFile file;
     ASSERT_TRUE(file.create("/dev/full", &host));
     // stdio buffers the records; the failure shows at the latest when the file is closed.
     for (int k = 0; k < 1000; ++k) file.write(TOslRecord{});

@@ -1,0 +1,42 @@
+// The energy balance of a trajectory: total energy, momentum and angular momentum of the system,
+// the final configuration report, the balance line and the inelastic loss lines.
+#pragma once
+
+#include <cstdint>
+
+#include "PairForce.h"
+#include "ParticleArrays.h"
+#include "TargetExtent.h"
+
+namespace halvern {
+
+struct TRunState;
+
+// The energy of a target pair at distance d < Rc by region (J).
+double TargetPairEnergy(const TForceField& f, int32_t i, int32_t j, double d);
+
+// The potential energy of particles 0..N (J): projectile-target pairs with their energy at
+// min(d, Rc), target pairs with V(d) - V(Rc) inside the cut-off. Pairs are found through a cell
+// list, so the cost grows as N.
+double PotentialEnergy(const TForceField& f, const TParticleArrays& p, int32_t N,
+                       const TForceSwitches& switches);
+
+// With ReportEnergy set: the total energy (eV) and, with Verbose, its report lines; `final` marks
+// the call at the end of a trajectory, which also reports the ejected atoms. Without ReportEnergy
+// nothing is computed and 0 is returned.
+double SystemEnergy(TRunState& rs, const TTargetExtent& extent, bool final);
+
+// Initial energies (eV) below this size leave a trajectory out of the cumulative error.
+constexpr double kNegligibleEnergy = 1e-6;
+
+// The balance line of a trajectory: barrier sums (J) against the change of energy (eV) and the
+// inelastic losses of rs.inelastic; adds the trajectory to the cumulative error.
+void ReportEnergyBalance(TRunState& rs, double E0, double E1, double barrierSums);
+
+// The LSS, Oen-Robinson and Shapiro-Tombrello lines; adds the trajectory's sums to the run's.
+void ReportInelasticLosses(TRunState& rs);
+
+// The closing line of a run: the mean error of the balanced trajectories (0 when none was).
+void ReportCumulativeEnergyError(TRunState& rs);
+
+}  // namespace halvern
