@@ -1,12 +1,14 @@
 // Runs every test class of the window layer in one application.
 #include <QApplication>
 
+int RunNumericControlsTests(int argc, char** argv);
 int RunParseErrorDialogTests(int argc, char** argv);
 int RunUiHelpersTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;
-    for (auto* run : {RunParseErrorDialogTests, RunUiHelpersTests}) failures += run(argc, argv);
+    for (auto* run : {RunNumericControlsTests, RunParseErrorDialogTests, RunUiHelpersTests})
+        failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
