@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DestinationCheck.h"
+#include "ProcessFiles.h"
 #include "ProcessHost.h"
 #include "ProcessReports.h"
 #include "TestFiles.h"

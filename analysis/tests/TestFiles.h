@@ -14,6 +14,17 @@ using namespace halvern;
 
 namespace brisal_test {
 
+// A record with the fields the process tests vary; mass 1e-26 kg unless given.
+inline TOslRecord Rec(float rx, int32_t rw = 0, int32_t rn = 1, float pz = 0, float ms = 1e-26f) {
+    TOslRecord r;
+    r.rx = rx;
+    r.pz = pz;
+    r.ms = ms;
+    r.rw = rw;
+    r.rn = rn;
+    return r;
+}
+
 // A fresh folder per test, removed afterwards.
 class ScratchDir : public ::testing::Test {
   protected:

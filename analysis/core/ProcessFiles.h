@@ -1,0 +1,52 @@
+// Opening, checking and reporting the files of a record process, with the processes' messages.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "FileSafety.h"
+#include "MessageSink.h"
+#include "OslFile.h"
+
+namespace halvern {
+
+std::string CannotOpenText(const std::string& source);    // "Cannot open a.osl."
+std::string ErrorReadingText(const std::string& source);  // "Error reading a.osl."
+std::string CannotCreateText(
+    const std::string& destination);  // "Cannot create destination file (b.dat)."
+std::string ErrorWritingText(const std::string& destination);  // "Error writing b.dat."
+std::string DestinationIsSourceText(const std::string& destination);
+
+// True, after reporting it, when the destination is one of the sources. Checked before anything
+// is opened: on Linux the source would be truncated while it is still being read.
+bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::string> sources,
+                               const std::string& destination);
+
+// Each false after reporting the failure.
+bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source);
+bool CreateDestination(MessageSink& sink, CheckedFile& file, const std::string& destination);
+bool CreateDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination);
+// Closes the destination; false, after reporting, when a write or the close failed.
+bool CloseDestination(MessageSink& sink, CheckedFile& file, const std::string& destination);
+bool CloseDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination);
+
+enum class LoopEnd { Completed, Stopped, ReadError };
+
+// Hands every record of the source to body(bytes) until it returns false; a read error is
+// reported.
+template <class Body>
+LoopEnd ForEachRecord(MessageSink& sink, OslFileReader& reader, const std::string& source,
+                      Body&& body) {
+    for (;;) {
+        OslFileReader::Status status;
+        const unsigned char* bytes = reader.next(status);
+        if (!bytes) {
+            if (status == OslFileReader::Status::End) return LoopEnd::Completed;
+            sink.error(ErrorReadingText(source));
+            return LoopEnd::ReadError;
+        }
+        if (!body(bytes)) return LoopEnd::Stopped;
+    }
+}
+
+}  // namespace halvern

@@ -1,0 +1,93 @@
+#include "QueryLanguage.h"
+
+#include "ExprBuilder.h"
+#include "ProcessReports.h"
+#include "QueryGrammar.h"
+
+namespace halvern {
+
+namespace {
+
+constexpr expr::ScannerDialect kQueryDialect{.lowerCaseExponent = true};
+
+}  // namespace
+
+expr::RecordVariables QueryVariables(const TOslRecord& record, QueryUnits units) {
+    expr::RecordVariables v = expr::VariablesFromRecord(record);
+    if (units == QueryUnits::NonSI) {
+        v.rx *= 1e10L;
+        v.ry *= 1e10L;
+        v.rz *= 1e10L;
+        v.px *= 1e-5L;
+        v.py *= 1e-5L;
+        v.pz *= 1e-5L;
+        v.ti *= 1e15L;
+    }
+    return v;
+}
+
+expr::CompileResult CompileQuery(expr::ParseContext& ctx, std::string_view expression,
+                                 expr::Program& program) {
+    program = expr::Program{};
+    expr::ResetLexer(ctx);
+    expr::SetInput(ctx, expression);
+    expr::ParseSession session{ctx, &program, nullptr, kQueryDialect};
+    expr::CompileResult result;
+    result.parseResult = expr::QueryGrammarParse(session);
+    result.parseFailed = ctx.ParseFailed;
+    program.line = ctx.yyline;
+    program.result = session.resultKind;
+    return result;
+}
+
+int QueryParse(expr::ParseContext& ctx, const expr::RecordVariables& vars,
+               expr::ResultKind& statement, expr::Value& value) {
+    expr::ParseSession session{ctx, nullptr, &vars, kQueryDialect};
+    const int r = expr::QueryGrammarParse(session);
+    statement = session.resultKind;
+    value = session.result;
+    return r;
+}
+
+void AccumulateStatement(expr::ResultKind statement, expr::Value value, StatAccumulators& stats) {
+    if (statement == expr::ResultKind::Real) {
+        ++stats.StatCount;
+        stats.StatSum += value;
+        stats.StatSumSq += value * value;
+    } else if (statement == expr::ResultKind::Integer) {
+        ++stats.StatCount;
+        const int64_t n = expr::AsInt(value);
+        stats.StatSum += n;
+        stats.StatSumSq += static_cast<long double>(n * n);
+    }
+}
+
+bool StoredStatementValue(expr::ResultKind statement, expr::Value value, long double& stored) {
+    if (statement == expr::ResultKind::Real) {
+        stored = value;
+        return true;
+    }
+    if (statement == expr::ResultKind::Integer) {
+        stored = expr::AsInt(value);
+        return true;
+    }
+    return false;
+}
+
+void AppendStatementField(expr::ResultKind statement, expr::Value value, std::string& line) {
+    if (statement == expr::ResultKind::Real) line += RealStatementField(value);
+    if (statement == expr::ResultKind::Integer) line += IntegerStatementField(expr::AsInt(value));
+}
+
+bool QueryRun::compile(std::string_view expression) {
+    compiled_ = CompileQuery(ctx_, expression, program_);
+    errorRecords_ = 0;
+    return compiled_.ok();
+}
+
+void QueryRun::reportFault(const expr::SemanticFault& fault) {
+    if (errorRecords_++ == 0)
+        ctx_.sink->parseError(expr::kParseErrorTitle, expr::FaultReport(program_, fault));
+}
+
+}  // namespace halvern
