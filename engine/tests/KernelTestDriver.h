@@ -57,6 +57,7 @@ struct TKernelSystem {
     TForceSwitches switches;
     int32_t algorithm = kVerlet;
     int32_t limit = 50;
+    int32_t step = 0;  // steps run so far; a later RunSteps goes on from here
 
     TForceField field() const {
         return TForceField{&pot, p.Z.data(), p.flags.data(), switches.SelfBombardment};
@@ -97,14 +98,14 @@ inline double MaxSpeed(const TParticleArrays& p) {
     return std::sqrt(v2);
 }
 
-// `steps` steps of the system's integrator at a fixed dt, rebuilding every K steps with the
-// radius Rc plus the fastest particle's travel between rebuilds (and a margin).
+// `steps` further steps of the system's integrator at a fixed dt, rebuilding every K steps with
+// the radius Rc plus the fastest particle's travel between rebuilds (and a margin).
 inline void RunSteps(TKernelSystem& s, double dt, int32_t steps, int32_t K = 10) {
     const TForceField f = s.field();
     const int32_t N = s.p.N;
-    for (int32_t step = 0; step < steps; ++step) {
-        if (step % K == 0) Rebuild(s, s.pot.Rc + 1.5 * MaxSpeed(s.p) * dt * K + 0.1 * kAngstrom);
-        if (step == 0 && s.algorithm != kHge) VerletStart(N, s.p, s.rows, f);
+    for (int32_t n = 0; n < steps; ++n, ++s.step) {
+        if (s.step % K == 0) Rebuild(s, s.pot.Rc + 1.5 * MaxSpeed(s.p) * dt * K + 0.1 * kAngstrom);
+        if (s.step == 0 && s.algorithm != kHge) VerletStart(N, s.p, s.rows, f);
         switch (s.algorithm) {
             case kHge:
                 HgeStep(N, dt, s.p, s.rows, f, s.cache);
