@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "Colours.h"
+#include "ShortString.h"
+#include "miscutil.h"
 
 namespace halvern {
 
@@ -143,12 +145,35 @@ bool OutputEmittedNearNormal(TRecordOutput& out, int32_t index, int32_t run, dou
     return true;
 }
 
+bool OutputFilteredRecords(TRecordOutput& out, int32_t index, int32_t run, double x, double y,
+                           double z, double px, double py, double pz, double t, double m) {
+    if (!out.filter || !out.filter->run || !out.filter->run->compileResult().ok()) return false;
+    const expr::FilterVerdict verdict = out.filter->run->evaluate(
+        expr::VariablesFromDoubles(x, y, z, px, py, pz, t, m, index, run));
+    if (verdict.selected) Write(out, index, run, x, y, z, px, py, pz, t, m);
+    return true;
+}
+
+bool SetFilterExpression(const std::string& text, TOutputFilter& filter, MessageSink& sink) {
+    filter.expression = CutTo(expr::UpCaseStr(text), expr::kMaxInputLength);
+    filter.run = std::make_shared<expr::FilterRun>(sink);
+    return filter.run->compile(filter.expression);
+}
+
+void ReportFilterErrors(EngineHost& host, const TOutputFilter& filter) {
+    if (!filter.run || filter.run->semanticErrorRecords() == 0) return;
+    LogLine(host,
+            "  Output filter: " + IntToText(filter.run->semanticErrorRecords()) +
+                " records left out after an error in the expression",
+            colour::Red);
+}
+
 OslRecordWriter SelectOutputWriter(int32_t option) {
     static constexpr OslRecordWriter kWriters[] = {
-        OutputAllRecords,          OutputProjectileOnly,   OutputAboveKE1eV,
-        OutputAboveKE10eV,         OutputAboveKE100eV,     OutputEmittedRecords,
-        OutputReflectedProjectile, OutputEmittedNearNormal};
-    if (option < 0 || option > 7) return nullptr;
+        OutputAllRecords,          OutputProjectileOnly,    OutputAboveKE1eV,
+        OutputAboveKE10eV,         OutputAboveKE100eV,      OutputEmittedRecords,
+        OutputReflectedProjectile, OutputEmittedNearNormal, OutputFilteredRecords};
+    if (option < 0 || option > 8) return nullptr;
     return kWriters[option];
 }
 

@@ -9,6 +9,7 @@
 
 #include "EngineHost.h"
 #include "FileSafety.h"
+#include "Filter.h"
 #include "OslRecord.h"
 #include "ParticleArrays.h"
 
@@ -47,13 +48,11 @@ class CheckedOutputFile {
     bool reported_ = false;
 };
 
-// The user-programmed output function, compiled once per run.
+// The user-programmed output function, compiled once per run. An evaluation error leaves that
+// record out; the first of the run is shown, the others are counted.
 struct TOutputFilter {
     std::string expression;  // upper-cased, at most 255 characters
-    std::shared_ptr<const void> compiled;
-    MessageSink* sink = nullptr;  // where the first evaluation error of the run is shown
-    int64_t errorRecords = 0;     // records left out because their evaluation failed
-    bool errorShown = false;
+    std::shared_ptr<expr::FilterRun> run;
 };
 
 // Where the writers put their records.
@@ -82,6 +81,9 @@ bool OutputReflectedProjectile(TRecordOutput&, int32_t, int32_t, double, double,
                                double, double, double, double);
 bool OutputEmittedNearNormal(TRecordOutput&, int32_t, int32_t, double, double, double, double,
                              double, double, double, double);
+// False when no compiled expression is at hand (the pass writes nothing then).
+bool OutputFilteredRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
+                           double, double, double);
 bool OutputFilteredRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
                            double, double, double);
 
@@ -95,6 +97,13 @@ TOslRecord MakeOslRecord(int32_t index, int32_t run, double x, double y, double 
 // One output pass: the writer for particles 0, 1, ... N in turn, ending early when it says so.
 void WriteRecordPass(TRecordOutput& out, OslRecordWriter writer, const TParticleArrays& p,
                      int32_t run, double t);
+
+// Compiles the expression (stored upper-cased, cut to 255 characters). A syntax error shows the
+// parse-error dialog once and gives false: the run must not start.
+bool SetFilterExpression(const std::string& text, TOutputFilter& filter, MessageSink& sink);
+
+// After a run: how many records an evaluation error left out, when any did.
+void ReportFilterErrors(EngineHost& host, const TOutputFilter& filter);
 
 // Every particle 0..N at time 0 into a new initial-conditions file; false when the file could not
 // be written whole (reported in the log).

@@ -56,12 +56,13 @@ TParticleArrays CraftedParticles() {
     return p;
 }
 
-std::vector<int32_t> IndicesWritten(int32_t option, const TParticleArrays& p) {
+std::vector<int32_t> IndicesWritten(int32_t option, const TParticleArrays& p,
+                                    TOutputFilter* filter = nullptr, int passes = 1) {
     const std::string path = TempPath("rule" + std::to_string(option));
     CheckedOutputFile file;
     EXPECT_TRUE(file.create(path, nullptr));
-    TRecordOutput out{&file, nullptr};
-    WriteRecordPass(out, SelectOutputWriter(option), p, 7, 1e-15);
+    TRecordOutput out{&file, filter};
+    for (int k = 0; k < passes; ++k) WriteRecordPass(out, SelectOutputWriter(option), p, 7, 1e-15);
     EXPECT_TRUE(file.close());
     std::vector<int32_t> indices;
     for (const TOslRecord& r : ReadRecords(path)) {
@@ -98,8 +99,51 @@ TEST(OutputWriters, ProjectileRulesEndThePassAtOnce) {
     TRecordOutput none;
     EXPECT_FALSE(OutputProjectileOnly(none, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1));
     EXPECT_FALSE(OutputReflectedProjectile(none, 3, 1, 0, 0, 1, 0, 0, 1, 0, 1));
+    EXPECT_EQ(SelectOutputWriter(8), &OutputFilteredRecords);
     EXPECT_EQ(SelectOutputWriter(9), nullptr);
     EXPECT_EQ(SelectOutputWriter(-1), nullptr);
+}
+
+TEST(OutputWriters, DefaultUserProgrammedRuleSelectsEmittedParticlesAbove20eV) {
+    TParticleArrays p = CraftedParticles();
+    p.z[1] = 0;  // away from the 0.5 A bound, which the double and the literal may round apart
+    RecordingSink sink;
+    TOutputFilter filter;
+    ASSERT_TRUE(SetFilterExpression(
+        "[ke/ep > 20.0] & [vz> 0.0] & [rz > 0.5e-10] {particles emitted with KE > 20 eV}", filter,
+        sink));
+    EXPECT_EQ(filter.expression,
+              "[KE/EP > 20.0] & [VZ> 0.0] & [RZ > 0.5E-10] {PARTICLES EMITTED WITH KE > 20 EV}");
+    EXPECT_EQ(IndicesWritten(8, p, &filter), (std::vector<int32_t>{0, 5}));
+    EXPECT_TRUE(sink.entries().empty());
+}
+
+TEST(OutputWriters, UserProgrammedSyntaxErrorRefusesOnceAndWritesNothing) {
+    const TParticleArrays p = CraftedParticles();
+    RecordingSink sink;
+    TOutputFilter filter;
+    EXPECT_FALSE(SetFilterExpression("[KE/EP > 20]", filter, sink));  // real against integer
+    EXPECT_EQ(sink.count(RecordingSink::Kind::ParseError), 1);
+    EXPECT_TRUE(IndicesWritten(8, p, &filter, 3).empty());
+    EXPECT_EQ(sink.count(RecordingSink::Kind::ParseError), 1);
+    TRecordOutput none;
+    EXPECT_FALSE(OutputFilteredRecords(none, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1));
+}
+
+TEST(OutputWriters, UserProgrammedEvaluationErrorLeavesOutOnlyThatRecord) {
+    const TParticleArrays p = CraftedParticles();
+    RecordingSink sink;
+    TOutputFilter filter;
+    ASSERT_TRUE(SetFilterExpression("[ke/ep > 1.0] & [ln(rz) > -30.0]", filter, sink));
+    // Particle 3 lies below the origin plane: LN fails for it in each of the two passes.
+    EXPECT_EQ(IndicesWritten(8, p, &filter, 2),
+              (std::vector<int32_t>{0, 1, 2, 4, 5, 0, 1, 2, 4, 5}));
+    EXPECT_EQ(sink.count(RecordingSink::Kind::ParseError), 1);  // shown once per run
+    RecordingHost host;
+    ReportFilterErrors(host, filter);
+    ASSERT_EQ(host.lines.size(), 1u);
+    EXPECT_EQ(host.lines[0].text,
+              "  Output filter: 2 records left out after an error in the expression");
 }
 
 TEST(OutputWriters, RecordHoldsTheFloatValuesAndFullRunNumber) {
