@@ -1,0 +1,460 @@
+// The set-up program's main window and lattice dialogs on the offscreen platform. Dialogs are
+// answered through the window's runModal and askSaveFileName hooks; messages go to a recording.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <functional>
+
+#include "CubicForm.h"
+#include "FileSafety.h"
+#include "HexForm.h"
+#include "MainForm.h"
+#include "MessageSink.h"
+#include "RockSaltForm.h"
+#include "UiSink.h"
+
+using namespace velkor;
+using halvern::RecordingSink;
+
+namespace {
+
+QStringList ActionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* a : actions)
+        if (!a->isSeparator()) texts << a->text();
+    return texts;
+}
+
+QMenu* SubMenu(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions())
+        if (a->text() == text) return a->menu();
+    return nullptr;
+}
+
+QAction* Action(QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Opens the dialog without blocking, lets `script` work on it like a user, and returns the
+// result it was closed with.
+std::function<int(QDialog&)> Answer(std::function<void(QDialog&)> script) {
+    return [script = std::move(script)](QDialog& dialog) {
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (script) script(dialog);
+        dialog.hide();
+        return dialog.result();
+    };
+}
+
+void ClickOk(QDialog& dialog) {
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+}
+
+void SetText(QDialog& dialog, const char* name, const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY(edit != nullptr);
+    edit->setText(text);
+}
+
+QString Text(QDialog& dialog, const char* name) {
+    return dialog.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+}
+
+QString LabelText(QDialog& dialog, const char* name) {
+    return dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+std::vector<std::string> FileLines(const QString& path) {
+    std::string bytes;
+    halvern::ReadFileBytes(path.toStdString(), bytes);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    RecordingSink sink_;
+    QTemporaryDir folder_;
+    std::vector<SaveRequest> saveRequests_;
+
+    // The save dialog answered with a file of the test folder (or cancelled with an empty name).
+    std::function<std::optional<QString>(const SaveRequest&)> SaveAs(const QString& name) {
+        return [this, name](const SaveRequest& request) -> std::optional<QString> {
+            saveRequests_.push_back(request);
+            if (name.isEmpty()) return std::nullopt;
+            return folder_.filePath(name);
+        };
+    }
+
+  private slots:
+    void init() {
+        sink_.clear();
+        saveRequests_.clear();
+        halvern::SetUiSink(&sink_);
+    }
+    void cleanup() { halvern::SetUiSink(nullptr); }
+
+    void startsWithTitleMenusAndSpeedButtons() {
+        TMainForm w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velkor 2.2"));
+        QCOMPARE(ActionTexts(w.menuBar()->actions()),
+                 QStringList({"&Target", "&Projectile", "&Run", "&Model", "&Impact", "I&nelastic",
+                              "&Editor", "&Utilities", "&Help"}));
+        QMenu* target = w.menuBar()->actions().at(0)->menu();
+        QCOMPARE(ActionTexts(target->actions()),
+                 QStringList({"&New", "&Display/Orient", "Neighbour &distances",
+                              "Neighbour &potential", "&Convert version 2.1 file"}));
+        QMenu* newMenu = SubMenu(target, "&New");
+        QCOMPARE(ActionTexts(newMenu->actions()),
+                 QStringList({"&Face-centred cubic", "&Body-centred cubic", "&Hexagonal (hcp)",
+                              "&Diamond", "&Rocksalt (NaCl)", "&Sphalerite (ZnS)"}));
+        QCOMPARE(ActionTexts(SubMenu(newMenu, "&Face-centred cubic")->actions()),
+                 QStringList({"(100) surface", "(110) surface", "(111) surface"}));
+        QCOMPARE(ActionTexts(SubMenu(newMenu, "&Sphalerite (ZnS)")->actions()),
+                 QStringList({"(100) surface", "(110) surface"}));
+        QMenu* editor = w.menuBar()->actions().at(6)->menu();
+        QCOMPARE(ActionTexts(SubMenu(editor, "&Format mode")->actions()),
+                 QStringList({"&Plain text", "&Rich text (RTF)"}));
+        QCOMPARE(ActionTexts(w.menuBar()->actions().at(7)->menu()->actions()),
+                 QStringList({"&Batch project template", "&Velocity reckoner",
+                              "&Scattering relations", "&Crystal axes", "&Pair potential, Apsis"}));
+        QCOMPARE(ActionTexts(w.menuBar()->actions().at(8)->menu()->actions()),
+                 QStringList({"&Introduction", "&About Velkor"}));
+
+        auto* bar = w.findChild<QToolBar*>(QStringLiteral("SpeedBar"));
+        QStringList hints;
+        for (const QAction* a : bar->actions()) hints << a->toolTip();
+        QCOMPARE(hints,
+                 QStringList({"Display/Orient Target", "New Projectile File", "New Run File",
+                              "New Model File", "New Impact File", "Open Existing File in Editor",
+                              "Open New File in Editor", "New Inelastic file"}));
+        const QString status = w.findChild<QLabel*>(QStringLiteral("StatusText"))->text();
+        QVERIFY2(status.startsWith("Allocated memory: "), qPrintable(status));
+        QVERIFY(status.mid(18).toULongLong() > 0);
+    }
+
+    // Commands whose windows come with later issues are shown but cannot be chosen.
+    void commandsOfOtherWindowsAreDisabled() {
+        TMainForm w;
+        for (const char* name : {"Viewtarget1",
+                                 "Distances1",
+                                 "NeighbourPotential1",
+                                 "Convert1",
+                                 "NewPrj",
+                                 "OpenPrj",
+                                 "NewRun",
+                                 "Open1",
+                                 "NewMdl",
+                                 "OpenMdl",
+                                 "NewImpact",
+                                 "OpenImpact",
+                                 "ViewImpact1",
+                                 "New6",
+                                 "OpenInelastic",
+                                 "NewEdit",
+                                 "OpenEdit",
+                                 "BatchTemplate1",
+                                 "VelocityReckoner1",
+                                 "ScatteringRelations1",
+                                 "CrystalAxes1",
+                                 "PairPotential1"})
+            QVERIFY2(!Action(w, name)->isEnabled(), name);
+        for (int k = 1; k <= 8; ++k)
+            QVERIFY(!Action(w, qPrintable(QStringLiteral("SpeedButton%1").arg(k)))->isEnabled());
+        for (const char* name : {"Fcc100Click", "Hex111Click", "N110surface4Click", "PlainText1",
+                                 "Introduction1", "About1"})
+            QVERIFY2(Action(w, name)->isEnabled(), name);
+    }
+
+    void latticeCommandWritesTheTarget() {
+        TMainForm w;
+        QString captionDuringDialog;
+        w.runModal = Answer([&](QDialog& d) {
+            captionDuringDialog = d.windowTitle();
+            SetText(d, "IntegerEdit2", "1");
+            SetText(d, "IntegerEdit3", "1");
+            SetText(d, "IntegerEdit4", "2");
+            ClickOk(d);
+        });
+        w.askSaveFileName = SaveAs("fcc100.trg");
+        Action(w, "Fcc100Click")->trigger();
+
+        QCOMPARE(captionDuringDialog, QStringLiteral("FCC Target: (100) Surface"));
+        QCOMPARE(saveRequests_.size(), size_t{1});
+        QCOMPARE(saveRequests_[0].title,
+                 QStringLiteral("Save Fcc(100) target specification file as..."));
+        QCOMPARE(saveRequests_[0].fileName, QStringLiteral("*.TRG"));
+        const std::vector<std::string> lines = FileLines(folder_.filePath("fcc100.trg"));
+        QCOMPARE(lines.size(), size_t{18});
+        QCOMPARE(lines[0],
+                 std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
+        const TTargetSpec& spec = w.targetParams().FccParams;
+        QCOMPARE(spec.FileName, folder_.filePath("fcc100.trg").toStdString());
+        QCOMPARE(spec.XWidth.str(), std::string("1"));
+        QCOMPARE(w.potentialTargetZ(), 29);
+        QVERIFY(sink_.entries().empty());
+
+        // The next use of the family proposes the written file and shows its values.
+        QString shownWidth;
+        w.runModal = Answer([&](QDialog& d) { shownWidth = Text(d, "IntegerEdit2"); });
+        Action(w, "Fcc111Click")->trigger();
+        QCOMPARE(shownWidth, QStringLiteral("1"));
+    }
+
+    void cancelledSaveKeepsTheRecord() {
+        TMainForm w;
+        w.runModal = Answer([](QDialog& d) {
+            SetText(d, "IntegerEdit2", "7");
+            ClickOk(d);
+        });
+        w.askSaveFileName = SaveAs(QString());
+        Action(w, "Bcc100Click")->trigger();
+        QCOMPARE(saveRequests_.size(), size_t{1});
+        QCOMPARE(w.targetParams().BccParams.XWidth.str(), std::string("4"));
+
+        QString shown;
+        w.runModal = Answer([&](QDialog& d) { shown = Text(d, "IntegerEdit2"); });
+        Action(w, "Bcc110Click")->trigger();
+        QCOMPARE(shown, QStringLiteral("4"));
+    }
+
+    // A text the edit would refuse on leaving it (here set without a focus change) reaches the
+    // generator, which reports it and goes on with 0.
+    void badNumericTextGivesTheConversionMessage() {
+        TMainForm w;
+        w.runModal = [](QDialog& d) {
+            SetText(d, "FloatEdit3", "1.5.");
+            return int(QDialog::Accepted);
+        };
+        w.askSaveFileName = SaveAs("bad.trg");
+        Action(w, "Fcc110Click")->trigger();
+        QCOMPARE(sink_.texts(), std::vector<std::string>{"Numeric conversion error (1.5.)"});
+        QCOMPARE(FileLines(folder_.filePath("bad.trg")).size(), size_t{486});
+    }
+
+    void okRefusesAnOutOfRangeValue() {
+        TMainForm w;
+        int result = -1;
+        w.runModal = Answer([&](QDialog& d) {
+            SetText(d, "IntegerEdit4", "100");
+            ClickOk(d);
+            result = d.result();
+            d.reject();
+        });
+        w.askSaveFileName = SaveAs("never.trg");
+        Action(w, "Dia100Click")->trigger();
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(saveRequests_.size(), size_t{0});
+        QCOMPARE(sink_.count(RecordingSink::Kind::Error), 1);
+        QVERIFY(sink_.texts()[0].find("Input value must be integer in range:") == 0);
+    }
+
+    void elementTableFillsOnlyOnTheUsersChoice() {
+        TMainForm w;
+        TTargetSpec& spec = w.targetParams().FccParams;
+        spec.LatticeConst = "3.7000";  // the stored record wins over the table for "Cu"
+        QString shownConstant, afterW, afterUnknown, mass;
+        w.runModal = Answer([&](QDialog& d) {
+            shownConstant = Text(d, "FloatEdit1");
+            QLineEdit* symbol = d.findChild<QComboBox*>(QStringLiteral("Edit1"))->lineEdit();
+            symbol->clear();
+            QTest::keyClicks(symbol, "W ");
+            afterW = Text(d, "FloatEdit1") + " " + Text(d, "IntegerEdit1");
+            mass = Text(d, "FloatEdit2");
+            symbol->clear();
+            QTest::keyClicks(symbol, "Xx");
+            afterUnknown = Text(d, "FloatEdit1");
+            symbol->clear();
+            QTest::keyClicks(symbol, "W ");
+            ClickOk(d);
+        });
+        w.askSaveFileName = SaveAs("w.trg");
+        Action(w, "Fcc100Click")->trigger();
+        QCOMPARE(shownConstant, QStringLiteral("3.7000"));
+        QCOMPARE(afterW, QStringLiteral("3.1650 74"));
+        QCOMPARE(mass, QStringLiteral("183.85"));
+        QCOMPARE(afterUnknown, QStringLiteral("3.1650"));
+        const std::vector<std::string> lines = FileLines(folder_.filePath("w.trg"));
+        QVERIFY(!lines.empty());
+        QCOMPARE(lines[0].substr(lines[0].size() - 19), std::string("74 183.85001   0 W "));
+    }
+
+    // Every keystroke updates the count quietly; a half-typed or empty text counts 0.
+    void atomCountFollowsTypingWithoutBoxes() {
+        TMainForm w;
+        QStringList counts;
+        w.runModal = Answer([&](QDialog& d) {
+            QLineEdit* x = d.findChild<QLineEdit*>(QStringLiteral("IntegerEdit2"));
+            counts << LabelText(d, "Label14");
+            x->selectAll();
+            QTest::keyClick(x, Qt::Key_Backspace);
+            counts << LabelText(d, "Label14");
+            QTest::keyClicks(x, "-");
+            counts << LabelText(d, "Label14");
+            QTest::keyClicks(x, "2");
+            counts << LabelText(d, "Label14");
+            SetText(d, "IntegerEdit2", "2");
+            counts << LabelText(d, "Label14");
+        });
+        Action(w, "Fcc100Click")->trigger();
+        QCOMPARE(counts,
+                 QStringList({"486 atoms", "54 atoms", "54 atoms", "1 atoms", "270 atoms"}));
+        QVERIFY(sink_.entries().empty());
+    }
+
+    void multiplierLabelsDuringAndAfterTheCommands() {
+        TMainForm w;
+        QStringList during;
+        w.runModal = Answer([&](QDialog& d) {
+            during << LabelText(d, "Label12") + "|" + LabelText(d, "Label13") + "|" +
+                          LabelText(d, "Label15") + "|" + LabelText(d, "Label14");
+        });
+        Action(w, "Bcc110Click")->trigger();
+        Action(w, "Dia110Click")->trigger();
+        Action(w, "Fcc100Click")->trigger();
+        QCOMPARE(during, QStringList({"*4+2|*2+1||972 atoms", "*2+1|*2+1|*2|972 atoms",
+                                      "*2+1|*2+1| |486 atoms"}));
+        QCOMPARE(w.CubicForm->CellFactor, 1);
+    }
+
+    void hexCommandWritesTheHcpTarget() {
+        TMainForm w;
+        QString caption;
+        w.runModal = Answer([&](QDialog& d) {
+            caption = d.windowTitle();
+            SetText(d, "IntegerEdit2", "0");
+            SetText(d, "IntegerEdit3", "0");
+            SetText(d, "IntegerEdit4", "2");
+            SetText(d, "IntegerEdit1", "40");
+            ClickOk(d);
+        });
+        w.askSaveFileName = SaveAs("zr.trg");
+        Action(w, "Hex111Click")->trigger();
+        QCOMPARE(caption, QStringLiteral("HCP Target: (0001) Surface"));
+        const std::vector<std::string> lines = FileLines(folder_.filePath("zr.trg"));
+        QCOMPARE(lines.size(), size_t{2});
+        QCOMPARE(lines[1],
+                 std::string("     1.65600      0.95609     -2.57385   40 91.22400   0 Zr"));
+        QCOMPARE(w.targetParams().HcpParams.Layers.str(), std::string("2"));
+        QCOMPARE(w.potentialTargetZ(), 40);
+    }
+
+    // The sphalerite record keeps its edits only when a file was written; the rocksalt record
+    // keeps them from the moment OK is pressed.
+    void twoSpeciesRecords() {
+        TMainForm w;
+        QString shownSymbol, count;
+        w.runModal = Answer([&](QDialog& d) {
+            shownSymbol = Text(d, "Edit1");
+            SetText(d, "IntegerEdit3", "0");
+            SetText(d, "IntegerEdit4", "0");
+            SetText(d, "IntegerEdit5", "0");
+            count = LabelText(d, "Label14");
+            ClickOk(d);
+        });
+        w.askSaveFileName = SaveAs(QString());
+        Action(w, "N110surface4Click")->trigger();
+        QCOMPARE(shownSymbol, QStringLiteral("Ga"));
+        QCOMPARE(count, QStringLiteral("2 atoms"));
+        QCOMPARE(w.targetParams().SphaleriteParams.NX.str(), std::string("5"));
+        QCOMPARE(w.targetParams().RockSaltParams.Symbol1.str(), std::string("Na"));
+        QCOMPARE(w.targetParams().RockSaltParams.NX.str(), std::string("5"));
+
+        w.askSaveFileName = SaveAs("gaas.trg");
+        Action(w, "N110surface4Click")->trigger();
+        QCOMPARE(w.targetParams().SphaleriteParams.NX.str(), std::string("0"));
+        QCOMPARE(w.targetParams().RockSaltParams.Symbol1.str(), std::string("Na"));
+        const std::vector<std::string> lines = FileLines(folder_.filePath("gaas.trg"));
+        QCOMPARE(lines.size(), size_t{2});
+        QCOMPARE(lines[1],
+                 std::string("     1.41335      1.99878      0.00000   33 74.92000   0 As"));
+        QCOMPARE(saveRequests_.back().title,
+                 QStringLiteral("Save Sphalerite (110) target specification file as..."));
+
+        w.askSaveFileName = SaveAs(QString());
+        Action(w, "N100Surface3Click")->trigger();
+        QCOMPARE(w.targetParams().RockSaltParams.NX.str(), std::string("0"));
+        QCOMPARE(count, QStringLiteral("1 atoms"));
+    }
+
+    void failedWriteIsReported() {
+        TMainForm w;
+        w.runModal = Answer(ClickOk);
+        w.askSaveFileName = SaveAs("no-such-folder/x.trg");
+        Action(w, "Fcc100Click")->trigger();
+        QCOMPARE(sink_.texts(), std::vector<std::string>{"Error writing output file."});
+    }
+
+    void formatModeAsksBeforeSwitching() {
+        TMainForm w;
+        sink_.scriptAnswers({false, true, true});
+        Action(w, "RichText1")->trigger();
+        QVERIFY(w.plainTextMode());
+        QVERIFY(Action(w, "PlainText1")->isChecked() && !Action(w, "RichText1")->isChecked());
+        Action(w, "RichText1")->trigger();
+        QVERIFY(!w.plainTextMode());
+        QVERIFY(!Action(w, "PlainText1")->isChecked() && Action(w, "RichText1")->isChecked());
+        Action(w, "PlainText1")->trigger();
+        QVERIFY(w.plainTextMode());
+        QCOMPARE(sink_.texts(), std::vector<std::string>({"Switch editor mode to rich text format?",
+                                                          "Switch editor mode to rich text format?",
+                                                          "Switch editor to plain text mode?"}));
+    }
+
+    void aboutBox() {
+        TMainForm w;
+        QString caption;
+        w.runModal = [&](QDialog& d) {
+            caption = d.windowTitle();
+            return int(QDialog::Accepted);
+        };
+        Action(w, "About1")->trigger();
+        QCOMPARE(caption, QStringLiteral("About Velkor"));
+    }
+
+    // For review: the main window and the cubic dialog as the user first sees them.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
+        if (dir.isEmpty()) QSKIP("HALVERN_SCREENSHOT_DIR is not set");
+        QVERIFY(QDir().mkpath(dir));
+        TMainForm w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.grab().save(dir + "/velkor22-main-window.png"));
+
+        struct Shot {
+            const char* command;
+            const char* file;
+        };
+        for (const Shot& shot : {Shot{"Fcc100Click", "velkor22-cubic-dialog.png"},
+                                 Shot{"Hex111Click", "velkor22-hex-dialog.png"},
+                                 Shot{"N100Surface3Click", "velkor22-rocksalt-dialog.png"}}) {
+            bool saved = false;
+            w.runModal = Answer([&](QDialog& d) {
+                QVERIFY(QTest::qWaitForWindowExposed(&d));
+                saved = d.grab().save(dir + "/" + shot.file);
+            });
+            Action(w, shot.command)->trigger();
+            QVERIFY2(saved, shot.file);
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

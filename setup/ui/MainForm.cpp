@@ -1,0 +1,419 @@
+#include "MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <map>
+
+#include "AboutBox.h"
+#include "CubicForm.h"
+#include "DisplayText.h"
+#include "GuardedSlot.h"
+#include "HelpContexts.h"
+#include "HelpWindow.h"
+#include "HexForm.h"
+#include "MemoryInUse.h"
+#include "NumberText.h"
+#include "ProgramIcon.h"
+#include "RockSaltForm.h"
+#include "ShortString.h"
+#include "TextConversions.h"
+#include "UiSink.h"
+#include "miscutil.h"
+
+namespace velkor {
+
+namespace {
+
+// The hour-glass cursor for the time of a generator run, restored also when it throws.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString Text(std::string_view text) {
+    return halvern::DecodeText(text);
+}
+
+std::optional<QString> RunSaveDialog(QWidget* parent, const SaveRequest& request) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty() && !halvern::HasWildcards(halvern::CoreText(request.fileName)))
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+constexpr int kMemoryPollMs = 500;
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Velkor 2.2"));
+    setWindowIcon(ProgramIcon());
+    runModal = [](QDialog& dialog) { return dialog.exec(); };
+    askSaveFileName = [this](const SaveRequest& request) { return RunSaveDialog(this, request); };
+
+    // The dialogs of this window, created once and kept for the whole run.
+    AboutBox = new TAboutBox(this);
+    CubicForm = new TCubicForm(this);
+    HexForm = new THexForm(this);
+    RockSaltForm = new TRockSaltForm(params_.RockSaltParams, this);
+
+    buildMenus();
+    buildSpeedButtons();
+
+    statusText_ = new QLabel(this);
+    statusText_->setObjectName(QStringLiteral("StatusText"));
+    statusText_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    // The memory display follows the allocated total while the program waits for the user.
+    memoryTimer_ = new QTimer(this);
+    connect(memoryTimer_, &QTimer::timeout, this,
+            halvern::GuardedSlot([this] { ShowMemoryStatus(); }));
+    memoryTimer_->start(kMemoryPollMs);
+    ShowMemoryStatus();
+    resize(560, sizeHint().height());
+}
+
+TMainForm::~TMainForm() = default;
+
+QAction* TMainForm::addCommand(QMenu* menu, const char* name, const char* caption,
+                               std::function<void()> handler) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, halvern::GuardedSlot(std::move(handler)));
+    else
+        action->setEnabled(false);  // its window comes with a later version
+    return action;
+}
+
+void TMainForm::buildMenus() {
+    QMenu* target = menuBar()->addMenu(QStringLiteral("&Target"));
+    target->setObjectName(QStringLiteral("Target1"));
+    QMenu* newTarget = target->addMenu(QStringLiteral("&New"));
+    newTarget->setObjectName(QStringLiteral("New1"));
+    std::map<std::string_view, QMenu*> families;
+    for (std::string_view family : LatticeFamilies())
+        families[family] = newTarget->addMenu(Text(family));
+    for (const LatticeCommand& command : LatticeCommands()) {
+        QAction* action = families[command.captions.family]->addAction(Text(command.captions.item));
+        action->setObjectName(Text(command.captions.handler));
+        connect(action, &QAction::triggered, this,
+                halvern::GuardedSlot([this, &command] { RunLatticeCommand(command); }));
+    }
+    target->addSeparator();
+    addCommand(target, "Viewtarget1", "&Display/Orient");
+    addCommand(target, "Distances1", "Neighbour &distances");
+    addCommand(target, "NeighbourPotential1", "Neighbour &potential");
+    target->addSeparator();
+    addCommand(target, "Convert1", "&Convert version 2.1 file");
+
+    struct FileMenu {
+        const char *name, *caption, *newName, *openName;
+    };
+    const FileMenu fileMenus[] = {
+        {"Projectile1", "&Projectile", "NewPrj", "OpenPrj"},
+        {"Run1", "&Run", "NewRun", "Open1"},
+        {"Model1", "&Model", "NewMdl", "OpenMdl"},
+        {"Impact1", "&Impact", "NewImpact", "OpenImpact"},
+        {"Inelastic1", "I&nelastic", "New6", "OpenInelastic"},
+    };
+    for (const FileMenu& m : fileMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(m.caption));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        addCommand(menu, m.newName, "&New");
+        addCommand(menu, m.openName, "&Open");
+        if (std::string_view(m.name) == "Impact1") {
+            menu->addSeparator();
+            addCommand(menu, "ViewImpact1", "&Display/Orient");
+        }
+    }
+
+    QMenu* editor = menuBar()->addMenu(QStringLiteral("&Editor"));
+    editor->setObjectName(QStringLiteral("Editor1"));
+    addCommand(editor, "NewEdit", "&New");
+    addCommand(editor, "OpenEdit", "&Open");
+    QMenu* format = editor->addMenu(QStringLiteral("&Format mode"));
+    format->setObjectName(QStringLiteral("FormatMode1"));
+    plainText_ = addCommand(format, "PlainText1", "&Plain text", [this] { PlainText1Click(); });
+    richText_ = addCommand(format, "RichText1", "&Rich text (RTF)", [this] { RichText1Click(); });
+    plainText_->setCheckable(true);
+    richText_->setCheckable(true);
+    setFormatMode(true);
+
+    QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
+    utilities->setObjectName(QStringLiteral("Utilities1"));
+    addCommand(utilities, "BatchTemplate1", "&Batch project template");
+    utilities->addSeparator();
+    addCommand(utilities, "VelocityReckoner1", "&Velocity reckoner");
+    addCommand(utilities, "ScatteringRelations1", "&Scattering relations");
+    addCommand(utilities, "CrystalAxes1", "&Crystal axes");
+    addCommand(utilities, "PairPotential1", "&Pair potential, Apsis");
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    addCommand(help, "Introduction1", "&Introduction",
+               [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
+    addCommand(help, "About1", "&About Velkor", [this] { runModal(*AboutBox); });
+}
+
+void TMainForm::buildSpeedButtons() {
+    QToolBar* bar = addToolBar(QStringLiteral("Speed buttons"));
+    bar->setObjectName(QStringLiteral("SpeedBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    struct Button {
+        const char* name;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+        const char* command;  // the menu command it shares
+    };
+    const Button buttons[] = {
+        {"SpeedButton1", QStyle::SP_FileDialogContentsView, "Display/Orient Target", "Viewtarget1"},
+        {"SpeedButton2", QStyle::SP_ArrowForward, "New Projectile File", "NewPrj"},
+        {"SpeedButton3", QStyle::SP_MediaPlay, "New Run File", "NewRun"},
+        {"SpeedButton4", QStyle::SP_FileDialogDetailedView, "New Model File", "NewMdl"},
+        {"SpeedButton5", QStyle::SP_DialogApplyButton, "New Impact File", "NewImpact"},
+        {"SpeedButton6", QStyle::SP_DialogOpenButton, "Open Existing File in Editor", "OpenEdit"},
+        {"SpeedButton7", QStyle::SP_FileIcon, "Open New File in Editor", "NewEdit"},
+        {"SpeedButton8", QStyle::SP_BrowserReload, "New Inelastic file", "New6"},
+    };
+    for (const Button& b : buttons) {
+        const QAction* command = findChild<QAction*>(QString::fromLatin1(b.command));
+        QAction* action =
+            bar->addAction(style()->standardIcon(b.icon), QString::fromLatin1(b.hint));
+        action->setObjectName(QString::fromLatin1(b.name));
+        action->setToolTip(QString::fromLatin1(b.hint));
+        action->setEnabled(command != nullptr && command->isEnabled());
+        if (command != nullptr) connect(action, &QAction::triggered, command, &QAction::trigger);
+    }
+}
+
+void TMainForm::ShowMemoryStatus() {
+    const uint64_t allocated = halvern::AllocatedBytes();
+    if (allocated == lastAllocated_) return;
+    lastAllocated_ = allocated;
+    statusText_->setText(QStringLiteral("Allocated memory: ") + QString::number(allocated));
+}
+
+bool TMainForm::plainTextMode() const {
+    return plainMode_;
+}
+
+void TMainForm::setFormatMode(bool plain) {
+    plainMode_ = plain;
+    plainText_->setChecked(plain);
+    richText_->setChecked(!plain);
+}
+
+// A checkable entry has already toggled itself when its handler runs: the checks are put back
+// first, so that No leaves them as they were.
+void TMainForm::PlainText1Click() {
+    setFormatMode(plainMode_);
+    if (halvern::UiSink().askYesNo("Switch editor to plain text mode?")) setFormatMode(true);
+}
+
+void TMainForm::RichText1Click() {
+    setFormatMode(plainMode_);
+    if (halvern::UiSink().askYesNo("Switch editor mode to rich text format?")) setFormatMode(false);
+}
+
+// Lattice commands -------------------------------------------------------------------------
+
+void TMainForm::RunLatticeCommand(const LatticeCommand& command) {
+    switch (command.dialog) {
+        case TargetDialog::Cubic:
+            return runCubicCommand(command);
+        case TargetDialog::Hex:
+            return runHexCommand(command);
+        case TargetDialog::TwoSpecies:
+            return runTwoSpeciesCommand(command);
+    }
+}
+
+TTargetSpec& TMainForm::cubicRecord(TargetRecord record) {
+    switch (record) {
+        case TargetRecord::Bcc:
+            return params_.BccParams;
+        case TargetRecord::Diamond:
+            return params_.DiamondParams;
+        default:
+            return params_.FccParams;
+    }
+}
+
+std::optional<std::string> TMainForm::askTargetFileName(const LatticeCommand& command,
+                                                        const std::string& proposed) {
+    const std::optional<QString> chosen =
+        askSaveFileName({Text(command.captions.saveTitle),
+                         QStringLiteral("Target specification file (*.TRG *.trg)"),
+                         QStringLiteral("trg"), Text(proposed)});
+    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    std::string name = QFile::encodeName(*chosen).toStdString();
+    if (!halvern::FileNameFits(name, kTargetFileNameWidth)) {
+        halvern::UiSink().error(halvern::FileNameTooLongText(name, kTargetFileNameWidth));
+        return std::nullopt;
+    }
+    return name;
+}
+
+void TMainForm::runCubicCommand(const LatticeCommand& command) {
+    TTargetSpec& spec = cubicRecord(command.record);
+    ShowCubicParams(spec);
+    CubicForm->setWindowTitle(Text(command.captions.dialogCaption));
+    CubicForm->CellFactor = command.atomsPerSite;
+    const CountLabels& labels = command.labels;
+    if (!labels.xWidth.empty()) {
+        CubicForm->dimensions.xFactor->setText(Text(labels.xWidth));
+        CubicForm->dimensions.yFactor->setText(Text(labels.yWidth));
+    }
+    if (!labels.depth.empty()) CubicForm->dimensions.depthFactor->setText(Text(labels.depth));
+    const int result = runModal(*CubicForm);
+    CubicForm->CellFactor = 1;
+    if (!labels.xWidth.empty()) {
+        CubicForm->dimensions.xFactor->setText(QStringLiteral("*2+1"));
+        CubicForm->dimensions.yFactor->setText(QStringLiteral("*2+1"));
+    }
+    if (!labels.depth.empty()) CubicForm->dimensions.depthFactor->setText(QStringLiteral(" "));
+    if (result != QDialog::Accepted) return;
+
+    const std::optional<std::string> name = askTargetFileName(command, spec.FileName);
+    if (!name) return;
+    StoreCubicParams(spec, *name);
+    {
+        const WaitCursor wait;
+        command.generateCubic(spec, halvern::UiSink());
+    }
+    potentialTargetZ_ = TextToIntQuiet(FieldText(CubicForm->IntegerEdit1));
+}
+
+void TMainForm::runHexCommand(const LatticeCommand& command) {
+    THexTargetSpec& spec = params_.HcpParams;
+    ShowHexParams(spec);
+    HexForm->setWindowTitle(Text(command.captions.dialogCaption));
+    if (runModal(*HexForm) != QDialog::Accepted) return;
+    const std::optional<std::string> name = askTargetFileName(command, spec.FileName);
+    if (!name) return;
+    StoreHexParams(spec, *name);
+    {
+        const WaitCursor wait;
+        command.generateHex(spec, halvern::UiSink());
+    }
+    potentialTargetZ_ = TextToIntQuiet(FieldText(HexForm->IntegerEdit1));
+}
+
+// The dialog works on RockSaltParams; a sphalerite command puts its own record there for its
+// time and takes it back only when a file was written.
+void TMainForm::runTwoSpeciesCommand(const LatticeCommand& command) {
+    const bool sphalerite = command.record == TargetRecord::Sphalerite;
+    const TTwoSpeciesTargetSpec saved = params_.RockSaltParams;
+    struct Restore {
+        TTwoSpeciesTargetSpec& working;
+        const TTwoSpeciesTargetSpec& saved;
+        bool active;
+        ~Restore() {
+            if (active) working = saved;
+        }
+    } restore{params_.RockSaltParams, saved, sphalerite};
+    if (sphalerite) params_.RockSaltParams = params_.SphaleriteParams;
+
+    RockSaltForm->setWindowTitle(Text(command.captions.dialogCaption));
+    RockSaltForm->LatticeMode = command.atomsPerSite;
+    if (runModal(*RockSaltForm) != QDialog::Accepted) return;
+    TTwoSpeciesTargetSpec& working = params_.RockSaltParams;
+    const std::optional<std::string> name = askTargetFileName(command, working.FileName);
+    if (!name) return;
+    working.FileName = *name;
+    {
+        const WaitCursor wait;
+        command.buildTwoSpecies(working, halvern::UiSink());
+    }
+    if (sphalerite) params_.SphaleriteParams = working;
+}
+
+// Transfer between the records and the lattice dialogs ------------------------------------
+
+void TMainForm::StoreCubicParams(TTargetSpec& spec, const std::string& fileName) const {
+    const TCubicForm& f = *CubicForm;
+    spec.FileName = fileName;
+    spec.Symbol = halvern::CoreText(f.Edit1->currentText());
+    spec.LatticeConst = FieldText(f.FloatEdit1);
+    spec.AtomicNumber = FieldText(f.IntegerEdit1);
+    spec.Mass = FieldText(f.FloatEdit2);
+    spec.XWidth = FieldText(f.dimensions.xWidth);
+    spec.YWidth = FieldText(f.dimensions.yWidth);
+    spec.Layers = FieldText(f.dimensions.depth);
+    spec.XOrigin = FieldText(f.origin.x);
+    spec.YOrigin = FieldText(f.origin.y);
+    spec.ZOrigin = FieldText(f.origin.z);
+    spec.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(f.FlagEdit)));
+}
+
+void TMainForm::ShowCubicParams(const TTargetSpec& spec) const {
+    TCubicForm& f = *CubicForm;
+    f.setSymbolText(Text(spec.Symbol));
+    ShowField(f.FloatEdit1, spec.LatticeConst);
+    ShowField(f.IntegerEdit1, spec.AtomicNumber);
+    ShowField(f.FloatEdit2, spec.Mass);
+    ShowField(f.dimensions.xWidth, spec.XWidth);
+    ShowField(f.dimensions.yWidth, spec.YWidth);
+    ShowField(f.dimensions.depth, spec.Layers);
+    ShowField(f.origin.x, spec.XOrigin);
+    ShowField(f.origin.y, spec.YOrigin);
+    ShowField(f.origin.z, spec.ZOrigin);
+    ShowField(f.FlagEdit, halvern::FormatInt(spec.Flags));
+}
+
+void TMainForm::StoreHexParams(THexTargetSpec& spec, const std::string& fileName) const {
+    const THexForm& f = *HexForm;
+    spec.FileName = fileName;
+    spec.Symbol = FieldText(f.Edit1);
+    spec.LatticeConstA1 = FieldText(f.FloatEdit1);
+    spec.LatticeConstA3 = FieldText(f.FloatEdit6);
+    spec.AtomicNumber = FieldText(f.IntegerEdit1);
+    spec.Mass = FieldText(f.FloatEdit2);
+    spec.XWidth = FieldText(f.dimensions.xWidth);
+    spec.YWidth = FieldText(f.dimensions.yWidth);
+    spec.Layers = FieldText(f.dimensions.depth);
+    spec.XOrigin = FieldText(f.origin.x);
+    spec.YOrigin = FieldText(f.origin.y);
+    spec.ZOrigin = FieldText(f.origin.z);
+    spec.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(f.FlagEdit)));
+}
+
+void TMainForm::ShowHexParams(const THexTargetSpec& spec) const {
+    THexForm& f = *HexForm;
+    ShowField(f.Edit1, spec.Symbol);
+    ShowField(f.FloatEdit1, spec.LatticeConstA1);
+    ShowField(f.FloatEdit6, spec.LatticeConstA3);
+    ShowField(f.IntegerEdit1, spec.AtomicNumber);
+    ShowField(f.FloatEdit2, spec.Mass);
+    ShowField(f.dimensions.xWidth, spec.XWidth);
+    ShowField(f.dimensions.yWidth, spec.YWidth);
+    ShowField(f.dimensions.depth, spec.Layers);
+    ShowField(f.origin.x, spec.XOrigin);
+    ShowField(f.origin.y, spec.YOrigin);
+    ShowField(f.origin.z, spec.ZOrigin);
+    ShowField(f.FlagEdit, halvern::FormatInt(spec.Flags));
+}
+
+}  // namespace velkor

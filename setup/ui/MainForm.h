@@ -1,0 +1,89 @@
+// TMainForm: the set-up program's main window: menus, speed buttons, the memory display, and
+// the lattice commands with their dialogs.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "LatticeCommands.h"
+#include "TargetSpec.h"
+
+class QAction;
+class QDialog;
+class QLabel;
+class QTimer;
+
+namespace velkor {
+
+class TAboutBox;
+class TCubicForm;
+class THexForm;
+class TRockSaltForm;
+
+// What the target save dialog is asked.
+struct SaveRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString fileName;  // proposed; a pattern such as "*.TRG" proposes none
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The steps that wait for the user, replaceable so that tests can answer them.
+    std::function<int(QDialog&)> runModal;
+    std::function<std::optional<QString>(const SaveRequest&)> askSaveFileName;
+
+    TargetParams& targetParams() { return params_; }
+    // The target Z handed to the potential tools by the last single-species lattice command.
+    int32_t potentialTargetZ() const { return potentialTargetZ_; }
+    bool plainTextMode() const;
+
+    TCubicForm* CubicForm = nullptr;
+    THexForm* HexForm = nullptr;
+    TRockSaltForm* RockSaltForm = nullptr;
+    TAboutBox* AboutBox = nullptr;
+
+    void ShowMemoryStatus();
+    void RunLatticeCommand(const LatticeCommand& command);
+
+    void StoreCubicParams(TTargetSpec& spec, const std::string& fileName) const;
+    void ShowCubicParams(const TTargetSpec& spec) const;
+    void StoreHexParams(THexTargetSpec& spec, const std::string& fileName) const;
+    void ShowHexParams(const THexTargetSpec& spec) const;
+
+  private:
+    void buildMenus();
+    void buildSpeedButtons();
+    QAction* addCommand(QMenu* menu, const char* name, const char* caption,
+                        std::function<void()> handler = {});
+
+    void runCubicCommand(const LatticeCommand& command);
+    void runHexCommand(const LatticeCommand& command);
+    void runTwoSpeciesCommand(const LatticeCommand& command);
+    // The chosen target file name, or none when cancelled or refused.
+    std::optional<std::string> askTargetFileName(const LatticeCommand& command,
+                                                 const std::string& proposed);
+    TTargetSpec& cubicRecord(TargetRecord record);
+
+    void PlainText1Click();
+    void RichText1Click();
+    void setFormatMode(bool plain);
+
+    TargetParams params_;
+    int32_t potentialTargetZ_ = 29;
+    uint64_t lastAllocated_ = 0;
+    QLabel* statusText_ = nullptr;
+    QTimer* memoryTimer_ = nullptr;
+    bool plainMode_ = true;
+    QAction* plainText_ = nullptr;
+    QAction* richText_ = nullptr;
+};
+
+}  // namespace velkor
