@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "NumberText.h"
+#include "ProcessFiles.h"
+#include "RecordProcesses.h"
+#include "TestFiles.h"
+
+using namespace halvern;
+using brisal_test::Rec;
+
+namespace {
+
+class AveragesTest : public brisal_test::ScratchDir {
+  protected:
+    RecordingProcessHost host;
+    ProcessFunctions functions{};
+};
+
+TEST_F(AveragesTest, BlocksForFilledFunctionsAppendedToTheReport) {
+    std::string source = writeRecords("a.osl", {Rec(2, 1), Rec(4, 3)});
+    functions[0] = "rx";
+    functions[1] = " ";
+    functions[2] = "rw { index }";
+    AveragesOutcome first = AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI);
+    EXPECT_TRUE(first.completed);
+    EXPECT_EQ(first.blocks, 2);
+    EXPECT_EQ(first.written, (std::array<bool, 10>{true, false, true}));
+    const std::string report = "-----\r\nAverages from: " + source +
+                               "\r\n-----\r\n"
+                               "Function 1 (q) = rx\r\n"
+                               "<q> =  3.00000E+0000  sqrt<q**2> =  3.16228E+0000  StdDev(q) =  "
+                               "1.00000E+0000 Hits:    2\r\n"
+                               "\r\n"
+                               "Function 3 (q) = rw { index }\r\n"
+                               "<q> =  2.00000E+0000  sqrt<q**2> =  2.23607E+0000  StdDev(q) =  "
+                               "1.00000E+0000 Hits:    2\r\n"
+                               "\r\n"
+                               "\r\n";
+    EXPECT_EQ(contents(path("r.txt")), report);
+    ASSERT_TRUE(AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI).completed);
+    EXPECT_EQ(contents(path("r.txt")), report + report);
+    EXPECT_TRUE(host.messages.entries().empty());
+}
+
+TEST_F(AveragesTest, NonSIUnitsAndProgressPerFunction) {
+    std::vector<TOslRecord> records(600, Rec(1e-10f));
+    for (TOslRecord& r : records) r.ti = 2e-15f;
+    std::string source = writeRecords("a.osl", records);
+    functions[0] = "rx";
+    functions[1] = "ti";
+    ASSERT_TRUE(AverageFile(host, source, functions, path("r.txt"), QueryUnits::NonSI).completed);
+    const std::string text = contents(path("r.txt"));
+    EXPECT_NE(text.find("<q> =  1.00000E+0000"), std::string::npos);
+    EXPECT_NE(text.find("<q> =  2.00000E+0000"), std::string::npos);
+    EXPECT_NE(text.find("Hits:  600"), std::string::npos);
+    // The count restarts for each function.
+    EXPECT_EQ(host.events, std::vector<std::string>(2, "status: " + ProgressText(500)));
+}
+
+TEST_F(AveragesTest, EmptySourceRecordsNoData) {
+    functions[0] = "ke/ep";
+    AveragesOutcome outcome =
+        AverageFile(host, writeRecords("e.osl", {}), functions, path("r.txt"), QueryUnits::SI);
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(contents(path("r.txt")),
+              "-----\r\nAverages from: " + path("e.osl") + "\r\n-----\r\n\r\n");
+    EXPECT_EQ(host.messages.texts(), std::vector<std::string>{"No data was recorded."});
+}
+
+TEST_F(AveragesTest, FailedFunctions) {
+    std::string source = writeRecords("a.osl", {Rec(1), Rec(0)});
+    functions[0] = "rx";
+    functions[1] = "1.0/rx";    // semantic error: no block, the others go on
+    functions[2] = "KE + * 2";  // syntax error recovered at the line end: no block
+    functions[3] = "rx+1.0";
+    functions[4] = "RX {unclosed";  // abandoned parse: ends the whole process
+    functions[5] = "rx";
+    AveragesOutcome outcome = AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI);
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(outcome.written, (std::array<bool, 10>{true, false, false, true}));
+    const std::string text = contents(path("r.txt"));
+    EXPECT_NE(text.find("Function 1 (q) = rx\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Function 4 (q) = rx+1.0\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Function 6"), std::string::npos);
+    EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 3);
+    EXPECT_EQ(host.messages.texts().back(), "Fatal error: parser error.");
+}
+
+TEST_F(AveragesTest, RefusalsAndWriteFailures) {
+    std::string source = writeRecords("a.osl", {Rec(1)});
+    functions[0] = "rx";
+    EXPECT_FALSE(AverageFile(host, source, functions, source, QueryUnits::SI).completed);
+    EXPECT_EQ(contents(source).size(), 40u);
+    EXPECT_FALSE(
+        AverageFile(host, path("none.osl"), functions, path("r.txt"), QueryUnits::SI).completed);
+    EXPECT_FALSE(AverageFile(host, source, functions, "/dev/full", QueryUnits::SI).completed);
+    EXPECT_EQ(host.messages.texts(),
+              (std::vector<std::string>{DestinationIsSourceText(source),
+                                        "Cannot open " + path("none.osl") + ".",
+                                        "Error writing /dev/full."}));
+}
+
+}  // namespace
