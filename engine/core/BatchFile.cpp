@@ -33,12 +33,6 @@ std::string* JobLine(TBatchJob& job, int k) {
     return slots[k];
 }
 
-TBatchJob EmptyJob() {
-    TBatchJob job;
-    for (int k = 0; k < kLinesPerJob; ++k) JobLine(job, k)->clear();
-    return job;
-}
-
 const std::string* FirstTooLongName(const TEngineFileNames& f) {
     for (const std::string* name :
          {&f.projectile, &f.target, &f.model, &f.run, &f.impact, &f.inelastic, &f.initialConditions,
@@ -92,7 +86,7 @@ int RunBatch(const std::string& path, TEngineFileNames& current, BatchHost& host
     if (readOk) {
         jobs = ParseBatchDefinition(bytes);
         // A file without a job is refused like a job without its files.
-        if (jobs.empty()) jobs.push_back(EmptyJob());
+        if (jobs.empty()) jobs.emplace_back();
     }
 
     int run = 0;

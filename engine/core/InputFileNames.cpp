@@ -18,6 +18,11 @@ std::string Absolute(const std::string& name) {
 
 }  // namespace
 
+TEngineFileNames InitialEngineFileNames() {
+    return {"*.prj", "*.trg",       "*.mdl",       "*.run",      "*.imp",
+            "*.inl", "inivars.osl", "dynvars.osl", "inelast.dat"};
+}
+
 void MakeOutputNamesAbsolute(TEngineFileNames& names) {
     names.initialConditions = Absolute(names.initialConditions);
     names.dynamics = Absolute(names.dynamics);

@@ -7,20 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "RunState.h"
+
 namespace halvern {
 
-// The nine file names that outlive a run; wildcard names count as missing.
-struct TEngineFileNames {
-    std::string projectile = "*.prj";
-    std::string target = "*.trg";
-    std::string model = "*.mdl";
-    std::string run = "*.run";
-    std::string impact = "*.imp";
-    std::string inelastic = "*.inl";
-    std::string initialConditions = "inivars.osl";
-    std::string dynamics = "dynvars.osl";
-    std::string inelasticEvents = "inelast.dat";
-};
+// The nine file names that outlive a run, in the run's argument order; wildcard names count
+// as missing.
+using TEngineFileNames = TRunFileNames;
+
+// "*.prj", "*.trg", "*.mdl", "*.run", "*.imp", "*.inl"; "inivars.osl", "dynvars.osl",
+// "inelast.dat".
+TEngineFileNames InitialEngineFileNames();
 
 // The three output names in their absolute form against the current folder.
 void MakeOutputNamesAbsolute(TEngineFileNames& names);

@@ -90,7 +90,7 @@ TEST(BatchRunner, RunsEveryJobAndKeepsTheLastJobsNames) {
     BatchFolder f;
     const std::string path = f.dir.write("two.bdf", f.project("a") + f.project("b") + "\r\n\r\n");
     FakeBatchHost host;
-    TEngineFileNames current;
+    TEngineFileNames current = InitialEngineFileNames();
     EXPECT_EQ(RunBatch(path, current, host), 2);
     const std::vector<std::string> expected = {"start",
                                                "Ostrel 2.2 (batch item #1 Project a:)",
@@ -110,7 +110,7 @@ TEST(BatchRunner, MissingInputEndsTheBatchAtThatJob) {
     std::string bytes =
         f.project("a") + JobLines("gone", f.dir.file("nothing"), "\n") + f.project("c");
     FakeBatchHost host;
-    TEngineFileNames current;
+    TEngineFileNames current = InitialEngineFileNames();
     EXPECT_EQ(RunBatch(f.dir.write("b.bdf", bytes), current, host), 1);
     EXPECT_EQ(host.messages.texts().back(),
               "One or more input files specified for batch job was not found.");
@@ -127,7 +127,7 @@ TEST(BatchRunner, EmptyOrIncompleteFilesRunNothingBeyondTheirCompleteJobs) {
     for (const Case& c : {Case{"", 0}, Case{"\r\n\r\n", 0},
                           Case{f.project("a") + "label\r\n" + f.dir.file("a.prj"), 1}}) {
         FakeBatchHost host;
-        TEngineFileNames current;
+        TEngineFileNames current = InitialEngineFileNames();
         EXPECT_EQ(RunBatch(f.dir.write("c.bdf", c.bytes), current, host), c.jobs);
         EXPECT_EQ(host.messages.texts().back(),
                   "One or more input files specified for batch job was not found.");
@@ -137,7 +137,7 @@ TEST(BatchRunner, EmptyOrIncompleteFilesRunNothingBeyondTheirCompleteJobs) {
 TEST(BatchRunner, MissingFileOrNoToProceedRunsNothing) {
     BatchFolder f;
     FakeBatchHost host;
-    TEngineFileNames current;
+    TEngineFileNames current = InitialEngineFileNames();
     const std::string missing = f.dir.file("none.bdf");
     EXPECT_EQ(RunBatch(missing, current, host), 0);
     EXPECT_EQ(host.messages.texts(), std::vector<std::string>{"File not found: " + missing + "."});
@@ -157,7 +157,7 @@ TEST(BatchRunner, AfterAStepTheUserChoosesWhetherTheRestRuns) {
         FakeBatchHost host;
         host.onRun = [](FakeBatchHost& h) { h.engineFlags.StopTrajectory = 1; };
         host.messages.scriptAnswers({true, abortRest, abortRest});
-        TEngineFileNames current;
+        TEngineFileNames current = InitialEngineFileNames();
         const int run = RunBatch(path, current, host);
         EXPECT_EQ(run, abortRest ? 1 : 3);
         EXPECT_EQ(host.messages.texts()[1], "Abort remaining batch jobs?");
@@ -169,7 +169,7 @@ TEST(BatchRunner, TooLongFileNameIsRefusedNotCut) {
     BatchFolder f;
     std::string bytes = "job\n" + f.dir.file(std::string(300, 'n') + ".prj") + "\n";
     FakeBatchHost host;
-    TEngineFileNames current;
+    TEngineFileNames current = InitialEngineFileNames();
     EXPECT_EQ(RunBatch(f.dir.write("l.bdf", bytes), current, host), 0);
     EXPECT_NE(host.messages.texts().back().find("nnnn"), std::string::npos);
 }

@@ -48,7 +48,7 @@ TEST(InputFileNames, CompanionExtensionsMatchInAnyCaseExactNameFirst) {
 
 TEST(InputFileNames, RunPossibleNeedsTheFiveFilesAndTheInelasticOneOnlyWithAModel) {
     ScratchFolder dir("run");
-    TEngineFileNames names;
+    TEngineFileNames names = InitialEngineFileNames();
     EXPECT_FALSE(RunPossible(names, false));  // wildcard names count as missing
     names.projectile = dir.write("a.prj", "x");
     names.target = dir.write("a.trg", "x");
@@ -77,7 +77,7 @@ TEST(InputFileNames, LoggedFileLists) {
 }
 
 TEST(InputFileNames, OutputNamesBecomeAbsoluteInTheCurrentFolder) {
-    TEngineFileNames names;
+    TEngineFileNames names = InitialEngineFileNames();
     MakeOutputNamesAbsolute(names);
     const auto cwd = std::filesystem::current_path();
     EXPECT_EQ(names.initialConditions, (cwd / "inivars.osl").string());
