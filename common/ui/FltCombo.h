@@ -2,31 +2,29 @@
 // them (not when their own list drops down).
 #pragma once
 
-#include <QComboBox>
-
-#include "NumericControl.h"
+#include "NumericWidget.h"
 
 namespace halvern {
 
-class TFloatComboBox : public QComboBox, public RealRangeControl {
+// An edit with a drop-down list; Enter keeps the list as the form made it.
+void MakeNumberCombo(QComboBox& combo);
+
+class TFloatComboBox : public NumericWidget<QComboBox, RealRangeControl> {
     Q_OBJECT
   public:
-    explicit TFloatComboBox(QWidget* parent = nullptr);
-
-  protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    QString numberText() const override { return currentText(); }
+    explicit TFloatComboBox(QWidget* parent = nullptr) : NumericWidget(parent) {
+        MakeNumberCombo(*this);
+    }
 };
 
 // Writes its bounds without leading blanks.
-class TIntegerComboBox : public QComboBox, public IntRangeControl {
+class TIntegerComboBox : public NumericWidget<QComboBox, IntRangeControl> {
     Q_OBJECT
   public:
-    explicit TIntegerComboBox(QWidget* parent = nullptr);
-
-  protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    QString numberText() const override { return currentText(); }
+    explicit TIntegerComboBox(QWidget* parent = nullptr)
+        : NumericWidget(parent, IntBoundText::Bare) {
+        MakeNumberCombo(*this);
+    }
 };
 
 }  // namespace halvern

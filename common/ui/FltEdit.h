@@ -1,31 +1,22 @@
 // Single-line edits that hold one number within fixed bounds, checked when the focus leaves them.
 #pragma once
 
-#include <QLineEdit>
-
-#include "NumericControl.h"
+#include "NumericWidget.h"
 
 namespace halvern {
 
-class TFloatEdit : public QLineEdit, public RealRangeControl {
+class TFloatEdit : public NumericWidget<QLineEdit, RealRangeControl> {
     Q_OBJECT
   public:
-    explicit TFloatEdit(QWidget* parent = nullptr);
-
-  protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    QString numberText() const override { return text(); }
+    explicit TFloatEdit(QWidget* parent = nullptr) : NumericWidget(parent) {}
 };
 
 // Writes its bounds right-aligned in 11 characters.
-class TIntegerEdit : public QLineEdit, public IntRangeControl {
+class TIntegerEdit : public NumericWidget<QLineEdit, IntRangeControl> {
     Q_OBJECT
   public:
-    explicit TIntegerEdit(QWidget* parent = nullptr);
-
-  protected:
-    void focusOutEvent(QFocusEvent* event) override;
-    QString numberText() const override { return text(); }
+    explicit TIntegerEdit(QWidget* parent = nullptr)
+        : NumericWidget(parent, IntBoundText::RightAligned) {}
 };
 
 }  // namespace halvern

@@ -5,7 +5,7 @@
 
 #include "DisplayText.h"
 #include "HelpWindow.h"
-#include "UiSink.h"
+#include "SinkTestCase.h"
 #include "miscutil.h"
 
 using namespace halvern;
@@ -26,11 +26,10 @@ bool AnyHelpWindowShown() {
 
 }  // namespace
 
-class HelpWindowTest : public QObject {
+class HelpWindowTest : public SinkTestCase {
     Q_OBJECT
 
   private:
-    RecordingSink sink;
     QTemporaryDir dir;
     std::string root;
 
@@ -44,11 +43,6 @@ class HelpWindowTest : public QObject {
         WritePage(dir.filePath("velkor/index.html"),
                   "<html><head><title>Contents</title></head><body>Contents</body></html>");
     }
-    void init() {
-        sink.clear();
-        SetUiSink(&sink);
-    }
-    void cleanup() { SetUiSink(nullptr); }
 
     void pageOfAContextThenTheIndex() {
         QCOMPARE(HelpPageFile(root, "velkor", 120), root + "velkor/120.html");

@@ -4,11 +4,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <memory>
 
 #include "FltCombo.h"
 #include "FltEdit.h"
-#include "UiSink.h"
+#include "SinkTestCase.h"
 
 using namespace halvern;
 using Kind = RecordingSink::Kind;
@@ -52,21 +51,19 @@ struct EditsDialog {
     }
 };
 
+void SetNumberText(QLineEdit& edit, const QString& text) {
+    edit.setText(text);
+}
+void SetNumberText(QComboBox& combo, const QString& text) {
+    combo.setEditText(text);
+}
+
 }  // namespace
 
-class NumericControlsTest : public QObject {
+class NumericControlsTest : public SinkTestCase {
     Q_OBJECT
 
-  private:
-    RecordingSink sink;
-
   private slots:
-    void init() {
-        sink.clear();
-        SetUiSink(&sink);
-    }
-    void cleanup() { SetUiSink(nullptr); }
-
     void rangeMessagesOfTheFourControls() {
         TFloatEdit floatEdit;
         floatEdit.setMinValue(1e-19L);
@@ -119,53 +116,10 @@ class NumericControlsTest : public QObject {
 
     void acceptsAndRefuses() {
         QFETCH(QString, kind);
-        QFETCH(double, minValue);
-        QFETCH(double, maxValue);
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
-        std::unique_ptr<QWidget> widget;
-        NumericControl* control = nullptr;
-        if (kind == "float" || kind == "floatCombo") {
-            RealRangeControl* real = nullptr;
-            if (kind == "float") {
-                auto* edit = new TFloatEdit;
-                edit->setText(text);
-                widget.reset(edit);
-                real = edit;
-            } else {
-                auto* combo = new TFloatComboBox;
-                combo->setEditText(text);
-                widget.reset(combo);
-                real = combo;
-            }
-            real->setMinValue(minValue);
-            real->setMaxValue(maxValue);
-            control = real;
-        } else {
-            IntRangeControl* integer = nullptr;
-            if (kind == "int") {
-                auto* edit = new TIntegerEdit;
-                edit->setText(text);
-                widget.reset(edit);
-                integer = edit;
-            } else {
-                auto* combo = new TIntegerComboBox;
-                combo->setEditText(text);
-                widget.reset(combo);
-                integer = combo;
-            }
-            integer->setMinValue(static_cast<int32_t>(minValue));
-            integer->setMaxValue(static_cast<int32_t>(maxValue));
-            control = integer;
-        }
-        QCOMPARE(control->validate(), accepted);
-        QCOMPARE(sink.count(Kind::Error), accepted ? 0 : 1);
-        QCOMPARE(sink.count(Kind::Beep), accepted ? 0 : 1);
-        // The text is never reformatted or corrected.
-        const QString shown = kind.endsWith("Combo")
-                                  ? static_cast<QComboBox*>(widget.get())->currentText()
-                                  : static_cast<QLineEdit*>(widget.get())->text();
-        QCOMPARE(shown, text);
+        if (kind == "float") checkOne<TFloatEdit>();
+        if (kind == "floatCombo") checkOne<TFloatComboBox>();
+        if (kind == "int") checkOne<TIntegerEdit>();
+        if (kind == "intCombo") checkOne<TIntegerComboBox>();
     }
 
     void tabOutOfBadFieldRefusesOnce() {
@@ -291,6 +245,24 @@ class NumericControlsTest : public QObject {
         d.period->setEnabled(false);
         QVERIFY(ValidateNumericControls(&d.dialog));
         QCOMPARE(sink.entries().size(), size_t{0});
+    }
+
+  private:
+    template <class Control>
+    void checkOne() {
+        QFETCH(double, minValue);
+        QFETCH(double, maxValue);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        Control control;
+        using Bound = decltype(control.MinValue());
+        control.setMinValue(static_cast<Bound>(minValue));
+        control.setMaxValue(static_cast<Bound>(maxValue));
+        SetNumberText(control, text);
+        QCOMPARE(control.validate(), accepted);
+        QCOMPARE(sink.count(Kind::Error), accepted ? 0 : 1);
+        QCOMPARE(sink.count(Kind::Beep), accepted ? 0 : 1);
+        QCOMPARE(NumberTextOf(control), text);  // never reformatted or corrected
     }
 };
 

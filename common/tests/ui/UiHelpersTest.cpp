@@ -5,23 +5,15 @@
 #include "DisplayText.h"
 #include "GuardedSlot.h"
 #include "QtColours.h"
+#include "SinkTestCase.h"
 #include "UiFonts.h"
 
 using namespace halvern;
 
-class UiHelpersTest : public QObject {
+class UiHelpersTest : public SinkTestCase {
     Q_OBJECT
 
-  private:
-    RecordingSink sink;
-
   private slots:
-    void init() {
-        sink.clear();
-        SetUiSink(&sink);
-    }
-    void cleanup() { SetUiSink(nullptr); }
-
     void displayText_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
