@@ -56,6 +56,9 @@ bool CellRange(double lo, double hi, int32_t minCell, int32_t maxCell, int32_t& 
 void AllocateCellList(TCellList& list, int32_t N) {
     const size_t n = static_cast<size_t>(N) + 1;
     list.order.assign(n, 0);
+    list.xs.assign(n, 0.0);
+    list.ys.assign(n, 0.0);
+    list.zs.assign(n, 0.0);
     list.cellOf.assign(n, -1);
     list.found.assign(n, 0);
     list.cellStart.reserve(4 * n + 65);
@@ -65,6 +68,7 @@ void AllocateCellList(TCellList& list, int32_t N) {
 void FreeCellList(TCellList& list) {
     std::vector<int32_t>().swap(list.cellStart);
     std::vector<int32_t>().swap(list.order);
+    for (auto* v : {&list.xs, &list.ys, &list.zs}) std::vector<double>().swap(*v);
     std::vector<int32_t>().swap(list.cellOf);
     std::vector<int32_t>().swap(list.found);
     std::vector<int32_t>().swap(list.cursor);
@@ -145,7 +149,12 @@ void FillCellList(TCellList& list, int32_t N, const double* x, const double* y, 
     list.cursor.assign(list.cellStart.begin(), list.cellStart.end() - 1);
     for (int32_t i = 0; i <= N; ++i) {
         const int32_t c = list.cellOf[static_cast<size_t>(i)];
-        if (c >= 0) list.order[static_cast<size_t>(list.cursor[static_cast<size_t>(c)]++)] = i;
+        if (c < 0) continue;
+        const size_t at = static_cast<size_t>(list.cursor[static_cast<size_t>(c)]++);
+        list.order[at] = i;
+        list.xs[at] = x[i];
+        list.ys[at] = y[i];
+        list.zs[at] = z[i];
     }
 }
 

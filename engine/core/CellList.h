@@ -50,6 +50,7 @@ struct TCellList {
     int32_t cells[3] = {};
     std::vector<int32_t> cellStart;  // cell c holds order[cellStart[c] .. cellStart[c + 1])
     std::vector<int32_t> order;      // particle indices sorted by cell
+    std::vector<double> xs, ys, zs;  // their coordinates, in the same order
     std::vector<int32_t> cellOf;     // per particle; -1 for a non-finite position
     std::vector<int32_t> cursor;     // fill positions while sorting
     std::vector<int32_t> found;      // candidates of one row

@@ -27,6 +27,20 @@ double SquaredDistance(const double* x, const double* y, const double* z, int32_
     return dx * dx + dy * dy + dz * dz;
 }
 
+// Rows are short: insertion sort beats the general sort there.
+void SortSmall(int32_t* a, int32_t n) {
+    if (n > 32) {
+        std::sort(a, a + n);
+        return;
+    }
+    for (int32_t i = 1; i < n; ++i) {
+        const int32_t v = a[i];
+        int32_t j = i;
+        for (; j > 0 && a[j - 1] > v; --j) a[j] = a[j - 1];
+        a[j] = v;
+    }
+}
+
 // The last particle whose row is built.
 int32_t LastRow(int32_t N, const TPartnerSearch& search) {
     return search.IgnoreTargetForces ? std::min<int32_t>(N, 0) : N;
@@ -158,22 +172,29 @@ TRowsOutcome FillPartnerRowsCells(int32_t N, const double* x, const double* y, c
         const int32_t ci = cells.cellOf[static_cast<size_t>(i)];
         int32_t n = 0;
         if (ci >= 0) {
+            const double xi = x[i], yi = y[i], zi = z[i];
             const int32_t cx = ci / (ny * nz), cy = (ci / nz) % ny, cz = ci % nz;
             for (int32_t ax = std::max(cx - 1, 0); ax <= std::min(cx + 1, nx - 1); ++ax)
                 for (int32_t ay = std::max(cy - 1, 0); ay <= std::min(cy + 1, ny - 1); ++ay)
                     for (int32_t az = std::max(cz - 1, 0); az <= std::min(cz + 1, nz - 1); ++az) {
                         const size_t c = static_cast<size_t>((ax * ny + ay) * nz + az);
-                        const int32_t* k0 = cells.order.data() + cells.cellStart[c];
-                        const int32_t* k1 = cells.order.data() + cells.cellStart[c + 1];
+                        const int32_t* order = cells.order.data();
+                        const int32_t e = cells.cellStart[c + 1];
                         // Ascending within the cell: only the particles after i.
-                        for (const int32_t* kp = std::upper_bound(k0, k1, i); kp != k1; ++kp) {
-                            const int32_t k = *kp;
-                            if (std::fabs(x[i] - x[k]) <= b && std::fabs(y[i] - y[k]) <= b &&
-                                std::fabs(z[i] - z[k]) <= b && SquaredDistance(x, y, z, i, k) < R2)
-                                found[n++] = k;
+                        int32_t s = static_cast<int32_t>(
+                            std::upper_bound(order + cells.cellStart[c], order + e, i) - order);
+                        for (; s < e; ++s) {
+                            const double dx = xi - cells.xs[s], dy = yi - cells.ys[s],
+                                         dz = zi - cells.zs[s];
+                            // The scan's tests, evaluated without branches.
+                            const bool take = (std::fabs(dx) <= b) & (std::fabs(dy) <= b) &
+                                              (std::fabs(dz) <= b) &
+                                              (dx * dx + dy * dy + dz * dz < R2);
+                            found[n] = order[s];
+                            n += take;
                         }
                     }
-            std::sort(found, found + n);
+            SortSmall(found, n);
         }
         // The scan stops at the L-th partner and keeps L - 1.
         if (n >= L) {
