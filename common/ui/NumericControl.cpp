@@ -120,6 +120,9 @@ void NumericControl::refuse() {
     MessageSink& sink = UiSink();
     sink.beep();
     sink.error(message_);
+    // A box of its own leaves no window active on some platforms: the control's window was.
+    QWidget* const window = self_->window();
+    if (!window->isActiveWindow()) window->activateWindow();
     QWidget* const outer = controlTakingFocusBack;
     controlTakingFocusBack = self_;
     self_->setFocus(Qt::OtherFocusReason);
