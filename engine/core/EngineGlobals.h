@@ -1,5 +1,5 @@
-// Engine state that outlives a run: the options record, the graph scale, the inelastic event
-// ranges and the window's two flags. One instance lives for the whole program run.
+// Engine state that outlives a run: the options record, the graph scale and the window's two
+// flags. One instance lives for the whole program run.
 #pragma once
 
 #include <cstdint>
@@ -14,11 +14,6 @@ struct EngineGlobals {
     TSimulationOptions Options;
     // Not stored; derived from the graph mode when the options dialog is accepted.
     double GraphScale = kSpatialGraphScale;
-
-    // Squared distances (m^2) within which pairs are watched for Oen-Robinson and
-    // Shapiro-Tombrello events; a run's inelastic file may shrink them for later runs too.
-    double OrEventRange = 4e-20;
-    double StEventRange = 4e-20;
 
     // The flags the window's EngineHost hands out through flags(); the core reaches them only
     // through the host.

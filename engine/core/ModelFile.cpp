@@ -57,8 +57,8 @@ double ReadModelValues(TextReader& r, TModelParameters& m) {
     return latticeMass;
 }
 
-// Values that would divide by zero, read past the Morse table or never end a draw loop; only
-// those the run will use are checked.
+}  // namespace
+
 bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
                       const std::string& fileName, EngineHost& host) {
     bool ok = true;
@@ -98,8 +98,6 @@ bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
     }
     return ok;
 }
-
-}  // namespace
 
 bool ReadModelFile(const std::string& fileName, TRunState& rs) {
     EngineHost& host = *rs.host;
@@ -144,12 +142,11 @@ bool ReadModelFile(const std::string& fileName, TRunState& rs) {
     return ok;
 }
 
-uint8_t ReadTerminationTestFlag(const std::string& fileName) {
+bool ReadModelFileAhead(const std::string& fileName, TModelParameters& model) {
     TextReader r;
-    if (!r.open(fileName)) return 0;
-    TModelParameters m;
-    ReadModelValues(r, m);
-    return r.failed() ? 0 : m.TestProjectileOnly;
+    if (!r.open(fileName)) return false;
+    ReadModelValues(r, model);
+    return !r.failed();
 }
 
 }  // namespace halvern

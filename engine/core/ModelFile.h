@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "EngineHost.h"
+#include "SimulationOptions.h"
+
 namespace halvern {
 
 struct TRunState;
@@ -36,9 +39,14 @@ struct TModelParameters {
 // target atom 1 (its Z and its mass still in amu) and the projectile's Z; true for success.
 bool ReadModelFile(const std::string& fileName, TRunState& rs);
 
-// Line 21 alone, for the parameter report that is written before the model file is read:
-// 1 when only the projectile is tested, else 0 (also for a file that cannot be read or has
-// the older 19-line layout).
-uint8_t ReadTerminationTestFlag(const std::string& fileName);
+// Reads the values ahead of the first impact, before the parameter report (which shows line 21)
+// and without preparing anything; false when the file cannot be opened or read.
+bool ReadModelFileAhead(const std::string& fileName, TModelParameters& model);
+
+// Refuses, with a red message naming the value, its line and the file, values that would
+// divide by zero, read past the Morse table or never end a draw loop. Only values that the run
+// will use (by the Morse option, the vibration flag and the option HotTarget) are checked.
+bool CheckModelValues(const TModelParameters& model, const TSimulationOptions& options,
+                      const std::string& fileName, EngineHost& host);
 
 }  // namespace halvern

@@ -143,8 +143,8 @@ int32_t ReadRunFile(const std::string& fileName, TRunState& rs) {
         result = 1;
     }
 
-    // The record writer itself is chosen from OutputOption by the output writers; the filter
-    // expression of option 8 is compiled once by the run routine before the report.
+    // The filter expression of option 8 is compiled once by the run routine before the report.
+    rs.OutputWriter = SelectOutputWriter(p.OutputOption);
     if (p.OutputOption > kMaxOutputOption) {
         LogParameterError(rs, "  Parameter error in .RUN file");
         result = 1;

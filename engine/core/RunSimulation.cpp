@@ -1,10 +1,18 @@
 #include "RunSimulation.h"
 
+#include "CellList.h"
+#include "EnergyBalance.h"
 #include "ImpactSetUp.h"
+#include "InelasticFile.h"
+#include "InelasticModels.h"
+#include "InputChecks.h"
+#include "Integrators.h"
 #include "ModelFile.h"
+#include "OutputWriters.h"
 #include "ProjectileFile.h"
 #include "RunFile.h"
 #include "TargetFile.h"
+#include "Trajectory.h"
 #include "miscutil.h"
 
 namespace halvern {
@@ -41,6 +49,7 @@ void ResetRunTotals(TRunState& rs) {
     rs.CumulativeLssLoss = 0;
     rs.CumulativeOrLoss = 0;
     rs.CumulativeStLoss = 0;
+    rs.BalancedTrajectories = 0;
     rs.potentials.MorseTable.clear();
 }
 
@@ -52,39 +61,24 @@ void ReportCannotCreate(TRunState& rs, const std::string& what, const std::strin
     Log(rs, "  Hint: file may be in use by another program.", colour::Red);
 }
 
-// --- Inelastic-file reader: called here once it is built. Until then a run that selects an
-// inelastic model is refused, so that no run silently ignores the losses it asked for. ---
-bool ReadInelasticData(TRunState&) {
+// The output-filter expression is compiled once, before the report; an expression that does
+// not parse refuses the run (its parser has shown where). Without sampling it is never used.
+bool CompileOutputFilter(TRunState& rs) {
+    if (rs.run.OutputOption != kUserProgrammedOutput || rs.run.SampleMode == 0) return true;
+    if (SetFilterExpression(rs.run.FilterExpression, rs.outputFilter, rs.host->sink())) return true;
+    ReportBadValue(*rs.host, "Output-filter expression", "(output option 8)", 11, rs.files.run,
+                   "does not parse");
     return false;
 }
 
-// --- Output-filter expression (output option 8): compiled here once, before the report, and a
-// run whose expression does not parse is refused. The expression language is not yet part of
-// the build, so the text is kept for the writer. ---
-bool CompileOutputFilter(TRunState&) {
+bool CreateOutputFile(TRunState& rs, CheckedOutputFile& file, const std::string& name,
+                      const std::string& what) {
+    if (!file.create(name)) {
+        ReportCannotCreate(rs, what, name);
+        return false;
+    }
+    file.reportTo(rs.host);
     return true;
-}
-
-// --- Trajectory loop: called here once it is built. Until then a run ends after the first
-// impact has been set up. ---
-bool FollowTrajectory(TRunState&) {
-    return false;
-}
-
-void AllocateRun(TRunState& rs) {
-    const int32_t N = rs.N;
-    TParticleArrays& p = rs.particles;
-    AllocateParticleArrays(p, N, rs.options.Algorithm);
-    rs.arraysAllocated = true;
-    p.initialFlags[0] = rs.projectile.Flags;
-    rs.graphFrame = TGraphFrame{};
-    rs.graphFrame.N = N;
-    const bool velocities = rs.options.GraphMode == 1;
-    rs.graphFrame.x = velocities ? p.vx.data() : p.x.data();
-    rs.graphFrame.y = velocities ? p.vy.data() : p.y.data();
-    rs.graphFrame.z = velocities ? p.vz.data() : p.z.data();
-    AllocateMassAndZ(p, N);
-    AllocatePartnerRows(rs.partners, N + 1, rs.run.PartnerLimit + 1);
 }
 
 void RunImpactLoop(TRunState& rs) {
@@ -107,11 +101,27 @@ void RunImpactLoop(TRunState& rs) {
             host.sink().error("General initialisation error (or aborted by user).");
             break;
         }
-        if (!FollowTrajectory(rs)) break;
+        if (!RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs)) break;
     }
 }
 
 }  // namespace
+
+void AllocateRun(TRunState& rs) {
+    const int32_t N = rs.N;
+    TParticleArrays& p = rs.particles;
+    AllocateParticleArrays(p, N, rs.options.Algorithm);
+    rs.arraysAllocated = true;
+    p.initialFlags[0] = rs.projectile.Flags;
+    rs.graphFrame = TGraphFrame{};
+    rs.graphFrame.N = N;
+    const bool velocities = rs.options.GraphMode == 1;
+    rs.graphFrame.x = velocities ? p.vx.data() : p.x.data();
+    rs.graphFrame.y = velocities ? p.vy.data() : p.y.data();
+    rs.graphFrame.z = velocities ? p.vz.data() : p.z.data();
+    AllocateMassAndZ(p, N);
+    AllocatePartnerRows(rs.partners, N + 1, rs.run.PartnerLimit + 1);
+}
 
 void ReleaseRun(TRunState& rs) {
     rs.dynamicsFile.close();
@@ -120,6 +130,11 @@ void ReleaseRun(TRunState& rs) {
     rs.impactFile = TextReader();
     rs.impactFileOpen = false;
     FreePartnerRows(rs.partners);
+    FreeCellGrid(rs.cellGrid);
+    FreeCellList(rs.cellList);
+    FreeHgeForceCache(rs.hgeCache);
+    FreeEventRows(rs.inelastic.orRows);
+    FreeEventRows(rs.inelastic.stRows);
     FreeMassAndZ(rs.particles);
     FreeParticleArrays(rs.particles);
     std::vector<float>().swap(rs.potentials.MorseTable);
@@ -137,17 +152,16 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
 
     ResetRunTotals(rs);
 
-    if (InelasticModelSelected(rs.options) && !ReadInelasticData(rs)) {
+    if (InelasticModelSelected(rs.options) && !ReadInelasticFile(f.inelastic, rs)) {
         sink.error("Error in inelastic losses parameters.");
         Log(rs, "  Error in inelastic file data - run aborted.", colour::Red);
         return;
     }
 
     if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
-        rs.options.RecordInelastic && !rs.inelasticEventsFile.create(f.inelasticEvents)) {
-        ReportCannotCreate(rs, "inelastic", f.inelasticEvents);
+        rs.options.RecordInelastic &&
+        !CreateOutputFile(rs, rs.inelasticEventsFile, f.inelasticEvents, "inelastic"))
         return;
-    }
 
     rs.N = CountTargetLines(f.target, sink);
     if (rs.N < 1) {
@@ -155,13 +169,18 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
         Log(rs, "  No data in Target file or file access error: aborted", colour::Red);
         return;
     }
+    if (!CheckTargetAtoms(f.target, rs.N, host)) return;
 
     if (ReadProjectileFile(f.projectile, rs.projectile, host) != 0) return;
     if (ReadRunFile(f.run, rs) != 0) return;
     if (!CompileOutputFilter(rs)) return;
 
-    // The report names the termination test before the model file is read at the first impact.
-    rs.model.TestProjectileOnly = ReadTerminationTestFlag(f.model);
+    // The model file is read at the first impact, but the report shows its termination test,
+    // and its values are checked before anything is allocated.
+    TModelParameters ahead;
+    const bool modelRead = ReadModelFileAhead(f.model, ahead);
+    if (modelRead && !CheckModelValues(ahead, rs.options, f.model, host)) return;
+    rs.model.TestProjectileOnly = modelRead ? ahead.TestProjectileOnly : 0;
     if (ReportRunParameters(rs.projectile.Z, rs.projectile.Name, rs.N, rs.projectile.Energy,
                             rs.projectile.Mass, rs) != 0) {
         ReportRunRefused(host);
@@ -176,20 +195,16 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     }
     rs.impactFileOpen = true;
 
-    if (rs.run.SampleMode != 0 && !rs.dynamicsFile.create(f.dynamics)) {
-        ReportCannotCreate(rs, "dynamical variables", f.dynamics);
+    if (rs.run.SampleMode != 0 &&
+        !CreateOutputFile(rs, rs.dynamicsFile, f.dynamics, "dynamical variables"))
         return;
-    }
 
     host.idle();
     RunImpactLoop(rs);
     ReleaseRun(rs);
 
-    if (rs.RunCount > 0)
-        Log(rs,
-            "  Cumulative error in system energy:" +
-                RealToTextDigits(rs.CumulativeEnergyError / rs.RunCount, 2) + " %",
-            colour::Black);
+    ReportFilterErrors(host, rs.outputFilter);
+    ReportCumulativeEnergyError(rs);
 }
 
 void RunSimulation(const std::string& projectileFile, const std::string& targetFile,

@@ -24,6 +24,10 @@ void RunSimulation(const std::string& projectileFile, const std::string& targetF
 // file and array is released when it returns, and the state tells how far the run came.
 void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs);
 
+// Allocates the particle arrays, mass and Z and the partner rows for rs.N, stores the
+// projectile's flag byte and points the graph frame at the positions (or velocities).
+void AllocateRun(TRunState& rs);
+
 // Closes the run's files and frees its rows and arrays (and the Morse table), in that order.
 // Safe to call more than once.
 void ReleaseRun(TRunState& rs);

@@ -1,6 +1,7 @@
 #include "TargetFile.h"
 
 #include <bit>
+#include <optional>
 #include <unordered_map>
 
 #include "ImpactSetUp.h"
@@ -13,6 +14,29 @@ namespace halvern {
 
 namespace {
 
+struct TTargetLine {
+    double x = 0, y = 0, z = 0;  // Angstrom
+    int32_t Z = 0;
+    double mass = 0;  // amu
+    uint8_t flags = 0;
+};
+
+// The values of one line; the rest of the line is left to the caller.
+TTargetLine ReadTargetValues(TextReader& r) {
+    TTargetLine t;
+    t.x = static_cast<double>(r.readReal());
+    t.y = static_cast<double>(r.readReal());
+    t.z = static_cast<double>(r.readReal());
+    t.Z = r.readInt();
+    t.mass = static_cast<double>(r.readReal());
+    t.flags = static_cast<uint8_t>(r.readInt() & 0xFF);
+    return t;
+}
+
+bool AtomicNumberInRange(int32_t Z) {
+    return Z >= 1 && Z <= kMaxAtomicNumber;
+}
+
 std::string FormatErrorText(int32_t line) {
     return "File format error in .TRG file at line " + std::to_string(line) + " - aborting.";
 }
@@ -22,33 +46,57 @@ std::string ParameterErrorText(int32_t line) {
            " - aborting.";
 }
 
-// A position as read, for finding two atoms at one place in O(N).
-struct PositionKey {
-    uint64_t x, y, z;
-    bool operator==(const PositionKey&) const = default;
-};
-
-struct PositionHash {
-    size_t operator()(const PositionKey& k) const {
-        uint64_t h = k.x * 0x9E3779B97F4A7C15ull;
-        h = (h ^ (h >> 29) ^ k.y) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 32) ^ k.z) * 0x94D049BB133111EBull;
-        return static_cast<size_t>(h ^ (h >> 31));
-    }
-};
-
-PositionKey KeyOf(double x, double y, double z) {
-    // Adding 0 turns -0 into +0, so that both count as one place.
-    return {std::bit_cast<uint64_t>(x + 0.0), std::bit_cast<uint64_t>(y + 0.0),
-            std::bit_cast<uint64_t>(z + 0.0)};
+void ReportAtomicNumber(EngineHost& host, const std::string& fileName, int32_t line, int32_t Z) {
+    host.sink().error(ParameterErrorText(line));
+    LogLine(host,
+            "  " + BadValueText("Atomic number", ValueText(Z), line, FileNameOf(fileName),
+                                "must lie in 1..1000"),
+            colour::Red);
 }
 
-std::string SamePlaceText(const std::string& fileName, int32_t line, int32_t firstLine, double x,
-                          double y, double z) {
-    return "Atom at line " + std::to_string(line) + " of " + fileName +
-           " is at the same place as the atom at line " + std::to_string(firstLine) +
-           " (x = " + ValueText(x) + ", y = " + ValueText(y) + ", z = " + ValueText(z) +
-           " A) - aborting.";
+// Positions as read, to find two atoms at one place in O(N).
+class AtomPlaces {
+  public:
+    explicit AtomPlaces(int32_t N) { lines_.reserve(static_cast<size_t>(N)); }
+
+    // The line of an earlier atom at the same place, or none (and this one is kept).
+    std::optional<int32_t> add(const TTargetLine& t, int32_t line) {
+        const auto [where, isNew] = lines_.try_emplace(KeyOf(t), line);
+        if (isNew) return std::nullopt;
+        return where->second;
+    }
+
+  private:
+    struct Key {
+        uint64_t x, y, z;
+        bool operator==(const Key&) const = default;
+    };
+    struct Hash {
+        size_t operator()(const Key& k) const {
+            uint64_t h = k.x * 0x9E3779B97F4A7C15ull;
+            h = (h ^ (h >> 29) ^ k.y) * 0xBF58476D1CE4E5B9ull;
+            h = (h ^ (h >> 32) ^ k.z) * 0x94D049BB133111EBull;
+            return static_cast<size_t>(h ^ (h >> 31));
+        }
+    };
+    // Adding 0 turns -0 into +0, so that both count as one place.
+    static Key KeyOf(const TTargetLine& t) {
+        return {std::bit_cast<uint64_t>(t.x + 0.0), std::bit_cast<uint64_t>(t.y + 0.0),
+                std::bit_cast<uint64_t>(t.z + 0.0)};
+    }
+
+    std::unordered_map<Key, int32_t, Hash> lines_;
+};
+
+// Two atoms at one place would meet at distance 0, where every pair force divides by zero.
+void ReportSamePlace(EngineHost& host, const std::string& fileName, int32_t line, int32_t firstLine,
+                     const TTargetLine& t) {
+    const std::string lines =
+        "Atoms at lines " + std::to_string(firstLine) + " and " + std::to_string(line) + " of ";
+    const std::string where = " are at the same place (x = " + ValueText(t.x) +
+                              ", y = " + ValueText(t.y) + ", z = " + ValueText(t.z) + " A)";
+    host.sink().error(lines + fileName + where + " - aborting.");
+    LogLine(host, "  " + lines + FileNameOf(fileName) + where, colour::Red);
 }
 
 }  // namespace
@@ -70,56 +118,67 @@ int32_t CountTargetLines(const std::string& fileName, MessageSink& sink) {
     return lines;
 }
 
+bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host) {
+    TextReader r;
+    if (!r.open(fileName)) return true;
+    AtomPlaces places(N);
+    for (int32_t i = 1; i <= N && !r.failed(); ++i) {
+        const TTargetLine t = ReadTargetValues(r);
+        r.skipLine();
+        if (r.failed()) break;
+        if (!AtomicNumberInRange(t.Z)) {
+            ReportAtomicNumber(host, fileName, i, t.Z);
+            return false;
+        }
+        if (const auto first = places.add(t, i)) {
+            ReportSamePlace(host, fileName, i, *first, t);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
                     TRunState& rs) {
-    MessageSink& sink = rs.host->sink();
+    EngineHost& host = *rs.host;
     TParticleArrays& p = rs.particles;
     SeedRandomFromClock(rs.random, rs.globals->RandomSeed);
     TextReader r;
     if (!r.open(targetFile)) {
-        sink.error(FormatErrorText(1));
+        host.sink().error(FormatErrorText(1));
         return false;
     }
-    std::unordered_map<PositionKey, int32_t, PositionHash> places;
-    places.reserve(static_cast<size_t>(N));
+    AtomPlaces places(N);
     for (int32_t i = 1; i <= N; ++i) {
-        const double x = static_cast<double>(r.readReal());
-        const double y = static_cast<double>(r.readReal());
-        const double z = static_cast<double>(r.readReal());
-        const int32_t Z = r.readInt();
-        const double mass = static_cast<double>(r.readReal());
-        const uint8_t flags = static_cast<uint8_t>(r.readInt() & 0xFF);
+        const TTargetLine t = ReadTargetValues(r);
         if (i == 1) {
             Log(rs, "  Target :" + r.readLine(), colour::Black);
             if (r.failed()) {
-                sink.error(FormatErrorText(1));
+                host.sink().error(FormatErrorText(1));
                 return false;
             }
         } else {
             r.skipLine();
         }
-        if (r.failed() || Z < 1 || Z > kMaxAtomicNumber) {
-            sink.error(ParameterErrorText(i));
-            if (!r.failed())
-                Log(rs,
-                    "  " + BadValueText("Atomic number", ValueText(Z), i, FileNameOf(targetFile),
-                                        "must lie in 1..1000"),
-                    colour::Red);
+        if (r.failed()) {
+            host.sink().error(ParameterErrorText(i));
             return false;
         }
-        // Two atoms at one place would meet at distance 0, where every force divides by zero.
-        const auto [where, isNew] = places.try_emplace(KeyOf(x, y, z), i);
-        if (!isNew) {
-            sink.error(SamePlaceText(targetFile, i, where->second, x, y, z));
+        if (!AtomicNumberInRange(t.Z)) {
+            ReportAtomicNumber(host, targetFile, i, t.Z);
+            return false;
+        }
+        if (const auto first = places.add(t, i)) {
+            ReportSamePlace(host, targetFile, i, *first, t);
             return false;
         }
 
-        p.x[i] = p.siteX[i] = x * units::Angstrom;
-        p.y[i] = p.siteY[i] = y * units::Angstrom;
-        p.z[i] = p.siteZ[i] = z * units::Angstrom;
-        p.Z[i] = Z;
-        p.mass[i] = mass;
-        p.flags[i] = p.initialFlags[i] = flags;
+        p.x[i] = p.siteX[i] = t.x * units::Angstrom;
+        p.y[i] = p.siteY[i] = t.y * units::Angstrom;
+        p.z[i] = p.siteZ[i] = t.z * units::Angstrom;
+        p.Z[i] = t.Z;
+        p.mass[i] = t.mass;
+        p.flags[i] = p.initialFlags[i] = t.flags;
         if (i == 1) {
             PlaceProjectile(rs);
             if (!ReadModelFile(modelFile, rs)) return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "EngineHost.h"
 #include "MessageSink.h"
 
 namespace halvern {
@@ -17,6 +18,11 @@ constexpr int32_t kMaxAtomicNumber = 1000;
 // The number of lines (every line counts, an empty one too), at most 30000. A file that cannot
 // be opened gives the box "Cannot open Target file:" + CR + name and 0.
 int32_t CountTargetLines(const std::string& fileName, MessageSink& sink);
+
+// Before anything is allocated: refuses a target whose atomic numbers leave 1..1000 or that has
+// two atoms at the same place, with a box and a red line naming the line, the value and the
+// file. Lines that cannot be read are left to ReadTargetFile, which reports them.
+bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host);
 
 // Reads the N atoms into particles 1..N at the first impact (positions and sites in m, masses
 // in kg), placing the projectile and reading the model file after line 1 and displacing every
