@@ -146,6 +146,7 @@ std::string IntRangeControl::rangeMessage() const {
 }
 
 bool ValidateNumericControls(QWidget* dialog) {
+    if (dialog == nullptr) return true;
     for (QWidget* w = dialog->nextInFocusChain(); w != nullptr && w != dialog;
          w = w->nextInFocusChain()) {
         if (!dialog->isAncestorOf(w) || !w->isEnabled() || !w->isVisibleTo(dialog)) continue;
