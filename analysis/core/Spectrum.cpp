@@ -23,10 +23,11 @@ void MakeChannels(TSpecCollection& channels, int32_t count, long double low, lon
     }
 }
 
-// The channel of a value inside (low - w/2, high + w/2): rounded to the nearest, ties to even,
+// The channel of a value inside (low - w/2, high + w/2): rounded to the nearest, ties to even
+// (rint in the default rounding mode; nearbyint would save and restore the FPU state each time),
 // and kept inside the channels where rounding at the edges would step past them.
 int32_t ChannelOf(long double v, long double low, long double width, int32_t channels) {
-    long double k = std::nearbyint((v - low) / width);
+    long double k = std::rint((v - low) / width);
     if (!(k > 0)) return 0;
     if (k > channels - 1) return channels - 1;
     return static_cast<int32_t>(k);
