@@ -68,6 +68,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(ProgramIcon());
     runModal = [](QDialog& dialog) { return dialog.exec(); };
     askSaveFileName = [this](const SaveRequest& request) { return RunSaveDialog(this, request); };
+    allocatedBytes = halvern::AllocatedBytes;
 
     // The dialogs of this window, created once and kept for the whole run.
     AboutBox = new TAboutBox(this);
@@ -209,7 +210,7 @@ void TMainForm::buildSpeedButtons() {
 }
 
 void TMainForm::ShowMemoryStatus() {
-    const uint64_t allocated = halvern::AllocatedBytes();
+    const uint64_t allocated = allocatedBytes();
     if (allocated == lastAllocated_) return;
     lastAllocated_ = allocated;
     statusText_->setText(QStringLiteral("Allocated memory: ") + QString::number(allocated));

@@ -39,6 +39,8 @@ class TMainForm : public QMainWindow {
     // The steps that wait for the user, replaceable so that tests can answer them.
     std::function<int(QDialog&)> runModal;
     std::function<std::optional<QString>(const SaveRequest&)> askSaveFileName;
+    // The memory manager's total of allocated bytes, read by the memory display.
+    std::function<uint64_t()> allocatedBytes;
 
     TargetParams& targetParams() { return params_; }
     // The target Z handed to the potential tools by the last single-species lattice command.
