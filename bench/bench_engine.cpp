@@ -1,7 +1,8 @@
 // Speed of the engine's kernels: one 1 keV Ar impact (theta 90) on Cu fcc(100) crystallites of
 // about 1000 to 30000 atoms with the default model, Verlet steps and all-pairs partner rebuilds
 // every 10 steps. Prints atom-steps per second, the share of the rebuilds and the rebuild time
-// per atom, and the box method's rebuild time per atom for comparison.
+// per atom (the fastest of three runs), and the box method's rebuild time per atom for
+// comparison.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "EngineHost.h"
 #include "Integrators.h"
+#include "KernelTestDriver.h"
 #include "PairForce.h"
 #include "PairPotentials.h"
 #include "ParticleArrays.h"
@@ -19,9 +21,9 @@ using namespace halvern;
 
 namespace {
 
-constexpr double kA = 1e-10;
-constexpr double kEv = 1.602192e-19;
-constexpr double kAmu = 1.66053e-27;
+using test::kAmu;
+using test::kEv;
+constexpr double kA = test::kAngstrom;
 constexpr double kLattice = 3.615 * kA;  // copper
 constexpr double kDt = 7e-17;
 constexpr int32_t kRebuildInterval = 10;
@@ -57,24 +59,6 @@ std::vector<Site> FccCrystallite(int nx, int ny, int nz) {
     return sites;
 }
 
-TPotentialInputs DefaultModel() {
-    TPotentialInputs in;
-    in.ptKind = 0;
-    in.ptFactor = 1.0;
-    in.ttKind = 1;
-    in.ttFactor = 0.890869;
-    in.MorseOption = 0;
-    in.D = 0.480 * kEv;
-    in.alpha = 1.405e10;
-    in.r0 = 2.628 * kA;
-    in.Rlow = 1.5 * kA;
-    in.Rhigh = 2.1 * kA;
-    in.Rc = 3.7 * kA;
-    in.projectileZ = 18;
-    in.targetZ = 29;
-    return in;
-}
-
 struct Result {
     int32_t atoms = 0;
     int32_t steps = 0;
@@ -85,43 +69,23 @@ struct Result {
     double boxPerAtom = 0;  // s
 };
 
-double MaxSpeed(const TParticleArrays& p) {
-    double v2 = 0;
-    for (int32_t i = 0; i <= p.N; ++i)
-        v2 = std::max(v2, p.vx[i] * p.vx[i] + p.vy[i] * p.vy[i] + p.vz[i] * p.vz[i]);
-    return std::sqrt(v2);
-}
-
 Result RunImpact(int nx, int ny, int nz, int32_t steps) {
     const std::vector<Site> sites = FccCrystallite(nx, ny, nz);
     const int32_t N = static_cast<int32_t>(sites.size());
-    TParticleArrays p;
-    AllocateParticleArrays(p, N, 3);
-    AllocateMassAndZ(p, N);
-    for (int32_t i = 1; i <= N; ++i) {
-        p.x[i] = sites[i - 1].x;
-        p.y[i] = sites[i - 1].y;
-        p.z[i] = sites[i - 1].z;
-        p.Z[i] = 29;
-        p.mass[i] = 63.546 * kAmu;
-    }
+    test::TKernelSystem sys;
+    sys.limit = kPartnerLimit;
+    test::Allocate(sys, N, test::kVerlet);
+    for (int32_t i = 1; i <= N; ++i)
+        test::SetParticle(sys, i, 29, 63.546, sites[i - 1].x, sites[i - 1].y, sites[i - 1].z);
     // Ar, 1 keV, 3 A straight above atom 1, moving along -z.
     const double vp = std::sqrt(2 * 1000 * kEv / (39.948 * kAmu));
-    p.x[0] = p.x[1];
-    p.y[0] = p.y[1];
-    p.z[0] = p.z[1] + 3 * kA;
-    p.vz[0] = -vp;
-    p.Z[0] = 18;
-    p.mass[0] = 39.948 * kAmu;
-
+    test::SetParticle(sys, 0, 18, 39.948, sites[0].x, sites[0].y, sites[0].z + 3 * kA, 0, 0, -vp);
     RecordingHost host;
-    TPairPotentials pot;
-    if (!PreparePotentials(DefaultModel(), pot, host)) std::abort();
-    const TForceField field{&pot, p.Z.data(), p.flags.data(), false};
-    TPartnerRows rows;
-    AllocatePartnerRows(rows, N + 1, kPartnerLimit + 1);
-    TCellList cells;
-    AllocateCellList(cells, N);
+    if (!PreparePotentials(test::DefaultCuModel(18), sys.pot, host)) std::abort();
+    TParticleArrays& p = sys.p;
+    const TPairPotentials& pot = sys.pot;
+    const TForceField field = sys.field();
+    TPartnerRows& rows = sys.rows;
     TGraphFrame frame{p.x.data(), p.y.data(), p.z.data(), N, 0};
     bool ok = true;
     int32_t largest = 0;
@@ -135,10 +99,11 @@ Result RunImpact(int nx, int ny, int nz, int32_t steps) {
         if (step % kRebuildInterval == 0) {
             const auto r0 = Clock::now();
             if (step > 0)
-                R = R * 2 / 3 + (0.7 * MaxSpeed(p) * kDt * (kRebuildInterval - 1) + pot.Rc) / 3;
+                R = R * 2 / 3 +
+                    (0.7 * test::MaxSpeed(p) * kDt * (kRebuildInterval - 1) + pot.Rc) / 3;
             TRebuildContext ctx{host, frame, step, step * kDt, ok, largest};
-            BuildPartnerListsBrute(N, p, rows, cells, TPartnerSearch{R * R, kPartnerLimit, false},
-                                   ctx);
+            BuildPartnerListsBrute(N, p, rows, sys.cells,
+                                   TPartnerSearch{R * R, kPartnerLimit, false}, ctx);
             res.rebuilds += Seconds(Clock::now() - r0);
             ++res.rebuildCount;
             if (host.engineFlags.StopTrajectory) std::abort();
@@ -176,7 +141,12 @@ int main(int argc, char** argv) {
                 "rebuild ns/atom", "box ns/atom", "partners");
     double first = 0, last = 0;
     for (const Size& s : sizes) {
-        const Result r = RunImpact(s.nx, s.ny, s.nz, steps);
+        // The fastest of three runs, to keep out interference from other programs.
+        Result r = RunImpact(s.nx, s.ny, s.nz, steps);
+        for (int k = 0; k < 2; ++k) {
+            const Result again = RunImpact(s.nx, s.ny, s.nz, steps);
+            if (again.total < r.total) r = again;
+        }
         const double perAtom = r.rebuilds / r.rebuildCount / r.atoms;
         if (first == 0) first = perAtom;
         last = perAtom;

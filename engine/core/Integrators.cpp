@@ -59,6 +59,20 @@ void Zero(std::vector<double>& v, int32_t N) {
     std::fill(v.begin(), v.begin() + N + 1, 0.0);
 }
 
+// Keeps a pair force in its cache slot and adds it to i, subtracts it from j.
+inline void StorePairForce(TForceArrays F, int32_t i, int32_t j, double fx, double fy, double fz,
+                           double& cx, double& cy, double& cz) {
+    cx = fx;
+    cy = fy;
+    cz = fz;
+    F.x[i] += fx;
+    F.y[i] += fy;
+    F.z[i] += fz;
+    F.x[j] -= fx;
+    F.y[j] -= fy;
+    F.z[j] -= fz;
+}
+
 // HGE step 2 for one row: the start force of every slot into C1 (0 for a distant pair).
 template <PairPath P>
 void HgeStartRow(const TForceField& f, int32_t i, const int32_t* row, const TParticleArrays& p,
@@ -75,15 +89,7 @@ void HgeStartRow(const TForceField& f, int32_t i, const int32_t* row, const TPar
             continue;
         }
         const double g = PathForce<P>(f, i, j, std::sqrt(d2));
-        c.c1x[s] = dx * g;
-        c.c1y[s] = dy * g;
-        c.c1z[s] = dz * g;
-        F.x[i] += c.c1x[s];
-        F.y[i] += c.c1y[s];
-        F.z[i] += c.c1z[s];
-        F.x[j] -= c.c1x[s];
-        F.y[j] -= c.c1y[s];
-        F.z[j] -= c.c1z[s];
+        StorePairForce(F, i, j, dx * g, dy * g, dz * g, c.c1x[s], c.c1y[s], c.c1z[s]);
     }
 }
 
@@ -99,15 +105,7 @@ void HgePredictedRow(const TForceField& f, int32_t i, const int32_t* row, const 
         if (std::fabs(c.c1x[s]) + std::fabs(c.c1y[s]) + std::fabs(c.c1z[s]) > fmin) {
             const double dx = p.px[i] - p.px[j], dy = p.py[i] - p.py[j], dz = p.pz[i] - p.pz[j];
             const double g = PathForce<P>(f, i, j, std::sqrt(dx * dx + dy * dy + dz * dz));
-            c.c2x[s] = dx * g;
-            c.c2y[s] = dy * g;
-            c.c2z[s] = dz * g;
-            F.x[i] += c.c2x[s];
-            F.y[i] += c.c2y[s];
-            F.z[i] += c.c2z[s];
-            F.x[j] -= c.c2x[s];
-            F.y[j] -= c.c2y[s];
-            F.z[j] -= c.c2z[s];
+            StorePairForce(F, i, j, dx * g, dy * g, dz * g, c.c2x[s], c.c2y[s], c.c2z[s]);
         } else {
             if (c.c1x[s] != 0) {
                 F.x[i] += c.c1x[s];
