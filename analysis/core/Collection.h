@@ -1,12 +1,14 @@
 // An ordered, growable list that owns its items: the channels of a spectrum and the items of a
-// collate report. It grows by a fixed step, so the processes can bound their memory.
+// collate report. Its limit grows by a fixed step, so the processes can bound their memory.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace halvern {
 
@@ -24,62 +26,59 @@ class TCollection {
     TCollection& operator=(const TCollection&) = delete;
     ~TCollection() = default;
 
-    int32_t Count() const { return count_; }
+    int32_t Count() const { return static_cast<int32_t>(items_.size()); }
     int32_t Limit() const { return limit_; }
     int32_t Delta() const { return delta_; }
 
     Item* At(int32_t index) const {
-        if (index < 0 || index >= count_) Error(-1, index);
-        return items_[index].get();
+        if (index < 0 || index >= Count()) Error(-1, index);
+        return items_[static_cast<size_t>(index)].get();
     }
 
     void AtInsert(int32_t index, std::unique_ptr<Item> item) {
-        if (index < 0 || index > count_) Error(-1, index);
-        if (count_ == limit_) {
+        if (index < 0 || index > Count()) Error(-1, index);
+        if (Count() == limit_) {
             if (delta_ == 0) Error(-2, 0);
             SetLimit(limit_ + delta_);
         }
-        for (int32_t k = count_; k > index; --k) items_[k] = std::move(items_[k - 1]);
-        items_[index] = std::move(item);
-        ++count_;
+        items_.insert(items_.begin() + index, std::move(item));
     }
 
-    void Insert(std::unique_ptr<Item> item) { AtInsert(count_, std::move(item)); }
+    void Insert(std::unique_ptr<Item> item) { AtInsert(Count(), std::move(item)); }
 
     // The first index holding this very item, or -1.
     int32_t IndexOf(const Item* item) const {
-        for (int32_t k = 0; k < count_; ++k)
-            if (items_[k].get() == item) return k;
+        for (int32_t k = 0; k < Count(); ++k)
+            if (items_[static_cast<size_t>(k)].get() == item) return k;
         return -1;
     }
 
     // The first item, in index order, for which test(item) holds; nullptr when none does.
     template <class Test>
     Item* FirstThat(Test&& test) const {
-        for (int32_t k = 0; k < count_; ++k)
-            if (test(*items_[k])) return items_[k].get();
+        for (const auto& item : items_)
+            if (test(*item)) return item.get();
         return nullptr;
     }
 
     template <class Action>
     void ForEach(Action&& action) const {
-        for (int32_t k = 0; k < count_; ++k) action(*items_[k]);
+        for (const auto& item : items_) action(*item);
     }
 
-    void FreeAll() {
-        for (int32_t k = 0; k < count_; ++k) items_[k].reset();
-        count_ = 0;
-    }
+    void FreeAll() { items_.clear(); }
 
+    // The limit grows by Delta as the collection fills; the storage behind it grows
+    // geometrically, so that filling a collection costs time in proportion to its items.
     void SetLimit(int32_t newLimit) {
-        if (newLimit < count_) Error(-3, 0);
+        if (newLimit < Count()) Error(-3, 0);
         if (newLimit == limit_) return;
-        std::unique_ptr<std::unique_ptr<Item>[]> items;
-        if (newLimit > 0) {
-            items = std::make_unique<std::unique_ptr<Item>[]>(static_cast<size_t>(newLimit));
-            for (int32_t k = 0; k < count_; ++k) items[k] = std::move(items_[k]);
+        const size_t wanted = static_cast<size_t>(newLimit);
+        if (wanted > items_.capacity()) {
+            items_.reserve(limit_ == 0 ? wanted : std::max(wanted, 2 * items_.capacity()));
+        } else if (newLimit == 0) {
+            items_.shrink_to_fit();
         }
-        items_ = std::move(items);
         limit_ = newLimit;
     }
 
@@ -95,8 +94,7 @@ class TCollection {
         }
     }
 
-    std::unique_ptr<std::unique_ptr<Item>[]> items_;
-    int32_t count_ = 0;
+    std::vector<std::unique_ptr<Item>> items_;
     int32_t limit_ = 0;
     int32_t delta_ = 0;
 };
