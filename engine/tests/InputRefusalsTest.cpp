@@ -277,5 +277,28 @@ TEST(InputRefusals, LimitsThemselvesAreAccepted) {
     }
 }
 
+TEST(InputRefusals, OutputFilterThatDoesNotParseIsRefusedOnceBeforeTheRun) {
+    for (const char* sampleMode : {"1", "0"}) {
+        SCOPED_TRACE(sampleMode);
+        TestProject project;
+        project.run[0] = sampleMode;
+        project.run[2] = "8";
+        project.run[10] = "[ke/ep > ] & ";
+        EngineGlobals globals;
+        RecordingHost host;
+        host.messages.setDefaultAnswer(false);
+        TRunState rs;
+        project.runOn(rs, globals, host);
+        const bool used = sampleMode == std::string("1");
+        EXPECT_EQ(host.messages.count(Kind::ParseError), used ? 1 : 0);
+        EXPECT_EQ(host.find("  Output-filter expression (output option 8) at line 11 of cu.run "
+                            "does not parse") >= 0,
+                  used);
+        // Without sampling the expression is never evaluated, so the run is offered.
+        EXPECT_EQ(host.messages.count(Kind::YesNo), used ? 0 : 1);
+        EXPECT_FALSE(rs.arraysAllocated);
+    }
+}
+
 }  // namespace
 }  // namespace halvern

@@ -8,8 +8,12 @@
 #include "EngineGlobals.h"
 #include "EngineHost.h"
 #include "EngineUiTestFiles.h"
+#include "ImpactSetUp.h"
 #include "NumberText.h"
+#include "ProjectileFile.h"
+#include "RunFile.h"
 #include "RunSimulation.h"
+#include "TargetFile.h"
 
 namespace halvern::testing {
 
@@ -122,6 +126,35 @@ inline std::vector<RecordingHost::Line> LinesBetween(const RecordingHost& host,
     const int b = host.find(last);
     if (a < 0 || b < a) return {};
     return {host.lines.begin() + a, host.lines.begin() + b + 1};
+}
+
+}  // namespace halvern::testing
+
+namespace halvern::testing {
+
+// The state the run routine has before its impact loop: the files written and read, the
+// arrays allocated; the first impact line is set.
+inline void PrepareImpactState(const TestProject& p, TRunState& rs, EngineGlobals& globals,
+                               RecordingHost& host) {
+    p.write();
+    rs.host = &host;
+    rs.globals = &globals;
+    rs.options = globals.Options;
+    rs.files = p.names();
+    rs.batch = true;
+    rs.N = CountTargetLines(rs.files.target, host.sink());
+    ReadProjectileFile(rs.files.projectile, rs.projectile, host);
+    ReadRunFile(rs.files.run, rs);
+    AllocateRun(rs);
+    rs.RunCount = 1;
+    rs.ImpactX = 0;
+    rs.ImpactY = 0;
+    rs.ImpactHeight = 3;
+}
+
+inline bool SetUpNextImpact(TRunState& rs) {
+    return SetUpImpact(rs.projectile.Z, rs.N, rs.files.target, rs.targetExtent, rs.files.model,
+                       rs.projectile.Mass, rs);
 }
 
 }  // namespace halvern::testing
