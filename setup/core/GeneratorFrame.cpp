@@ -43,9 +43,12 @@ long double Double(long double value) {
     return RoundTo<double>(value);
 }
 
-SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& spec, halvern::MessageSink& sink) {
-    SingleSpeciesInput in;
-    in.a = TextToReal(sink, spec.LatticeConst);
+namespace {
+
+// The fields that follow the lattice constants, in record order.
+template <class Spec>
+SingleSpeciesInput ConvertAfterLatticeConstants(const Spec& spec, SingleSpeciesInput in,
+                                                halvern::MessageSink& sink) {
     in.AtomicNumber = TextToInt(sink, spec.AtomicNumber);
     in.Mass = TextToReal(sink, spec.Mass);
     in.box = ConvertBox(spec.XWidth, spec.YWidth, spec.Layers, sink);
@@ -53,15 +56,19 @@ SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& spec, halvern::MessageSi
     return in;
 }
 
+}  // namespace
+
+SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& spec, halvern::MessageSink& sink) {
+    SingleSpeciesInput in;
+    in.a = TextToReal(sink, spec.LatticeConst);
+    return ConvertAfterLatticeConstants(spec, in, sink);
+}
+
 SingleSpeciesInput ConvertHexTargetSpec(const THexTargetSpec& spec, halvern::MessageSink& sink) {
     SingleSpeciesInput in;
     in.a = TextToReal(sink, spec.LatticeConstA1);
     in.a3 = TextToReal(sink, spec.LatticeConstA3);
-    in.AtomicNumber = TextToInt(sink, spec.AtomicNumber);
-    in.Mass = TextToReal(sink, spec.Mass);
-    in.box = ConvertBox(spec.XWidth, spec.YWidth, spec.Layers, sink);
-    ConvertOrigin(spec, sink, in.x0, in.y0, in.z0);
-    return in;
+    return ConvertAfterLatticeConstants(spec, in, sink);
 }
 
 TwoSpeciesInput ConvertTwoSpeciesSpec(const TTwoSpeciesTargetSpec& spec,

@@ -4,17 +4,24 @@ namespace velkor {
 
 namespace {
 
+// The file name, dimensions and origin every record starts from.
+template <class Spec>
+void SetFrameDefaults(Spec& spec, CountText& x, CountText& y, CountText& layers, const char* size,
+                      const char* depth, const char* origin) {
+    spec.FileName = "*.TRG";
+    x = size;
+    y = size;
+    layers = depth;
+    spec.XOrigin = spec.YOrigin = spec.ZOrigin = origin;
+}
+
 TTargetSpec CubicDefaults(const char* symbol, const char* a, const char* z, const char* mass) {
     TTargetSpec spec;
-    spec.FileName = "*.TRG";
+    SetFrameDefaults(spec, spec.XWidth, spec.YWidth, spec.Layers, "4", "6", "0.000");
     spec.Symbol = symbol;
     spec.LatticeConst = a;
     spec.AtomicNumber = z;
     spec.Mass = mass;
-    spec.XWidth = "4";
-    spec.YWidth = "4";
-    spec.Layers = "6";
-    spec.XOrigin = spec.YOrigin = spec.ZOrigin = "0.000";
     return spec;
 }
 
@@ -22,7 +29,7 @@ TTwoSpeciesTargetSpec TwoSpeciesDefaults(const char* symbol1, const char* mass1,
                                          const char* symbol2, const char* mass2, const char* z2,
                                          const char* a) {
     TTwoSpeciesTargetSpec spec;
-    spec.FileName = "*.TRG";
+    SetFrameDefaults(spec, spec.NX, spec.NY, spec.NZ, "5", "8", "0.0");
     spec.Symbol1 = symbol1;
     spec.Mass1 = mass1;
     spec.AtomicNumber1 = z1;
@@ -30,10 +37,6 @@ TTwoSpeciesTargetSpec TwoSpeciesDefaults(const char* symbol1, const char* mass1,
     spec.Mass2 = mass2;
     spec.AtomicNumber2 = z2;
     spec.LatticeConst = a;
-    spec.NX = "5";
-    spec.NY = "5";
-    spec.NZ = "8";
-    spec.XOrigin = spec.YOrigin = spec.ZOrigin = "0.0";
     return spec;
 }
 
@@ -51,16 +54,12 @@ TTargetSpec DefaultDiamondParams() {
 
 THexTargetSpec DefaultHcpParams() {
     THexTargetSpec spec;
-    spec.FileName = "*.TRG";
+    SetFrameDefaults(spec, spec.XWidth, spec.YWidth, spec.Layers, "4", "8", "0.0");
     spec.Symbol = "Zr";
     spec.LatticeConstA1 = "3.312";
     spec.LatticeConstA3 = "5.1477";
     spec.AtomicNumber = "40";
     spec.Mass = "91.224";
-    spec.XWidth = "4";
-    spec.YWidth = "4";
-    spec.Layers = "8";
-    spec.XOrigin = spec.YOrigin = spec.ZOrigin = "0.0";
     return spec;
 }
 

@@ -41,13 +41,8 @@ TCubicForm::TCubicForm(QWidget* parent) : QDialog(parent) {
     elementForm->addRow(QStringLiteral("Lattice const. (A)"), FloatEdit1);
     elementForm->addRow(QStringLiteral("Atomic mass (amu)"), FloatEdit2);
 
-    dimensions = MakeDimensionGroup(
-        this, {"IntegerEdit2", "IntegerEdit3", "IntegerEdit4", "Label12", "Label13", "Label15"},
-        "");
-    origin = MakeOriginGroup(this, "FloatEdit3", "FloatEdit4", "FloatEdit5");
-    FlagEdit = MakeIntegerEdit(this, "FlagEdit", 0, 255, 0, "0");
-    LayOutTargetDialog(this, {elements}, FlagEdit, dimensions, origin,
-                       MakeDialogButtons(this, kCubicDialogHelp));
+    box = MakeLatticeBoxControls(this, kSingleSpeciesBoxNames, "");
+    LayOutTargetDialog(this, {elements}, box, MakeDialogButtons(this, kCubicDialogHelp));
 
     // Only the user's choice consults the table; the program's own filling does not.
     connect(Edit1, &QComboBox::activated, this,
@@ -55,11 +50,11 @@ TCubicForm::TCubicForm(QWidget* parent) : QDialog(parent) {
     connect(Edit1->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         halvern::RunGuarded(halvern::UiSink(), [&] { Edit1Change(text); });
     });
-    ConnectAtomCount(this, dimensions, [this] { UpdateAtomCount(); });
+    ConnectAtomCount(this, box.dimensions, [this] { UpdateAtomCount(); });
 }
 
 void TCubicForm::UpdateAtomCount() {
-    dimensions.updateCount(CellFactor);
+    box.dimensions.updateCount(CellFactor);
 }
 
 void TCubicForm::setSymbolText(const QString& symbol) {

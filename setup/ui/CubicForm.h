@@ -22,9 +22,8 @@ class TCubicForm : public QDialog {
     halvern::TIntegerEdit* IntegerEdit1;  // Z
     halvern::TFloatEdit* FloatEdit1;      // lattice constant
     halvern::TFloatEdit* FloatEdit2;      // mass
-    DimensionControls dimensions;         // IntegerEdit2..4, Label12, Label13, Label15, Label14
-    OriginControls origin;                // FloatEdit3..5
-    halvern::TIntegerEdit* FlagEdit;
+    LatticeBoxControls
+        box;  // dimensions (IntegerEdit2..4, Label12..15), origin (FloatEdit3..5), FlagEdit
 
     void UpdateAtomCount();
     // Sets the symbol text as the program does: the element table is not consulted.

@@ -41,19 +41,14 @@ THexForm::THexForm(QWidget* parent) : QDialog(parent) {
     elementForm->addRow(QStringLiteral("Lattice constants (A)"), constants);
     elementForm->addRow(QStringLiteral("Atomic mass (amu)"), FloatEdit2);
 
-    dimensions = MakeDimensionGroup(
-        this, {"IntegerEdit2", "IntegerEdit3", "IntegerEdit4", "Label12", "Label13", "Label15"},
-        "");
-    origin = MakeOriginGroup(this, "FloatEdit3", "FloatEdit4", "FloatEdit5");
-    FlagEdit = MakeIntegerEdit(this, "FlagEdit", 0, 255, 0, "0");
-    LayOutTargetDialog(this, {elements}, FlagEdit, dimensions, origin,
-                       MakeDialogButtons(this, kHexDialogHelp, "Ok"));
+    box = MakeLatticeBoxControls(this, kSingleSpeciesBoxNames, "");
+    LayOutTargetDialog(this, {elements}, box, MakeDialogButtons(this, kHexDialogHelp, "Ok"));
 
-    ConnectAtomCount(this, dimensions, [this] { UpdateAtomCount(); });
+    ConnectAtomCount(this, box.dimensions, [this] { UpdateAtomCount(); });
 }
 
 void THexForm::UpdateAtomCount() {
-    dimensions.updateCount(1);
+    box.dimensions.updateCount(1);
 }
 
 void THexForm::showEvent(QShowEvent* event) {

@@ -20,9 +20,8 @@ class THexForm : public QDialog {
     halvern::TFloatEdit* FloatEdit1;      // a1 (= a2)
     halvern::TFloatEdit* FloatEdit6;      // a3
     halvern::TFloatEdit* FloatEdit2;      // mass
-    DimensionControls dimensions;         // IntegerEdit2..4, Label14
-    OriginControls origin;                // FloatEdit3..5
-    halvern::TIntegerEdit* FlagEdit;
+    LatticeBoxControls
+        box;  // dimensions (IntegerEdit2..4, Label12..15), origin (FloatEdit3..5), FlagEdit
 
     void UpdateAtomCount();
 

@@ -284,17 +284,17 @@ void TMainForm::runCubicCommand(const LatticeCommand& command) {
     CubicForm->CellFactor = command.atomsPerSite;
     const CountLabels& labels = command.labels;
     if (!labels.xWidth.empty()) {
-        CubicForm->dimensions.xFactor->setText(Text(labels.xWidth));
-        CubicForm->dimensions.yFactor->setText(Text(labels.yWidth));
+        CubicForm->box.dimensions.xFactor->setText(Text(labels.xWidth));
+        CubicForm->box.dimensions.yFactor->setText(Text(labels.yWidth));
     }
-    if (!labels.depth.empty()) CubicForm->dimensions.depthFactor->setText(Text(labels.depth));
+    if (!labels.depth.empty()) CubicForm->box.dimensions.depthFactor->setText(Text(labels.depth));
     const int result = runModal(*CubicForm);
     CubicForm->CellFactor = 1;
     if (!labels.xWidth.empty()) {
-        CubicForm->dimensions.xFactor->setText(QStringLiteral("*2+1"));
-        CubicForm->dimensions.yFactor->setText(QStringLiteral("*2+1"));
+        CubicForm->box.dimensions.xFactor->setText(QStringLiteral("*2+1"));
+        CubicForm->box.dimensions.yFactor->setText(QStringLiteral("*2+1"));
     }
-    if (!labels.depth.empty()) CubicForm->dimensions.depthFactor->setText(QStringLiteral(" "));
+    if (!labels.depth.empty()) CubicForm->box.dimensions.depthFactor->setText(QStringLiteral(" "));
     if (result != QDialog::Accepted) return;
 
     const std::optional<std::string> name = askTargetFileName(command, spec.FileName);
@@ -360,13 +360,8 @@ void TMainForm::StoreCubicParams(TTargetSpec& spec, const std::string& fileName)
     spec.LatticeConst = FieldText(f.FloatEdit1);
     spec.AtomicNumber = FieldText(f.IntegerEdit1);
     spec.Mass = FieldText(f.FloatEdit2);
-    spec.XWidth = FieldText(f.dimensions.xWidth);
-    spec.YWidth = FieldText(f.dimensions.yWidth);
-    spec.Layers = FieldText(f.dimensions.depth);
-    spec.XOrigin = FieldText(f.origin.x);
-    spec.YOrigin = FieldText(f.origin.y);
-    spec.ZOrigin = FieldText(f.origin.z);
-    spec.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(f.FlagEdit)));
+    StoreLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
+                    spec.ZOrigin, spec.Flags);
 }
 
 void TMainForm::ShowCubicParams(const TTargetSpec& spec) const {
@@ -375,13 +370,8 @@ void TMainForm::ShowCubicParams(const TTargetSpec& spec) const {
     ShowField(f.FloatEdit1, spec.LatticeConst);
     ShowField(f.IntegerEdit1, spec.AtomicNumber);
     ShowField(f.FloatEdit2, spec.Mass);
-    ShowField(f.dimensions.xWidth, spec.XWidth);
-    ShowField(f.dimensions.yWidth, spec.YWidth);
-    ShowField(f.dimensions.depth, spec.Layers);
-    ShowField(f.origin.x, spec.XOrigin);
-    ShowField(f.origin.y, spec.YOrigin);
-    ShowField(f.origin.z, spec.ZOrigin);
-    ShowField(f.FlagEdit, halvern::FormatInt(spec.Flags));
+    ShowLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
+                   spec.ZOrigin, spec.Flags);
 }
 
 void TMainForm::StoreHexParams(THexTargetSpec& spec, const std::string& fileName) const {
@@ -392,13 +382,8 @@ void TMainForm::StoreHexParams(THexTargetSpec& spec, const std::string& fileName
     spec.LatticeConstA3 = FieldText(f.FloatEdit6);
     spec.AtomicNumber = FieldText(f.IntegerEdit1);
     spec.Mass = FieldText(f.FloatEdit2);
-    spec.XWidth = FieldText(f.dimensions.xWidth);
-    spec.YWidth = FieldText(f.dimensions.yWidth);
-    spec.Layers = FieldText(f.dimensions.depth);
-    spec.XOrigin = FieldText(f.origin.x);
-    spec.YOrigin = FieldText(f.origin.y);
-    spec.ZOrigin = FieldText(f.origin.z);
-    spec.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(f.FlagEdit)));
+    StoreLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
+                    spec.ZOrigin, spec.Flags);
 }
 
 void TMainForm::ShowHexParams(const THexTargetSpec& spec) const {
@@ -408,13 +393,8 @@ void TMainForm::ShowHexParams(const THexTargetSpec& spec) const {
     ShowField(f.FloatEdit6, spec.LatticeConstA3);
     ShowField(f.IntegerEdit1, spec.AtomicNumber);
     ShowField(f.FloatEdit2, spec.Mass);
-    ShowField(f.dimensions.xWidth, spec.XWidth);
-    ShowField(f.dimensions.yWidth, spec.YWidth);
-    ShowField(f.dimensions.depth, spec.Layers);
-    ShowField(f.origin.x, spec.XOrigin);
-    ShowField(f.origin.y, spec.YOrigin);
-    ShowField(f.origin.z, spec.ZOrigin);
-    ShowField(f.FlagEdit, halvern::FormatInt(spec.Flags));
+    ShowLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
+                   spec.ZOrigin, spec.Flags);
 }
 
 }  // namespace velkor

@@ -13,6 +13,12 @@ namespace velkor {
 
 namespace {
 
+constexpr LatticeBoxNames kBoxNames{
+    {"IntegerEdit3", "IntegerEdit4", "IntegerEdit5", "Label12", "Label13", "Label15"},
+    "FloatEdit4",
+    "FloatEdit5",
+    "FloatEdit6"};
+
 struct SpeciesControls {
     QGroupBox* group;
     QLineEdit* symbol;
@@ -67,19 +73,15 @@ TRockSaltForm::TRockSaltForm(TTwoSpeciesTargetSpec& RockSaltParams, QWidget* par
     latticeForm->setContentsMargins(0, 0, 0, 0);
     latticeForm->addRow(QStringLiteral("Lattice const. (A)"), FloatEdit3);
 
-    dimensions = MakeDimensionGroup(
-        this, {"IntegerEdit3", "IntegerEdit4", "IntegerEdit5", "Label12", "Label13", "Label15"},
-        "*2");
-    origin = MakeOriginGroup(this, "FloatEdit4", "FloatEdit5", "FloatEdit6");
-    FlagEdit = MakeIntegerEdit(this, "FlagEdit", 0, 255, 0, "0");
+    box = MakeLatticeBoxControls(this, kBoxNames, "*2");
     LayOutTargetDialog(
-        this, {type1.group, type2.group, lattice}, FlagEdit, dimensions, origin,
+        this, {type1.group, type2.group, lattice}, box,
         MakeDialogButtons(this, kTwoSpeciesDialogHelp, "Ok", [this] { BitBtn1Click(); }));
-    ConnectAtomCount(this, dimensions, [this] { UpdateAtomCount(); });
+    ConnectAtomCount(this, box.dimensions, [this] { UpdateAtomCount(); });
 }
 
 void TRockSaltForm::UpdateAtomCount() {
-    dimensions.updateCount(LatticeMode == 2 ? 2 : 1);
+    box.dimensions.updateCount(LatticeMode == 2 ? 2 : 1);
 }
 
 void TRockSaltForm::showEvent(QShowEvent* event) {
@@ -95,13 +97,8 @@ void TRockSaltForm::FormShow() {
     ShowField(IntegerEdit2, params_.AtomicNumber2);
     ShowField(FloatEdit2, params_.Mass2);
     ShowField(FloatEdit3, params_.LatticeConst);
-    ShowField(dimensions.xWidth, params_.NX);
-    ShowField(dimensions.yWidth, params_.NY);
-    ShowField(dimensions.depth, params_.NZ);
-    ShowField(origin.x, params_.XOrigin);
-    ShowField(origin.y, params_.YOrigin);
-    ShowField(origin.z, params_.ZOrigin);
-    ShowField(FlagEdit, halvern::FormatInt(params_.Flags));
+    ShowLatticeBox(box, params_.NX, params_.NY, params_.NZ, params_.XOrigin, params_.YOrigin,
+                   params_.ZOrigin, params_.Flags);
     UpdateAtomCount();
 }
 
@@ -113,13 +110,8 @@ void TRockSaltForm::BitBtn1Click() {
     params_.AtomicNumber2 = FieldText(IntegerEdit2);
     params_.Mass2 = FieldText(FloatEdit2);
     params_.LatticeConst = FieldText(FloatEdit3);
-    params_.NX = FieldText(dimensions.xWidth);
-    params_.NY = FieldText(dimensions.yWidth);
-    params_.NZ = FieldText(dimensions.depth);
-    params_.XOrigin = FieldText(origin.x);
-    params_.YOrigin = FieldText(origin.y);
-    params_.ZOrigin = FieldText(origin.z);
-    params_.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(FlagEdit)));
+    StoreLatticeBox(box, params_.NX, params_.NY, params_.NZ, params_.XOrigin, params_.YOrigin,
+                    params_.ZOrigin, params_.Flags);
 }
 
 }  // namespace velkor

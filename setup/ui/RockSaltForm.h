@@ -26,9 +26,8 @@ class TRockSaltForm : public QDialog {
     halvern::TIntegerEdit* IntegerEdit2;  // AtomicNumber2
     halvern::TFloatEdit* FloatEdit2;      // Mass2
     halvern::TFloatEdit* FloatEdit3;      // LatticeConst
-    DimensionControls dimensions;         // IntegerEdit3..5 (NX, NY, NZ), Label14
-    OriginControls origin;                // FloatEdit4..6
-    halvern::TIntegerEdit* FlagEdit;
+    LatticeBoxControls
+        box;  // dimensions (IntegerEdit3..5, Label12..15), origin (FloatEdit4..6), FlagEdit
 
     void UpdateAtomCount();
 

@@ -14,6 +14,8 @@
 #include "HelpWindow.h"
 #include "NumberText.h"
 #include "NumericControl.h"
+#include "TextConversions.h"
+#include "UiSink.h"
 
 namespace velkor {
 
@@ -30,9 +32,12 @@ void FitWidth(QLineEdit* edit, int chars) {
     edit->setFixedWidth(metrics.horizontalAdvance(QString(chars, QLatin1Char('0'))) + 16);
 }
 
-halvern::TFloatEdit* MakeFloatEdit(QWidget* parent, const char* name, long double min,
-                                   long double max, int maxLength, const char* text) {
-    auto* edit = new halvern::TFloatEdit(parent);
+namespace {
+
+template <class Edit, class Bound>
+Edit* MakeNumericEdit(QWidget* parent, const char* name, Bound min, Bound max, int maxLength,
+                      const char* text) {
+    auto* edit = new Edit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMinValue(min);
     edit->setMaxValue(max);
@@ -42,16 +47,16 @@ halvern::TFloatEdit* MakeFloatEdit(QWidget* parent, const char* name, long doubl
     return edit;
 }
 
+}  // namespace
+
+halvern::TFloatEdit* MakeFloatEdit(QWidget* parent, const char* name, long double min,
+                                   long double max, int maxLength, const char* text) {
+    return MakeNumericEdit<halvern::TFloatEdit>(parent, name, min, max, maxLength, text);
+}
+
 halvern::TIntegerEdit* MakeIntegerEdit(QWidget* parent, const char* name, int32_t min, int32_t max,
                                        int maxLength, const char* text) {
-    auto* edit = new halvern::TIntegerEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMinValue(min);
-    edit->setMaxValue(max);
-    if (maxLength > 0) edit->setMaxLength(maxLength);
-    FitWidth(edit, maxLength > 0 ? std::max(maxLength, 3) : 3);
-    edit->setText(QString::fromLatin1(text));
-    return edit;
+    return MakeNumericEdit<halvern::TIntegerEdit>(parent, name, min, max, maxLength, text);
 }
 
 void DimensionControls::updateCount(int atomsPerSite) const {
@@ -116,6 +121,39 @@ OriginControls MakeOriginGroup(QWidget* parent, const char* xName, const char* y
     return c;
 }
 
+LatticeBoxControls MakeLatticeBoxControls(QWidget* parent, const LatticeBoxNames& names,
+                                          const char* depthFactorText) {
+    LatticeBoxControls c;
+    c.dimensions = MakeDimensionGroup(parent, names.dimensions, depthFactorText);
+    c.origin = MakeOriginGroup(parent, names.xOrigin, names.yOrigin, names.zOrigin);
+    c.flagEdit = MakeIntegerEdit(parent, "FlagEdit", 0, 255, 0, "0");
+    return c;
+}
+
+void ShowLatticeBox(const LatticeBoxControls& c, std::string_view x, std::string_view y,
+                    std::string_view layers, std::string_view x0, std::string_view y0,
+                    std::string_view z0, uint8_t flags) {
+    ShowField(c.dimensions.xWidth, x);
+    ShowField(c.dimensions.yWidth, y);
+    ShowField(c.dimensions.depth, layers);
+    ShowField(c.origin.x, x0);
+    ShowField(c.origin.y, y0);
+    ShowField(c.origin.z, z0);
+    ShowField(c.flagEdit, halvern::FormatInt(flags));
+}
+
+void StoreLatticeBox(const LatticeBoxControls& c, CountText& x, CountText& y, CountText& layers,
+                     OriginText& x0, OriginText& y0, OriginText& z0, uint8_t& flags) {
+    x = FieldText(c.dimensions.xWidth);
+    y = FieldText(c.dimensions.yWidth);
+    layers = FieldText(c.dimensions.depth);
+    x0 = FieldText(c.origin.x);
+    y0 = FieldText(c.origin.y);
+    z0 = FieldText(c.origin.z);
+    // The edit holds 0..255 when it is left; the byte keeps the low 8 bits of any other value.
+    flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(c.flagEdit)));
+}
+
 void ConnectAtomCount(QDialog* dialog, const DimensionControls& dimensions,
                       std::function<void()> update) {
     for (QLineEdit* edit :
@@ -125,17 +163,16 @@ void ConnectAtomCount(QDialog* dialog, const DimensionControls& dimensions,
 }
 
 void LayOutTargetDialog(QDialog* dialog, std::initializer_list<QWidget*> elementGroups,
-                        halvern::TIntegerEdit* flagEdit, const DimensionControls& dimensions,
-                        const OriginControls& origin, QLayout* buttons) {
+                        const LatticeBoxControls& box, QLayout* buttons) {
     auto* left = new QVBoxLayout;
     for (QWidget* group : elementGroups) left->addWidget(group);
     auto* flags = new QFormLayout;
-    flags->addRow(QStringLiteral("Flags"), flagEdit);
+    flags->addRow(QStringLiteral("Flags"), box.flagEdit);
     left->addLayout(flags);
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(dimensions.group);
-    right->addWidget(origin.group);
+    right->addWidget(box.dimensions.group);
+    right->addWidget(box.origin.group);
     right->addStretch();
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);

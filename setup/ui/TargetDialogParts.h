@@ -10,6 +10,7 @@
 
 #include "FltEdit.h"
 #include "ShortText.h"
+#include "TargetSpec.h"
 
 class QGroupBox;
 class QLabel;
@@ -66,6 +67,36 @@ struct OriginControls {
 OriginControls MakeOriginGroup(QWidget* parent, const char* xName, const char* yName,
                                const char* zName);
 
+// The dimension, origin and flags controls that every lattice dialog has.
+struct LatticeBoxControls {
+    DimensionControls dimensions;
+    OriginControls origin;
+    halvern::TIntegerEdit* flagEdit = nullptr;
+};
+
+struct LatticeBoxNames {
+    DimensionNames dimensions;
+    const char *xOrigin, *yOrigin, *zOrigin;
+};
+
+// The control names of the cubic and hexagonal dialogs.
+inline constexpr LatticeBoxNames kSingleSpeciesBoxNames{
+    {"IntegerEdit2", "IntegerEdit3", "IntegerEdit4", "Label12", "Label13", "Label15"},
+    "FloatEdit3",
+    "FloatEdit4",
+    "FloatEdit5"};
+
+LatticeBoxControls MakeLatticeBoxControls(QWidget* parent, const LatticeBoxNames& names,
+                                          const char* depthFactorText);
+
+// Record fields into the controls (flags as a decimal number), and back, each text cut to its
+// field's width and the flags the integer value of their edit.
+void ShowLatticeBox(const LatticeBoxControls& c, std::string_view x, std::string_view y,
+                    std::string_view layers, std::string_view x0, std::string_view y0,
+                    std::string_view z0, uint8_t flags);
+void StoreLatticeBox(const LatticeBoxControls& c, CountText& x, CountText& y, CountText& layers,
+                     OriginText& x0, OriginText& y0, OriginText& z0, uint8_t& flags);
+
 // Calls update whenever one of the three dimension texts changes.
 void ConnectAtomCount(QDialog* dialog, const DimensionControls& dimensions,
                       std::function<void()> update);
@@ -73,8 +104,7 @@ void ConnectAtomCount(QDialog* dialog, const DimensionControls& dimensions,
 // Left column: the element groups and the flags edit; right column: dimensions and origin;
 // the buttons below.
 void LayOutTargetDialog(QDialog* dialog, std::initializer_list<QWidget*> elementGroups,
-                        halvern::TIntegerEdit* flagEdit, const DimensionControls& dimensions,
-                        const OriginControls& origin, QLayout* buttons);
+                        const LatticeBoxControls& box, QLayout* buttons);
 
 // OK (checks every numeric control, runs onAccept, then closes with OK), Cancel, and Help with
 // a help context.
