@@ -49,31 +49,6 @@ int QueryParse(expr::ParseContext& ctx, const expr::RecordVariables& vars,
     return r;
 }
 
-void AccumulateStatement(expr::ResultKind statement, expr::Value value, StatAccumulators& stats) {
-    if (statement == expr::ResultKind::Real) {
-        ++stats.StatCount;
-        stats.StatSum += value;
-        stats.StatSumSq += value * value;
-    } else if (statement == expr::ResultKind::Integer) {
-        ++stats.StatCount;
-        const int64_t n = expr::AsInt(value);
-        stats.StatSum += n;
-        stats.StatSumSq += static_cast<long double>(n * n);
-    }
-}
-
-bool StoredStatementValue(expr::ResultKind statement, expr::Value value, long double& stored) {
-    if (statement == expr::ResultKind::Real) {
-        stored = value;
-        return true;
-    }
-    if (statement == expr::ResultKind::Integer) {
-        stored = expr::AsInt(value);
-        return true;
-    }
-    return false;
-}
-
 void AppendStatementField(expr::ResultKind statement, expr::Value value, std::string& line) {
     if (statement == expr::ResultKind::Real) line += RealStatementField(value);
     if (statement == expr::ResultKind::Integer) line += IntegerStatementField(expr::AsInt(value));

@@ -44,9 +44,33 @@ struct StatAccumulators {
 };
 
 // A statement in mode 1: adds the value and its square (an integer squared without overflow).
-void AccumulateStatement(expr::ResultKind statement, expr::Value value, StatAccumulators& stats);
+inline void AccumulateStatement(expr::ResultKind statement, expr::Value value,
+                                StatAccumulators& stats) {
+    if (statement == expr::ResultKind::Real) {
+        ++stats.StatCount;
+        stats.StatSum += value;
+        stats.StatSumSq += value * value;
+    } else if (statement == expr::ResultKind::Integer) {
+        const int64_t n = expr::AsInt(value);
+        ++stats.StatCount;
+        stats.StatSum += n;
+        stats.StatSumSq += static_cast<long double>(n * n);
+    }
+}
+
 // A statement in mode 2: the value as a real; false for no statement.
-bool StoredStatementValue(expr::ResultKind statement, expr::Value value, long double& stored);
+inline bool StoredStatementValue(expr::ResultKind statement, expr::Value value,
+                                 long double& stored) {
+    if (statement == expr::ResultKind::Real) {
+        stored = value;
+        return true;
+    }
+    if (statement == expr::ResultKind::Integer) {
+        stored = expr::AsInt(value);
+        return true;
+    }
+    return false;
+}
 // A statement in mode 0: appends its field (real: 14 characters, integer: 3, each with a blank).
 void AppendStatementField(expr::ResultKind statement, expr::Value value, std::string& line);
 
