@@ -7,10 +7,31 @@ namespace halvern::expr {
 
 namespace {
 
-void Emit(ParseSession& s, Op op, int32_t arg, int depthChange) {
-    s.program->code.push_back({op, arg});
-    s.depth = std::clamp(s.depth + depthChange, 0, kMaxStackDepth);
-    s.program->maxDepth = std::max(s.program->maxDepth, s.depth);
+// A line cannot fill the slots; the clamps only keep the indices in range.
+uint16_t NewSlot(Program& p) {
+    const int slot = std::min(p.slotCount, kMaxSlots - 1 - static_cast<int>(p.constants.size()));
+    p.slotCount = slot + 1;
+    return static_cast<uint16_t>(slot);
+}
+
+uint16_t NewConstant(Program& p, Value value) {
+    if (p.slotCount + static_cast<int>(p.constants.size()) >= kMaxSlots) return 0;
+    p.constants.insert(p.constants.begin(), value);
+    return static_cast<uint16_t>(kMaxSlots - p.constants.size());
+}
+
+uint16_t VariableSlotOf(Program& p, Variable v) {
+    for (const VariableSlot& known : p.variables)
+        if (known.variable == v) return known.slot;
+    const uint16_t slot = NewSlot(p);
+    p.variables.push_back({slot, v});
+    return slot;
+}
+
+SemValue InSlot(uint16_t slot) {
+    SemValue out;
+    out.slot = slot;
+    return out;
 }
 
 SemValue WithValue(Value v) {
@@ -19,8 +40,16 @@ SemValue WithValue(Value v) {
     return out;
 }
 
-bool IsIntVariable(Variable v) {
-    return v == Variable::RW || v == Variable::RN;
+SemValue Emit(ParseSession& s, Op op, const SemValue& a, const SemValue& b) {
+    Program& p = *s.program;
+    const uint16_t dst = NewSlot(p);
+    p.code.push_back({op, dst, a.slot, b.slot, CanFail(op) ? s.lex.yycolno : 0});
+    return InSlot(dst);
+}
+
+SemValue Reported(ParseSession& s, Value v, SemanticError error) {
+    if (error != SemanticError::None) ReportError(s.lex, SemanticErrorText(error));
+    return WithValue(v);
 }
 
 }  // namespace
@@ -38,54 +67,26 @@ void SyntaxError(ParseSession& s, const char* message) {
 
 SemValue Leaf(ParseSession& s, const SemValue& leaf) {
     const TokenValue& t = leaf.token;
-    if (s.program) {
-        switch (t.kind) {
-            case TokenValue::Kind::RealLiteral:
-                s.program->constants.push_back(t.real);
-                Emit(s, Op::PushReal, static_cast<int32_t>(s.program->constants.size() - 1), 1);
-                break;
-            case TokenValue::Kind::IntLiteral:
-                Emit(s, Op::PushInt, t.integer, 1);
-                break;
-            default:
-                Emit(s, IsIntVariable(t.variable) ? Op::LoadInt : Op::LoadReal,
-                     static_cast<int32_t>(t.variable), 1);
-                break;
-        }
-        return {};
-    }
-    switch (t.kind) {
-        case TokenValue::Kind::RealLiteral:
-            return WithValue(t.real);
-        case TokenValue::Kind::IntLiteral:
-            return WithValue(IntValue(t.integer));
-        default:
-            return WithValue(IsIntVariable(t.variable)
-                                 ? IntValue(IntVariableValue(t.variable, *s.vars))
-                                 : RealVariableValue(t.variable, *s.vars));
-    }
+    const bool literal =
+        t.kind == TokenValue::Kind::RealLiteral || t.kind == TokenValue::Kind::IntLiteral;
+    const Value value = t.kind == TokenValue::Kind::RealLiteral ? t.real : IntValue(t.integer);
+    if (!s.program) return WithValue(literal ? value : VariableValue(t.variable, *s.vars));
+    if (!literal) return InSlot(VariableSlotOf(*s.program, t.variable));
+    return InSlot(NewConstant(*s.program, value));
 }
 
 SemValue Unary(ParseSession& s, Op op, const SemValue& a) {
-    if (s.program) {
-        Emit(s, op, CanFail(op) ? s.lex.yycolno : 0, 0);
-        return {};
-    }
+    if (s.program) return Emit(s, op, a, a);
     SemanticError error = SemanticError::None;
-    SemValue out = WithValue(ApplyUnary(op, a.value, error));
-    if (error != SemanticError::None) ReportError(s.lex, SemanticErrorText(error));
-    return out;
+    const Value v = Apply(op, a.value, a.value, error);
+    return Reported(s, v, error);
 }
 
 SemValue Binary(ParseSession& s, Op op, const SemValue& a, const SemValue& b) {
-    if (s.program) {
-        Emit(s, op, CanFail(op) ? s.lex.yycolno : 0, -1);
-        return {};
-    }
+    if (s.program) return Emit(s, op, a, b);
     SemanticError error = SemanticError::None;
-    SemValue out = WithValue(ApplyBinary(op, a.value, b.value, error));
-    if (error != SemanticError::None) ReportError(s.lex, SemanticErrorText(error));
-    return out;
+    const Value v = Apply(op, a.value, b.value, error);
+    return Reported(s, v, error);
 }
 
 SemValue Function(ParseSession& s, const SemValue& func, const SemValue& arg, bool checkedExp) {
@@ -106,6 +107,7 @@ SemValue RelationValue(Relation rel) {
 void SetResult(ParseSession& s, ResultKind kind, const SemValue& v) {
     s.resultKind = kind;
     s.result = v.value;
+    if (s.program) s.program->resultSlot = v.slot;
 }
 
 }  // namespace halvern::expr

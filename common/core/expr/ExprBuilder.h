@@ -26,6 +26,7 @@ namespace halvern::expr {
 struct SemValue {
     TokenValue token;  // REAL, INT, FUNC, PI, EP: what the scanner found
     Relation relation = Relation::Eq;
+    uint16_t slot = 0;  // compiling: where the value will be
     // Interpreting: the value of the reduced rule; a failed operation leaves NaN, never garbage.
     Value value = std::numeric_limits<long double>::quiet_NaN();
 };
@@ -38,7 +39,6 @@ struct ParseSession {
     // The whole expression's kind and (interpreting) value, once reduced.
     ResultKind resultKind = ResultKind::None;
     Value result = 0;
-    int depth = 0;  // compiling: values on the stack
 };
 
 int NextToken(ParseSession& s, SemValue* lval);

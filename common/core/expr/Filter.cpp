@@ -17,12 +17,20 @@ CompileResult CompileFilter(ParseContext& ctx, std::string_view expression, Prog
     return result;
 }
 
+namespace {
+
+FilterVerdict Verdict(const Program& program, Value value, bool semanticError) {
+    const bool holds = program.result == ResultKind::Logical && AsLogic(value);
+    return {holds && !semanticError, semanticError};
+}
+
+}  // namespace
+
 FilterVerdict EvaluateFilter(const Program& program, const RecordVariables& vars,
                              Evaluation* detail) {
     const Evaluation e = Evaluate(program, vars);
     if (detail) *detail = e;
-    const bool holds = program.result == ResultKind::Logical && AsLogic(e.value);
-    return {holds && e.faults == 0, e.faults > 0};
+    return Verdict(program, e.value, e.faults > 0);
 }
 
 int FilterParse(ParseContext& ctx, const RecordVariables& vars, bool& filterResult) {
@@ -49,17 +57,27 @@ bool FilterRun::compile(std::string_view expression) {
 }
 
 FilterVerdict FilterRun::evaluate(const RecordVariables& vars) {
+    return evaluateFields(vars);
+}
+
+FilterVerdict FilterRun::evaluate(const TOslRecord& record) {
+    return evaluateFields(record);
+}
+
+template <class Fields>
+FilterVerdict FilterRun::evaluateFields(const Fields& vars) {
     if (!compiled_.ok()) return {};
-    Evaluation e;
-    const FilterVerdict v = EvaluateFilter(program_, vars, &e);
-    if (v.semanticError) {
+    bool faulted = false;
+    const Value value = RunProgram(program_, vars, [&](const SemanticFault& fault) {
+        if (faulted) return;
+        faulted = true;
         ++errorRecords_;
         if (!errorShown_) {
             errorShown_ = true;
-            ctx_.sink->parseError(kParseErrorTitle, FaultReport(program_, e.first));
+            ctx_.sink->parseError(kParseErrorTitle, FaultReport(program_, fault));
         }
-    }
-    return v;
+    });
+    return Verdict(program_, value, faulted);
 }
 
 }  // namespace halvern::expr

@@ -52,9 +52,14 @@ class FilterRun {
     const Program& program() const { return program_; }
 
     FilterVerdict evaluate(const RecordVariables& vars);
+    // The same as evaluate(VariablesFromRecord(record)), widening each field where it is read.
+    FilterVerdict evaluate(const TOslRecord& record);
     int64_t semanticErrorRecords() const { return errorRecords_; }
 
   private:
+    template <class Fields>
+    FilterVerdict evaluateFields(const Fields& vars);
+
     ParseContext ctx_;
     Program program_;
     CompileResult compiled_;

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "ExprTestSupport.h"
+#include "Operations.h"
+
+using namespace halvern;
+using namespace halvern::expr;
+using namespace halvern::expr::test;
+
+namespace {
+
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
+
+TEST(Operations, PowerOfIntegerExponent) {
+    struct Case {
+        long double x;
+        int32_t n;
+        long double expected;
+    };
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const Case cases[] = {
+        {0, 0, 0},
+        {0, -3, 0},
+        {-5, 0, 1},
+        {-2, 1, -2},
+        {-2, 3, -8},
+        {-2, 4, 16},
+        {-1, 65535, -1},
+        // Every factor counts, also beyond 16 bits.
+        {-1, 65536, 1},
+        {-1, 65537, -1},
+        {-2, 65536, inf},
+        {-2, 65537, -inf},
+        {-0.5L, 2147483647, -0.0L},
+        {-1, 2147483647, -1},
+        {-3, 20000, inf},  // the product overflows, the sign follows the count
+        {-3, 20001, -inf},
+    };
+    for (const Case& c : cases) {
+        SemanticError e = SemanticError::None;
+        const long double v = PowerRealInt(c.x, c.n, e);
+        EXPECT_EQ(v, c.expected) << static_cast<double>(c.x) << "^" << c.n;
+        EXPECT_EQ(std::signbit(v), std::signbit(c.expected))
+            << static_cast<double>(c.x) << "^" << c.n;
+        EXPECT_EQ(e, SemanticError::None);
+    }
+    SemanticError e = SemanticError::None;
+    EXPECT_TRUE(std::isnan(PowerRealInt(-2, -1, e)));
+    EXPECT_EQ(e, SemanticError::NegativePower);
+    // A positive base goes by exp and ln: close, not exact.
+    e = SemanticError::None;
+    EXPECT_NEAR(static_cast<double>(PowerRealInt(1.5L, 3, e)), 3.375, 1e-15);
+}
+
+TEST(Operations, PowerOfRealExponent) {
+    SemanticError e = SemanticError::None;
+    EXPECT_EQ(PowerRealReal(0, -1.5L, e), 0);
+    EXPECT_EQ(PowerRealReal(-3, 0, e), 1);
+    EXPECT_NEAR(static_cast<double>(PowerRealReal(2, 0.5L, e)), std::sqrt(2.0), 1e-15);
+    EXPECT_EQ(e, SemanticError::None);
+    // A negative base fails even with a whole exponent.
+    EXPECT_TRUE(std::isnan(PowerRealReal(-2, 2, e)));
+    EXPECT_EQ(e, SemanticError::NegativePower);
+}
+
+TEST(Operations, FunctionChecks) {
+    struct Case {
+        Op op;
+        long double x;
+        SemanticError error;
+    };
+    const Case cases[] = {
+        {Op::Ln, 0, SemanticError::NegativeLogarithm},
+        {Op::Ln, -1, SemanticError::NegativeLogarithm},
+        {Op::Log, 0, SemanticError::NegativeLogarithm},
+        {Op::Sqrt, -1e-30L, SemanticError::NegativeSquareRoot},
+        {Op::ExpChecked, 75, SemanticError::ExpTooLarge},
+        {Op::ExpChecked, -75, SemanticError::ExpTooLarge},
+        {Op::ExpChecked, 74.9L, SemanticError::None},
+        {Op::Exp, 80, SemanticError::None},
+        {Op::Sqrt, 0, SemanticError::None},
+        {Op::Tan, kPi / 2, SemanticError::None},  // the cosine is small, not zero
+    };
+    for (const Case& c : cases) {
+        SemanticError e = SemanticError::None;
+        const long double v = ApplyFunction(c.op, c.x, e);
+        EXPECT_EQ(e, c.error) << static_cast<int>(c.op) << " " << static_cast<double>(c.x);
+        if (c.error != SemanticError::None) {
+            EXPECT_TRUE(std::isnan(v));
+        }
+    }
+    SemanticError e = SemanticError::None;
+    EXPECT_NEAR(static_cast<double>(ApplyFunction(Op::Log, 1000, e)), 3.0, 1e-9);
+    EXPECT_STREQ(SemanticErrorText(SemanticError::TangentUndefined),
+                 "tangent undefined (cosine = zero).");
+    EXPECT_STREQ(SemanticErrorText(SemanticError::ExpTooLarge), "exp() argument too large.");
+}
+
+TEST(RecordVariables, DerivedVariables) {
+    const RecordVariables v = Vars(1, 2, 3, 4, 5, 6, 7, 2, 9, 10);
+    const long double v2 = v.px * v.px + v.py * v.py;
+    struct Case {
+        Variable var;
+        long double expected;
+    };
+    const Case cases[] = {
+        {Variable::VX, 2},
+        {Variable::VY, 2.5L},
+        {Variable::VZ, 3},
+        {Variable::LX, 2 * 6 - 3 * 5},
+        {Variable::LY, 3 * 4 - 1 * 6},
+        {Variable::LZ, 1 * 5 - 2 * 4},
+        {Variable::KE, (16 + 25 + 36) / 4.0L},
+        {Variable::ALT, std::atan(6 / std::sqrt(v2))},
+        {Variable::ALTD, std::atan(6 / std::sqrt(v2)) * 57.29577951L},
+        {Variable::PHI, std::atan(5.0L / 4.0L)},
+        {Variable::PHID, std::atan(5.0L / 4.0L) * 57.29577951L},
+        {Variable::TI, 7},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VariableValue(c.var, v), c.expected) << static_cast<int>(c.var);
+    EXPECT_EQ(VariableValue(Variable::RW, v), 9);
+    EXPECT_EQ(VariableValue(Variable::RN, v), 10);
+}
+
+TEST(RecordVariables, AltitudeAlongTheNormal) {
+    EXPECT_EQ(VariableValue(Variable::ALT, Particle(0, 0, 1e-22L)), kPi / 2);
+    EXPECT_EQ(VariableValue(Variable::ALT, Particle(0, 0, -1e-22L)), -kPi / 2);
+    EXPECT_EQ(VariableValue(Variable::ALT, Particle(0, 0, 0)), 0);
+    EXPECT_NEAR(static_cast<double>(VariableValue(Variable::ALTD, Particle(0, 0, 1))), 90.0, 1e-7);
+    EXPECT_TRUE(Selects("[ALTD > 89.999] & [ALTD < 90.001]", Particle(0, 0, 1e-22L)));
+    EXPECT_TRUE(Selects("[ALTD < -89.999]", Particle(0, 0, -1e-22L)));
+}
+
+TEST(RecordVariables, Loaders) {
+    TOslRecord r;
+    r.rx = 1e-10f;
+    r.ry = -2.5f;
+    r.rz = 3.0f;
+    r.px = 1e-21f;
+    r.py = 0;
+    r.pz = -7.25f;
+    r.ti = 5e-15f;
+    r.ms = 1.66053e-27f;
+    r.rw = 30000;
+    r.rn = 70000;
+    const RecordVariables v = VariablesFromRecord(r);
+    EXPECT_EQ(v.rx, static_cast<long double>(1e-10f));  // the float, widened exactly
+    EXPECT_NE(v.rx, 1e-10L);
+    EXPECT_EQ(v.ms, static_cast<long double>(1.66053e-27f));
+    EXPECT_EQ(v.pz, -7.25L);
+    EXPECT_EQ(v.rw, 30000);
+    EXPECT_EQ(v.rn, 70000);
+
+    const RecordVariables d = VariablesFromDoubles(1e-10, 2, 3, 4, 5, 6, 7e-15, 8, 0, 65535);
+    EXPECT_EQ(d.rx, static_cast<long double>(1e-10));
+    EXPECT_EQ(d.ti, static_cast<long double>(7e-15));
+    EXPECT_EQ(d.ms, 8);
+    EXPECT_EQ(d.rn, 65535);
+}
+
+}  // namespace
