@@ -126,9 +126,7 @@ void AllocateRun(TRunState& rs) {
 void ReleaseRun(TRunState& rs) {
     rs.dynamicsFile.close();
     rs.inelasticEventsFile.close();
-    rs.initialConditionsFile.close();
     rs.impactFile = TextReader();
-    rs.impactFileOpen = false;
     FreePartnerRows(rs.partners);
     FreeCellGrid(rs.cellGrid);
     FreeCellList(rs.cellList);
@@ -193,7 +191,6 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
         Log(rs, "  File not found: " + f.impact, colour::Red);
         return;
     }
-    rs.impactFileOpen = true;
 
     if (rs.run.SampleMode != 0 &&
         !CreateOutputFile(rs, rs.dynamicsFile, f.dynamics, "dynamical variables"))

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "CellList.h"
 #include "EngineGlobals.h"
 #include "EngineHost.h"
 #include "FileSafety.h"
-#include "CellList.h"
 #include "InelasticModels.h"
 #include "Integrators.h"
 #include "ModelFile.h"
@@ -68,13 +68,11 @@ struct TRunState {
     TTargetExtent targetExtent;
     double TargetTop = 0;  // highest target atom at the first impact, m
 
-    // Open files. The per-trajectory initial-conditions file is opened by its writer.
+    // Open files. The per-trajectory initial-conditions file is written whole by its writer.
     TextReader impactFile;
-    bool impactFileOpen = false;
     // Output files report their creation and write failures in the log (CheckedFile's calls).
     CheckedOutputFile dynamicsFile;
     CheckedOutputFile inelasticEventsFile;
-    CheckedFile initialConditionsFile;
 
     TGraphFrame graphFrame;
 

@@ -99,6 +99,21 @@ void ReportSamePlace(EngineHost& host, const std::string& fileName, int32_t line
     LogLine(host, "  " + lines + FileNameOf(fileName) + where, colour::Red);
 }
 
+// Refuses, after its messages, an atom whose atomic number leaves 1..1000 or that lies where an
+// earlier atom lies.
+bool CheckAtom(EngineHost& host, const std::string& fileName, int32_t line, const TTargetLine& t,
+               AtomPlaces& places) {
+    if (!AtomicNumberInRange(t.Z)) {
+        ReportAtomicNumber(host, fileName, line, t.Z);
+        return false;
+    }
+    if (const auto first = places.add(t, line)) {
+        ReportSamePlace(host, fileName, line, *first, t);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int32_t CountTargetLines(const std::string& fileName, MessageSink& sink) {
@@ -126,14 +141,7 @@ bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host) 
         const TTargetLine t = ReadTargetValues(r);
         r.skipLine();
         if (r.failed()) break;
-        if (!AtomicNumberInRange(t.Z)) {
-            ReportAtomicNumber(host, fileName, i, t.Z);
-            return false;
-        }
-        if (const auto first = places.add(t, i)) {
-            ReportSamePlace(host, fileName, i, *first, t);
-            return false;
-        }
+        if (!CheckAtom(host, fileName, i, t, places)) return false;
     }
     return true;
 }
@@ -164,14 +172,7 @@ bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile,
             host.sink().error(ParameterErrorText(i));
             return false;
         }
-        if (!AtomicNumberInRange(t.Z)) {
-            ReportAtomicNumber(host, targetFile, i, t.Z);
-            return false;
-        }
-        if (const auto first = places.add(t, i)) {
-            ReportSamePlace(host, targetFile, i, *first, t);
-            return false;
-        }
+        if (!CheckAtom(host, targetFile, i, t, places)) return false;
 
         p.x[i] = p.siteX[i] = t.x * units::Angstrom;
         p.y[i] = p.siteY[i] = t.y * units::Angstrom;
