@@ -213,16 +213,6 @@ TEST(ThermalDisplacement, NoVarianceGivesNoDisplacementAndNoDraw) {
     EXPECT_EQ(random.seed, 12345u);
 }
 
-TEST(ThermalVelocity, DrawsSignAngleAndMagnitudeOnce) {
-    ReferenceGenerator g{777};
-    const double sign = g.next() >= 0.5 ? -1 : 1;
-    const double angle = 2 * kPi * (1 - g.next());
-    const double expected = std::sqrt(-2 * std::log(1 - g.next())) * 3.0 * sign * std::cos(angle);
-    UniformRandom random(777);
-    EXPECT_DOUBLE_EQ(ThermalVelocity(9.0, random), expected);
-    EXPECT_EQ(random.seed, g.seed);
-}
-
 // A crystallite of surface and bulk atoms for the displacement tests.
 struct Crystallite {
     TRunState rs;

@@ -195,26 +195,6 @@ TEST(FirstImpact, EmptyLastTargetLineIsAnAtomWithoutAtomicNumber) {
     EXPECT_FALSE(s.arraysAllocated);
 }
 
-TEST(FirstImpact, ImpactMeshParametersOnTheFirstLineAreSkipped) {
-    for (const bool parameters : {false, true}) {
-        TestProject p;
-        if (parameters)
-            p.impact[0] += " -1.000000 1.000000 -1.000000 1.000000 0.000000 0 5 5 3.000000";
-        p.model[10] = "1";
-        EngineGlobals g;
-        RecordingHost h;
-        TRunState s;
-        testing::PrepareImpactState(p, s, g, h);
-        ASSERT_TRUE(s.impactFile.open(p.path(".imp")));
-        s.ImpactX = static_cast<double>(s.impactFile.readReal());
-        s.ImpactY = static_cast<double>(s.impactFile.readReal());
-        s.ImpactHeight = static_cast<double>(s.impactFile.readReal());
-        s.impactFile.skipLine();
-        EXPECT_TRUE(s.impactFile.seekEof());
-        EXPECT_EQ(s.ImpactHeight, 3);
-    }
-}
-
 class ModelFileTest : public ::testing::Test {
   protected:
     // Target atom 1 as the target reader leaves it when the model file is read.
