@@ -269,6 +269,7 @@ bool RunTrajectory(const TTargetExtent& extent, int32_t N, double initialTimeste
     host.flags().StopTrajectory = 0;
     PrepareStorage(rs);
     rs.dynamicsFile.reportTo(rs.host);
+    rs.inelasticEventsFile.reportTo(rs.host);
     TTrajectory tr = StartTrajectory(extent, initialTimestep, rs);
 
     if (rs.RunCount == 1) WarnOfHighTerminationEnergy(rs);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "EngineGlobals.h"
+#include "ImpactSetUp.h"
 #include "KernelTestDriver.h"
 #include "RunState.h"
 #include "Trajectory.h"
@@ -36,26 +37,8 @@ inline std::vector<std::array<double, 3>> Fcc100Sites(int n, int layers) {
 
 // The extent of particles 0..N widened by Rc, and the highest target atom.
 inline void ComputeExtent(TRunState& rs) {
-    const TParticleArrays& p = rs.particles;
-    TTargetExtent& e = rs.targetExtent;
-    e = {p.x[1], p.x[1], p.y[1], p.y[1], p.z[1], p.z[1]};
-    rs.TargetTop = p.z[1];
-    for (int32_t i = 0; i <= rs.N; ++i) {
-        e.xMax = std::max(e.xMax, p.x[i]);
-        e.xMin = std::min(e.xMin, p.x[i]);
-        e.yMax = std::max(e.yMax, p.y[i]);
-        e.yMin = std::min(e.yMin, p.y[i]);
-        e.zMax = std::max(e.zMax, p.z[i]);
-        e.zMin = std::min(e.zMin, p.z[i]);
-        if (i > 0) rs.TargetTop = std::max(rs.TargetTop, p.z[i]);
-    }
-    const double Rc = rs.potentials.Rc;
-    e.xMax += Rc;
-    e.yMax += Rc;
-    e.zMax += Rc;
-    e.xMin -= Rc;
-    e.yMin -= Rc;
-    e.zMin -= Rc;
+    rs.targetExtent = ComputeTargetExtent(rs.particles, rs.N, rs.potentials.Rc);
+    rs.TargetTop = ComputeTargetTop(rs.particles, rs.N);
 }
 
 // The projectile `height` above atom 1 plus (dx, dy), moving along -z with `energyKeV`.
