@@ -110,4 +110,18 @@ void SetResult(ParseSession& s, ResultKind kind, const SemValue& v) {
     if (s.program) s.program->resultSlot = v.slot;
 }
 
+CompileResult CompileExpression(ParseContext& ctx, std::string_view expression, Program& program,
+                                GrammarParse parse, ScannerDialect dialect) {
+    program = Program{};
+    ResetLexer(ctx);
+    SetInput(ctx, expression);
+    ParseSession session{ctx, &program, nullptr, dialect};
+    CompileResult result;
+    result.parseResult = parse(session);
+    result.parseFailed = ctx.ParseFailed;
+    program.line = ctx.yyline;
+    program.result = session.resultKind;
+    return result;
+}
+
 }  // namespace halvern::expr

@@ -9,8 +9,9 @@
 // `%define parse.error simple`, YYMAXDEPTH 1024 and `%expect 0`; the named tokens with the
 // numbers of Token.h (`%token REAL 258` ...); yylex returning NextToken(session, lval) and yyerror
 // calling SyntaxError(session, message); actions built from Leaf, Unary, Binary, Function,
-// Compare and SetResult. The value grammar adds I "^" R with Op::PowIR, the checked EXP
-// (Function(..., true)) and its statements on SetResult's value.
+// Compare and SetResult; CompileExpression with the grammar's driver makes its Program. The
+// value grammar adds I "^" R with Op::PowIR, the checked EXP (Function(..., true)) and its
+// statements on SetResult's value.
 #pragma once
 
 #include <limits>
@@ -55,5 +56,13 @@ SemValue Compare(ParseSession& s, const SemValue& rel, bool real, const SemValue
                  const SemValue& b);
 SemValue RelationValue(Relation rel);
 void SetResult(ParseSession& s, ResultKind kind, const SemValue& v);
+
+// A grammar's parser driver: 0 when the input was accepted, 1 when the parse was abandoned.
+using GrammarParse = int (*)(ParseSession&);
+
+// Parses the expression once into `program` (ResetLexer, the upper-cased input, one parse);
+// errors are shown through the context's sink.
+CompileResult CompileExpression(ParseContext& ctx, std::string_view expression, Program& program,
+                                GrammarParse parse, ScannerDialect dialect = {});
 
 }  // namespace halvern::expr

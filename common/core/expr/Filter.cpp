@@ -5,16 +5,7 @@
 namespace halvern::expr {
 
 CompileResult CompileFilter(ParseContext& ctx, std::string_view expression, Program& program) {
-    program = Program{};
-    ResetLexer(ctx);
-    SetInput(ctx, expression);
-    ParseSession session{ctx, &program, nullptr, {}};
-    CompileResult result;
-    result.parseResult = FilterGrammarParse(session);
-    result.parseFailed = ctx.ParseFailed;
-    program.line = ctx.yyline;
-    program.result = session.resultKind;
-    return result;
+    return CompileExpression(ctx, expression, program, FilterGrammarParse);
 }
 
 namespace {

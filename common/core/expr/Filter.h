@@ -15,12 +15,6 @@
 
 namespace halvern::expr {
 
-struct CompileResult {
-    int parseResult = 1;  // 0 accepted, 1 abandoned
-    bool parseFailed = true;
-    bool ok() const { return parseResult == 0 && !parseFailed; }
-};
-
 struct FilterVerdict {
     bool selected = false;
     bool semanticError = false;
@@ -39,6 +33,7 @@ FilterVerdict EvaluateFilter(const Program& program, const RecordVariables& vars
 int FilterParse(ParseContext& ctx, const RecordVariables& vars, bool& filterResult);
 
 // One record by a parse of its own: the whole caller protocol around FilterParse.
+// semanticError tells `ParseFailed`, which a syntax error sets as well.
 FilterVerdict ParseFilterForRecord(ParseContext& ctx, std::string_view expression,
                                    const RecordVariables& vars);
 

@@ -40,56 +40,22 @@ enum class SemanticError : uint8_t {
 const char* SemanticErrorText(SemanticError e);
 
 // Operation codes. R = real, I = integer operand, in operand order (SubIR: integer - real).
+// clang-format off
 enum class Op : uint8_t {
     // One operand.
-    NegReal,
-    NegInt,
-    Not,
-    Exp,
-    ExpChecked,
-    Ln,
-    Log,
-    Sin,
-    Cos,
-    Tan,
-    Atan,
-    Sqrt,
-    Abs,
+    NegReal, NegInt, Not,
+    Exp, ExpChecked, Ln, Log, Sin, Cos, Tan, Atan, Sqrt, Abs,
     // Two operands.
-    AddRR,
-    AddIR,
-    AddRI,
-    AddII,
-    SubRR,
-    SubIR,
-    SubRI,
-    SubII,
-    MulRR,
-    MulIR,
-    MulRI,
-    MulII,
-    DivRR,
-    DivIR,
-    DivRI,
-    DivII,
-    PowRI,
-    PowRR,
-    PowIR,
-    EqR,
-    NeR,
-    LtR,
-    LeR,
-    GtR,
-    GeR,
-    EqI,
-    NeI,
-    LtI,
-    LeI,
-    GtI,
-    GeI,
-    And,
-    Or,
+    AddRR, AddIR, AddRI, AddII,
+    SubRR, SubIR, SubRI, SubII,
+    MulRR, MulIR, MulRI, MulII,
+    DivRR, DivIR, DivRI, DivII,
+    PowRI, PowRR, PowIR,
+    EqR, NeR, LtR, LeR, GtR, GeR,
+    EqI, NeI, LtI, LeI, GtI, GeI,
+    And, Or,
 };
+// clang-format on
 
 enum class Relation : uint8_t { Eq, Ne, Lt, Le, Gt, Ge };
 

@@ -32,6 +32,12 @@ struct VariableSlot {
 
 enum class ResultKind : uint8_t { None, Logical, Real, Integer };
 
+struct CompileResult {
+    int parseResult = 1;  // 0 accepted, 1 abandoned
+    bool parseFailed = true;
+    bool ok() const { return parseResult == 0 && !parseFailed; }
+};
+
 struct Program {
     std::vector<Instr> code;
     // The literals fill the last slots, so that one block copy sets them: constants[i] is slot
@@ -55,9 +61,8 @@ struct Evaluation {
     SemanticFault first;
 };
 
-// Runs the program on one record and gives its result (0 when it has none); onFault(fault) is
-// called for every semantic error, in order.
-// `Fields` as for VariableValue.
+// Runs the program on one record (`Fields` as for VariableValue) and gives its result, 0 when it
+// has none; onFault(fault) is called for every semantic error, in order.
 template <class Fields, class OnFault>
 Value RunProgram(const Program& program, const Fields& vars, OnFault&& onFault) {
     Value slot[kMaxSlots];

@@ -17,11 +17,8 @@ struct Keyword {
     TokenValue value;
 };
 
-TokenValue RealVariable(Variable v) {
+TokenValue Var(Variable v) {
     return {TokenValue::Kind::Variable, v, Function::Exp, 0, 0};
-}
-TokenValue IntVariable(Variable v) {
-    return RealVariable(v);
 }
 TokenValue Func(Function f) {
     return {TokenValue::Kind::Function, Variable::RX, f, 0, 0};
@@ -30,39 +27,24 @@ TokenValue Constant(long double x) {
     return {TokenValue::Kind::RealLiteral, Variable::RX, Function::Exp, 0, x};
 }
 
+// In rule order; RW and RN are integer variables, the others real.
 const Keyword kKeywords[] = {
-    {"ALT", kTokReal, RealVariable(Variable::ALT)},
-    {"PHI", kTokReal, RealVariable(Variable::PHI)},
-    {"ALTD", kTokReal, RealVariable(Variable::ALTD)},
-    {"PHID", kTokReal, RealVariable(Variable::PHID)},
-    {"VX", kTokReal, RealVariable(Variable::VX)},
-    {"VY", kTokReal, RealVariable(Variable::VY)},
-    {"VZ", kTokReal, RealVariable(Variable::VZ)},
-    {"RX", kTokReal, RealVariable(Variable::RX)},
-    {"RY", kTokReal, RealVariable(Variable::RY)},
-    {"RZ", kTokReal, RealVariable(Variable::RZ)},
-    {"PX", kTokReal, RealVariable(Variable::PX)},
-    {"PY", kTokReal, RealVariable(Variable::PY)},
-    {"PZ", kTokReal, RealVariable(Variable::PZ)},
-    {"LX", kTokReal, RealVariable(Variable::LX)},
-    {"LY", kTokReal, RealVariable(Variable::LY)},
-    {"LZ", kTokReal, RealVariable(Variable::LZ)},
-    {"EXP", kTokFunc, Func(Function::Exp)},
-    {"EP", kTokEp, Constant(kElectronVolt)},
-    {"MS", kTokReal, RealVariable(Variable::MS)},
-    {"TI", kTokReal, RealVariable(Variable::TI)},
-    {"KE", kTokReal, RealVariable(Variable::KE)},
-    {"LN", kTokFunc, Func(Function::Ln)},
-    {"LOG", kTokFunc, Func(Function::Log)},
-    {"SIN", kTokFunc, Func(Function::Sin)},
-    {"COS", kTokFunc, Func(Function::Cos)},
-    {"TAN", kTokFunc, Func(Function::Tan)},
-    {"ATAN", kTokFunc, Func(Function::Atan)},
-    {"SQRT", kTokFunc, Func(Function::Sqrt)},
-    {"ABS", kTokFunc, Func(Function::Abs)},
-    {"RW", kTokInt, IntVariable(Variable::RW)},
-    {"RN", kTokInt, IntVariable(Variable::RN)},
-    {"PI", kTokPi, Constant(kPi)},
+    {"ALT", kTokReal, Var(Variable::ALT)},    {"PHI", kTokReal, Var(Variable::PHI)},
+    {"ALTD", kTokReal, Var(Variable::ALTD)},  {"PHID", kTokReal, Var(Variable::PHID)},
+    {"VX", kTokReal, Var(Variable::VX)},      {"VY", kTokReal, Var(Variable::VY)},
+    {"VZ", kTokReal, Var(Variable::VZ)},      {"RX", kTokReal, Var(Variable::RX)},
+    {"RY", kTokReal, Var(Variable::RY)},      {"RZ", kTokReal, Var(Variable::RZ)},
+    {"PX", kTokReal, Var(Variable::PX)},      {"PY", kTokReal, Var(Variable::PY)},
+    {"PZ", kTokReal, Var(Variable::PZ)},      {"LX", kTokReal, Var(Variable::LX)},
+    {"LY", kTokReal, Var(Variable::LY)},      {"LZ", kTokReal, Var(Variable::LZ)},
+    {"EXP", kTokFunc, Func(Function::Exp)},   {"EP", kTokEp, Constant(kElectronVolt)},
+    {"MS", kTokReal, Var(Variable::MS)},      {"TI", kTokReal, Var(Variable::TI)},
+    {"KE", kTokReal, Var(Variable::KE)},      {"LN", kTokFunc, Func(Function::Ln)},
+    {"LOG", kTokFunc, Func(Function::Log)},   {"SIN", kTokFunc, Func(Function::Sin)},
+    {"COS", kTokFunc, Func(Function::Cos)},   {"TAN", kTokFunc, Func(Function::Tan)},
+    {"ATAN", kTokFunc, Func(Function::Atan)}, {"SQRT", kTokFunc, Func(Function::Sqrt)},
+    {"ABS", kTokFunc, Func(Function::Abs)},   {"RW", kTokInt, Var(Variable::RW)},
+    {"RN", kTokInt, Var(Variable::RN)},       {"PI", kTokPi, Constant(kPi)},
 };
 
 bool IsDigit(char c) {
@@ -156,11 +138,12 @@ int ScanNumber(TokenText& t, TokenValue& value, ScannerDialect dialect) {
         }
     }
     t.keep(accepted);
+    value = {};
     if (real) {
-        value = {TokenValue::Kind::RealLiteral, Variable::RX, Function::Exp, 0, 0};
+        value.kind = TokenValue::Kind::RealLiteral;
         return ParseReal(t.str(), value.real) ? kTokReal : kTokBadNumber;
     }
-    value = {TokenValue::Kind::IntLiteral, Variable::RX, Function::Exp, 0, 0};
+    value.kind = TokenValue::Kind::IntLiteral;
     return ParseInt32Token(t.str(), value.integer) ? kTokInt : kTokBadNumber;
 }
 

@@ -22,29 +22,14 @@ enum Token : int {
 };
 
 // The record variables and the variables derived from them.
+// clang-format off
 enum class Variable : uint8_t {
-    RX,
-    RY,
-    RZ,
-    PX,
-    PY,
-    PZ,
-    TI,
-    MS,  // stored reals
-    VX,
-    VY,
-    VZ,
-    LX,
-    LY,
-    LZ,
-    KE,  // derived reals
-    ALT,
-    PHI,
-    ALTD,
-    PHID,
-    RW,
-    RN,  // stored integers
+    RX, RY, RZ, PX, PY, PZ, TI, MS,  // stored reals
+    VX, VY, VZ, LX, LY, LZ, KE,      // derived reals
+    ALT, PHI, ALTD, PHID,
+    RW, RN,                          // stored integers
 };
+// clang-format on
 
 enum class Function : uint8_t { Exp, Ln, Log, Sin, Cos, Tan, Atan, Sqrt, Abs };
 

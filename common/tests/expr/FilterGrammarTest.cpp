@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ExprBuilder.h"
 #include "ExprTestSupport.h"
 
 using namespace halvern;
@@ -263,6 +264,27 @@ TEST(FilterGrammar, ActionsBeforeASyntaxError) {
             types.push_back(text.substr(12, text.find('\r') - 12));
         EXPECT_EQ(types, c.messages) << c.expression;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// bison reports a full parser stack as "memory exhausted"; the report names it as the kit does.
+TEST(FilterGrammar, FullParserStackReport) {
+    RecordingSink sink;
+    ParseContext ctx(sink);
+    ResetLexer(ctx);
+    SetInput(ctx, "[RX > 1.0]");
+    GetChar(ctx);
+    ParseSession session{ctx, nullptr, nullptr, {}};
+    SyntaxError(session, "memory exhausted");
+    SyntaxError(session, "syntax error");
+    ASSERT_EQ(ParseErrors(sink).size(), 2u);
+    EXPECT_EQ(ParseErrors(sink)[0].rfind("Error type: yyparse stack overflow\r[RX > 1.0]\r", 0),
+              0u);
+    EXPECT_EQ(ParseErrors(sink)[1].rfind("Error type: syntax error\r", 0), 0u);
+    EXPECT_TRUE(ctx.ParseFailed);
 }
 
 }  // namespace
