@@ -1,0 +1,21 @@
+// The pictures of the engine's windows, drawn at start: shaded atoms for the graph window's
+// icons, the program icon and the splash picture.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+
+namespace halvern {
+
+// A shaded sphere of the given diameter at the top of a transparent image of the given size,
+// with a short tail below it for the moving projectile.
+QImage AtomIcon(int width, int height, int diameter, const QColor& colour, bool tail);
+
+QImage TargetAtomIcon(bool small);
+QImage ProjectileAtomIcon(bool small);
+
+// A few target atoms struck by a projectile.
+QPixmap EnginePicture(int size);
+
+}  // namespace halvern

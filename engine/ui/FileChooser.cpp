@@ -1,0 +1,86 @@
+#include "FileChooser.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <vector>
+
+#include "DisplayText.h"
+
+namespace halvern {
+
+namespace {
+
+class QtFileChooser : public FileChooser {
+  public:
+    std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& spec) override {
+        QFileDialog dialog(parent, DecodeText(spec.title));
+        configure(dialog, spec);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return run(dialog);
+    }
+
+    std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& spec) override {
+        QFileDialog dialog(parent, DecodeText(spec.title));
+        configure(dialog, spec);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        return run(dialog);
+    }
+
+  private:
+    static void configure(QFileDialog& dialog, const FileDialogSpec& spec) {
+        dialog.setNameFilters(
+            DecodeText(QtNameFilters(spec.filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+        if (!spec.defaultSuffix.empty()) dialog.setDefaultSuffix(DecodeText(spec.defaultSuffix));
+        const QFileInfo start(DecodeText(spec.initialName));
+        if (start.isAbsolute()) dialog.setDirectory(start.absolutePath());
+        // A pattern is no name to start from; the filter shows what it would.
+        if (!start.fileName().contains(QLatin1Char('*'))) dialog.selectFile(start.fileName());
+    }
+
+    static std::optional<std::string> run(QFileDialog& dialog) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return CoreText(dialog.selectedFiles().front());
+    }
+};
+
+FileChooser* installedChooser = nullptr;
+
+}  // namespace
+
+FileChooser& UiFileChooser() {
+    static QtFileChooser dialogs;
+    return installedChooser != nullptr ? *installedChooser : dialogs;
+}
+
+void SetUiFileChooser(FileChooser* chooser) {
+    installedChooser = chooser;
+}
+
+std::string QtNameFilters(const std::string& filter) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : filter) {
+        if (c == '|') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts.push_back(part);
+    std::string out;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        // "*.*" means any file here; several patterns are separated by blanks.
+        std::string patterns;
+        for (const char c : parts[i + 1]) patterns += c == ';' ? ' ' : c;
+        if (patterns == "*.*") patterns = "*";
+        if (!out.empty()) out += ";;";
+        out += parts[i] + " (" + patterns + ")";
+    }
+    return out;
+}
+
+}  // namespace halvern

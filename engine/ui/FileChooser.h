@@ -1,0 +1,37 @@
+// The engine's file dialogs behind one interface, so that tests can answer them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace halvern {
+
+struct FileDialogSpec {
+    std::string title;
+    // Filters as pairs "Description|pattern|Description|pattern".
+    std::string filter;
+    // The name the dialog starts from: a file name, a pattern or a full path.
+    std::string initialName;
+    std::string defaultSuffix;  // without the dot
+};
+
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // An existing file, or nothing when cancelled.
+    virtual std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    // A name in an existing folder (an existing file only after the overwrite question).
+    virtual std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+};
+
+// The file dialogs of the program; tests install their own chooser (not owned), nullptr
+// restores the dialogs.
+FileChooser& UiFileChooser();
+void SetUiFileChooser(FileChooser* chooser);
+
+// "Description|*.ext|Any file|*.*" as a Qt name filter list.
+std::string QtNameFilters(const std::string& filter);
+
+}  // namespace halvern

@@ -1,0 +1,465 @@
+#include "MainForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDir>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QToolBar>
+
+#include "AboutForm.h"
+#include "DisplayText.h"
+#include "FileChooser.h"
+#include "GraphWindow.h"
+#include "GuardedSlot.h"
+#include "HelpWindow.h"
+#include "InputFilesDialog.h"
+#include "MemoryInUse.h"
+#include "OptionsDialog.h"
+#include "QtColours.h"
+#include "RunSimulation.h"
+#include "UiFonts.h"
+#include "UiSink.h"
+
+namespace halvern {
+
+namespace {
+
+constexpr int kSplashMilliseconds = 1600;
+constexpr int kIdleMilliseconds = 1000;
+
+const QString kRunningHint = QStringLiteral("Halt simulation.");
+const QString kBatchHint = QStringLiteral("Abort current batch job.");
+
+void RunProject(EngineHost& host, EngineGlobals& globals, const TEngineFileNames& f, bool batch) {
+    RunSimulation(f.projectile, f.target, f.model, f.run, f.impact, f.inelastic,
+                  f.initialConditions, f.dynamics, f.inelasticEvents, batch, globals, host);
+}
+
+bool StartDetached(const std::string& program) {
+    return QProcess::startDetached(DecodeText(program), {}, QDir::currentPath());
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TEngineSession& session, const std::string& programDir, QWidget* splash)
+    : session_(session), splash_(splash), runProject_(RunProject), launch_(StartDetached) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QString::fromLatin1(kEngineTitle));
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setFont(CourierNewFont(10));
+    setCentralWidget(RichEdit1);
+    status_ = new QLabel(QStringLiteral("Specify input files"), this);
+    status_->setObjectName(QStringLiteral("Statusbar1"));
+    statusBar()->addWidget(status_, 1);
+    buildToolBar();
+    buildMenus();
+    resize(760, 520);
+
+    // FormCreate, in its order.
+    idleTimer_.setInterval(kIdleMilliseconds);
+    connect(&idleTimer_, &QTimer::timeout, this, GuardedSlot([this] { ShowMemoryUse(); }));
+    idleTimer_.start();
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(kSplashMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, GuardedSlot([this] { delete splash_.data(); }));
+    Timer1.start();
+    StartEngineSession(session_, programDir);
+
+    qApp->installEventFilter(this);
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+}
+
+void TMainForm::attachWindows(TFileDialog* files, TAboutForm* about, TOutfileDlg* outputs,
+                              TGraph* graph, TOptionsDlg* options) {
+    fileDialog_ = files;
+    aboutForm_ = about;
+    outfileDlg_ = outputs;
+    graph_ = graph;
+    optionsDlg_ = options;
+}
+
+void TMainForm::buildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Panel1"));
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto button = [&](const char* name, const QString& text, QStyle::StandardPixmap icon,
+                      const QString& hint, std::function<void()> handler) {
+        auto* b = new QToolButton(bar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(text);
+        b->setIcon(style()->standardIcon(icon));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setToolTip(hint);
+        bar->addWidget(b);
+        connect(b, &QToolButton::clicked, this, GuardedSlot(std::move(handler)));
+        return b;
+    };
+    SpeedButton3 =
+        button("SpeedButton3", QStringLiteral("Files"), QStyle::SP_DialogOpenButton,
+               QStringLiteral("Specify input files"), [this] { Specifyinputfiles1Click(); });
+    SpeedButton1 = button("SpeedButton1", QStringLiteral("Run"), QStyle::SP_MediaPlay,
+                          QStringLiteral("Begin simulation"), [this] { SpeedButton1Click(); });
+    SpeedButton2 = button("SpeedButton2", QStringLiteral("Abort"), QStyle::SP_MediaStop,
+                          QStringLiteral("Abort simulation (Ctrl-Break)"),
+                          [this] { session_.globals.Flags.AbortRequested = 1; });
+    SpeedButton5 = button("SpeedButton5", QStringLiteral("Clear"), QStyle::SP_DialogResetButton,
+                          QStringLiteral("Clear editor"), [this] {
+                              RichEdit1->clear();
+                              logLines_ = 0;
+                          });
+    SpeedButton4 =
+        button("SpeedButton4", QStringLiteral("Graph"), QStyle::SP_FileDialogContentsView,
+               QStringLiteral("Show graph window"), [this] {
+                   graph_->show();
+                   graph_->raise();
+               });
+    Bevel1 = new QFrame(bar);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameShape(QFrame::Panel);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    auto* bevelLayout = new QHBoxLayout(Bevel1);
+    bevelLayout->setContentsMargins(6, 1, 6, 1);
+    MemLabel = new QLabel(QStringLiteral("20000000"), Bevel1);
+    MemLabel->setObjectName(QStringLiteral("MemLabel"));
+    QFont bold = MemLabel->font();
+    bold.setBold(true);
+    MemLabel->setFont(bold);
+    MemLabel->setStyleSheet(QStringLiteral("color: blue"));
+    bevelLayout->addWidget(MemLabel);
+    bar->addWidget(Bevel1);
+    Bevel1->setVisible(false);
+    SpeedButton6 = button("SpeedButton6", QStringLiteral("Step"), QStyle::SP_MediaSkipForward,
+                          QStringLiteral("Step (abandon this run, start next)"),
+                          [this] { session_.globals.Flags.StopTrajectory = 1; });
+    CheckBox1 = new QCheckBox(QStringLiteral("Enable stepping"), bar);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    bar->addWidget(CheckBox1);
+    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton4, SpeedButton6})
+        b->setEnabled(false);
+}
+
+QAction* TMainForm::addCommand(QMenu* menu, const QString& text, std::function<void()> handler,
+                               const QKeySequence& key) {
+    QAction* action = menu->addAction(text);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
+    return action;
+}
+
+void TMainForm::buildMenus() {
+    File1 = menuBar()->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    addCommand(File1, QStringLiteral("Specify &input files"),
+               [this] { Specifyinputfiles1Click(); });
+    addCommand(File1, QStringLiteral("Specify &output files"),
+               [this] { Specifyoutputfiles1Click(); });
+    Run1 = addCommand(File1, QStringLiteral("&Run"), [this] { SpeedButton1Click(); });
+    Run1->setEnabled(false);
+    addCommand(File1, QStringLiteral("&Batch run"), [this] { Batchrun1Click(); });
+    // Saving, loading and printing the log wait for the rich-text log.
+    for (const char* text : {"S&ave editor to file", "&Load file into editor", "&Print log"})
+        File1->addAction(QString::fromLatin1(text))->setEnabled(false);
+    Graphcoordinates1 = addCommand(File1, QStringLiteral("&Graph window"), [this] {
+        graph_->show();
+        graph_->raise();
+    });
+    Graphcoordinates1->setEnabled(false);
+    addCommand(File1, QStringLiteral("&Velkor"), [this] { Velkor1Click(); });
+    addCommand(File1, QStringLiteral("&Brisal"), [this] { Brisal1Click(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
+    cut_ = addCommand(
+        edit, QStringLiteral("Cu&t"), [this] { RichEdit1->cut(); },
+        QKeySequence(Qt::CTRL | Qt::Key_X));
+    copy_ = addCommand(
+        edit, QStringLiteral("&Copy"), [this] { RichEdit1->copy(); },
+        QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(
+        edit, QStringLiteral("&Paste"), [this] { RichEdit1->paste(); },
+        QKeySequence(Qt::CTRL | Qt::Key_V));
+    delete_ = addCommand(
+        edit, QStringLiteral("&Delete"), [this] { RichEdit1->textCursor().removeSelectedText(); },
+        QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    addCommand(edit, QStringLiteral("&Select All"), [this] { RichEdit1->selectAll(); });
+    edit->addAction(QStringLiteral("&Insert OLE object"))->setEnabled(false);
+    for (QAction* a : edit->actions()) a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    Simulation1 =
+        addCommand(options, QStringLiteral("&Simulation"), [this] { Simulation1Click(); });
+    Showmemoryuse1 = addCommand(options, QStringLiteral("Show &memory use"), [this] {
+        showMemory_ = !showMemory_;
+        Showmemoryuse1->setChecked(showMemory_);
+        Bevel1->setVisible(showMemory_);
+        MemLabel->setVisible(showMemory_);
+    });
+    Showmemoryuse1->setCheckable(true);
+    addCommand(options, QStringLiteral("&Font"), [this] {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, RichEdit1->font(), this);
+        if (ok) RichEdit1->setFont(font);
+    });
+    addCommand(options, QStringLiteral("&Page colour"), [this] {
+        const QColor colour =
+            QColorDialog::getColor(RichEdit1->palette().color(QPalette::Base), this);
+        if (!colour.isValid()) return;
+        QPalette palette = RichEdit1->palette();
+        palette.setColor(QPalette::Base, colour);
+        RichEdit1->setPalette(palette);
+    });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(help, QStringLiteral("&Introduction"), [] { ShowHelp("ostrel", 1); });
+    About1 = addCommand(help, QStringLiteral("&About"), [this] { aboutForm_->exec(); });
+}
+
+void TMainForm::Edit1Click() {
+    const bool selection = RichEdit1->textCursor().hasSelection();
+    cut_->setEnabled(selection);
+    copy_->setEnabled(selection);
+    delete_->setEnabled(selection);
+}
+
+void TMainForm::setStatus(const QString& text) {
+    status_->setText(text);
+}
+
+void TMainForm::appendLog(const std::string& line, ColourRef colour) {
+    QScrollBar* scroll = RichEdit1->verticalScrollBar();
+    const bool atEnd = scroll->value() >= scroll->maximum();
+    QTextDocument* doc = RichEdit1->document();
+    if (doc->isEmpty() && logLines_ > 1) logLines_ = 0;  // emptied by hand
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat format;
+    format.setForeground(ToQColor(colour));
+    if (logLines_ > 0) cursor.insertBlock(QTextBlockFormat(), format);
+    cursor.insertText(DecodeText(line), format);
+    ++logLines_;
+    if (atEnd) scroll->setValue(scroll->maximum());
+}
+
+void TMainForm::appendGreen(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) appendLog(line, colour::Green);
+}
+
+void TMainForm::logLine(const std::string& line, ColourRef colour) {
+    if (logLines_ > session_.globals.Options.EditBufferLines) {
+        RichEdit1->clear();
+        logLines_ = 0;
+    }
+    appendLog(line, colour);
+}
+
+void TMainForm::stepCount(int32_t steps) {
+    setStatus(QStringLiteral("Timesteps executed: %1").arg(steps));
+}
+
+void TMainForm::graphFrame(const TGraphFrame& frame) {
+    if (graph_ && graph_->isVisible()) graph_->drawFrame(frame);
+}
+
+void TMainForm::newImpact() {
+    if (graph_) graph_->freshPicture();
+}
+
+void TMainForm::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::idle() {
+    ShowMemoryUse();
+}
+
+MessageSink& TMainForm::sink() {
+    return UiSink();
+}
+
+EngineFlags& TMainForm::flags() {
+    return session_.globals.Flags;
+}
+
+void TMainForm::ShowMemoryUse() {
+    const uint64_t allocated = AllocatedBytes();
+    if (allocated == lastAllocation_) return;
+    lastAllocation_ = allocated;
+    MemLabel->setText(QString::number(allocated));
+}
+
+void TMainForm::Specifyinputfiles1Click() {
+    if (running_) return;
+    fileDialog_->exec();
+    const bool inelastic = InelasticModelSelected(session_.globals.Options);
+    if (RunPossible(session_.files, inelastic)) {
+        for (QAction* a : {Run1, Graphcoordinates1}) a->setEnabled(true);
+        for (QToolButton* b : {SpeedButton1, SpeedButton4}) b->setEnabled(true);
+        setWindowTitle(DecodeText(ReadyCaption(session_.files)));
+        setStatus(QStringLiteral("Ready to run"));
+        appendGreen(InputFileLogLines(session_.files, inelastic));
+    } else {
+        Run1->setEnabled(false);
+        SpeedButton1->setEnabled(false);
+        setWindowTitle(QString::fromLatin1(kEngineTitle));
+        setStatus(QStringLiteral("Specify input files"));
+    }
+}
+
+void TMainForm::Specifyoutputfiles1Click() {
+    if (running_) return;
+    outfileDlg_->exec();
+    appendGreen(OutputFileLogLines(session_.files));
+}
+
+void TMainForm::enterRunning(bool batch) {
+    running_ = true;
+    SpeedButton1->setEnabled(false);
+    SpeedButton3->setEnabled(false);
+    SpeedButton2->setEnabled(true);
+    SpeedButton6->setEnabled(CheckBox1->isChecked());
+    CheckBox1->setEnabled(false);
+    File1->menuAction()->setEnabled(false);
+    About1->setEnabled(false);
+    if (batch)
+        SpeedButton2->setToolTip(kBatchHint);
+    else
+        Simulation1->setEnabled(false);
+}
+
+void TMainForm::leaveRunning() {
+    running_ = false;
+    for (QAction* a : {Simulation1, About1, File1->menuAction()}) a->setEnabled(true);
+    for (QWidget* w : {static_cast<QWidget*>(SpeedButton1), static_cast<QWidget*>(SpeedButton3),
+                       static_cast<QWidget*>(CheckBox1)})
+        w->setEnabled(true);
+    SpeedButton2->setEnabled(false);
+    SpeedButton6->setEnabled(false);
+    setStatus(QStringLiteral("Ready to run"));
+}
+
+void TMainForm::SpeedButton1Click() {
+    if (running_ || !runProject_) return;
+    setStatus(QStringLiteral("Loading data, swapping memory..."));
+    enterRunning(false);
+    struct Restore {
+        TMainForm* form;
+        ~Restore() { form->leaveRunning(); }
+    } restore{this};
+    runProject_(*this, session_.globals, session_.files, false);
+    if (closeConfirmed_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TMainForm::batchStarting() {
+    SpeedButton4->setEnabled(true);
+}
+
+void TMainForm::jobStarting(int jobNumber, const std::string& label) {
+    enterRunning(true);
+    setWindowTitle(DecodeText(BatchJobCaption(jobNumber, label)));
+    setStatus(QStringLiteral("Running in batch mode"));
+}
+
+void TMainForm::runJob(const TEngineFileNames& files) {
+    struct Restore {
+        TMainForm* form;
+        ~Restore() {
+            form->SpeedButton2->setToolTip(kRunningHint);
+            form->leaveRunning();
+        }
+    } restore{this};
+    if (runProject_) runProject_(*this, session_.globals, files, true);
+}
+
+// The ready state is restored as the run returns (also when it throws).
+void TMainForm::jobEnded() {}
+
+void TMainForm::batchEnded() {
+    setWindowTitle(QString::fromLatin1(kEngineTitle));
+}
+
+void TMainForm::Batchrun1Click() {
+    if (running_) return;
+    const auto chosen = UiFileChooser().openFile(
+        this, {"Batch definition file", "Batch definition file|*.bdf|Any file|*.*", "*.bdf", ""});
+    if (!chosen) return;
+    RunBatch(*chosen, session_.files, *this);
+    if (closeConfirmed_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void TMainForm::Simulation1Click() {
+    const double scale = session_.globals.GraphScale;
+    if (optionsDlg_->exec() != QDialog::Accepted) return;
+    if (session_.globals.GraphScale != scale) graph_->useGraphScale(session_.globals.GraphScale);
+    if (optionsDlg_->saveOptionsTicked())
+        SaveSimulationOptions(session_.optionsFilePath, session_.globals.Options, UiSink());
+}
+
+void TMainForm::launch(const std::string& pathInEngineFolder, const char* bareName) {
+    if (LaunchSiblingProgram(pathInEngineFolder, bareName, launch_, UiSink())) return;
+    const auto chosen =
+        UiFileChooser().openFile(this, {"Execute Program", "Executable files|*", "", ""});
+    if (chosen) LaunchChosenProgram(*chosen, launch_, UiSink());
+}
+
+void TMainForm::Velkor1Click() {
+    launch(session_.setupProgramPath, kSetupProgramName);
+}
+
+void TMainForm::Brisal1Click() {
+    launch(session_.analysisProgramPath, kAnalysisProgramName);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (closeConfirmed_ && !running_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    RunGuarded(UiSink(), [&] {
+        if (closeConfirmed_) return;  // already asked; the run ends first
+        if (running_) {
+            closeConfirmed_ = UiSink().askOkCancel(
+                "This will close Ostrel at the end of the simulation currently running.\r"
+                "(Hint: use Ctrl-Break to abort the simulation.)");
+            return;
+        }
+        if (UiSink().askOkCancel("This will close Ostrel now.")) {
+            closeConfirmed_ = true;
+            event->accept();
+        }
+    });
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool ctrlBreak =
+            (key->key() == Qt::Key_Pause && (key->modifiers() & Qt::ControlModifier)) ||
+            key->key() == Qt::Key_Cancel;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (ctrlBreak && widget && widget->window() == this) {
+            session_.globals.Flags.AbortRequested = 1;
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace halvern

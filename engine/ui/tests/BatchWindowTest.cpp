@@ -1,0 +1,102 @@
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+
+#include "EngineUiTestSupport.h"
+#include "FileSafety.h"
+
+using namespace halvern;
+using namespace halvern::uitest;
+
+class BatchWindowTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void batchOfTwoJobsRunsBothAndLeavesBothOutputs();
+    void missingBatchFileRunsNothing();
+};
+
+namespace {
+
+std::string JobLines(const std::string& label, const std::string& stem, const std::string& out) {
+    std::string s = label + "\r\n";
+    for (const char* ext : {".prj", ".trg", ".mdl", ".run", ".imp", ".inl"})
+        s += stem + ext + "\r\n";
+    return s + out + "-ini.osl\r\n" + out + ".osl\r\n" + out + ".dat\r\n";
+}
+
+}  // namespace
+
+void BatchWindowTest::batchOfTwoJobsRunsBothAndLeavesBothOutputs() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string prj = bench.copyExampleProject();
+    QVERIFY(!prj.empty());
+    // Two impacts per job keep the batch short.
+    std::string impacts;
+    QVERIFY(ReadFileBytes(ChangeFileExt(prj, ".imp"), impacts));
+    const size_t second = impacts.find('\n', impacts.find('\n') + 1) + 1;
+    bench.write("cu100.imp", impacts.substr(0, second));
+    const std::string stem = ChangeFileExt(prj, "");
+    const std::string bdf =
+        bench.write("two.bdf", JobLines("Project 1: ", stem, bench.file("job1")) +
+                                   JobLines("Project 2: ", stem, bench.file("job2")) + "\r\n\r\n");
+    bench.chooser.script({bdf});
+
+    QStringList captions;
+    bool simulationUsable = true;
+    QString abortHint;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!main.running()) return;
+        if (captions.isEmpty() || captions.back() != main.windowTitle())
+            captions << main.windowTitle();
+        simulationUsable = simulationUsable && main.Simulation1->isEnabled();
+        abortHint = main.SpeedButton2->toolTip();
+    });
+    watch.start(0);
+    main.Batchrun1Click();
+    watch.stop();
+
+    QCOMPARE(bench.chooser.asked.front().title, std::string("Batch definition file"));
+    QCOMPARE(bench.sink.texts().front(), std::string("Proceed with batch jobs?"));
+    // No question between the jobs, no refusal of the blank lines at the end.
+    QCOMPARE(bench.sink.texts().size(), size_t(1));
+    QCOMPARE(captions, (QStringList{"Ostrel 2.2 (batch item #1 Project 1: )",
+                                    "Ostrel 2.2 (batch item #2 Project 2: )"}));
+    QVERIFY(simulationUsable);
+    QCOMPARE(abortHint, QStringLiteral("Abort current batch job."));
+    for (const char* out : {"job1.osl", "job2.osl"}) {
+        QVERIFY2(FileExists(bench.file(out)), out);
+        QVERIFY(std::filesystem::file_size(bench.file(out)) > 0);
+    }
+    int runCounts = 0;
+    for (const LoggedLine& l : LogContents(main.log()))
+        runCounts += l.text.startsWith(QStringLiteral("  Run count: ")) ? 1 : 0;
+    QCOMPARE(runCounts, 4);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2"));
+    QCOMPARE(main.statusText(), QStringLiteral("Ready to run"));
+    QCOMPARE(main.SpeedButton2->toolTip(), QStringLiteral("Halt simulation."));
+    QVERIFY(main.SpeedButton4->isEnabled());
+    QVERIFY(!main.Run1->isEnabled());  // keeps its state from before the batch
+    QCOMPARE(main.session().files.dynamics, bench.file("job2.osl"));
+}
+
+void BatchWindowTest::missingBatchFileRunsNothing() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string gone = bench.file("gone.bdf");
+    bench.chooser.script({gone});
+    main.Batchrun1Click();
+    QCOMPARE(bench.sink.texts(), std::vector<std::string>{"File not found: " + gone + "."});
+    QVERIFY(!main.SpeedButton4->isEnabled());
+    bench.chooser.script({std::nullopt});
+    main.Batchrun1Click();
+    QCOMPARE(bench.sink.texts().size(), size_t(1));
+}
+
+int RunBatchWindowTests(int argc, char** argv) {
+    BatchWindowTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "BatchWindowTest.moc"

@@ -1,0 +1,309 @@
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+
+#include "EngineUiTestSupport.h"
+#include "FileSafety.h"
+#include "GraphWindow.h"
+#include "QtColours.h"
+
+using namespace halvern;
+using namespace halvern::uitest;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void logLinesKeepTheirColoursAndTheLineLimit();
+    void stepCountAndFramesForTheVisibleGraphWindow();
+    void runOfTheExampleProjectWritesReportAndOutputs();
+    void abortAnsweredYesEndsTheRunAndNoGoesOn();
+    void ctrlPauseRequestsAnAbort();
+    void stepEndsTheTrajectoryOnlyWhenEnabled();
+    void closeIsConfirmedAndWaitsForTheRun();
+    void otherProgramsStartBesideTheEngineOrOnThePath();
+};
+
+namespace {
+
+// Calls `action` at every event pump of a running simulation.
+class PumpUser {
+  public:
+    PumpUser(TMainForm& main, std::function<void()> action) {
+        QObject::connect(&timer_, &QTimer::timeout, [&main, action] {
+            if (main.running()) action();
+        });
+        timer_.start(0);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+// The example project in the bench folder, named in the input-files dialog.
+void SpecifyExampleProject(EngineTestBench& bench, TMainForm& main, int impactLines = 0) {
+    const std::string prj = bench.copyExampleProject();
+    QVERIFY2(!prj.empty(), "the example project is missing");
+    if (impactLines > 0) {
+        std::string bytes;
+        const std::string imp = ChangeFileExt(prj, ".imp");
+        QVERIFY(ReadFileBytes(imp, bytes));
+        size_t end = 0;
+        for (int i = 0; i < impactLines; ++i) end = bytes.find('\n', end) + 1;
+        bench.write(FileNameOf(imp), bytes.substr(0, end));
+    }
+    bench.chooser.script({prj});
+    WhenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    main.Specifyinputfiles1Click();
+    QVERIFY(main.Run1->isEnabled());
+}
+
+int CountLines(const std::vector<LoggedLine>& log, const QString& prefix) {
+    int n = 0;
+    for (const LoggedLine& l : log) n += l.text.startsWith(prefix) ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+void MainWindowTest::logLinesKeepTheirColoursAndTheLineLimit() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const ColourRef colours[] = {colour::Black, colour::Red, colour::Blue, colour::Magenta,
+                                 colour::DarkRed};
+    for (ColourRef c : colours) main.logLine("line " + std::to_string(c), c);
+    auto log = LogContents(main.log());
+    QCOMPARE(log.size(), size_t(5));
+    for (size_t i = 0; i < 5; ++i) {
+        QCOMPARE(log[i].text, QStringLiteral("line %1").arg(colours[i]));
+        QCOMPARE(log[i].colour, ToQColor(colours[i]));
+    }
+    // More lines than the limit: the log is cleared before the next one.
+    main.session().globals.Options.EditBufferLines = 5;
+    main.logLine("sixth", colour::Black);
+    QCOMPARE(LogContents(main.log()).size(), size_t(6));
+    main.logLine("seventh", colour::Red);
+    log = LogContents(main.log());
+    QCOMPARE(log.size(), size_t(1));
+    QCOMPARE(log[0].text, QStringLiteral("seventh"));
+    QCOMPARE(log[0].colour, ToQColor(colour::Red));
+    main.session().globals.Options.EditBufferLines = 0;
+    for (int i = 0; i < 4; ++i) {
+        main.logLine("only " + std::to_string(i), colour::Blue);
+        QCOMPARE(LogContents(main.log()).size(), size_t(1));
+    }
+    main.SpeedButton5->click();
+    QCOMPARE(main.log()->toPlainText(), QString());
+}
+
+void MainWindowTest::stepCountAndFramesForTheVisibleGraphWindow() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.stepCount(1234);
+    QCOMPARE(main.statusText(), QStringLiteral("Timesteps executed: 1234"));
+    std::vector<double> xyz(3, 0.0);
+    const TGraphFrame frame{xyz.data(), xyz.data(), xyz.data(), 2, 1e-15f};
+    main.graphFrame(frame);
+    QCOMPARE(main.graphWindow()->framesDrawn(), 0);  // hidden: dropped
+    main.graphWindow()->show();
+    main.graphFrame(frame);
+    QCOMPARE(main.graphWindow()->framesDrawn(), 1);
+    main.graphWindow()->hide();
+}
+
+void MainWindowTest::runOfTheExampleProjectWritesReportAndOutputs() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.resize(900, 640);
+    main.show();
+    SpecifyExampleProject(bench, main);
+    main.SpeedButton4->click();  // the graph window follows the run
+    QVERIFY(main.graphWindow()->isVisible());
+    bool sawRunningState = false;
+    bool earlyShot = false;
+    PumpUser user(main, [&] {
+        // The crystal as the projectile reaches it, for the reviewer.
+        if (!earlyShot && main.graphWindow()->framesDrawn() == 8) {
+            earlyShot = true;
+            SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window-early"));
+        }
+        sawRunningState = !main.SpeedButton1->isEnabled() && !main.SpeedButton3->isEnabled() &&
+                          main.SpeedButton2->isEnabled() && !main.SpeedButton6->isEnabled() &&
+                          !main.CheckBox1->isEnabled() && !main.File1->menuAction()->isEnabled() &&
+                          !main.About1->isEnabled() && !main.Simulation1->isEnabled() &&
+                          main.SpeedButton4->isEnabled() && main.SpeedButton5->isEnabled();
+    });
+    main.SpeedButton1Click();
+    QVERIFY(sawRunningState);
+    QCOMPARE(bench.sink.texts().front(), std::string("Proceed with simulation now?"));
+
+    const auto log = LogContents(main.log());
+    const std::string impacts = bench.file("cu100.imp");
+    std::string impactBytes;
+    QVERIFY(ReadFileBytes(impacts, impactBytes));
+    const int trajectories =
+        static_cast<int>(std::count(impactBytes.begin(), impactBytes.end(), '\n'));
+    QCOMPARE(CountLines(log, QStringLiteral("  Run count: ")), trajectories);
+    const int first = FindLogLine(log, QStringLiteral("  Run count: 1"));
+    QVERIFY(first > 0);
+    QCOMPARE(log[first].colour, ToQColor(colour::Magenta));
+    QVERIFY(CountLines(log, QStringLiteral("  Cumulative error in system energy:")) == 1);
+    bool red = false;
+    for (const LoggedLine& l : log) red = red || l.colour == ToQColor(colour::Red);
+    QVERIFY2(!red, "a run of the example project logs no error");
+    QVERIFY(main.graphWindow()->framesDrawn() > trajectories);
+    QVERIFY(std::filesystem::file_size(main.session().files.dynamics) > 0);
+    QVERIFY(std::filesystem::file_size(main.session().files.dynamics) % 40 == 0);
+    // Ready again, with the caption it had.
+    QCOMPARE(main.statusText(), QStringLiteral("Ready to run"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2 (cu100.trg...)"));
+    QVERIFY(main.SpeedButton1->isEnabled() && !main.SpeedButton2->isEnabled());
+    QVERIFY(main.File1->menuAction()->isEnabled() && main.Simulation1->isEnabled());
+
+    main.log()->moveCursor(QTextCursor::Start);
+    main.log()->verticalScrollBar()->setValue(0);
+    SaveScreenshot(&main, QStringLiteral("ostrel22-main-after-run"));
+    SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window"));
+    main.graphWindow()->hide();
+}
+
+void MainWindowTest::abortAnsweredYesEndsTheRunAndNoGoesOn() {
+    for (bool yes : {true, false}) {
+        EngineTestBench bench;
+        TMainForm& main = bench.start();
+        SpecifyExampleProject(bench, main, 3);
+        bool pressed = false;
+        PumpUser user(main, [&] {
+            if (pressed) return;
+            pressed = true;
+            main.SpeedButton2->click();
+            QCOMPARE(main.session().globals.Flags.AbortRequested, uint8_t(1));
+        });
+        bench.sink.scriptAnswers({true, yes});
+        main.SpeedButton1Click();
+        QVERIFY(pressed);
+        QCOMPARE(bench.sink.texts()[1], std::string("Do you really wish to abort the simulation?"));
+        const auto log = LogContents(main.log());
+        int aborting = -1;
+        for (int i = 0; i < static_cast<int>(log.size()); ++i)
+            if (log[i].text.endsWith(QStringLiteral("Aborting simulation after next cycle...")))
+                aborting = i;
+        QCOMPARE(main.session().globals.Flags.AbortRequested, uint8_t(0));
+        if (yes) {
+            QVERIFY(aborting >= 0);
+            QCOMPARE(log[aborting].colour, ToQColor(colour::Red));
+            QCOMPARE(CountLines(log, QStringLiteral("  Run count: ")), 1);
+        } else {
+            QCOMPARE(aborting, -1);
+            QCOMPARE(CountLines(log, QStringLiteral("  Run count: ")), 3);
+            QCOMPARE(main.session().globals.Flags.StopTrajectory, uint8_t(0));
+        }
+        QCOMPARE(main.statusText(), QStringLiteral("Ready to run"));
+    }
+}
+
+void MainWindowTest::ctrlPauseRequestsAnAbort() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    QTest::keyClick(main.log(), Qt::Key_Pause, Qt::ControlModifier);
+    QCOMPARE(main.session().globals.Flags.AbortRequested, uint8_t(1));
+    main.session().globals.Flags.AbortRequested = 0;
+    QTest::keyClick(main.log(), Qt::Key_Pause);
+    QCOMPARE(main.session().globals.Flags.AbortRequested, uint8_t(0));
+}
+
+void MainWindowTest::stepEndsTheTrajectoryOnlyWhenEnabled() {
+    for (bool stepping : {false, true}) {
+        EngineTestBench bench;
+        TMainForm& main = bench.start();
+        SpecifyExampleProject(bench, main, 3);
+        main.CheckBox1->setChecked(stepping);
+        bool stepEnabled = false;
+        int stepsAtPress = -1;
+        PumpUser user(main, [&] {
+            stepEnabled = stepEnabled || main.SpeedButton6->isEnabled();
+            if (stepping && stepsAtPress < 0) {
+                stepsAtPress = 0;
+                main.SpeedButton6->click();
+                QCOMPARE(main.session().globals.Flags.StopTrajectory, uint8_t(1));
+            }
+        });
+        main.SpeedButton1Click();
+        QCOMPARE(stepEnabled, stepping);
+        // Stepping ends only the current trajectory: every impact still runs.
+        QCOMPARE(CountLines(LogContents(main.log()), QStringLiteral("  Run count: ")), 3);
+        QVERIFY(!main.SpeedButton6->isEnabled());
+        QVERIFY(main.CheckBox1->isEnabled());
+    }
+}
+
+void MainWindowTest::closeIsConfirmedAndWaitsForTheRun() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    bench.sink.scriptAnswers({false});
+    main.close();
+    QVERIFY(main.isVisible());
+    QCOMPARE(bench.sink.texts().back(), std::string("This will close Ostrel now."));
+
+    SpecifyExampleProject(bench, main, 2);
+    bool asked = false;
+    PumpUser user(main, [&] {
+        if (asked) return;
+        asked = true;
+        main.close();
+        QVERIFY(main.isVisible());  // the run goes on
+    });
+    bench.sink.scriptAnswers({true, true});
+    main.SpeedButton1Click();
+    QVERIFY(asked);
+    QCOMPARE(bench.sink.texts().back(),
+             std::string("This will close Ostrel at the end of the simulation currently "
+                         "running.\r(Hint: use Ctrl-Break to abort the simulation.)"));
+    QCOMPARE(CountLines(LogContents(main.log()), QStringLiteral("  Run count: ")), 2);
+    QTRY_VERIFY(!main.isVisible());
+}
+
+void MainWindowTest::otherProgramsStartBesideTheEngineOrOnThePath() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    std::vector<std::string> launched;
+    bool starts = false;
+    main.setProgramLauncher([&](const std::string& program) {
+        launched.push_back(program);
+        return starts;
+    });
+    main.session().setupProgramPath = bench.write("velkor22", "#!/bin/sh\n");
+    main.session().analysisProgramPath = bench.file("brisal22");
+    main.Velkor1Click();
+    QCOMPARE(launched, std::vector<std::string>{bench.file("velkor22")});
+    QVERIFY(bench.sink.texts().empty());
+
+    launched.clear();
+    starts = true;
+    main.Brisal1Click();
+    QCOMPARE(launched, std::vector<std::string>{"brisal22"});
+    QVERIFY(bench.chooser.asked.empty());
+
+    launched.clear();
+    starts = false;
+    bench.chooser.script({std::string("/opt/elsewhere/brisal22")});
+    main.Brisal1Click();
+    QCOMPARE(launched, (std::vector<std::string>{"brisal22", "/opt/elsewhere/brisal22"}));
+    QCOMPARE(bench.chooser.asked.back().title, std::string("Execute Program"));
+    QCOMPARE(bench.sink.texts(), (std::vector<std::string>{"brisal22 was not found.",
+                                                           "brisal22was not found on your path."}));
+}
+
+int RunMainWindowTests(int argc, char** argv) {
+    MainWindowTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "MainWindowTest.moc"
