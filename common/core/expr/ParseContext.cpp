@@ -50,6 +50,7 @@ char GetChar(ParseContext& ctx) {
 }
 
 void UngetChar(ParseContext& ctx, char c) {
+    if (ctx.inputEnded) return;  // the overflow is reported once; nothing more is read
     if (ctx.pushBack.size() >= kPushBackLimit) {
         yyfatal(ctx, "input buffer overflow");
         return;

@@ -47,7 +47,7 @@ void SetInput(ParseContext& ctx, std::string_view expression);
 
 // Next character of the input; the line end (10) closes the line, 0 is the end of input.
 char GetChar(ParseContext& ctx);
-// Gives a character back; beyond 2048 held characters the scan ends with a fatal error.
+// Gives a character back; beyond 2048 held characters the input ends with a fatal error.
 void UngetChar(ParseContext& ctx, char c);
 
 // The report of a scanner or parser error: "Error type: ", the message, the line, a caret line

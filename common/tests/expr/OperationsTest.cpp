@@ -66,6 +66,7 @@ TEST(Operations, PowerOfRealExponent) {
     EXPECT_EQ(e, SemanticError::NegativePower);
 }
 
+// The value grammar's checked EXP, and the bounds of the domain checks.
 TEST(Operations, FunctionChecks) {
     struct Case {
         Op op;
@@ -73,14 +74,11 @@ TEST(Operations, FunctionChecks) {
         SemanticError error;
     };
     const Case cases[] = {
-        {Op::Ln, 0, SemanticError::NegativeLogarithm},
-        {Op::Ln, -1, SemanticError::NegativeLogarithm},
-        {Op::Log, 0, SemanticError::NegativeLogarithm},
-        {Op::Sqrt, -1e-30L, SemanticError::NegativeSquareRoot},
         {Op::ExpChecked, 75, SemanticError::ExpTooLarge},
         {Op::ExpChecked, -75, SemanticError::ExpTooLarge},
         {Op::ExpChecked, 74.9L, SemanticError::None},
         {Op::Exp, 80, SemanticError::None},
+        {Op::Ln, 0, SemanticError::NegativeLogarithm},
         {Op::Sqrt, 0, SemanticError::None},
         {Op::Tan, kPi / 2, SemanticError::None},  // the cosine is small, not zero
     };
@@ -88,14 +86,8 @@ TEST(Operations, FunctionChecks) {
         SemanticError e = SemanticError::None;
         const long double v = ApplyFunction(c.op, c.x, e);
         EXPECT_EQ(e, c.error) << static_cast<int>(c.op) << " " << static_cast<double>(c.x);
-        if (c.error != SemanticError::None) {
-            EXPECT_TRUE(std::isnan(v));
-        }
+        EXPECT_EQ(std::isnan(v), c.error != SemanticError::None);
     }
-    SemanticError e = SemanticError::None;
-    EXPECT_NEAR(static_cast<double>(ApplyFunction(Op::Log, 1000, e)), 3.0, 1e-9);
-    EXPECT_STREQ(SemanticErrorText(SemanticError::TangentUndefined),
-                 "tangent undefined (cosine = zero).");
     EXPECT_STREQ(SemanticErrorText(SemanticError::ExpTooLarge), "exp() argument too large.");
 }
 
