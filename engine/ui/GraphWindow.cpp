@@ -12,6 +12,7 @@
 
 #include "AtomIcons.h"
 #include "DisplayText.h"
+#include "EngineHelp.h"
 #include "GuardedSlot.h"
 #include "QtColours.h"
 #include "UiSink.h"
@@ -64,6 +65,7 @@ TGraph::TGraph(double graphScale, QWidget* parent)
     status_->setText(QString::fromStdString(GraphPlaneStatusText(GraphPlane::XZ)));
     buildToolBar();
     buildMenu();
+    AddHelpKey(this, 1000);
     resize(kDefaultPictureSize + QSize(0, 90));
 
     connect(picture_, &GraphPicture::resized, this, GuardedSlot([this] { freshPicture(); }));

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "EngineHelp.h"
 #include "FileChooser.h"
 #include "FileSafety.h"
 #include "GuardedSlot.h"
-#include "HelpWindow.h"
 #include "ShortString.h"
 #include "UiSink.h"
 
@@ -39,12 +39,13 @@ constexpr int kInputHelp = 110;
 constexpr int kOutputHelp = 120;
 
 QDialogButtonBox* AddDialogButtons(QDialog* dialog, int helpContext) {
+    AddHelpKey(dialog, helpContext);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, dialog);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog,
-                     GuardedSlot([helpContext] { ShowHelp("ostrel", helpContext); }));
+                     GuardedSlot([helpContext] { ShowEngineHelp(helpContext); }));
     return buttons;
 }
 

@@ -17,10 +17,10 @@
 
 #include "AboutForm.h"
 #include "DisplayText.h"
+#include "EngineHelp.h"
 #include "FileChooser.h"
 #include "GraphWindow.h"
 #include "GuardedSlot.h"
-#include "HelpWindow.h"
 #include "InputFilesDialog.h"
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
@@ -66,6 +66,7 @@ TMainForm::TMainForm(TEngineSession& session, const std::string& programDir, QWi
     statusBar()->addWidget(status_, 1);
     buildToolBar();
     buildMenus();
+    AddHelpKey(this, 1);
     resize(760, 520);
 
     // FormCreate, in its order.
@@ -227,7 +228,7 @@ void TMainForm::buildMenus() {
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("&Introduction"), [] { ShowHelp("ostrel", 1); });
+    addCommand(help, QStringLiteral("&Introduction"), [] { ShowEngineHelp(1); });
     About1 = addCommand(help, QStringLiteral("&About"), [this] { aboutForm_->exec(); });
 }
 

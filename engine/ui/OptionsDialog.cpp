@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "EngineHelp.h"
 #include "GuardedSlot.h"
-#include "HelpWindow.h"
 #include "NumberText.h"
 #include "UiSink.h"
 
@@ -108,6 +108,7 @@ TOptionsDlg::TOptionsDlg(EngineGlobals& globals, QWidget* parent)
     SaveOptions = new QCheckBox(QStringLiteral("Save options to disk"), this);
     SaveOptions->setObjectName(QStringLiteral("SaveOptions"));
 
+    AddHelpKey(this, kHelpContext);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
@@ -132,7 +133,7 @@ TOptionsDlg::TOptionsDlg(EngineGlobals& globals, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, GuardedSlot([this] { BitBtn1Click(); }));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            GuardedSlot([] { ShowHelp("ostrel", kHelpContext); }));
+            GuardedSlot([] { ShowEngineHelp(kHelpContext); }));
     // Only the user's clicks run the rule, so filling the controls and unticking the models
     // from the rule itself never run it again.
     connect(AlgorithmOption, &RadioGroup::itemClicked, this,
