@@ -9,12 +9,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 
+#include "BenchRecords.h"
 #include "OslFile.h"
 #include "RecordProcesses.h"
 
@@ -39,32 +38,11 @@ long PeakRssKiB() {
     return usage.ru_maxrss;
 }
 
-// Particles of 10..60 amu with 0..60 eV in random directions, written as they are made.
 bool WriteRecords(const std::string& path) {
-    std::mt19937 gen(12345);
-    std::uniform_real_distribution<float> position(-5e-10f, 5e-10f);
-    std::uniform_real_distribution<double> energyEv(0, 60), direction(-1, 1);
-    std::uniform_int_distribution<int> massAmu(10, 60);
+    bench::BenchRecordSource records;
     OslFileWriter out;
     if (!out.create(path)) return false;
-    for (int64_t i = 0; i < kRecords; ++i) {
-        TOslRecord r;
-        const double m = massAmu(gen) * 1.66053e-27;
-        const double p = std::sqrt(2 * m * energyEv(gen) * 1.60219e-19);
-        const double cx = direction(gen), cy = direction(gen), cz = direction(gen);
-        const double norm = std::sqrt(cx * cx + cy * cy + cz * cz) + 1e-300;
-        r.rx = position(gen);
-        r.ry = position(gen);
-        r.rz = position(gen);
-        r.px = static_cast<float>(p * cx / norm);
-        r.py = static_cast<float>(p * cy / norm);
-        r.pz = static_cast<float>(p * cz / norm);
-        r.ti = 1e-14f;
-        r.ms = static_cast<float>(m);
-        r.rw = static_cast<int32_t>(i % 1000);
-        r.rn = 1 + static_cast<int32_t>(i / 1000);
-        out.write(r);
-    }
+    for (int64_t i = 0; i < kRecords; ++i) out.write(records.next(i));
     return out.close();
 }
 

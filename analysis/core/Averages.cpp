@@ -33,7 +33,7 @@ PassEnd AveragePass(ProcessHost& host, const std::string& source, const std::str
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         progress.afterAdvance();
         expr::Value value;
-        if (!query.evaluate(QueryVariables(DecodeOslRecord(bytes), units), value)) {
+        if (!query.evaluate(DecodeOslRecord(bytes), units, value)) {
             failed = true;
             return false;
         }

@@ -31,7 +31,7 @@ bool CollateFile(ProcessHost& host, const std::string& source, const std::string
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         const TOslRecord record = DecodeOslRecord(bytes);
         expr::Value value;
-        if (!query.evaluate(QueryVariables(record), value)) {
+        if (!query.evaluate(record, value)) {
             failed = true;
             return false;
         }

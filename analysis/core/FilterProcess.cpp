@@ -23,7 +23,7 @@ FilterOutcome FilterFile(ProcessHost& host, const std::string& source,
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         progress.beforeAdvance();
         // A record with a semantic error is not selected; the filter goes on with the next.
-        if (filter.evaluate(expr::VariablesFromRecord(DecodeOslRecord(bytes))).selected) {
+        if (filter.evaluate(DecodeOslRecord(bytes)).selected) {
             out.write(bytes);
             ++outcome.selected;
         }

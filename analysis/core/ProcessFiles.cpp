@@ -39,28 +39,4 @@ bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& sou
     return false;
 }
 
-bool CreateDestination(MessageSink& sink, CheckedFile& file, const std::string& destination) {
-    if (file.create(destination)) return true;
-    sink.error(CannotCreateText(destination));
-    return false;
-}
-
-bool CreateDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination) {
-    if (file.create(destination)) return true;
-    sink.error(CannotCreateText(destination));
-    return false;
-}
-
-bool CloseDestination(MessageSink& sink, CheckedFile& file, const std::string& destination) {
-    if (file.close()) return true;
-    sink.error(ErrorWritingText(destination));
-    return false;
-}
-
-bool CloseDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination) {
-    if (file.close()) return true;
-    sink.error(ErrorWritingText(destination));
-    return false;
-}
-
 }  // namespace halvern

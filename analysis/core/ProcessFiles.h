@@ -24,11 +24,22 @@ bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::str
 
 // Each false after reporting the failure.
 bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source);
-bool CreateDestination(MessageSink& sink, CheckedFile& file, const std::string& destination);
-bool CreateDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination);
+
+// A CheckedFile or an OslFileWriter, created empty.
+template <class File>
+bool CreateDestination(MessageSink& sink, File& file, const std::string& destination) {
+    if (file.create(destination)) return true;
+    sink.error(CannotCreateText(destination));
+    return false;
+}
+
 // Closes the destination; false, after reporting, when a write or the close failed.
-bool CloseDestination(MessageSink& sink, CheckedFile& file, const std::string& destination);
-bool CloseDestination(MessageSink& sink, OslFileWriter& file, const std::string& destination);
+template <class File>
+bool CloseDestination(MessageSink& sink, File& file, const std::string& destination) {
+    if (file.close()) return true;
+    sink.error(ErrorWritingText(destination));
+    return false;
+}
 
 enum class LoopEnd { Completed, Stopped, ReadError };
 

@@ -28,16 +28,8 @@ expr::RecordVariables QueryVariables(const TOslRecord& record, QueryUnits units)
 
 expr::CompileResult CompileQuery(expr::ParseContext& ctx, std::string_view expression,
                                  expr::Program& program) {
-    program = expr::Program{};
-    expr::ResetLexer(ctx);
-    expr::SetInput(ctx, expression);
-    expr::ParseSession session{ctx, &program, nullptr, kQueryDialect};
-    expr::CompileResult result;
-    result.parseResult = expr::QueryGrammarParse(session);
-    result.parseFailed = ctx.ParseFailed;
-    program.line = ctx.yyline;
-    program.result = session.resultKind;
-    return result;
+    return expr::CompileExpression(ctx, expression, program, expr::QueryGrammarParse,
+                                   kQueryDialect);
 }
 
 int QueryParse(expr::ParseContext& ctx, const expr::RecordVariables& vars,

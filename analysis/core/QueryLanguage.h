@@ -84,13 +84,21 @@ class QueryRun {
     const expr::CompileResult& compileResult() const { return compiled_; }
     expr::ResultKind statement() const { return program_.result; }
 
-    // False after a semantic error; `value` is the statement's value otherwise.
-    bool evaluate(const expr::RecordVariables& vars, expr::Value& value) {
-        const expr::Evaluation e = expr::Evaluate(program_, vars);
-        value = e.value;
-        if (e.faults == 0) return true;
-        reportFault(e.first);
-        return false;
+    // False after a semantic error; `value` is the statement's value otherwise. `Fields` is a
+    // TOslRecord (SI units, widened where read) or RecordVariables.
+    template <class Fields>
+    bool evaluate(const Fields& vars, expr::Value& value) {
+        bool faulted = false;
+        value = expr::RunProgram(program_, vars, [&](const expr::SemanticFault& fault) {
+            if (!faulted) reportFault(fault);
+            faulted = true;
+        });
+        return !faulted;
+    }
+    // A record read in the given units.
+    bool evaluate(const TOslRecord& record, QueryUnits units, expr::Value& value) {
+        if (units == QueryUnits::SI) return evaluate(record, value);
+        return evaluate(QueryVariables(record, units), value);
     }
     int64_t semanticErrorRecords() const { return errorRecords_; }
 

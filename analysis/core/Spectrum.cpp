@@ -62,7 +62,7 @@ bool MakeSpectrum(ProcessHost& host, const std::string& source, const std::strin
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         progress.beforeAdvance();
         expr::Value value;
-        if (!query.evaluate(QueryVariables(DecodeOslRecord(bytes)), value)) {
+        if (!query.evaluate(DecodeOslRecord(bytes), value)) {
             failed = true;
             return false;
         }
