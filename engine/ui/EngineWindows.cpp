@@ -4,6 +4,7 @@
 #include "GraphWindow.h"
 #include "InputFilesDialog.h"
 #include "OptionsDialog.h"
+#include "OutputFilesDialog.h"
 
 namespace halvern {
 

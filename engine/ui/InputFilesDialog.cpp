@@ -8,6 +8,7 @@
 #include "DisplayText.h"
 #include "EngineHelp.h"
 #include "FileChooser.h"
+#include "FileNameBox.h"
 #include "FileSafety.h"
 #include "GuardedSlot.h"
 #include "ShortString.h"
@@ -36,39 +37,8 @@ constexpr InputRow kInputRows[6] = {
 };
 
 constexpr int kInputHelp = 110;
-constexpr int kOutputHelp = 120;
-
-QDialogButtonBox* AddDialogButtons(QDialog* dialog, int helpContext) {
-    AddHelpKey(dialog, helpContext);
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog,
-                     GuardedSlot([helpContext] { ShowEngineHelp(helpContext); }));
-    return buttons;
-}
-
-// A file name is never cut: a name too long for its field is refused.
-bool NameFits(const std::string& name) {
-    if (FileNameFits(name)) return true;
-    UiSink().error(FileNameTooLongText(name));
-    return false;
-}
 
 }  // namespace
-
-QLineEdit* MakeFileNameBox(const std::string& text, QWidget* parent) {
-    auto* box = new QLineEdit(DecodeText(text), parent);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setMinimumWidth(360);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::yellow);
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
-    return box;
-}
 
 TFileDialog::TFileDialog(EngineGlobals& globals, TEngineFileNames& names, QWidget* parent)
     : QDialog(parent), globals_(globals), names_(names) {
@@ -144,67 +114,6 @@ void TFileDialog::Button1Click() {
 
 void TFileDialog::BitBtn1Click() {
     CopyInputBoxes(boxes_, names_);
-    accept();
-}
-
-TOutfileDlg::TOutfileDlg(TEngineFileNames& names, QWidget* parent)
-    : QDialog(parent), names_(names) {
-    setObjectName(QStringLiteral("TOutfileDlg"));
-    setWindowTitle(QStringLiteral("Specify output files"));
-    static const char* const kLabels[3] = {"Initial conditions", "Dynamical variables",
-                                           "Inelastic events"};
-    static const char* const kInitial[3] = {"*.osl", "*.osl", "*.dat"};
-    auto* group = new QGroupBox(QStringLiteral("Output data files"), this);
-    auto* grid = new QGridLayout(group);
-    for (int row = 0; row < 3; ++row) {
-        boxes_[row] = kInitial[row];
-        buttons_[row] = new QPushButton(QStringLiteral("Select"), group);
-        buttons_[row]->setObjectName(QStringLiteral("Button%1").arg(row + 1));
-        buttons_[row]->setToolTip(QStringLiteral("Set name of this output file"));
-        edits_[row] = MakeFileNameBox(boxes_[row], group);
-        edits_[row]->setObjectName(QStringLiteral("Edit%1").arg(row + 1));
-        grid->addWidget(new QLabel(QString::fromLatin1(kLabels[row]), group), row, 0);
-        grid->addWidget(buttons_[row], row, 1);
-        grid->addWidget(edits_[row], row, 2);
-        connect(buttons_[row], &QPushButton::clicked, this,
-                GuardedSlot([this, row] { selectRow(row); }));
-    }
-    auto* buttons = AddDialogButtons(this, kOutputHelp);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Ok"));
-    connect(buttons, &QDialogButtonBox::accepted, this, GuardedSlot([this] { BitBtn1Click(); }));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(buttons);
-}
-
-void TOutfileDlg::showEvent(QShowEvent* event) {
-    RunGuarded(UiSink(), [this] {
-        boxes_ = {names_.initialConditions, names_.dynamics, names_.inelasticEvents};
-        for (int row = 0; row < 3; ++row) edits_[row]->setText(DecodeText(boxes_[row]));
-    });
-    QDialog::showEvent(event);
-}
-
-void TOutfileDlg::selectRow(int row) {
-    // Each dialog starts from the current name, not from the box.
-    const std::string& start = row == 0   ? names_.initialConditions
-                               : row == 1 ? names_.dynamics
-                                          : names_.inelasticEvents;
-    const FileDialogSpec spec =
-        row < 2
-            ? FileDialogSpec{"Specify name of output file", "Initial conditions ostrel file|*.osl",
-                             start, "osl"}
-            : FileDialogSpec{"Specify name of output file", "Ascii data file|*.dat", start, "dat"};
-    const auto chosen = UiFileChooser().saveFile(this, spec);
-    if (!chosen || !NameFits(*chosen)) return;
-    boxes_[row] = *chosen;
-    edits_[row]->setText(DecodeText(*chosen));
-}
-
-void TOutfileDlg::BitBtn1Click() {
-    names_.initialConditions = boxes_[0];
-    names_.dynamics = boxes_[1];
-    names_.inelasticEvents = boxes_[2];
     accept();
 }
 

@@ -1,5 +1,5 @@
-// "Specify input files" (the six input files, with the projectile's companions filled in) and
-// "Specify output files" (the three output files). Both change the current names only on OK.
+// "Specify input files": the six input files, with the companions of a chosen projectile file
+// filled in. The current names change only on OK.
 #pragma once
 
 #include <QDialog>
@@ -40,29 +40,5 @@ class TFileDialog : public QDialog {
     std::array<QPushButton*, 6> buttons_{};
     std::array<QLabel*, 6> labels_{};
 };
-
-class TOutfileDlg : public QDialog {
-    Q_OBJECT
-  public:
-    explicit TOutfileDlg(TEngineFileNames& names, QWidget* parent = nullptr);
-
-    QLineEdit* edit(int row) const { return edits_[row]; }
-    QPushButton* selectButton(int row) const { return buttons_[row]; }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    void selectRow(int row);
-    void BitBtn1Click();
-
-    TEngineFileNames& names_;
-    std::array<std::string, 3> boxes_;
-    std::array<QLineEdit*, 3> edits_{};
-    std::array<QPushButton*, 3> buttons_{};
-};
-
-// The read-only yellow name box of both dialogs.
-QLineEdit* MakeFileNameBox(const std::string& text, QWidget* parent);
 
 }  // namespace halvern

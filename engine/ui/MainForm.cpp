@@ -24,6 +24,7 @@
 #include "InputFilesDialog.h"
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
+#include "OutputFilesDialog.h"
 #include "QtColours.h"
 #include "RunSimulation.h"
 #include "UiFonts.h"
@@ -201,7 +202,6 @@ void TMainForm::buildMenus() {
         QKeySequence(Qt::CTRL | Qt::Key_Delete));
     addCommand(edit, QStringLiteral("&Select All"), [this] { RichEdit1->selectAll(); });
     edit->addAction(QStringLiteral("&Insert OLE object"))->setEnabled(false);
-    for (QAction* a : edit->actions()) a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     Simulation1 =

@@ -3,6 +3,7 @@
 
 #include "EngineUiTestSupport.h"
 #include "InputFilesDialog.h"
+#include "OutputFilesDialog.h"
 #include "QtColours.h"
 
 using namespace halvern;

@@ -4,6 +4,7 @@
 #include "EngineUiTestSupport.h"
 #include "GraphWindow.h"
 #include "InputFilesDialog.h"
+#include "OutputFilesDialog.h"
 #include "SimulationOptions.h"
 
 using namespace halvern;
