@@ -18,8 +18,6 @@
 
 namespace halvern {
 
-enum class StatementMode : int16_t { Write = 0, Statistics = 1, Store = 2 };
-
 // The units of the variables: averages and format columns may read Angstrom, kg Angstrom/fs and
 // fs; the mass stays in kg.
 enum class QueryUnits : int16_t { SI = 0, NonSI = 1 };

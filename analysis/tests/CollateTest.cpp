@@ -70,19 +70,6 @@ TEST_F(CollateTest, HashIndexAgreesWithTheLinearSearch) {
     EXPECT_EQ(contents(path("c.dat")), expected);
 }
 
-TEST_F(CollateTest, KineticEnergyPerAtomEndsInTheTypedExpression) {
-    const float ms = 1e-25f;
-    const float pz = static_cast<float>(std::sqrt(2.0 * ms * 100 * 1.60219e-19));
-    std::string source = writeRecords("a.osl", {Rec(0, 0, 1, pz, ms), Rec(0, 1, 1, pz, ms),
-                                                Rec(0, 2, 1, pz, ms), Rec(0, 3, 1, pz, ms)});
-    ASSERT_TRUE(CollateFile(host, source, path("c.dat"), "ke/ep", CollateMethod::PerAtom));
-    std::string text = contents(path("c.dat"));
-    ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
-    for (int key = 0; key < 4; ++key)
-        EXPECT_NE(text.find("  " + std::to_string(key) + " 1 ke/ep/atom\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(0, 20), "       1.00000E+0002");
-}
-
 TEST_F(CollateTest, IntegerSquaresDoNotOverflow) {
     std::string source = writeRecords("a.osl", {Rec(0, 100000, 1), Rec(0, 100000, 1)});
     ASSERT_TRUE(CollateFile(host, source, path("c.dat"), "rw", CollateMethod::PerRun));
