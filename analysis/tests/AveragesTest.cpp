@@ -42,21 +42,6 @@ TEST_F(AveragesTest, BlocksForFilledFunctionsAppendedToTheReport) {
     EXPECT_TRUE(host.messages.entries().empty());
 }
 
-TEST_F(AveragesTest, NonSIUnitsAndProgressPerFunction) {
-    std::vector<TOslRecord> records(600, Rec(1e-10f));
-    for (TOslRecord& r : records) r.ti = 2e-15f;
-    std::string source = writeRecords("a.osl", records);
-    functions[0] = "rx";
-    functions[1] = "ti";
-    ASSERT_TRUE(AverageFile(host, source, functions, path("r.txt"), QueryUnits::NonSI).completed);
-    const std::string text = contents(path("r.txt"));
-    EXPECT_NE(text.find("<q> =  1.00000E+0000"), std::string::npos);
-    EXPECT_NE(text.find("<q> =  2.00000E+0000"), std::string::npos);
-    EXPECT_NE(text.find("Hits:  600"), std::string::npos);
-    // The count restarts for each function.
-    EXPECT_EQ(host.events, std::vector<std::string>(2, "status: " + ProgressText(500)));
-}
-
 TEST_F(AveragesTest, EmptySourceRecordsNoData) {
     functions[0] = "ke/ep";
     AveragesOutcome outcome =
