@@ -68,6 +68,13 @@ TEST_F(CollateTest, HashIndexAgreesWithTheLinearSearch) {
     for (const TRptItem& item : LinearCollate(records, false))
         expected += CollateLine(item, "rx", "/atom");
     EXPECT_EQ(contents(path("c.dat")), expected);
+    // The count advances before it is reported: at 500, 1000, ... with a pump every 2000.
+    std::vector<std::string> events;
+    for (int n = 500; n <= 5000; n += 500) {
+        events.push_back("status: " + ProgressText(n));
+        if (n % 2000 == 0) events.push_back("pump");
+    }
+    EXPECT_EQ(host.events, events);
 }
 
 TEST_F(CollateTest, IntegerSquaresDoNotOverflow) {
