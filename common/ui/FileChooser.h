@@ -1,4 +1,4 @@
-// The engine's file dialogs behind one interface, so that tests can answer them.
+// A program's open and save dialogs behind one interface, so that tests can answer them.
 #pragma once
 
 #include <optional>

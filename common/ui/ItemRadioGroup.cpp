@@ -1,4 +1,4 @@
-#include "RadioGroup.h"
+#include "ItemRadioGroup.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

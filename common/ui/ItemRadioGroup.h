@@ -1,4 +1,4 @@
-// A titled group of radio buttons with an item index, as the options dialog's groups use it.
+// A titled group of radio buttons in one column, chosen by item index.
 #pragma once
 
 #include <QButtonGroup>

@@ -8,7 +8,7 @@
 
 #include "EngineGlobals.h"
 #include "FltEdit.h"
-#include "RadioGroup.h"
+#include "ItemRadioGroup.h"
 
 namespace halvern {
 

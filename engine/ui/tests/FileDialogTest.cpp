@@ -17,6 +17,7 @@ class FileDialogTest : public QObject {
     void missingProjectileIsReported();
     void inelasticRowFollowsTheModels();
     void outputDialogSetsTheThreeNames();
+    void filtersBecomeQtNameFilters();
 };
 
 namespace {
@@ -171,6 +172,14 @@ void FileDialogTest::outputDialogSetsTheThreeNames() {
     main.Specifyoutputfiles1Click();
     QCOMPARE(LogContents(main.log()).size(), size_t(8));
     QCOMPARE(main.session().files.initialConditions, ini);
+}
+
+void FileDialogTest::filtersBecomeQtNameFilters() {
+    QCOMPARE(QtNameFilters("Batch definition file|*.bdf|Any file|*.*"),
+             std::string("Batch definition file (*.bdf);;Any file (*)"));
+    QCOMPARE(QtNameFilters("Projectile file|*.prj"), std::string("Projectile file (*.prj)"));
+    QCOMPARE(QtNameFilters("Two|*.a;*.b"), std::string("Two (*.a *.b)"));
+    QCOMPARE(QtNameFilters(""), std::string());
 }
 
 int RunFileDialogTests(int argc, char** argv) {
