@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "Filter.h"
 #include "OslRecord.h"
 #include "ParseContext.h"
 #include "Program.h"
