@@ -145,8 +145,9 @@ void TMainForm::buildToolBar() {
     MemLabel->setFont(bold);
     MemLabel->setStyleSheet(QStringLiteral("color: blue"));
     bevelLayout->addWidget(MemLabel);
-    bar->addWidget(Bevel1);
-    Bevel1->setVisible(false);
+    // A tool-bar widget is shown and hidden through its action.
+    memoryDisplay_ = bar->addWidget(Bevel1);
+    memoryDisplay_->setVisible(false);
     SpeedButton6 = button("SpeedButton6", QStringLiteral("Step"), QStyle::SP_MediaSkipForward,
                           QStringLiteral("Step (abandon this run, start next)"),
                           [this] { session_.globals.Flags.StopTrajectory = 1; });
@@ -209,8 +210,7 @@ void TMainForm::buildMenus() {
     Showmemoryuse1 = addCommand(options, QStringLiteral("Show &memory use"), [this] {
         showMemory_ = !showMemory_;
         Showmemoryuse1->setChecked(showMemory_);
-        Bevel1->setVisible(showMemory_);
-        MemLabel->setVisible(showMemory_);
+        memoryDisplay_->setVisible(showMemory_);
     });
     Showmemoryuse1->setCheckable(true);
     addCommand(options, QStringLiteral("&Font"), [this] {

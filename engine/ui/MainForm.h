@@ -125,6 +125,7 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     TGraph* graph_ = nullptr;
     TOptionsDlg* optionsDlg_ = nullptr;
     QLabel* status_;
+    QAction* memoryDisplay_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* delete_ = nullptr;

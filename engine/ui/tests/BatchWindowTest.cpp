@@ -12,6 +12,7 @@ class BatchWindowTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void batchOfTwoJobsRunsBothAndLeavesBothOutputs();
+    void abortedJobAsksAboutTheRemainingJobs();
     void missingBatchFileRunsNothing();
 };
 
@@ -26,20 +27,25 @@ std::string JobLines(const std::string& label, const std::string& stem, const st
 
 }  // namespace
 
-void BatchWindowTest::batchOfTwoJobsRunsBothAndLeavesBothOutputs() {
-    EngineTestBench bench;
-    TMainForm& main = bench.start();
+// The example project with two impacts per job, and a batch file of two jobs that write
+// job1.* and job2.*, followed by blank lines.
+std::string WriteTwoJobBatch(EngineTestBench& bench) {
     const std::string prj = bench.copyExampleProject();
-    QVERIFY(!prj.empty());
-    // Two impacts per job keep the batch short.
     std::string impacts;
-    QVERIFY(ReadFileBytes(ChangeFileExt(prj, ".imp"), impacts));
+    if (prj.empty() || !ReadFileBytes(ChangeFileExt(prj, ".imp"), impacts)) return {};
     const size_t second = impacts.find('\n', impacts.find('\n') + 1) + 1;
     bench.write("cu100.imp", impacts.substr(0, second));
     const std::string stem = ChangeFileExt(prj, "");
-    const std::string bdf =
-        bench.write("two.bdf", JobLines("Project 1: ", stem, bench.file("job1")) +
-                                   JobLines("Project 2: ", stem, bench.file("job2")) + "\r\n\r\n");
+    return bench.write("two.bdf", JobLines("Project 1: ", stem, bench.file("job1")) +
+                                      JobLines("Project 2: ", stem, bench.file("job2")) +
+                                      "\r\n\r\n");
+}
+
+void BatchWindowTest::batchOfTwoJobsRunsBothAndLeavesBothOutputs() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string bdf = WriteTwoJobBatch(bench);
+    QVERIFY(!bdf.empty());
     bench.chooser.script({bdf});
 
     QStringList captions;
@@ -79,6 +85,32 @@ void BatchWindowTest::batchOfTwoJobsRunsBothAndLeavesBothOutputs() {
     QVERIFY(main.SpeedButton4->isEnabled());
     QVERIFY(!main.Run1->isEnabled());  // keeps its state from before the batch
     QCOMPARE(main.session().files.dynamics, bench.file("job2.osl"));
+}
+
+void BatchWindowTest::abortedJobAsksAboutTheRemainingJobs() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string bdf = WriteTwoJobBatch(bench);
+    QVERIFY(!bdf.empty());
+    bench.chooser.script({bdf});
+    bool pressed = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (!main.running() || pressed) return;
+        pressed = true;
+        main.SpeedButton2->click();
+    });
+    user.start(0);
+    // Proceed, abort the first job, then abort the rest.
+    bench.sink.scriptAnswers({true, true, true});
+    main.Batchrun1Click();
+    QCOMPARE(bench.sink.texts(),
+             (std::vector<std::string>{"Proceed with batch jobs?",
+                                       "Do you really wish to abort the simulation?",
+                                       "Abort remaining batch jobs?"}));
+    QVERIFY(FileExists(bench.file("job1.osl")));
+    QVERIFY(!FileExists(bench.file("job2.osl")));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2"));
 }
 
 void BatchWindowTest::missingBatchFileRunsNothing() {

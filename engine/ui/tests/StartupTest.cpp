@@ -17,6 +17,7 @@ class StartupTest : public QObject {
     void startsWithNoInputAndTheOutputNamesAbsolute();
     void optionsFileOfTheCurrentFolderIsLoaded();
     void splashIsFreedByTheStartTimer();
+    void memoryDisplayShowsTheAllocatedBytes();
 };
 
 void StartupTest::windowsAreCreatedInOrderWithTheTitle() {
@@ -69,6 +70,23 @@ void StartupTest::splashIsFreedByTheStartTimer() {
     bench.main = CreateEngineWindows(bench.session, "/nowhere/", splash);
     QVERIFY(bench.main->splashShown());
     QTRY_VERIFY_WITH_TIMEOUT(!bench.main->splashShown(), 5000);
+}
+
+void StartupTest::memoryDisplayShowsTheAllocatedBytes() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    QVERIFY(!main.MemLabel->isVisible());
+    main.Showmemoryuse1->trigger();
+    QVERIFY(main.Showmemoryuse1->isChecked());
+    QTRY_VERIFY(main.MemLabel->isVisible());
+    std::vector<char> block(1 << 20, 1);  // a change the display must see
+    main.idle();
+    bool number = false;
+    QVERIFY(main.MemLabel->text().toULongLong(&number) > 0);
+    QVERIFY(number);
+    main.Showmemoryuse1->trigger();
+    QTRY_VERIFY(!main.Bevel1->isVisible());
 }
 
 int RunStartupTests(int argc, char** argv) {
