@@ -1,0 +1,81 @@
+#include "BrisalWindows.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <clocale>
+
+#include "AboutBox.h"
+#include "CollForm.h"
+#include "ConvertForm.h"
+#include "FilterForm.h"
+#include "FunctionsForms.h"
+#include "Genius2Form.h"
+#include "GeniusForm.h"
+#include "Pictures.h"
+#include "SpecForm.h"
+#include "UiSink.h"
+
+namespace brisal {
+
+void PrepareApplication() {
+    // Number texts are the kit's own; nothing may depend on the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Brisal 2.2"));
+    QApplication::setWindowIcon(QIcon(ProgramPicture(64)));
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+namespace {
+
+// Each form of the program is made here, in this order, and named in `created`.
+template <class Form>
+Form* Make(BrisalWindows& windows, const char* className) {
+    auto* form = new Form(windows.main.get());
+    form->setObjectName(QString::fromLatin1(className).mid(1));
+    windows.created << QString::fromLatin1(className);
+    CentreOnScreen(form);
+    return form;
+}
+
+}  // namespace
+
+BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
+    BrisalWindows windows;
+    windows.main = std::make_unique<TMainForm>();
+    windows.created << QStringLiteral("TMainForm");
+
+    TProcessForms forms;
+    forms.spec = Make<TSpecForm>(windows, "TSpecForm");
+    forms.genius = Make<TGeniusForm>(windows, "TGeniusForm");
+    forms.coll = Make<TCollForm>(windows, "TCollForm");
+    forms.avg = Make<TAvgForm>(windows, "TAvgForm");
+    forms.formatCol = Make<TFormatColForm>(windows, "TFormatColForm");
+    forms.convert = Make<TConvertForm>(windows, "TConvertForm");
+    forms.filter = Make<TFilterForm>(windows, "TFilterForm");
+    forms.genius2 = Make<TGenius2Form>(windows, "TGenius2Form");
+    forms.about = Make<TAboutBox>(windows, "TAboutBox");
+    for (TProcessDialog* dialog :
+         std::initializer_list<TProcessDialog*>{forms.spec, forms.coll, forms.avg, forms.formatCol})
+        dialog->setGenius(*forms.genius);
+    forms.filter->setFilterGenius(*forms.genius2);
+    windows.main->attachForms(forms);
+
+    for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
+             forms.spec, forms.coll, forms.avg, forms.formatCol, forms.convert})
+        dialog->setDisplayAvailable(false);  // no grapher or editor window yet
+
+    windows.startupFile = CheckStartupArguments(arguments);
+    if (windows.startupFile.kind == StartupFile::Kind::Missing)
+        halvern::UiSink().error(CannotFindFileText(windows.startupFile.name));
+    CentreOnScreen(windows.main.get());
+    return windows;
+}
+
+}  // namespace brisal

@@ -1,0 +1,344 @@
+#include "MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <filesystem>
+
+#include "AboutBox.h"
+#include "CollForm.h"
+#include "DisplayText.h"
+#include "FileChooser.h"
+#include "FilterForm.h"
+#include "FunctionsForms.h"
+#include "GuardedSlot.h"
+#include "HelpContexts.h"
+#include "HelpWindow.h"
+#include "LogFile.h"
+#include "MemoryInUse.h"
+#include "ModalRunner.h"
+#include "Pictures.h"
+#include "ProcessCommands.h"
+#include "SpecForm.h"
+#include "UiSink.h"
+
+namespace brisal {
+
+using halvern::CoreText;
+using halvern::DecodeText;
+using halvern::GuardedSlot;
+
+namespace {
+
+constexpr int kIdleIntervalMs = 500;
+
+std::optional<uint64_t> CurrentDriveFreeBytes() {
+    std::error_code ec;
+    const std::filesystem::space_info space = std::filesystem::space(".", ec);
+    if (ec) return std::nullopt;
+    return space.available;
+}
+
+}  // namespace
+
+// Shuts the commands for the time a process runs; a close asked for meanwhile follows after.
+class TMainForm::BusyScope {
+  public:
+    explicit BusyScope(TMainForm& window) : window_(window) {
+        window_.busy_ = true;
+        window_.setCommandsEnabled(false);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() {
+        window_.busy_ = false;
+        window_.setCommandsEnabled(true);
+        if (window_.closeRequested_) QTimer::singleShot(0, &window_, &QWidget::close);
+    }
+
+  private:
+    TMainForm& window_;
+};
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Brisal 2.2"));
+    resize(640, 420);
+    freeDiskBytes = CurrentDriveFreeBytes;
+    allocatedBytes = halvern::AllocatedBytes;
+
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("RichEditEx1"));
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setCentralWidget(log_);
+    // Emptied by the user, the log starts again at its first line.
+    connect(log_, &QPlainTextEdit::textChanged, this, [this] {
+        if (log_->document()->isEmpty()) logStarted_ = false;
+    });
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("StatusText"));
+    status_->setTextFormat(Qt::PlainText);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(status_, 1);
+
+    buildMenus();
+    buildSpeedBar();
+
+    idleTimer_ = new QTimer(this);
+    idleTimer_->setInterval(kIdleIntervalMs);
+    connect(idleTimer_, &QTimer::timeout, this, GuardedSlot([this] { ApplicationIdle(); }));
+    idleTimer_->start();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::attachForms(const TProcessForms& forms) {
+    forms_ = forms;
+}
+
+QAction* TMainForm::addCommand(QMenu* menu, const char* name, const QString& caption,
+                               std::function<void()> handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
+    else
+        action->setEnabled(false);  // its window is not part of this program yet
+    return action;
+}
+
+void TMainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, "New1", QStringLiteral("&New"));
+    addCommand(file, "Open1", QStringLiteral("&Open"));
+    addCommand(file, "SaveLogAs1", QStringLiteral("Save Log &As"), [this] { SaveLogAs1Click(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* cut = addCommand(edit, "Cut1", QStringLiteral("Cu&t"), [this] { log_->cut(); });
+    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* copy = addCommand(edit, "Copy1", QStringLiteral("&Copy"), [this] { log_->copy(); });
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* paste =
+        addCommand(edit, "Paste1", QStringLiteral("&Paste"), [this] { log_->paste(); });
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QAction* remove = addCommand(edit, "Delete1", QStringLiteral("&Delete"),
+                                 [this] { log_->textCursor().removeSelectedText(); });
+    remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    addCommand(edit, "SelectAll1", QStringLiteral("&Select all"), [this] { log_->selectAll(); });
+    connect(edit, &QMenu::aboutToShow, this, [this, cut, copy, remove] {
+        const bool selection = log_->textCursor().hasSelection();
+        for (QAction* action : {cut, copy, remove}) action->setEnabled(selection);
+    });
+
+    QMenu* process = menuBar()->addMenu(QStringLiteral("&Process"));
+    addCommand(process, "Filter1", QStringLiteral("&Filter   (OSL --> OSL)"),
+               [this] { Filter1Click(); });
+    addCommand(process, "Collate1", QStringLiteral("&Collate   (OSL --> DAT)"),
+               [this] { Collate1Click(); });
+    addCommand(process, "Averages1", QStringLiteral("&Averages   (OSL --> TXT)"),
+               [this] { Averages1Click(); });
+    addCommand(process, "Spectrum1", QStringLiteral("&Spectrum   (OSL --> DAT)"),
+               [this] { Spectrum1Click(); });
+    addCommand(process, "FormatColumns1", QStringLiteral("Fo&rmat columns   (OSL --> DAT)"),
+               [this] { FormatColumns1Click(); });
+    addCommand(process, "Convert1", QStringLiteral("Co&nvert   (OSL --> DAT)"));
+    addCommand(process, "Displacements1", QStringLiteral("&Displacements (2*OSL -> OSL)"));
+
+    QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
+    addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"));
+    addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"));
+    addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"));
+    memoryUsage_ = addCommand(utilities, "ShowMemoryUsage1", QStringLiteral("Show &memory usage"),
+                              [this] { ShowMemoryUsage1Click(); });
+    memoryUsage_->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* introduction = addCommand(help, "Introduction1", QStringLiteral("&Introduction"),
+                                       [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
+    introduction->setShortcut(QKeySequence(Qt::Key_F1));
+    addCommand(help, "QueryLanguage1", QStringLiteral("&Query language"),
+               [] { halvern::ShowHelp(kHelpProgram, kQueryLanguageHelp); });
+    about_ = addCommand(help, "AboutBrisal1", QStringLiteral("&About Brisal"),
+                        [this] { AboutBrisal1Click(); });
+
+    commandMenus_ = {file, process, utilities};
+}
+
+void TMainForm::buildSpeedBar() {
+    speedBar_ = addToolBar(QStringLiteral("Speed bar"));
+    speedBar_->setObjectName(QStringLiteral("Panel1"));
+    speedBar_->setMovable(false);
+    speedBar_->setFixedHeight(31);
+    struct Button {
+        const char* name;
+        const char* action;
+        Glyph glyph;
+        const char* hint;
+    };
+    static constexpr Button kButtons[] = {
+        {"SpeedButton6", "Filter1", Glyph::Filter, "Filter OSL file"},
+        {"SpeedButton3", "Collate1", Glyph::Collate, "Collate variable(s) in OSL file"},
+        {"SpeedButton2", "Averages1", Glyph::Averages, "Get averages from OSL file"},
+        {"SpeedButton4", "Convert1", Glyph::Convert, "Convert a OSL file to DAT format"},
+        {"SpeedButton1", "Spectrum1", Glyph::Spectrum, "Get spectrum from a OSL file"},
+        {"SpeedButton5", "FormatColumns1", Glyph::FormatColumns, "Format columns"},
+        {"SpeedButton7", "Grapher1", Glyph::Grapher, "Show grapher"},
+        {"SpeedButton8", "TrajectoryPlotter1", Glyph::Plotter, "Trajectory plotter"},
+    };
+    for (const Button& b : kButtons) {
+        // A button of its own that runs the menu command, so that the hint stays its own.
+        QAction* command = findChild<QAction*>(QString::fromLatin1(b.action));
+        auto* button = new QToolButton(speedBar_);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setIcon(SpeedGlyph(b.glyph));
+        button->setToolTip(QString::fromLatin1(b.hint));
+        button->setAutoRaise(true);
+        button->setEnabled(command->isEnabled());
+        connect(command, &QAction::changed, button,
+                [button, command] { button->setEnabled(command->isEnabled()); });
+        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+        speedBar_->addWidget(button);
+    }
+    auto* spacer = new QWidget(speedBar_);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    speedBar_->addWidget(spacer);
+    memLabel_ = new QLabel(QStringLiteral("..."), speedBar_);
+    memLabel_->setObjectName(QStringLiteral("MemLabel"));
+    memLabelAction_ = speedBar_->addWidget(memLabel_);
+    memLabelAction_->setVisible(false);
+}
+
+void TMainForm::setCommandsEnabled(bool enabled) {
+    for (QMenu* menu : commandMenus_) menu->menuAction()->setEnabled(enabled);
+    about_->setEnabled(enabled);
+    speedBar_->setEnabled(enabled);
+}
+
+void TMainForm::statusText(const std::string& text) {
+    status_->setText(DecodeText(text));
+    status_->repaint();
+}
+
+void TMainForm::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+halvern::MessageSink& TMainForm::sink() {
+    return halvern::UiSink();
+}
+
+// One line at the end; an empty first line stays a line of its own.
+void TMainForm::logLine(const std::string& text) {
+    QTextCursor end(log_->document());
+    end.movePosition(QTextCursor::End);
+    if (logStarted_ || !log_->document()->isEmpty()) end.insertBlock();
+    end.insertText(DecodeText(text));
+    logStarted_ = true;
+    log_->setTextCursor(end);
+    log_->ensureCursorVisible();
+}
+
+void TMainForm::clearStatus() {
+    statusText("");
+}
+
+void TMainForm::setWaitCursor(bool waiting) {
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++waitCursors_;
+    } else if (waitCursors_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --waitCursors_;
+    }
+}
+
+// The grapher and the editor windows are not part of this program yet; the dialogs' display
+// boxes are shut, so nothing asks for them.
+void TMainForm::plotFile(const TPlotRequest&) {}
+void TMainForm::editFile(const std::string&) {}
+
+QString TMainForm::statusLine() const {
+    return status_->text();
+}
+
+QStringList TMainForm::logLines() const {
+    return log_->toPlainText().split(QLatin1Char('\n'));
+}
+
+template <class Form, class Command>
+void TMainForm::processCommand(Form* form, Command command) {
+    if (busy_ || form == nullptr) return;
+    if (RunModal(*form) != QDialog::Accepted) return;
+    const auto inputs = form->inputs();
+    BusyScope busy(*this);
+    command(*this, inputs);
+}
+
+void TMainForm::Filter1Click() {
+    processCommand(forms_.filter, RunFilterCommand);
+}
+
+void TMainForm::Collate1Click() {
+    processCommand(forms_.coll, RunCollateCommand);
+}
+
+void TMainForm::Averages1Click() {
+    processCommand(forms_.avg, RunAveragesCommand);
+}
+
+void TMainForm::Spectrum1Click() {
+    processCommand(forms_.spec, RunSpectrumCommand);
+}
+
+void TMainForm::FormatColumns1Click() {
+    processCommand(forms_.formatCol, RunFormatColumnsCommand);
+}
+
+void TMainForm::SaveLogAs1Click() {
+    if (busy_) return;
+    const auto chosen = halvern::UiFileChooser().saveFile(
+        this, {"Save Log As", "Text file|*.txt|Any file|*.*", "*.txt", "txt"});
+    if (!chosen) return;
+    std::vector<std::string> lines;
+    for (const QString& line : logLines()) lines.push_back(CoreText(line));
+    SaveLogLines(sink(), lines, *chosen);
+}
+
+void TMainForm::ShowMemoryUsage1Click() {
+    memLabelAction_->setVisible(memoryUsage_->isChecked());
+}
+
+void TMainForm::AboutBrisal1Click() {
+    if (!busy_ && forms_.about != nullptr) RunModal(*forms_.about);
+}
+
+void TMainForm::ApplicationIdle() {
+    if (const auto warning = idle_.lowDiskWarning(freeDiskBytes())) sink().warning(*warning);
+    if (const auto caption = idle_.memoryCaption(allocatedBytes()))
+        memLabel_->setText(QString::fromStdString(*caption));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!busy_) {
+        event->accept();
+        Q_EMIT closed();
+        return;
+    }
+    event->ignore();
+    if (closeRequested_) return;
+    halvern::RunGuarded(sink(), [this] {
+        closeRequested_ = sink().askOkCancel(
+            "This will close Brisal at the end of the process currently running.");
+    });
+}
+
+}  // namespace brisal

@@ -1,0 +1,122 @@
+// TMainForm: the analysis program's main window: the log, the status line, the speed bar and
+// the menus from which the record processes run, each inside its command handler. The window is
+// the processes' host; while one runs, no other command starts and a close waits for its end.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "AnalysisHost.h"
+#include "IdleChecks.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class QToolBar;
+
+namespace brisal {
+
+class TAboutBox;
+class TCollForm;
+class TConvertForm;
+class TFilterForm;
+class TFunctionsForm;
+class TGenius2Form;
+class TGeniusForm;
+class TSpecForm;
+
+// The windows the main window opens, made once at program start.
+struct TProcessForms {
+    TSpecForm* spec = nullptr;
+    TGeniusForm* genius = nullptr;
+    TCollForm* coll = nullptr;
+    TFunctionsForm* avg = nullptr;
+    TFunctionsForm* formatCol = nullptr;
+    TConvertForm* convert = nullptr;
+    TFilterForm* filter = nullptr;
+    TGenius2Form* genius2 = nullptr;
+    TAboutBox* about = nullptr;
+};
+
+class TMainForm : public QMainWindow, public AnalysisHost {
+    Q_OBJECT
+  public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void attachForms(const TProcessForms& forms);
+    const TProcessForms& forms() const { return forms_; }
+
+    // The process host.
+    void statusText(const std::string& text) override;
+    void pumpEvents() override;
+    halvern::MessageSink& sink() override;
+    void logLine(const std::string& text) override;
+    void clearStatus() override;
+    void setWaitCursor(bool waiting) override;
+    void plotFile(const TPlotRequest& request) override;
+    void editFile(const std::string& fileName) override;
+
+    // Command handlers.
+    void Filter1Click();
+    void Collate1Click();
+    void Averages1Click();
+    void Spectrum1Click();
+    void FormatColumns1Click();
+    void SaveLogAs1Click();
+    void ShowMemoryUsage1Click();
+    void AboutBrisal1Click();
+    // Whenever the program is idle: the low-disk warning and the memory display.
+    void ApplicationIdle();
+
+    // A process is running.
+    bool busy() const { return busy_; }
+    QString statusLine() const;
+    QStringList logLines() const;
+
+    // What the idle handler reads, replaceable so that tests can set the figures.
+    std::function<std::optional<uint64_t>()> freeDiskBytes;
+    std::function<uint64_t()> allocatedBytes;
+
+  Q_SIGNALS:
+    // The window has closed: the program ends.
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    class BusyScope;
+
+    void buildMenus();
+    void buildSpeedBar();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        std::function<void()> handler = {});
+    // Runs the dialog, then, after OK, the command on its inputs, with the other commands shut.
+    template <class Form, class Command>
+    void processCommand(Form* form, Command command);
+    void setCommandsEnabled(bool enabled);
+
+    TProcessForms forms_;
+    IdleChecks idle_;
+    bool busy_ = false;
+    bool closeRequested_ = false;
+    bool logStarted_ = false;  // the log holds a line, possibly an empty one
+    int waitCursors_ = 0;
+    QPlainTextEdit* log_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* memLabel_ = nullptr;
+    QAction* memLabelAction_ = nullptr;
+    QAction* memoryUsage_ = nullptr;
+    QToolBar* speedBar_ = nullptr;
+    std::vector<QMenu*> commandMenus_;
+    QAction* about_ = nullptr;
+    QTimer* idleTimer_ = nullptr;
+};
+
+}  // namespace brisal

@@ -1,0 +1,17 @@
+#include "LogFile.h"
+
+#include "FileSafety.h"
+#include "ProcessFiles.h"
+
+namespace brisal {
+
+bool SaveLogLines(halvern::MessageSink& sink, const std::vector<std::string>& lines,
+                  const std::string& fileName) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    if (halvern::WriteFileReplacing(fileName, text)) return true;
+    sink.error(halvern::ErrorWritingText(fileName));
+    return false;
+}
+
+}  // namespace brisal

@@ -1,0 +1,189 @@
+// The main window as the processes' host: no second command and no close in the middle of a
+// process, the memory display and low-disk warning, the log's Save and Edit commands, and a
+// screenshot for review.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "FilterForm.h"
+#include "Genius2Form.h"
+#include "SpecForm.h"
+#include "UiTestSupport.h"
+
+using namespace brisal;
+using namespace brisal_test;
+
+class MainWindowTest : public UiTestCase {
+    Q_OBJECT
+
+    // A source long enough for the filter to pump events several times.
+    QString writeLongRun() {
+        const QString source = path("long.osl");
+        std::vector<halvern::TOslRecord> records;
+        for (int i = 0; i < 5000; ++i) records.push_back(Particle(10.0 + i % 300, i % 7));
+        WriteRecords(source, records);
+        return source;
+    }
+
+    void addFilterScript(ModalScripts& modal, const QString& source, const QString& destination,
+                         std::function<void()> beforeOk = {}) {
+        modal.add([=](QDialog& d) {
+            SetText(d, "Edit1", source);
+            SetText(d, "Edit2", destination);
+            SetText(d, "VarBox", QStringLiteral("[ke/ep > 100.0]"));
+            if (beforeOk) beforeOk();
+            Click(d, "BitBtn1");
+        });
+    }
+
+  private Q_SLOTS:
+    void noSecondCommandAndNoCloseDuringAProcess() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+        QSignalSpy closed(w.main.get(), &TMainForm::closed);
+        ModalScripts modal;
+        bool ranInside = false;
+        // Runs at the process's first event pump.
+        auto duringProcess = [&] {
+            ranInside = true;
+            QVERIFY(w.main->busy());
+            QVERIFY(w.main->statusLine().startsWith("Working... please wait ("));
+            QVERIFY(!Child<QAction>(*w.main, "Spectrum1")->isEnabled() ||
+                    !w.main->menuBar()->actions()[2]->isEnabled());
+            w.main->Spectrum1Click();  // refused: no dialog is shown
+            w.main->Filter1Click();
+            w.main->close();  // asks, then waits for the end of the process
+            QVERIFY(w.main->isVisible());
+            w.main->close();  // asked once only
+        };
+        addFilterScript(modal, writeLongRun(), path("out.osl"),
+                        [&] { QTimer::singleShot(0, w.main.get(), duringProcess); });
+        Child<QAction>(*w.main, "Filter1")->trigger();
+
+        QVERIFY(ranInside);
+        QCOMPARE(modal.shown, QStringList{"Filter"});
+        QCOMPARE(sink.texts(), std::vector<std::string>{
+                                   "This will close Brisal at the end of the process currently "
+                                   "running."});
+        QVERIFY(w.main->logLines().last().startsWith("long.osl (5000 recs.) --> out.osl"));
+        QVERIFY(!w.main->busy());
+        QTRY_COMPARE(closed.count(), 1);
+        QVERIFY(!w.main->isVisible());
+    }
+
+    void aCloseRefusedDuringAProcessLeavesTheWindowOpen() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        QSignalSpy closed(w.main.get(), &TMainForm::closed);
+        sink.scriptAnswers({false});
+        ModalScripts modal;
+        addFilterScript(modal, writeLongRun(), path("out.osl"),
+                        [&] { QTimer::singleShot(0, w.main.get(), [&] { w.main->close(); }); });
+        Child<QAction>(*w.main, "Filter1")->trigger();
+        QTest::qWait(20);
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(w.main->isVisible());
+        // Without a process, the window closes at once.
+        w.main->close();
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void commandsAreOpenAgainAfterTheProcess() {
+        BrisalWindows w = startProgram();
+        ModalScripts modal;
+        addFilterScript(modal, writeLongRun(), path("out.osl"));
+        Child<QAction>(*w.main, "Filter1")->trigger();
+        QVERIFY(w.main->menuBar()->actions()[2]->isEnabled());
+        QVERIFY(Child<QAction>(*w.main, "Spectrum1")->isEnabled());
+        QVERIFY(!Child<QAction>(*w.main, "Convert1")->isEnabled());
+        QVERIFY(Child<QWidget>(*w.main, "Panel1")->isEnabled());
+    }
+
+    void memoryDisplayAndLowDiskWarning() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        auto* label = Child<QLabel>(*w.main, "MemLabel");
+        w.main->allocatedBytes = [] { return uint64_t{4242}; };
+        w.main->freeDiskBytes = [] { return std::optional<uint64_t>(1000); };
+        w.main->ApplicationIdle();
+        w.main->ApplicationIdle();
+        QCOMPARE(label->text(), QStringLiteral("4242"));
+        QCOMPARE(sink.texts(),
+                 std::vector<std::string>{"Free space on current disk drive is low (1000 bytes)."});
+        QVERIFY(!label->isVisible());
+        Child<QAction>(*w.main, "ShowMemoryUsage1")->trigger();
+        QTRY_VERIFY(label->isVisible());  // once the speed bar has laid itself out again
+        Child<QAction>(*w.main, "ShowMemoryUsage1")->trigger();
+        QTRY_VERIFY(!label->isVisible());
+    }
+
+    void logIsSavedAndEdited() {
+        BrisalWindows w = startProgram();
+        w.main->logLine("");
+        w.main->logLine("Filter; [rw = 0]; ");
+        const QString file = path("log.txt");
+        fileDialogs.script({file.toStdString()});
+        Child<QAction>(*w.main, "SaveLogAs1")->trigger();
+        QCOMPARE(FileBytes(file), QByteArray("\r\nFilter; [rw = 0]; \r\n"));
+        QCOMPARE(fileDialogs.asked.at(0).defaultSuffix, std::string("txt"));
+
+        QMenu* edit = w.main->menuBar()->actions()[1]->menu();
+        Q_EMIT edit->aboutToShow();
+        QVERIFY(!Child<QAction>(*w.main, "Cut1")->isEnabled());
+        Child<QAction>(*w.main, "SelectAll1")->trigger();
+        Q_EMIT edit->aboutToShow();
+        QVERIFY(Child<QAction>(*w.main, "Cut1")->isEnabled());
+        Child<QAction>(*w.main, "Delete1")->trigger();
+        QCOMPARE(Child<QPlainTextEdit>(*w.main, "RichEditEx1")->toPlainText(), QString());
+    }
+
+    // For review: the main window after a filter and a spectrum, and the filter's dialogs.
+    void screenshots() {
+        const QString shots = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
+        if (shots.isEmpty()) QSKIP("HALVERN_SCREENSHOT_DIR is not set");
+        QVERIFY(QDir().mkpath(shots));
+        BrisalWindows w = startProgram();
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+        const QString source = path("RUN7.osl");
+        WriteRecords(source, {Particle(50), Particle(150, 1), Particle(250, 2), Particle(20, 3)});
+
+        ModalScripts modal;
+        addFilterScript(modal, source, path("RUN$.osl"), [&] {
+            QVERIFY(w.main->forms().filter->grab().save(shots + "/brisal22-filter-dialog.png"));
+        });
+        Child<QAction>(*w.main, "Filter1")->trigger();
+        modal.add([&](QDialog& d) {
+            SetText(d, "Edit1", path("RUN$.osl"));
+            SetText(d, "Edit2", path("RUN$.dat"));
+            SetText(d, "LoEdit", QStringLiteral("100"));
+            SetText(d, "HiEdit", QStringLiteral("300"));
+            SetText(d, "IntegerEdit1", QStringLiteral("5"));
+            QVERIFY(d.grab().save(shots + "/brisal22-spectrum-dialog.png"));
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Spectrum1")->trigger();
+        QVERIFY(sink.entries().empty());
+
+        TGenius2Form& genius = *w.main->forms().genius2;
+        genius.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&genius));
+        QVERIFY(genius.grab().save(shots + "/brisal22-filter-genius.png"));
+        genius.hide();
+        QVERIFY(w.main->grab().save(shots + "/brisal22-main-window.png"));
+    }
+};
+
+int RunMainWindowTests(int argc, char** argv) {
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"

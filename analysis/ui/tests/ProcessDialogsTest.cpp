@@ -1,0 +1,181 @@
+// The process dialogs worked like a user: the Filter and Make Spectrum commands write their
+// files and log, Browse proposes destinations, OK is refused for a bad source or number, and the
+// expression boxes keep their history.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QtTest>
+
+#include "ConvertForm.h"
+#include "FileSafety.h"
+#include "FilterForm.h"
+#include "FunctionsForms.h"
+#include "SpecForm.h"
+#include "UiTestSupport.h"
+
+using namespace brisal;
+using namespace brisal_test;
+
+class ProcessDialogsTest : public UiTestCase {
+    Q_OBJECT
+
+    void writeRun(const QString& file) {
+        // 20 eV lies within half a channel below a low limit of 50 eV.
+        WriteRecords(file, {Particle(50), Particle(150, 1), Particle(250, 2), Particle(20, 3)});
+    }
+
+  private Q_SLOTS:
+    void filterThroughItsDialogWritesTheFileAndLogsTheCounts() {
+        BrisalWindows w = startProgram();
+        const QString source = path("RUN7.OSL");
+        writeRun(source);
+        fileDialogs.script({source.toStdString()});
+        ModalScripts modal;
+        modal.add([](QDialog& d) {
+            Click(d, "Button1");  // browse: the source and the proposed destination
+            SetText(d, "VarBox", QStringLiteral("[ke/ep > 100.0] { KE > 100 eV }"));
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Filter1")->trigger();
+
+        QVERIFY(modal.allUsed());
+        QCOMPARE(modal.shown, QStringList{"Filter"});
+        QVERIFY(sink.entries().empty());
+        const QString destination = path("RUN$.osl");
+        QCOMPARE(FileBytes(destination), FileBytes(source).mid(40, 80));
+        const QStringList log = w.main->logLines();
+        QCOMPARE(log.mid(log.size() - 2),
+                 QStringList({"Filter; [ke/ep > 100.0] { KE > 100 eV }; ",
+                              "RUN7.OSL (4 recs.) --> RUN$.osl (2 recs. = 50%)"}));
+        QCOMPARE(w.main->statusLine(), QString());
+        QVERIFY(!w.main->busy());
+    }
+
+    void spectrumThroughItsDialogWritesItsTextFile() {
+        BrisalWindows w = startProgram();
+        const QString source = path("run.osl"), destination = path("spectrum.dat");
+        writeRun(source);
+        ModalScripts modal;
+        modal.add([&](QDialog& d) {
+            SetText(d, "Edit1", source);
+            SetText(d, "Edit2", destination);
+            SetText(d, "LoEdit", QStringLiteral("50"));
+            SetText(d, "HiEdit", QStringLiteral("250.0"));
+            SetText(d, "IntegerEdit1", QStringLiteral("3"));
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Spectrum1")->trigger();
+
+        QVERIFY(sink.entries().empty());
+        QCOMPARE(FileBytes(destination),
+                 QByteArray(" 5.00000000000000E+0001  2.00000000000000E+0000\r\n"
+                            " 1.50000000000000E+0002  1.00000000000000E+0000\r\n"
+                            " 2.50000000000000E+0002  1.00000000000000E+0000\r\n"));
+        QCOMPARE(
+            w.main->logLines().last(),
+            QStringLiteral("Spectrum: ke/ep { particle KE, in eV }; run.osl --> spectrum.dat"));
+    }
+
+    void browseProposesTheDestination() {
+        BrisalWindows w = startProgram();
+        const TProcessForms& f = w.main->forms();
+        const std::string folder = path("sim.v2").toStdString();
+        const struct {
+            TProcessDialog* dialog;
+            const char* proposal;
+        } cases[] = {
+            {f.spec, "/RUN7.dat"},    {f.avg, "/RUN7.txt"},    {f.formatCol, "/RUN7.dat"},
+            {f.convert, "/RUN7.dat"}, {f.filter, "/RUN$.osl"},
+        };
+        for (const auto& c : cases) {
+            fileDialogs.clear();
+            fileDialogs.script({folder + "/RUN7.OSL"});
+            c.dialog->Button1Click();
+            QCOMPARE(Text(*c.dialog, "Edit1"), QString::fromStdString(folder + "/RUN7.OSL"));
+            QCOMPARE(Text(*c.dialog, "Edit2"), QString::fromStdString(folder + c.proposal));
+            QCOMPARE(fileDialogs.asked.at(0).title, std::string("Select Source File"));
+            QCOMPARE(fileDialogs.asked.at(0).initialName, std::string("*.osl"));
+        }
+        // The destination's own dialog: the averages report is a text file.
+        fileDialogs.clear();
+        fileDialogs.script({"/tmp/report.txt"});
+        f.avg->Button2Click();
+        QCOMPARE(Text(*f.avg, "Edit2"), QStringLiteral("/tmp/report.txt"));
+        QCOMPARE(fileDialogs.asked.at(0).title, std::string("Specify Destination File"));
+        QCOMPARE(fileDialogs.asked.at(0).filter, std::string("Text file|*.txt|Any file|*.*"));
+        QCOMPARE(fileDialogs.asked.at(0).defaultSuffix, std::string("txt"));
+        // A cancelled dialog changes nothing.
+        fileDialogs.clear();
+        f.avg->Button2Click();
+        QCOMPARE(Text(*f.avg, "Edit2"), QStringLiteral("/tmp/report.txt"));
+    }
+
+    void okIsRefusedForAPatternOrMissingSource() {
+        BrisalWindows w = startProgram();
+        ModalScripts modal;
+        for (const QString& name : {QStringLiteral("*.osl"), path("r?n.osl"), path("gone.osl")}) {
+            modal.add([name](QDialog& d) {
+                SetText(d, "Edit1", name);
+                Click(d, "BitBtn1");
+                QVERIFY(d.isVisible());  // kept open
+            });
+        }
+        for (int i = 0; i < 3; ++i) Child<QAction>(*w.main, "Collate1")->trigger();
+        QCOMPARE(sink.count(halvern::RecordingSink::Kind::Beep), 3);
+        QCOMPARE(sink.texts().size(), size_t{0});
+        QVERIFY(w.main->logLines().join(QString()).isEmpty());
+    }
+
+    void okIsRefusedForABadNumber() {
+        BrisalWindows w = startProgram();
+        const QString source = path("run.osl");
+        writeRun(source);
+        ModalScripts modal;
+        modal.add([&](QDialog& d) {
+            SetText(d, "Edit1", source);
+            SetText(d, "Edit2", path("s.dat"));
+            SetText(d, "IntegerEdit1", QStringLiteral("12.5"));
+            Click(d, "BitBtn1");
+            QVERIFY(d.isVisible());
+        });
+        Child<QAction>(*w.main, "Spectrum1")->trigger();
+        QCOMPARE(sink.texts().size(), size_t{1});
+        QVERIFY(QString::fromStdString(sink.texts()[0]).startsWith("Input value must be integer"));
+        QVERIFY(!halvern::FileExists(path("s.dat").toStdString()));
+    }
+
+    void typedExpressionsJoinTheSortedHistory() {
+        BrisalWindows w = startProgram();
+        const QString source = path("run.osl");
+        writeRun(source);
+        TFilterForm& filter = *w.main->forms().filter;
+        SetText(filter, "Edit1", source);
+        for (const QString& expression :
+             {QStringLiteral("[rw = 0]"), QStringLiteral("[rn = 1]"), QStringLiteral("[RW = 0]")}) {
+            SetText(filter, "VarBox", expression);
+            filter.BitBtn1Click();
+        }
+        QComboBox& box = *Child<QComboBox>(filter, "VarBox");
+        QStringList items;
+        for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+        QCOMPARE(items, QStringList({"[rn = 1]", "[rw = 0]"}));
+        QCOMPARE(box.currentText(), QStringLiteral("[RW = 0]"));
+    }
+
+    void displayBoxesWaitForTheirViewers() {
+        BrisalWindows w = startProgram();
+        const TProcessForms& f = w.main->forms();
+        QVERIFY(Child<QCheckBox>(*f.spec, "CheckBox1")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*f.spec, "CheckBox1")->isEnabled());
+        QVERIFY(!f.spec->display());
+        QVERIFY(!Child<QCheckBox>(*f.formatCol, "CheckBox1")->isChecked());
+        QVERIFY(Child<QCheckBox>(*f.filter, "CheckBox1") == nullptr);
+    }
+};
+
+int RunProcessDialogsTests(int argc, char** argv) {
+    ProcessDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProcessDialogsTest.moc"

@@ -1,0 +1,18 @@
+// Runs every window test class of the analysis program in one application.
+#include <QApplication>
+
+#include "BrisalWindows.h"
+
+int RunStartupTests(int argc, char** argv);
+int RunProcessDialogsTests(int argc, char** argv);
+int RunGeniusTests(int argc, char** argv);
+int RunMainWindowTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    brisal::PrepareApplication();
+    int failures = 0;
+    for (auto* run : {RunStartupTests, RunProcessDialogsTests, RunGeniusTests, RunMainWindowTests})
+        failures += run(argc, argv);
+    return failures == 0 ? 0 : 1;
+}
