@@ -113,45 +113,6 @@ TEST(GraphGeometry, ResetRestoresDefaultsButKeepsHighlight) {
     EXPECT_TRUE(view.highlight);
 }
 
-TEST(GraphGeometry, SymbolModesFollowTheTwoFlags) {
-    TGraphView view;
-    EXPECT_EQ(SymbolsOf(view), GraphSymbols::Icons);
-    view.circles = true;
-    EXPECT_EQ(SymbolsOf(view), GraphSymbols::Circles);  // circles win over icons
-    SetSymbols(view, GraphSymbols::Points);
-    EXPECT_FALSE(view.circles);
-    EXPECT_FALSE(view.icons);
-    EXPECT_EQ(SymbolsOf(view), GraphSymbols::Points);
-}
-
-TEST(GraphGeometry, ShiftsMoveByTheirSteps) {
-    TGraphView view;
-    ShiftView(view, GraphShift::Right, kButtonShiftStep);
-    ShiftView(view, GraphShift::Up, KeyShiftStep(false));
-    ShiftView(view, GraphShift::Down, KeyShiftStep(true));
-    ShiftView(view, GraphShift::Left, KeyShiftStep(false));
-    EXPECT_EQ(view.xShift, 75);
-    EXPECT_EQ(view.yShift, 75);
-    for (int i = 0; i < 1000000; ++i) ShiftView(view, GraphShift::Left, 100);
-    EXPECT_EQ(view.xShift, -kGraphPixelLimit);
-}
-
-TEST(GraphGeometry, AxesOfEachPlane) {
-    std::vector<double> x{1}, y{2}, z{3};
-    TGraphFrame frame{x.data(), y.data(), z.data(), 0, 0};
-    struct Case {
-        GraphPlane plane;
-        double h, v, d;
-    };
-    for (const Case& c : {Case{GraphPlane::XZ, 1, 3, 2}, Case{GraphPlane::XY, 1, 2, 3},
-                          Case{GraphPlane::YZ, 2, 3, 1}}) {
-        const TFrameAxes a = AxesOf(c.plane, frame);
-        EXPECT_EQ(a.h[0], c.h);
-        EXPECT_EQ(a.v[0], c.v);
-        EXPECT_EQ(a.d[0], c.d);
-    }
-}
-
 TEST(GraphGeometry, AtMostThirtyThousandParticlesAreDrawn) {
     std::vector<double> a(1);
     TGraphFrame frame{a.data(), a.data(), a.data(), 40000, 0};
@@ -182,20 +143,8 @@ TEST(GraphGeometry, DepthSortKeepsEveryParticleIncludingTheLast) {
     }
 }
 
-TEST(GraphGeometry, IconChoice) {
-    TGraphView view;
-    EXPECT_TRUE(UsesProjectileIcon(view, 0, -5));
-    EXPECT_FALSE(UsesProjectileIcon(view, 1, 5));
-    view.highlight = true;
-    EXPECT_FALSE(UsesProjectileIcon(view, 0, 1e-10));
-    EXPECT_TRUE(UsesProjectileIcon(view, 7, 1.1e-10));
-}
-
-TEST(GraphGeometry, Texts) {
+TEST(GraphGeometry, TimeTextInFemtoseconds) {
     EXPECT_EQ(GraphTimeText(1.5e-15f), " t = 1.50 fs");
-    EXPECT_EQ(GraphTimeText(0), " t = 0.00 fs");
-    EXPECT_EQ(GraphPlaneStatusText(GraphPlane::XY),
-              "XY plane: Ctrl + Circles/Points/Icons/Small/F5-F7/Kopy/Zoom/Refresh/Default");
 }
 
 }  // namespace

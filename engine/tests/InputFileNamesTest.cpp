@@ -65,29 +65,5 @@ TEST(InputFileNames, RunPossibleNeedsTheFiveFilesAndTheInelasticOneOnlyWithAMode
     EXPECT_FALSE(RunPossible(names, false));
 }
 
-TEST(InputFileNames, LoggedFileLists) {
-    TEngineFileNames n{"p", "t", "m", "r", "i", "l", "ic", "dv", "ev"};
-    EXPECT_EQ(InputFileLogLines(n, false),
-              (std::vector<std::string>{"  p", "  t", "  r", "  m", "  i", ""}));
-    EXPECT_EQ(InputFileLogLines(n, true),
-              (std::vector<std::string>{"  p", "  t", "  r", "  m", "  i", "  l", ""}));
-    EXPECT_EQ(OutputFileLogLines(n), (std::vector<std::string>{"  ic", "  dv", "  ev", ""}));
-    n.target = "/data/run7/cu100.trg";
-    EXPECT_EQ(ReadyCaption(n), "Ostrel 2.2 (cu100.trg...)");
-}
-
-TEST(InputFileNames, OutputNamesBecomeAbsoluteInTheCurrentFolder) {
-    TEngineFileNames names = InitialEngineFileNames();
-    MakeOutputNamesAbsolute(names);
-    const auto cwd = std::filesystem::current_path();
-    EXPECT_EQ(names.initialConditions, (cwd / "inivars.osl").string());
-    EXPECT_EQ(names.dynamics, (cwd / "dynvars.osl").string());
-    EXPECT_EQ(names.inelasticEvents, (cwd / "inelast.dat").string());
-    EXPECT_EQ(names.projectile, "*.prj");
-    const std::string again = names.dynamics;
-    MakeOutputNamesAbsolute(names);
-    EXPECT_EQ(names.dynamics, again);
-}
-
 }  // namespace
 }  // namespace halvern

@@ -13,7 +13,6 @@ class BatchWindowTest : public QObject {
   private Q_SLOTS:
     void batchOfTwoJobsRunsBothAndLeavesBothOutputs();
     void abortedJobAsksAboutTheRemainingJobs();
-    void missingBatchFileRunsNothing();
 };
 
 namespace {
@@ -111,19 +110,6 @@ void BatchWindowTest::abortedJobAsksAboutTheRemainingJobs() {
     QVERIFY(FileExists(bench.file("job1.osl")));
     QVERIFY(!FileExists(bench.file("job2.osl")));
     QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2"));
-}
-
-void BatchWindowTest::missingBatchFileRunsNothing() {
-    EngineTestBench bench;
-    TMainForm& main = bench.start();
-    const std::string gone = bench.file("gone.bdf");
-    bench.chooser.script({gone});
-    main.Batchrun1Click();
-    QCOMPARE(bench.sink.texts(), std::vector<std::string>{"File not found: " + gone + "."});
-    QVERIFY(!main.SpeedButton4->isEnabled());
-    bench.chooser.script({std::nullopt});
-    main.Batchrun1Click();
-    QCOMPARE(bench.sink.texts().size(), size_t(1));
 }
 
 int RunBatchWindowTests(int argc, char** argv) {

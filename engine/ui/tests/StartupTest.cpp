@@ -15,7 +15,6 @@ class StartupTest : public QObject {
   private Q_SLOTS:
     void windowsAreCreatedInOrderWithTheTitle();
     void startsWithNoInputAndTheOutputNamesAbsolute();
-    void optionsFileOfTheCurrentFolderIsLoaded();
     void splashIsFreedByTheStartTimer();
     void memoryDisplayShowsTheAllocatedBytes();
 };
@@ -49,18 +48,6 @@ void StartupTest::startsWithNoInputAndTheOutputNamesAbsolute() {
     QCOMPARE(main.session().files.dynamics, bench.file("dynvars.osl"));
     QCOMPARE(main.session().files.inelasticEvents, bench.file("inelast.dat"));
     QCOMPARE(main.session().files.projectile, std::string("*.prj"));
-}
-
-void StartupTest::optionsFileOfTheCurrentFolderIsLoaded() {
-    EngineTestBench bench;
-    TSimulationOptions stored;
-    stored.EditBufferLines = 123;
-    stored.LoadAtStartUp = 1;
-    const OptionsRecordBytes bytes = EncodeSimulationOptions(stored);
-    bench.write("ostrel.cfg", std::string(bytes.begin(), bytes.end()));
-    TMainForm& main = bench.start();
-    QCOMPARE(main.session().optionsFilePath, bench.file("ostrel.cfg"));
-    QCOMPARE(main.session().globals.Options.EditBufferLines, 123);
 }
 
 void StartupTest::splashIsFreedByTheStartTimer() {
