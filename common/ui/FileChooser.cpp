@@ -13,23 +13,20 @@ namespace {
 class QtFileChooser : public FileChooser {
   public:
     std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& spec) override {
-        QFileDialog dialog(parent, DecodeText(spec.title));
-        configure(dialog, spec);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        return run(dialog);
+        return run(parent, spec, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     }
 
     std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& spec) override {
-        QFileDialog dialog(parent, DecodeText(spec.title));
-        configure(dialog, spec);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        return run(dialog);
+        return run(parent, spec, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
   private:
-    static void configure(QFileDialog& dialog, const FileDialogSpec& spec) {
+    static std::optional<std::string> run(QWidget* parent, const FileDialogSpec& spec,
+                                          QFileDialog::AcceptMode accept,
+                                          QFileDialog::FileMode files) {
+        QFileDialog dialog(parent, DecodeText(spec.title));
+        dialog.setAcceptMode(accept);
+        dialog.setFileMode(files);
         dialog.setNameFilters(
             DecodeText(QtNameFilters(spec.filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
         if (!spec.defaultSuffix.empty()) dialog.setDefaultSuffix(DecodeText(spec.defaultSuffix));
@@ -37,9 +34,6 @@ class QtFileChooser : public FileChooser {
         if (start.isAbsolute()) dialog.setDirectory(start.absolutePath());
         // A pattern is no name to start from; the filter shows what it would.
         if (!start.fileName().contains(QLatin1Char('*'))) dialog.selectFile(start.fileName());
-    }
-
-    static std::optional<std::string> run(QFileDialog& dialog) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return CoreText(dialog.selectedFiles().front());
