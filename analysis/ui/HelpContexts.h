@@ -7,9 +7,6 @@ inline constexpr const char* kHelpProgram = "brisal";
 
 inline constexpr int kIntroductionHelp = 1;
 inline constexpr int kQueryLanguageHelp = 50;
-inline constexpr int kEditorFilesHelp = 100;
-inline constexpr int kSaveLogHelp = 110;
-inline constexpr int kEditHelp = 200;
 inline constexpr int kFilterHelp = 310;
 inline constexpr int kCollateHelp = 320;
 inline constexpr int kAveragesHelp = 330;
@@ -18,10 +15,5 @@ inline constexpr int kFormatColumnsHelp = 350;
 inline constexpr int kConvertHelp = 360;
 inline constexpr int kFilterGeniusHelp = 370;
 inline constexpr int kExpressionGeniusHelp = 380;
-inline constexpr int kDisplacementsHelp = 390;
-inline constexpr int kMemoryUsageHelp = 430;
-inline constexpr int kTrajectoryPlotterHelp = 440;
-inline constexpr int kScatteringHelp = 620;
-inline constexpr int kGrapherHelp = 7010;
 
 }  // namespace brisal

@@ -33,6 +33,13 @@ class ProcessScope {
     AnalysisHost& host_;
 };
 
+// Runs the process inside the scope; its result is the process's.
+template <class Process>
+auto WithinProcessScope(AnalysisHost& host, Process&& process) {
+    ProcessScope scope(host);
+    return process();
+}
+
 // A name is refused rather than cut: a shorter name would be another file.
 bool NameFits(halvern::MessageSink& sink, const std::string& name) {
     if (halvern::FileNameFits(name)) return true;
@@ -91,12 +98,10 @@ std::string FilterPercentText(int64_t sourceRecords, int64_t destinationRecords)
 // destination does not hold what the log line would claim.
 void RunSpectrumCommand(AnalysisHost& host, const SpectrumInputs& in) {
     if (!NamesAccepted(host, in.source, in.destination)) return;
-    bool made;
-    {
-        ProcessScope scope(host);
-        made = halvern::MakeSpectrum(host, in.source, in.destination, in.expression, in.channels,
+    const bool made = WithinProcessScope(host, [&] {
+        return halvern::MakeSpectrum(host, in.source, in.destination, in.expression, in.channels,
                                      in.high, in.low);
-    }
+    });
     if (!made) return;
     host.logLine("");
     host.logLine("Spectrum: " + in.expression + "; " + Arrow(in.source, in.destination));
@@ -106,11 +111,9 @@ void RunSpectrumCommand(AnalysisHost& host, const SpectrumInputs& in) {
 
 void RunCollateCommand(AnalysisHost& host, const CollateInputs& in) {
     if (!NamesAccepted(host, in.source, in.destination)) return;
-    bool made;
-    {
-        ProcessScope scope(host);
-        made = halvern::CollateFile(host, in.source, in.destination, in.expression, in.method);
-    }
+    const bool made = WithinProcessScope(host, [&] {
+        return halvern::CollateFile(host, in.source, in.destination, in.expression, in.method);
+    });
     if (!made) return;
     host.logLine("");
     host.logLine("Collate: " + in.expression + "; " + Arrow(in.source, in.destination));
@@ -121,11 +124,9 @@ void RunCollateCommand(AnalysisHost& host, const CollateInputs& in) {
 // the functions whose block the report holds.
 void RunAveragesCommand(AnalysisHost& host, const FunctionsInputs& in) {
     if (!NamesAccepted(host, in.source, in.destination)) return;
-    halvern::AveragesOutcome outcome;
-    {
-        ProcessScope scope(host);
-        outcome = halvern::AverageFile(host, in.source, in.functions, in.destination, in.units);
-    }
+    const halvern::AveragesOutcome outcome = WithinProcessScope(host, [&] {
+        return halvern::AverageFile(host, in.source, in.functions, in.destination, in.units);
+    });
     if (std::none_of(outcome.written.begin(), outcome.written.end(), [](bool w) { return w; }))
         return;
     host.logLine("");
@@ -137,11 +138,9 @@ void RunAveragesCommand(AnalysisHost& host, const FunctionsInputs& in) {
 
 void RunFormatColumnsCommand(AnalysisHost& host, const FunctionsInputs& in) {
     if (!NamesAccepted(host, in.source, in.destination)) return;
-    bool made;
-    {
-        ProcessScope scope(host);
-        made = halvern::FormatColumnsFile(host, in.source, in.functions, in.destination, in.units);
-    }
+    const bool made = WithinProcessScope(host, [&] {
+        return halvern::FormatColumnsFile(host, in.source, in.functions, in.destination, in.units);
+    });
     if (!made) return;
     host.logLine("");
     host.logLine("Format columns: " + Arrow(in.source, in.destination));
