@@ -1,46 +1,19 @@
-// Shared pieces of the engine's window tests: scripted file dialogs, a scratch current folder,
-// the recording sink installed for the windows, and a stand-in core run.
+// Shared pieces of the engine's window tests: a scratch current folder with the recording sink
+// and the scripted file dialogs installed, the log's contents and screenshots.
 #pragma once
 
 #include <QColor>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "EngineWindows.h"
-#include "FileChooser.h"
 #include "MessageSink.h"
+#include "ScriptedFileChooser.h"
 
 namespace halvern::uitest {
-
-// Answers the file dialogs in order; an empty answer is Cancel. Records what was asked.
-class ScriptedFileChooser : public FileChooser {
-  public:
-    std::optional<std::string> openFile(QWidget*, const FileDialogSpec& spec) override {
-        return answer(spec);
-    }
-    std::optional<std::string> saveFile(QWidget*, const FileDialogSpec& spec) override {
-        return answer(spec);
-    }
-    void script(std::initializer_list<std::optional<std::string>> answers) {
-        answers_.insert(answers_.end(), answers.begin(), answers.end());
-    }
-    std::vector<FileDialogSpec> asked;
-
-  private:
-    std::optional<std::string> answer(const FileDialogSpec& spec) {
-        asked.push_back(spec);
-        if (answers_.empty()) return std::nullopt;
-        auto a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    std::deque<std::optional<std::string>> answers_;
-};
 
 // A fresh current folder with the recording sink and the scripted chooser installed; all is
 // put back at the end of the test.
