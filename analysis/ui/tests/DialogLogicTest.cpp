@@ -108,14 +108,6 @@ TEST(IdleChecks, WarnsOfLowDiskSpaceOncePerRun) {
     EXPECT_FALSE(checks.lowDiskWarning(100));
 }
 
-TEST(IdleChecks, MemoryCaptionOnlyWhenTheTotalChanged) {
-    IdleChecks checks;
-    EXPECT_FALSE(checks.memoryCaption(0));
-    EXPECT_EQ(checks.memoryCaption(123456), "123456");
-    EXPECT_FALSE(checks.memoryCaption(123456));
-    EXPECT_EQ(checks.memoryCaption(99), "99");
-}
-
 TEST_F(CommandTest, StartupArgumentsNameThePlotterFile) {
     const std::string file = path("traj.osl");
     WriteRecords(file, {Particle(1)});

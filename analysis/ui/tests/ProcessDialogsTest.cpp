@@ -2,7 +2,6 @@
 // files and log, Browse proposes destinations, OK is refused for a bad source or number, and the
 // expression boxes keep their history.
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QtTest>
 
@@ -160,16 +159,6 @@ class ProcessDialogsTest : public UiTestCase {
         for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
         QCOMPARE(items, QStringList({"[rn = 1]", "[rw = 0]"}));
         QCOMPARE(box.currentText(), QStringLiteral("[RW = 0]"));
-    }
-
-    void displayBoxesWaitForTheirViewers() {
-        BrisalWindows w = startProgram();
-        const TProcessForms& f = w.main->forms();
-        QVERIFY(Child<QCheckBox>(*f.spec, "CheckBox1")->isChecked());
-        QVERIFY(!Child<QCheckBox>(*f.spec, "CheckBox1")->isEnabled());
-        QVERIFY(!f.spec->display());
-        QVERIFY(!Child<QCheckBox>(*f.formatCol, "CheckBox1")->isChecked());
-        QVERIFY(Child<QCheckBox>(*f.filter, "CheckBox1") == nullptr);
     }
 };
 
