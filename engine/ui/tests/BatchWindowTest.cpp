@@ -4,6 +4,7 @@
 
 #include "EngineUiTestSupport.h"
 #include "FileSafety.h"
+#include "QtColours.h"
 
 using namespace halvern;
 using namespace halvern::uitest;
@@ -13,6 +14,7 @@ class BatchWindowTest : public QObject {
   private Q_SLOTS:
     void batchOfTwoJobsRunsBothAndLeavesBothOutputs();
     void abortedJobAsksAboutTheRemainingJobs();
+    void failingJobIsReportedAndTheNextRuns();
 };
 
 namespace {
@@ -110,6 +112,29 @@ void BatchWindowTest::abortedJobAsksAboutTheRemainingJobs() {
     QVERIFY(FileExists(bench.file("job1.osl")));
     QVERIFY(!FileExists(bench.file("job2.osl")));
     QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2"));
+}
+
+void BatchWindowTest::failingJobIsReportedAndTheNextRuns() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string bdf = WriteTwoJobBatch(bench);
+    QVERIFY(!bdf.empty());
+    // The first job names an empty target file of its own.
+    std::string bytes;
+    QVERIFY(ReadFileBytes(bdf, bytes));
+    const std::string target = bench.file("cu100.trg");
+    bytes.replace(bytes.find(target), target.size(), bench.write("empty.trg", ""));
+    bench.write("two.bdf", bytes);
+    bench.chooser.script({bdf});
+    main.Batchrun1Click();
+    QVERIFY(!FileExists(bench.file("job1.osl")));
+    QVERIFY(FileExists(bench.file("job2.osl")));
+    const auto log = LogContents(main.log());
+    const int refused =
+        FindLogLine(log, QStringLiteral("  No data in Target file or file access error: aborted"));
+    QVERIFY(refused >= 0);
+    QCOMPARE(log[refused].colour, ToQColor(colour::Red));
+    QVERIFY(FindLogLine(log, QStringLiteral("  Run count: 1"), refused) > refused);
 }
 
 int RunBatchWindowTests(int argc, char** argv) {
