@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScrollBar>
@@ -36,6 +37,16 @@ namespace {
 
 constexpr int kSplashMilliseconds = 1600;
 constexpr int kIdleMilliseconds = 1000;
+
+constexpr const char* kHelpContextProperty = "helpContext";
+
+// The help context of the item highlighted in one of the window's menus, or 0.
+int MenuHelpContext(const QMenu* menu) {
+    const QAction* item = menu->activeAction();
+    if (item != nullptr && item->property(kHelpContextProperty).isValid())
+        return item->property(kHelpContextProperty).toInt();
+    return menu->menuAction()->property(kHelpContextProperty).toInt();
+}
 
 const QString kRunningHint = QStringLiteral("Halt simulation.");
 const QString kBatchHint = QStringLiteral("Abort current batch job.");
@@ -226,6 +237,15 @@ void TMainForm::buildMenus() {
         palette.setColor(QPalette::Base, colour);
         RichEdit1->setPalette(palette);
     });
+
+    // F1 on a highlighted menu item shows its page.
+    const std::pair<QMenu*, std::vector<int>> contexts[] = {
+        {File1, {110, 120, 130, 140, 150, 160, 170, 180, 194, 195}},
+        {options, {310, 317, 350, 360}}};
+    for (const auto& [menu, numbers] : contexts)
+        for (size_t i = 0; i < numbers.size() && i < size_t(menu->actions().size()); ++i)
+            menu->actions()[i]->setProperty(kHelpContextProperty, numbers[i]);
+    edit->menuAction()->setProperty(kHelpContextProperty, 200);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, QStringLiteral("&Introduction"), [] { ShowEngineHelp(1); });
@@ -451,6 +471,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (key->key() == Qt::Key_F1 && menu && menu->parentWidget() &&
+            menu->parentWidget()->window() == this) {
+            if (const int context = MenuHelpContext(menu)) {
+                RunGuarded(UiSink(), [context] { ShowEngineHelp(context); });
+                return true;
+            }
+        }
         const bool ctrlBreak =
             (key->key() == Qt::Key_Pause && (key->modifiers() & Qt::ControlModifier)) ||
             key->key() == Qt::Key_Cancel;

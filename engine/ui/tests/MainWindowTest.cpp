@@ -1,6 +1,8 @@
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -24,6 +26,7 @@ class MainWindowTest : public QObject {
     void stepEndsTheTrajectoryOnlyWhenEnabled();
     void closeIsConfirmedAndWaitsForTheRun();
     void programNotFoundOffersTheExecuteDialog();
+    void helpKeyOnAMenuItemShowsItsPage();
 };
 
 namespace {
@@ -286,6 +289,27 @@ void MainWindowTest::programNotFoundOffersTheExecuteDialog() {
     QCOMPARE(bench.chooser.asked.back().title, std::string("Execute Program"));
     QCOMPARE(bench.sink.texts(), (std::vector<std::string>{"brisal22 was not found.",
                                                            "brisal22was not found on your path."}));
+}
+
+void MainWindowTest::helpKeyOnAMenuItemShowsItsPage() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    QMenu* options = nullptr;
+    for (QMenu* m : main.menuBar()->findChildren<QMenu*>())
+        if (m->title() == QStringLiteral("&Options")) options = m;
+    QVERIFY(options);
+    options->popup(main.geometry().center());
+    options->setActiveAction(main.Simulation1);
+    QTest::keyClick(options, Qt::Key_F1);
+    options->hide();
+    // The page of the options dialog, or the notice that names it when no pages are installed.
+    QString shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<QTextBrowser*>(w)) shown = browser->source().fileName();
+    const bool notice =
+        !bench.sink.texts().empty() && bench.sink.texts().back().find("310") != std::string::npos;
+    QVERIFY2(shown == QStringLiteral("310.html") || notice, qPrintable(shown));
 }
 
 int RunMainWindowTests(int argc, char** argv) {
