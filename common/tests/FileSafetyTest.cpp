@@ -1,29 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "FileSafety.h"
-#include "MessageSink.h"
 #include "HandlerGuard.h"
+#include "MessageSink.h"
+#include "ScratchDir.h"
 
 using namespace halvern;
-namespace fs = std::filesystem;
 
 namespace {
 
-class FileSafetyTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("halvern_fs_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
-};
+class FileSafetyTest : public test::ScratchDir {};
 
 TEST_F(FileSafetyTest, CompanionFileExactThenCaseOfExtension) {
     ASSERT_TRUE(WriteFileReplacing(path("cu100.TRG"), "x"));
@@ -35,24 +21,20 @@ TEST_F(FileSafetyTest, CompanionFileExactThenCaseOfExtension) {
 }
 
 TEST_F(FileSafetyTest, ReplacingFileKeepsOldContentsUntilCommit) {
-    std::string target = path("out.txt");
+    const std::string target = path("out.txt");
     ASSERT_TRUE(WriteFileReplacing(target, "old"));
     {
         ReplacingFile f;
         ASSERT_TRUE(f.open(target));
         f.write(std::string_view("new"));
-        // destroyed without commit
-    }
-    std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(target, bytes));
-    EXPECT_EQ(bytes, "old");
+    }  // destroyed without commit
+    EXPECT_EQ(contents(target), "old");
     ReplacingFile g;
     ASSERT_TRUE(g.open(target));
     g.write(std::string_view("new"));
     ASSERT_TRUE(g.commit());
-    ASSERT_TRUE(ReadFileBytes(target, bytes));
-    EXPECT_EQ(bytes, "new");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(fileCount(), 1u);
 }
 
 TEST_F(FileSafetyTest, FailuresAreReported) {
@@ -62,14 +44,11 @@ TEST_F(FileSafetyTest, FailuresAreReported) {
     EXPECT_FALSE(WriteFileReplacing(path("missing/x.dat"), "abc"));
     std::string bytes;
     EXPECT_FALSE(ReadFileBytes(path("nothing.here"), bytes));
-}
-
-TEST_F(FileSafetyTest, WriteToFullDeviceFailsOnClose) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP();
-    CheckedFile f;
-    ASSERT_TRUE(f.create("/dev/full"));
-    f.write(std::string_view("some bytes"));
-    EXPECT_FALSE(f.close());
+    // A write the device refuses shows at the latest when the file is closed.
+    CheckedFile full;
+    ASSERT_TRUE(full.create("/dev/full"));
+    full.write(std::string_view("some bytes"));
+    EXPECT_FALSE(full.close());
 }
 
 TEST_F(FileSafetyTest, SameFileThroughDifferentSpellings) {
@@ -87,17 +66,14 @@ TEST(FileNames, ExtensionsIgnoreDotsInFolders) {
     EXPECT_EQ(FileNameOf("/x/y/z.trg"), "z.trg");
 }
 
-TEST(HandlerGuard, ExceptionBecomesErrorBox) {
+TEST(MessageSinks, GuardTurnsAnExceptionIntoAnErrorBoxAndAnswersFollowTheScript) {
     RecordingSink sink;
     EXPECT_FALSE(RunGuarded(sink, [] { throw std::runtime_error("Out of memory."); }));
     EXPECT_TRUE(RunGuarded(sink, [] {}));
     ASSERT_EQ(sink.entries().size(), 1u);
     EXPECT_EQ(sink.entries()[0].kind, RecordingSink::Kind::Error);
     EXPECT_EQ(sink.entries()[0].text, "Out of memory.");
-}
 
-TEST(RecordingSink, ScriptedAnswersThenDefault) {
-    RecordingSink sink;
     sink.scriptAnswers({false, true});
     sink.setDefaultAnswer(false);
     EXPECT_FALSE(sink.askYesNo("a"));

@@ -6,29 +6,21 @@ using namespace halvern;
 
 TEST(OslRecord, LayoutIsLittleEndianWithoutPadding) {
     TOslRecord r;
-    r.rx = 1.0f;  // 0x3F800000
-    r.ms = -2.0f; // 0xC0000000
+    r.rx = 1.0f;   // 0x3F800000
+    r.ms = -2.0f;  // 0xC0000000
     r.rw = 0x01020304;
     r.rn = -1;
-    OslRecordBytes b = EncodeOslRecord(r);
+    const OslRecordBytes b = EncodeOslRecord(r);
     EXPECT_EQ(b[0], 0x00);
-    EXPECT_EQ(b[3], 0x3F);
     EXPECT_EQ(b[2], 0x80);
+    EXPECT_EQ(b[3], 0x3F);
     EXPECT_EQ(b[31], 0xC0);
     EXPECT_EQ(b[32], 0x04);
     EXPECT_EQ(b[35], 0x01);
     for (int k = 36; k < 40; ++k) EXPECT_EQ(b[k], 0xFF);
-    TOslRecord back = DecodeOslRecord(b.data());
+    const TOslRecord back = DecodeOslRecord(b.data());
     EXPECT_EQ(back.rx, 1.0f);
     EXPECT_EQ(back.ms, -2.0f);
     EXPECT_EQ(back.rw, 0x01020304);
     EXPECT_EQ(back.rn, -1);
-}
-
-TEST(OslRecord, FloatNearestToDoubleValue) {
-    TOslRecord r;
-    r.rx = static_cast<float>(1e-10);
-    TOslRecord back = DecodeOslRecord(EncodeOslRecord(r).data());
-    EXPECT_EQ(back.rx, static_cast<float>(1e-10));
-    EXPECT_EQ(back.px, 0.0f);
 }

@@ -25,10 +25,15 @@ TEST(TextReader, LineEndsOfEveryKindReadTheSame) {
     }
 }
 
-TEST(TextReader, NumbersSkipLineEndsAndTabs) {
-    TextReader r{std::string("\r\n\t  7\r\n\r\n   -8.25e1")};
+// Blanks, tabs and line ends before a number are skipped; a control character ends it.
+TEST(TextReader, NumbersSkipWhiteSpaceAndEndAtControlCharacters) {
+    TextReader r{
+        std::string("\r\n\t  7\r\n\r\n   -8.25e1 12\x01"
+                    "34")};
     EXPECT_EQ(r.readInt(), 7);
     EXPECT_EQ(r.readReal(), -82.5L);
+    EXPECT_EQ(r.readInt(), 12);
+    EXPECT_EQ(r.readInt(), 34);
     EXPECT_FALSE(r.failed());
 }
 
@@ -52,26 +57,13 @@ TEST(TextReader, NonNumberSetsStickyError) {
     EXPECT_FALSE(r.failed());
 }
 
-TEST(TextReader, ReadStringStopsAtLineEndAndLimit) {
-    TextReader r{std::string(" Ar and more\r\nnext")};
+TEST(TextReader, StringsStopAtTheLineEndAndBlankLinesEndTheData) {
+    TextReader r{std::string(" Ar and more\r\nnext\r\n\r\n  \r\n")};
     EXPECT_EQ(r.readString(3), " Ar");
     EXPECT_EQ(r.readLine(), " and more");
     EXPECT_EQ(r.readLine(), "next");
-    EXPECT_TRUE(r.eof());
-}
-
-TEST(TextReader, SeekEofIgnoresTrailingBlankLines) {
-    TextReader r{std::string("1 2 3\r\n\r\n  \r\n")};
-    r.readInt();
-    r.skipLine();
     EXPECT_FALSE(r.eof());
     EXPECT_TRUE(r.seekEof());
-}
-
-TEST(TextReader, NumberEndsAtControlCharacter) {
-    TextReader r{std::string("12\x01" "34")};
-    EXPECT_EQ(r.readInt(), 12);
-    EXPECT_EQ(r.readInt(), 34);
 }
 
 }  // namespace

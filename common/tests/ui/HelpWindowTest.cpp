@@ -10,22 +10,6 @@
 
 using namespace halvern;
 
-namespace {
-
-void WritePage(const QString& path, const QByteArray& html) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(html);
-}
-
-bool AnyHelpWindowShown() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<HelpWindow*>(w) && w->isVisible()) return true;
-    return false;
-}
-
-}  // namespace
-
 class HelpWindowTest : public SinkTestCase {
     Q_OBJECT
 
@@ -33,40 +17,40 @@ class HelpWindowTest : public SinkTestCase {
     QTemporaryDir dir;
     std::string root;
 
+    void writePage(const QString& name, const QByteArray& title, const QByteArray& body) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><head><title>" + title + "</title></head><body>" + body +
+                   "</body></html>");
+    }
+
   private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         root = CoreText(dir.path()) + "/";
         QVERIFY(QDir(dir.path()).mkpath("velkor"));
-        WritePage(dir.filePath("velkor/120.html"),
-                  "<html><head><title>Run file</title></head><body>Run parameters</body></html>");
-        WritePage(dir.filePath("velkor/index.html"),
-                  "<html><head><title>Contents</title></head><body>Contents</body></html>");
+        writePage("velkor/120.html", "Run file", "Run parameters");
+        writePage("velkor/index.html", "Contents", "Contents");
     }
 
-    void pageOfAContextThenTheIndex() {
+    // The page of the context, else the program's index; a missing page gives a notice and the
+    // window keeps the page it showed.
+    void showsThePageOfAContext() {
         QCOMPARE(HelpPageFile(root, "velkor", 120), root + "velkor/120.html");
         QCOMPARE(HelpPageFile(root, "velkor", 7), root + "velkor/index.html");
         QCOMPARE(HelpPageFile(root, "brisal", 7), std::string());
-    }
-
-    void showsThePageAndItsTitle() {
         HelpWindow window;
+        QVERIFY(window.showContext(root, "velkor", 5));
+        QVERIFY(window.toPlainText().contains("Contents"));
         QVERIFY(window.showContext(root, "velkor", 120));
         QVERIFY(window.toPlainText().contains("Run parameters"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Run file"));
-        QVERIFY(window.showContext(root, "velkor", 5));
-        QVERIFY(window.toPlainText().contains("Contents"));
         QCOMPARE(sink.entries().size(), size_t{0});
-    }
 
-    void missingPageGivesANotice() {
-        HelpWindow window;
-        QVERIFY(window.showContext(root, "velkor", 120));
         QVERIFY(!window.showContext(root, "brisal", 42));
         QCOMPARE(sink.count(RecordingSink::Kind::Info), 1);
         QCOMPARE(sink.texts().front(), "Cannot find help page: " + root + "brisal/42.html");
-        QVERIFY(window.toPlainText().contains("Run parameters"));  // keeps the last page
+        QVERIFY(window.toPlainText().contains("Run parameters"));
     }
 
     void showHelpWithoutPagesDoesNotOpenAWindow() {
@@ -74,7 +58,8 @@ class HelpWindowTest : public SinkTestCase {
         QCOMPARE(sink.texts(),
                  std::vector<std::string>{"Cannot find help page: " + ProgramDirFile("help/") +
                                           "no-such-program/3.html"});
-        QVERIFY(!AnyHelpWindowShown());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<HelpWindow*>(w) || !w->isVisible());
     }
 };
 
