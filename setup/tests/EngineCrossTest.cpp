@@ -12,33 +12,33 @@
 namespace velkor {
 namespace {
 
-TEST(EngineCross, EngineAcceptsEveryGeneratedTarget) {
-    const std::string folder = test::TempFolder("engine-targets");
+class EngineCross : public test::GeneratorTest {};
+
+TEST_F(EngineCross, EngineAcceptsEveryGeneratedTarget) {
     for (const LatticeCommand& command : LatticeCommands()) {
         SCOPED_TRACE(command.captions.handler);
-        const std::string path = folder + "/" + std::string(command.captions.handler) + ".trg";
+        const std::string file = path(std::string(command.captions.handler) + ".trg");
         halvern::RecordingSink sink;
         const LatticeBox box{2, 2, 3};
-        ASSERT_TRUE(test::Generate(command, box, path, sink));
+        ASSERT_TRUE(test::Generate(command, box, file, sink));
         halvern::RecordingHost host;
-        const int32_t n = halvern::CountTargetLines(path, host.messages);
+        const int32_t n = halvern::CountTargetLines(file, host.messages);
         EXPECT_EQ(n, TargetLineCount(box, command.atomsPerSite));
-        EXPECT_TRUE(halvern::CheckTargetAtoms(path, n, host));
+        EXPECT_TRUE(halvern::CheckTargetAtoms(file, n, host));
         EXPECT_TRUE(host.messages.entries().empty());
         EXPECT_TRUE(host.lines.empty());
     }
 }
 
-TEST(EngineCross, ExampleProjectRunsInTheEngine) {
+TEST_F(EngineCross, ExampleProjectRunsInTheEngine) {
     const std::string examples = HALVERN_EXAMPLES_DIR;
-    const std::string out = test::TempFolder("engine-run");
     halvern::EngineGlobals globals;
     globals.RandomSeed = 12345;
     halvern::RecordingHost host;
     auto stem = [&](const char* ext) { return examples + "/cu100." + ext; };
     halvern::RunSimulation(stem("prj"), stem("trg"), stem("mdl"), stem("run"), stem("imp"),
-                           stem("inl"), out + "/inivars.osl", out + "/dynvars.osl",
-                           out + "/inelast.dat", true, globals, host);
+                           stem("inl"), path("inivars.osl"), path("dynvars.osl"),
+                           path("inelast.dat"), true, globals, host);
     std::string log;
     for (const std::string& line : host.texts()) log += line + "\n";
     EXPECT_EQ(host.find("  ++++ Error ++++"), -1) << log;
@@ -46,7 +46,7 @@ TEST(EngineCross, ExampleProjectRunsInTheEngine) {
     EXPECT_EQ(host.impacts, 9) << log;
     for (const std::string& text : host.messages.texts())
         ADD_FAILURE() << text;  // boxes, not beeps
-    EXPECT_TRUE(halvern::FileExists(out + "/dynvars.osl"));
+    EXPECT_TRUE(halvern::FileExists(path("dynvars.osl")));
 }
 
 }  // namespace

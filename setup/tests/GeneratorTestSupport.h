@@ -5,6 +5,7 @@
 
 #include "GeneratorFrame.h"
 #include "LatticeCommands.h"
+#include "ScratchDir.h"
 #include "TargetFileCheck.h"
 
 namespace velkor::test {
@@ -18,5 +19,16 @@ bool Generate(const LatticeCommand& command, const LatticeBox& box, const std::s
 // Generates into a file of the folder and reads it back.
 TargetFile GenerateAndRead(const LatticeCommand& command, const LatticeBox& box,
                            const std::string& folder);
+
+// Generated files go to a scratch folder of the test.
+class GeneratorTest : public halvern::test::ScratchDir {
+  protected:
+    TargetFile generateAndRead(const LatticeCommand& command, const LatticeBox& box) const {
+        return GenerateAndRead(command, box, dir_.string());
+    }
+    TargetFile generateAndRead(std::string_view handler, const LatticeBox& box) const {
+        return generateAndRead(CommandNamed(handler), box);
+    }
+};
 
 }  // namespace velkor::test

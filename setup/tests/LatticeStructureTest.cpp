@@ -14,6 +14,8 @@ namespace {
 
 using test::TargetFile;
 
+class LatticeStructure : public test::GeneratorTest {};
+
 long double Distance(const TTargetAtom& p, const TTargetAtom& q) {
     const long double dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
     return std::sqrt(dx * dx + dy * dy + dz * dz);
@@ -54,7 +56,7 @@ long double HcpNearest() {
     return std::min(kZrA1, std::sqrt(kZrA1 * kZrA1 / 3 + kZrA3 * kZrA3 / 4));
 }
 
-TEST(LatticeStructure, NearestNeighboursAndCoordination) {
+TEST_F(LatticeStructure, NearestNeighboursAndCoordination) {
     const Expected cases[] = {
         {"Fcc100Click", kCu / std::sqrt(2.0L), 12},
         {"Fcc110Click", kCu / std::sqrt(2.0L), 12},
@@ -70,13 +72,12 @@ TEST(LatticeStructure, NearestNeighboursAndCoordination) {
         {"N110surface4Click", kGaAs * std::sqrt(3.0L) / 4, 4},
     };
     ASSERT_EQ(std::size(cases), LatticeCommands().size());
-    const std::string folder = test::TempFolder("structure");
     for (const Expected& c : cases) {
         SCOPED_TRACE(c.command);
         const LatticeCommand& command = test::CommandNamed(c.command);
         // 7 x 7 sites and 12 layers: deep enough for every first shell of the centre atoms
         // (fcc (110) needs the layers two above and two below).
-        const TargetFile file = test::GenerateAndRead(command, {3, 3, 12}, folder);
+        const TargetFile file = generateAndRead(command, {3, 3, 12});
         ASSERT_TRUE(file.problems.empty()) << file.problems.front();
 
         // The shell is taken 5 % wide: hcp Zr has its in-plane neighbours 3 % farther out.
@@ -112,43 +113,38 @@ TEST(LatticeStructure, NearestNeighboursAndCoordination) {
     }
 }
 
-// In-plane positions of each layer, top layer first, keyed to 1e-4 Angstrom.
-std::vector<std::set<std::pair<long, long>>> Layers(const TargetFile& file,
-                                                    std::vector<long double>& depths) {
-    std::map<long, std::set<std::pair<long, long>>, std::greater<>> byDepth;
+// In-plane positions of each layer keyed to 1e-4 Angstrom, by depth from the top layer down.
+using Layer = std::set<std::pair<long, long>>;
+std::map<long, Layer, std::greater<>> Layers(const TargetFile& file) {
+    std::map<long, Layer, std::greater<>> layers;
     for (const TTargetAtom& a : file.atoms)
-        byDepth[std::lround(a.z * 1e4L)].insert({std::lround(a.x * 1e4L), std::lround(a.y * 1e4L)});
-    std::vector<std::set<std::pair<long, long>>> layers;
-    depths.clear();
-    for (auto& [z, positions] : byDepth) {
-        depths.push_back(z * 1e-4L);
-        layers.push_back(positions);
-    }
+        layers[std::lround(a.z * 1e4L)].insert({std::lround(a.x * 1e4L), std::lround(a.y * 1e4L)});
     return layers;
 }
 
-bool Disjoint(const std::set<std::pair<long, long>>& a, const std::set<std::pair<long, long>>& b) {
+bool Disjoint(const Layer& a, const Layer& b) {
     return std::none_of(a.begin(), a.end(), [&](const auto& p) { return b.count(p) > 0; });
 }
 
-TEST(LatticeStructure, ClosePackedStacking) {
+TEST_F(LatticeStructure, ClosePackedStacking) {
     struct Case {
         const char* command;
         size_t period;  // 3 for A B C, 2 for A B
         long double spacing;
     };
     const Case cases[] = {{"Fcc111Click", 3, kCu / std::sqrt(3.0L)}, {"Hex111Click", 2, kZrA3 / 2}};
-    const std::string folder = test::TempFolder("stacking");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
-        const TargetFile file =
-            test::GenerateAndRead(test::CommandNamed(c.command), {2, 2, 7}, folder);
-        std::vector<long double> depths;
-        const auto layers = Layers(file, depths);
-        ASSERT_EQ(layers.size(), 7u);
+        const auto byDepth = Layers(generateAndRead(c.command, {2, 2, 7}));
+        ASSERT_EQ(byDepth.size(), 7u);
+        std::vector<long> depths;
+        std::vector<Layer> layers;
+        for (const auto& [z, layer] : byDepth) {
+            depths.push_back(z);
+            layers.push_back(layer);
+        }
         for (size_t k = 0; k + 1 < layers.size(); ++k) {
-            EXPECT_NEAR(static_cast<double>(depths[k] - depths[k + 1]),
-                        static_cast<double>(c.spacing), 2e-4);
+            EXPECT_NEAR((depths[k] - depths[k + 1]) * 1e-4, static_cast<double>(c.spacing), 2e-4);
             for (size_t j = k + 1; j < layers.size(); ++j) {
                 if ((j - k) % c.period == 0)
                     EXPECT_EQ(layers[k], layers[j]) << "layers " << k << ", " << j;
@@ -160,10 +156,8 @@ TEST(LatticeStructure, ClosePackedStacking) {
 }
 
 // Every diamond (111) partner lies a x 0.5773502692 / 4 below its FCC atom, straight beside it.
-TEST(LatticeStructure, Diamond111PartnersLieBelowTheirAtoms) {
-    const std::string folder = test::TempFolder("dia111");
-    const TargetFile file =
-        test::GenerateAndRead(test::CommandNamed("Dia111Click"), {1, 1, 3}, folder);
+TEST_F(LatticeStructure, Diamond111PartnersLieBelowTheirAtoms) {
+    const TargetFile file = generateAndRead("Dia111Click", {1, 1, 3});
     ASSERT_EQ(file.atoms.size(), 54u);
     for (size_t k = 0; k + 1 < file.atoms.size(); k += 2)
         EXPECT_NEAR(static_cast<double>(file.atoms[k].z - file.atoms[k + 1].z),

@@ -1,5 +1,6 @@
-// Test-side reader of target files: reads every line as the engine does (x, y, z, Z, mass,
-// flags, then the name) and checks the written layout column by column.
+// Test-side reader of the files the set-up program writes: lines as the engine counts them, and
+// target atoms read as the engine reads them (x, y, z, Z, mass, flags, then the name), each line
+// checked against the atom-line layout.
 #pragma once
 
 #include <string>
@@ -9,6 +10,9 @@
 
 namespace velkor::test {
 
+// The lines of a file, each of which must end with CR LF; a fault is added to `problems`.
+std::vector<std::string> CrLfLines(const std::string& path, std::vector<std::string>& problems);
+
 struct TargetFile {
     std::vector<TTargetAtom> atoms;
     std::vector<std::string> problems;  // empty when every line is sound
@@ -16,8 +20,5 @@ struct TargetFile {
 };
 
 TargetFile ReadTargetFile(const std::string& path);
-
-// A fresh empty folder for one test's files.
-std::string TempFolder(const std::string& name);
 
 }  // namespace velkor::test

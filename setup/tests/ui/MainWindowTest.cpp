@@ -65,6 +65,13 @@ void SetText(QDialog& dialog, const char* name, const QString& text) {
     edit->setText(text);
 }
 
+// The three dimension edits, in the dialog's order, starting at IntegerEdit<first>.
+void SetBox(QDialog& dialog, int first, const QString& x, const QString& y, const QString& l) {
+    const QString texts[] = {x, y, l};
+    for (int k = 0; k < 3; ++k)
+        SetText(dialog, qPrintable(QStringLiteral("IntegerEdit%1").arg(first + k)), texts[k]);
+}
+
 QString Text(QDialog& dialog, const char* name) {
     return dialog.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
 }
@@ -100,6 +107,15 @@ class MainWindowTest : public QObject {
             if (name.isEmpty()) return std::nullopt;
             return folder_.filePath(name);
         };
+    }
+
+    // Triggers a command with its save dialog answered by `saveAs` (an empty name cancels) and
+    // its dialog by `script`.
+    void command(TMainForm& w, const char* name, const QString& saveAs,
+                 std::function<void(QDialog&)> script) {
+        w.runModal = Answer(std::move(script));
+        w.askSaveFileName = SaveAs(saveAs);
+        Action(w, name)->trigger();
     }
 
   private slots:
@@ -164,29 +180,13 @@ class MainWindowTest : public QObject {
     // Commands whose windows come with later issues are shown but cannot be chosen.
     void commandsOfOtherWindowsAreDisabled() {
         TMainForm w;
-        for (const char* name : {"Viewtarget1",
-                                 "Distances1",
-                                 "NeighbourPotential1",
-                                 "Convert1",
-                                 "NewPrj",
-                                 "OpenPrj",
-                                 "NewRun",
-                                 "Open1",
-                                 "NewMdl",
-                                 "OpenMdl",
-                                 "NewImpact",
-                                 "OpenImpact",
-                                 "ViewImpact1",
-                                 "New6",
-                                 "OpenInelastic",
-                                 "NewEdit",
-                                 "OpenEdit",
-                                 "BatchTemplate1",
-                                 "VelocityReckoner1",
-                                 "ScatteringRelations1",
-                                 "CrystalAxes1",
-                                 "PairPotential1"})
-            QVERIFY2(!Action(w, name)->isEnabled(), name);
+        const QString later = QStringLiteral(
+            "Viewtarget1 Distances1 NeighbourPotential1 Convert1 NewPrj OpenPrj NewRun Open1 "
+            "NewMdl "
+            "OpenMdl NewImpact OpenImpact ViewImpact1 New6 OpenInelastic NewEdit OpenEdit "
+            "BatchTemplate1 VelocityReckoner1 ScatteringRelations1 CrystalAxes1 PairPotential1");
+        for (const QString& name : later.split(' '))
+            QVERIFY2(!Action(w, qPrintable(name))->isEnabled(), qPrintable(name));
         for (int k = 1; k <= 8; ++k)
             QVERIFY(!Action(w, qPrintable(QStringLiteral("SpeedButton%1").arg(k)))->isEnabled());
         for (const char* name : {"Fcc100Click", "Hex111Click", "N110surface4Click", "PlainText1",
@@ -194,56 +194,38 @@ class MainWindowTest : public QObject {
             QVERIFY2(Action(w, name)->isEnabled(), name);
     }
 
-    void latticeCommandWritesTheTarget() {
+    void latticeCommandWritesTheTargetAndKeepsItsRecord() {
         TMainForm w;
         QString captionDuringDialog;
-        w.runModal = Answer([&](QDialog& d) {
+        command(w, "Fcc100Click", "fcc100.trg", [&](QDialog& d) {
             captionDuringDialog = d.windowTitle();
-            SetText(d, "IntegerEdit2", "1");
-            SetText(d, "IntegerEdit3", "1");
-            SetText(d, "IntegerEdit4", "2");
+            SetBox(d, 2, "1", "1", "2");
             ClickOk(d);
         });
-        w.askSaveFileName = SaveAs("fcc100.trg");
-        Action(w, "Fcc100Click")->trigger();
 
         QCOMPARE(captionDuringDialog, QStringLiteral("FCC Target: (100) Surface"));
         QCOMPARE(saveRequests_.size(), size_t{1});
         QCOMPARE(saveRequests_[0].title,
                  QStringLiteral("Save Fcc(100) target specification file as..."));
         QCOMPARE(saveRequests_[0].fileName, QStringLiteral("*.TRG"));
-        const std::vector<std::string> lines = FileLines(folder_.filePath("fcc100.trg"));
-        QCOMPARE(lines.size(), size_t{18});
-        QCOMPARE(lines[0],
-                 std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
+        QCOMPARE(FileLines(folder_.filePath("fcc100.trg")).size(), size_t{18});  // 3 x 3 x 2
         const TTargetSpec& spec = w.targetParams().FccParams;
         QCOMPARE(spec.FileName, folder_.filePath("fcc100.trg").toStdString());
         QCOMPARE(spec.XWidth.str(), std::string("1"));
         QCOMPARE(w.potentialTargetZ(), 29);
         QVERIFY(sink_.entries().empty());
 
-        // The next use of the family proposes the written file and shows its values.
-        QString shownWidth;
-        w.runModal = Answer([&](QDialog& d) { shownWidth = Text(d, "IntegerEdit2"); });
-        Action(w, "Fcc111Click")->trigger();
-        QCOMPARE(shownWidth, QStringLiteral("1"));
-    }
-
-    void cancelledSaveKeepsTheRecord() {
-        TMainForm w;
-        w.runModal = Answer([](QDialog& d) {
+        // The next use of the family proposes the written file and shows its values; a
+        // cancelled save keeps the record as it was.
+        QString shown;
+        command(w, "Fcc111Click", {}, [&](QDialog& d) { shown = Text(d, "IntegerEdit2"); });
+        QCOMPARE(shown, QStringLiteral("1"));
+        command(w, "Bcc100Click", {}, [](QDialog& d) {
             SetText(d, "IntegerEdit2", "7");
             ClickOk(d);
         });
-        w.askSaveFileName = SaveAs(QString());
-        Action(w, "Bcc100Click")->trigger();
-        QCOMPARE(saveRequests_.size(), size_t{1});
+        QCOMPARE(saveRequests_.size(), size_t{2});
         QCOMPARE(w.targetParams().BccParams.XWidth.str(), std::string("4"));
-
-        QString shown;
-        w.runModal = Answer([&](QDialog& d) { shown = Text(d, "IntegerEdit2"); });
-        Action(w, "Bcc110Click")->trigger();
-        QCOMPARE(shown, QStringLiteral("4"));
     }
 
     // A text the edit would refuse on leaving it (here set without a focus change) reaches the
@@ -263,14 +245,12 @@ class MainWindowTest : public QObject {
     void okRefusesAnOutOfRangeValue() {
         TMainForm w;
         int result = -1;
-        w.runModal = Answer([&](QDialog& d) {
+        command(w, "Dia100Click", "never.trg", [&](QDialog& d) {
             SetText(d, "IntegerEdit4", "100");
             ClickOk(d);
             result = d.result();
             d.reject();
         });
-        w.askSaveFileName = SaveAs("never.trg");
-        Action(w, "Dia100Click")->trigger();
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(saveRequests_.size(), size_t{0});
         QCOMPARE(sink_.count(RecordingSink::Kind::Error), 1);
@@ -282,7 +262,7 @@ class MainWindowTest : public QObject {
         TTargetSpec& spec = w.targetParams().FccParams;
         spec.LatticeConst = "3.7000";  // the stored record wins over the table for "Cu"
         QString shownConstant, afterW, afterUnknown, mass;
-        w.runModal = Answer([&](QDialog& d) {
+        command(w, "Fcc100Click", "w.trg", [&](QDialog& d) {
             shownConstant = Text(d, "FloatEdit1");
             QLineEdit* symbol = d.findChild<QComboBox*>(QStringLiteral("Edit1"))->lineEdit();
             symbol->clear();
@@ -296,8 +276,6 @@ class MainWindowTest : public QObject {
             QTest::keyClicks(symbol, "W ");
             ClickOk(d);
         });
-        w.askSaveFileName = SaveAs("w.trg");
-        Action(w, "Fcc100Click")->trigger();
         QCOMPARE(shownConstant, QStringLiteral("3.7000"));
         QCOMPARE(afterW, QStringLiteral("3.1650 74"));
         QCOMPARE(mass, QStringLiteral("183.85"));
@@ -311,7 +289,7 @@ class MainWindowTest : public QObject {
     void atomCountFollowsTypingWithoutBoxes() {
         TMainForm w;
         QStringList counts;
-        w.runModal = Answer([&](QDialog& d) {
+        command(w, "Fcc100Click", {}, [&](QDialog& d) {
             QLineEdit* x = d.findChild<QLineEdit*>(QStringLiteral("IntegerEdit2"));
             counts << LabelText(d, "Label14");
             x->selectAll();
@@ -324,7 +302,6 @@ class MainWindowTest : public QObject {
             SetText(d, "IntegerEdit2", "2");
             counts << LabelText(d, "Label14");
         });
-        Action(w, "Fcc100Click")->trigger();
         QCOMPARE(counts,
                  QStringList({"486 atoms", "54 atoms", "54 atoms", "1 atoms", "270 atoms"}));
         QVERIFY(sink_.entries().empty());
@@ -333,13 +310,11 @@ class MainWindowTest : public QObject {
     void multiplierLabelsDuringAndAfterTheCommands() {
         TMainForm w;
         QStringList during;
-        w.runModal = Answer([&](QDialog& d) {
-            during << LabelText(d, "Label12") + "|" + LabelText(d, "Label13") + "|" +
-                          LabelText(d, "Label15") + "|" + LabelText(d, "Label14");
-        });
-        Action(w, "Bcc110Click")->trigger();
-        Action(w, "Dia110Click")->trigger();
-        Action(w, "Fcc100Click")->trigger();
+        for (const char* name : {"Bcc110Click", "Dia110Click", "Fcc100Click"})
+            command(w, name, {}, [&](QDialog& d) {
+                during << LabelText(d, "Label12") + "|" + LabelText(d, "Label13") + "|" +
+                              LabelText(d, "Label15") + "|" + LabelText(d, "Label14");
+            });
         QCOMPARE(during, QStringList({"*4+2|*2+1||972 atoms", "*2+1|*2+1|*2|972 atoms",
                                       "*2+1|*2+1| |486 atoms"}));
         QCOMPARE(w.CubicForm->CellFactor, 1);
@@ -348,16 +323,12 @@ class MainWindowTest : public QObject {
     void hexCommandWritesTheHcpTarget() {
         TMainForm w;
         QString caption;
-        w.runModal = Answer([&](QDialog& d) {
+        command(w, "Hex111Click", "zr.trg", [&](QDialog& d) {
             caption = d.windowTitle();
-            SetText(d, "IntegerEdit2", "0");
-            SetText(d, "IntegerEdit3", "0");
-            SetText(d, "IntegerEdit4", "2");
+            SetBox(d, 2, "0", "0", "2");
             SetText(d, "IntegerEdit1", "40");
             ClickOk(d);
         });
-        w.askSaveFileName = SaveAs("zr.trg");
-        Action(w, "Hex111Click")->trigger();
         QCOMPARE(caption, QStringLiteral("HCP Target: (0001) Surface"));
         const std::vector<std::string> lines = FileLines(folder_.filePath("zr.trg"));
         QCOMPARE(lines.size(), size_t{2});
@@ -372,24 +343,20 @@ class MainWindowTest : public QObject {
     void twoSpeciesRecords() {
         TMainForm w;
         QString shownSymbol, count;
-        w.runModal = Answer([&](QDialog& d) {
+        const auto answer = [&](QDialog& d) {
             shownSymbol = Text(d, "Edit1");
-            SetText(d, "IntegerEdit3", "0");
-            SetText(d, "IntegerEdit4", "0");
-            SetText(d, "IntegerEdit5", "0");
+            SetBox(d, 3, "0", "0", "0");
             count = LabelText(d, "Label14");
             ClickOk(d);
-        });
-        w.askSaveFileName = SaveAs(QString());
-        Action(w, "N110surface4Click")->trigger();
+        };
+        command(w, "N110surface4Click", {}, answer);
         QCOMPARE(shownSymbol, QStringLiteral("Ga"));
         QCOMPARE(count, QStringLiteral("2 atoms"));
         QCOMPARE(w.targetParams().SphaleriteParams.NX.str(), std::string("5"));
         QCOMPARE(w.targetParams().RockSaltParams.Symbol1.str(), std::string("Na"));
         QCOMPARE(w.targetParams().RockSaltParams.NX.str(), std::string("5"));
 
-        w.askSaveFileName = SaveAs("gaas.trg");
-        Action(w, "N110surface4Click")->trigger();
+        command(w, "N110surface4Click", "gaas.trg", answer);
         QCOMPARE(w.targetParams().SphaleriteParams.NX.str(), std::string("0"));
         QCOMPARE(w.targetParams().RockSaltParams.Symbol1.str(), std::string("Na"));
         const std::vector<std::string> lines = FileLines(folder_.filePath("gaas.trg"));
@@ -399,18 +366,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(saveRequests_.back().title,
                  QStringLiteral("Save Sphalerite (110) target specification file as..."));
 
-        w.askSaveFileName = SaveAs(QString());
-        Action(w, "N100Surface3Click")->trigger();
+        command(w, "N100Surface3Click", {}, answer);
         QCOMPARE(w.targetParams().RockSaltParams.NX.str(), std::string("0"));
         QCOMPARE(count, QStringLiteral("1 atoms"));
-    }
-
-    void failedWriteIsReported() {
-        TMainForm w;
-        w.runModal = Answer(ClickOk);
-        w.askSaveFileName = SaveAs("no-such-folder/x.trg");
-        Action(w, "Fcc100Click")->trigger();
-        QCOMPARE(sink_.texts(), std::vector<std::string>{"Error writing output file."});
     }
 
     void formatModeAsksBeforeSwitching() {
