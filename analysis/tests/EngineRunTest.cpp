@@ -7,7 +7,6 @@
 
 #include "EngineGlobals.h"
 #include "EngineHost.h"
-#include "NumberText.h"
 #include "RecordProcesses.h"
 #include "RunSimulation.h"
 #include "TestFiles.h"
@@ -47,7 +46,6 @@ class EngineRunTest : public brisal_test::ScratchDir {
     const std::string dynamics = path("dynvars.osl");
     std::vector<TOslRecord> records;
     std::vector<std::string> raw;
-    RecordingProcessHost host;
 };
 
 TEST_F(EngineRunTest, ProcessesAgreeWithTheRecords) {
@@ -73,13 +71,7 @@ TEST_F(EngineRunTest, ProcessesAgreeWithTheRecords) {
         if (v > -0.25L && v < 20.25L) ++counts[static_cast<size_t>(std::rint(v / 0.5L))];
     }
     ASSERT_TRUE(MakeSpectrum(host, dynamics, path("s.dat"), "ke/ep", 41, 20, 0));
-    std::string spectrum;
-    long double x = 0;
-    for (int c : counts) {
-        spectrum += FormatScientific(x, 23) + " " + FormatScientific(c, 23) + "\r\n";
-        x += 0.5L;
-    }
-    EXPECT_EQ(contents(path("s.dat")), spectrum);
+    EXPECT_EQ(contents(path("s.dat")), brisal_test::SpectrumText(0.5L, counts));
 
     // Every trajectory writes all its particles: collate per run counts them.
     ASSERT_TRUE(CollateFile(host, dynamics, path("c.dat"), "rw", CollateMethod::PerRun));

@@ -3,12 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "FileSafety.h"
+#include "NumberText.h"
 #include "OslRecord.h"
+#include "ProcessHost.h"
+#include "ScratchDir.h"
 
 using namespace halvern;
 
@@ -25,37 +26,36 @@ inline TOslRecord Rec(float rx, int32_t rw = 0, int32_t rn = 1, float pz = 0, fl
     return r;
 }
 
-// A fresh folder per test, removed afterwards.
-class ScratchDir : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("brisal_") + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+// The records in the file layout, one after another.
+inline std::string RecordBytes(const std::vector<TOslRecord>& records) {
+    std::string bytes;
+    for (const TOslRecord& r : records) {
+        const OslRecordBytes b = EncodeOslRecord(r);
+        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    return bytes;
+}
 
+// The spectrum file: channel values low, low + step, ... with the given counts.
+inline std::string SpectrumText(long double step, const std::vector<int>& counts,
+                                long double low = 0) {
+    std::string text;
+    for (int c : counts) {
+        text += FormatScientific(low, 23) + " " + FormatScientific(c, 23) + "\r\n";
+        low += step;
+    }
+    return text;
+}
+
+// A fresh folder per test, removed afterwards, and a recording host.
+class ScratchDir : public halvern::test::ScratchDir {
+  protected:
     std::string writeRecords(const std::string& name, const std::vector<TOslRecord>& records) {
-        std::string bytes;
-        for (const TOslRecord& r : records) {
-            OslRecordBytes b = EncodeOslRecord(r);
-            bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
-        }
-        std::string file = path(name);
-        EXPECT_TRUE(WriteFileReplacing(file, bytes));
+        const std::string file = path(name);
+        EXPECT_TRUE(WriteFileReplacing(file, RecordBytes(records)));
         return file;
     }
-
-    std::string contents(const std::string& file) const {
-        std::string bytes;
-        EXPECT_TRUE(ReadFileBytes(file, bytes)) << file;
-        return bytes;
-    }
-
-    std::filesystem::path dir_;
+    RecordingProcessHost host;
 };
 
 }  // namespace brisal_test
