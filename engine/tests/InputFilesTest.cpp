@@ -1,48 +1,43 @@
-// Edge cases of the projectile, target, impact, run and model readers.
+// The projectile, target, model and run readers: their layouts, their failure messages, and the
+// values that would crash, hang or corrupt a run, refused before anything is allocated with a
+// message naming the value, its line and its file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
+#include "EngineTestRuns.h"
 #include "ModelFile.h"
-#include "ProjectileFile.h"
-#include "RunTestProject.h"
-#include "TargetFile.h"
 
-namespace halvern {
+namespace halvern::test {
 namespace {
 
-using testing::Lines;
-using testing::ProjectileLine;
-using testing::ScratchFolder;
-using testing::TargetLine;
-using testing::TestProject;
 using Kind = RecordingSink::Kind;
+
+std::vector<std::string> RedLines(const RecordingHost& host) {
+    std::vector<std::string> red;
+    for (const auto& l : host.lines)
+        if (l.colour == colour::Red) red.push_back(l.text);
+    return red;
+}
 
 TEST(ProjectileFile, ReadsTheWrittenLayout) {
     const struct {
-        std::string line;
-        double energy;
-        int Z;
-        double mass;
-        uint8_t flags;
-        std::string name;
+        std::string line, read;  // energy, Z, mass, flags and name as read
     } cases[] = {
-        {ProjectileLine(1.0, 18, 39.948, 0, "Ar"), 1.0, 18, 39.948, 0, "Ar"},
-        {ProjectileLine(0.5, 1, 1.00794, 0, "H"), 0.5, 1, 1.00794, 0, " H"},
-        {ProjectileLine(2.0, 29, 63.546, 257, "Cu"), 2.0, 29, 63.546, 1, "Cu"},
-        {"1 18 39.948 0 Argon-ion-beam", 1.0, 18, 39.948, 0, "Argon-ion-"},
+        {ProjectileLine(1.0, 18, 39.948, 0, "Ar"), "1 18 39.948 0 Ar"},
+        {ProjectileLine(0.5, 1, 1.00794, 0, "H"), "0.5 1 1.00794 0  H"},
+        {ProjectileLine(2.0, 29, 63.546, 257, "Cu"), "2 29 63.546 1 Cu"},
+        {"1 18 39.948 0 Argon-ion-beam", "1 18 39.948 0 Argon-ion-"},
     };
     ScratchFolder folder("prj");
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
         RecordingHost host;
         TProjectileData d;
         ASSERT_EQ(ReadProjectileFile(folder.write("a.prj", c.line + "\r\n"), d, host), 0);
-        EXPECT_EQ(d.Energy, c.energy);
-        EXPECT_EQ(d.Z, c.Z);
-        EXPECT_EQ(d.Mass, c.mass);
-        EXPECT_EQ(d.Flags, c.flags);
-        EXPECT_EQ(d.Name, c.name);
+        EXPECT_EQ(ShortestRealText(d.Energy) + " " + std::to_string(d.Z) + " " +
+                      ShortestRealText(d.Mass) + " " + std::to_string(d.Flags) + " " + d.Name,
+                  c.read);
         EXPECT_TRUE(host.lines.empty());
     }
 }
@@ -50,235 +45,305 @@ TEST(ProjectileFile, ReadsTheWrittenLayout) {
 TEST(ProjectileFile, UnreadableLinesGiveTheTwoRedLines) {
     ScratchFolder folder("prj");
     const std::string path = folder.file("a.prj");
-    const struct {
-        const char* what;
-        const char* bytes;  // nullptr: no file
-    } cases[] = {
-        {"no file", nullptr},
-        {"symbol right after the flags", "     1.000   18 39.94800   0Ar\r\n"},
-        {"tab after the flags", "     1.000   18 39.94800   0\tAr\r\n"},
-        {"no symbol", "     1.000   18 39.94800   0\r\n"},
-        {"not a number", "     1.0x0   18 39.94800   0 Ar\r\n"},
+    const char* cases[] = {
+        nullptr,                                 // no file
+        "     1.000   18 39.94800   0Ar\r\n",    // symbol right after the flags
+        "     1.000   18 39.94800   0\tAr\r\n",  // tab after the flags
+        "     1.000   18 39.94800   0\r\n",      // no symbol
+        "     1.0x0   18 39.94800   0 Ar\r\n",   // not a number
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const char* bytes : cases) {
+        SCOPED_TRACE(bytes ? bytes : "no file");
         std::filesystem::remove(path);
-        if (c.bytes) folder.write("a.prj", c.bytes);
+        if (bytes) folder.write("a.prj", bytes);
         RecordingHost host;
         TProjectileData d;
         EXPECT_EQ(ReadProjectileFile(path, d, host), 1);
-        ASSERT_EQ(host.lines.size(), 2u);
-        EXPECT_EQ(host.lines[0].text, "  ++++ Error ++++");
-        EXPECT_EQ(host.lines[1].text,
-                  "  File (" + path + ") could not be read or has wrong format.");
-        EXPECT_EQ(host.lines[1].colour, colour::Red);
+        EXPECT_EQ(RedLines(host),
+                  (std::vector<std::string>{"  ++++ Error ++++", "  File (" + path +
+                                                                     ") could not be read or "
+                                                                     "has wrong format."}));
     }
 }
 
-TEST(TargetFile, CountsEveryLine) {
+TEST(TargetFile, CountsEveryLineAndCutsTooMany) {
     const std::string line = TargetLine(0, 0, 0) + "\r\n";
+    std::string big;
+    for (int i = 0; i < 30001; ++i) big += "0 0 0 29 63.5 0 Cu\r\n";
     const struct {
-        const char* what;
         std::string bytes;
         int32_t count;
+        std::vector<std::string> boxes;
     } cases[] = {
-        {"three lines", line + line + line, 3},
-        {"LF line ends", "1 2 3 29 63 0 Cu\n1 2 4 29 63 0 Cu\n", 2},
-        {"no last line end", line + line + TargetLine(1, 1, 1), 3},
-        {"one empty line at the end", line + line + "\r\n", 3},
-        {"empty file", "", 0},
+        {line + line + line, 3, {}},
+        {"1 2 3 29 63 0 Cu\n1 2 4 29 63 0 Cu\n", 2, {}},  // LF line ends
+        {line + line + TargetLine(1, 1, 1), 3, {}},       // no last line end
+        {line + line + "\r\n", 3, {}},                    // one empty line at the end
+        {"", 0, {}},
+        {big, 30000, {"Too many lines in .TRG file - ignoring excess."}},
     };
     ScratchFolder folder("trg");
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         RecordingSink sink;
         EXPECT_EQ(CountTargetLines(folder.write("a.trg", c.bytes), sink), c.count);
-        EXPECT_TRUE(sink.entries().empty());
+        EXPECT_EQ(sink.texts(), c.boxes) << c.count;
     }
-}
-
-TEST(TargetFile, TooManyLinesAreCutAndAMissingFileCountsNone) {
-    ScratchFolder folder("trg");
-    std::string bytes;
-    for (int i = 0; i < 30001; ++i) bytes += "0 0 0 29 63.5 0 Cu\r\n";
-    RecordingSink sink;
-    EXPECT_EQ(CountTargetLines(folder.write("big.trg", bytes), sink), 30000);
-    EXPECT_EQ(sink.texts(),
-              std::vector<std::string>{"Too many lines in .TRG file - ignoring excess."});
-
     RecordingSink missing;
     EXPECT_EQ(CountTargetLines(folder.file("none.trg"), missing), 0);
     EXPECT_EQ(missing.texts(),
               std::vector<std::string>{"Cannot open Target file:\r" + folder.file("none.trg")});
 }
 
-// Target and model faults found while the first impact is set up end the run with the
-// set-up's two messages after the reader's own.
+// Target and model faults found while the first impact is set up end the run with the set-up's
+// two messages after the reader's own.
 TEST(FirstImpact, ReaderFailuresEndTheRunBeforeAnyTrajectory) {
     const struct {
-        const char* what;
-        std::function<void(TestProject&)> change;
-        std::vector<std::string> boxes;  // before the run's closing box; "*" for the model path
-        std::string red;                 // a red line before "  Aborted during initialisation"
+        const char* ext;
+        size_t line;  // 1-based; 0 removes the file
+        std::string value;
+        std::string box;  // before the run's closing box
+        std::string red;  // a red line before "  Aborted during initialisation"
     } cases[] = {
-        {"target without the flags column",
-         [](TestProject& p) {
-             p.target[0] = "     0.00000      0.00000      0.00000   29 63.54600 Cu";
-         },
-         {"File format error in .TRG file at line 1 - aborting."},
-         ""},
-        {"unreadable later target line",
-         [](TestProject& p) { p.target[2] = "1.805 0 -1.805 29 sixty 0 Cu"; },
-         {"File format or parameter size error in .TRG file at line 3 - aborting."},
-         ""},
-        {"model file missing", [](TestProject& p) { p.model.clear(); }, {}, "  Cannot open *"},
-        {"model format error",
-         [](TestProject& p) { p.model[5] = "0.3429eV"; },
-         {"Format error in *."},
-         ""},
-        {"unknown potential kind",
-         [](TestProject& p) { p.model[0] = "3"; },
-         {},
-         "  Error in heteronuclear screening length."},
-        {"unknown Morse option",
-         [](TestProject& p) { p.model[4] = "2"; },
-         {},
-         "  Error in Morse option."},
+        {".trg", 1, "     0.00000      0.00000      0.00000   29 63.54600 Cu",
+         "File format error in .TRG file at line 1 - aborting.", ""},
+        {".trg", 3, "1.805 0 -1.805 29 sixty 0 Cu",
+         "File format or parameter size error in .TRG file at line 3 - aborting.", ""},
+        {".mdl", 0, "", "", "  Cannot open <.mdl> ...Aborting"},
+        {".mdl", 6, "0.3429eV", "Format error in <.mdl>.", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.value);
         TestProject p;
-        c.change(p);
+        if (c.line) p.lines(c.ext)[c.line - 1] = c.value;
         p.write();
-        const std::string model = p.path(".mdl");
-        if (p.model.empty()) std::filesystem::remove(model);
-        auto withModel = [&](std::string s) {
-            const size_t star = s.find('*');
-            if (star != std::string::npos)
-                s.replace(star, 1, model + (s[0] == ' ' ? " ...Aborting" : ""));
-            return s;
-        };
-        EngineGlobals g;
-        RecordingHost h;
-        TRunState s;
-        s.host = &h;
-        s.globals = &g;
-        RunSimulationSteps(p.names(), true, s);
+        if (!c.line) std::filesystem::remove(p.path(c.ext));
+        RunSimulationSteps(p.names(), true, p.rs);
 
         std::vector<std::string> boxes;
-        for (const std::string& b : c.boxes) boxes.push_back(withModel(b));
+        if (!c.box.empty()) boxes.push_back(p.expand(c.box));
         boxes.push_back("General initialisation error (or aborted by user).");
-        EXPECT_EQ(h.messages.texts(), boxes);
-        const int aborted = h.find("  Aborted during initialisation");
+        EXPECT_EQ(p.host.messages.texts(), boxes);
+        const int aborted = p.host.find("  Aborted during initialisation");
         ASSERT_GE(aborted, 0);
-        EXPECT_EQ(h.lines[static_cast<size_t>(aborted)].colour, colour::Red);
+        EXPECT_EQ(p.host.lines[static_cast<size_t>(aborted)].colour, colour::Red);
         if (!c.red.empty()) {
-            const int at = h.find(withModel(c.red));
+            const int at = p.host.find(p.expand(c.red));
             EXPECT_GE(at, 0);
             EXPECT_LT(at, aborted);
         }
-        EXPECT_EQ(h.frames, 0) << "no trajectory";
-        EXPECT_EQ(s.particles.N, -1);
+        EXPECT_EQ(p.host.frames, 0) << "no trajectory";
+        EXPECT_EQ(p.rs.particles.N, -1);
     }
 }
 
-TEST(FirstImpact, EmptyLastTargetLineIsAnAtomWithoutAtomicNumber) {
+TEST(ModelFile, ReadsTheValuesInSiUnits) {
     TestProject p;
-    p.target.push_back("");
-    EngineGlobals g;
-    RecordingHost h;
-    TRunState s;
-    p.runOn(s, g, h, true);
-    EXPECT_EQ(h.messages.texts(),
-              std::vector<std::string>{
-                  "File format or parameter size error in .TRG file at line 5 - aborting."});
-    EXPECT_FALSE(s.arraysAllocated);
-}
-
-class ModelFileTest : public ::testing::Test {
-  protected:
-    // Target atom 1 as the target reader leaves it when the model file is read.
-    void read(bool expected) {
-        project.write();
-        rs.host = &host;
-        rs.globals = &globals;
-        rs.options = globals.Options;
-        rs.run.CutOff = 3.7e-10;
-        AllocateParticleArrays(rs.particles, 1, 3);
-        AllocateMassAndZ(rs.particles, 1);
-        rs.particles.Z[0] = 18;
-        rs.particles.Z[1] = 29;
-        rs.particles.mass[1] = atomMass;
-        EXPECT_EQ(ReadModelFile(project.path(".mdl"), rs), expected);
-    }
-
-    TestProject project;
-    EngineGlobals globals;
-    RecordingHost host;
-    TRunState rs;
-    double atomMass = 63.55;
-};
-
-TEST_F(ModelFileTest, ReadsTheValuesInSiUnits) {
-    project.model[15] = "4.0";
-    project.model[16] = "2.5";
-    project.model[20] = "1";
-    read(true);
-    const TModelParameters& m = rs.model;
-    EXPECT_DOUBLE_EQ(m.MorseD, 0.3429 * 1.602192e-19);
+    p.model[15] = "4.0";
+    p.model[16] = "2.5";
+    p.model[20] = "1";
+    p.prepareImpact();
+    ASSERT_TRUE(p.setUpImpact());
+    const TModelParameters& m = p.rs.model;
+    EXPECT_DOUBLE_EQ(m.MorseD, 0.3429 * kEv);
     EXPECT_DOUBLE_EQ(m.MorseAlpha, 1.3588e10);
     EXPECT_DOUBLE_EQ(m.MorseR0, 2.866e-10);
     EXPECT_DOUBLE_EQ(m.SplineHigh, 2.0e-10);
-    EXPECT_DOUBLE_EQ(m.SurfaceBinding, 4.0 * 1.602192e-19);
-    EXPECT_DOUBLE_EQ(m.BulkBinding, 2.5 * 1.602192e-19);
-    EXPECT_DOUBLE_EQ(m.TerminationEnergy, 5.0 * 1.602192e-19);
+    EXPECT_DOUBLE_EQ(m.SurfaceBinding, 4.0 * kEv);
+    EXPECT_DOUBLE_EQ(m.BulkBinding, 2.5 * kEv);
+    EXPECT_DOUBLE_EQ(m.TerminationEnergy, 5.0 * kEv);
     EXPECT_EQ(m.BulkVariance, 0.005);
     EXPECT_EQ(m.ParallelVariance, 0.008);
     EXPECT_EQ(m.Temperature, 300);
     EXPECT_EQ(m.TestProjectileOnly, 1);
-    EXPECT_FALSE(rs.potentials.MorseTable.empty());
-    EXPECT_GT(rs.potentials.aPT, 0);
-    EXPECT_EQ(host.messages.count(Kind::YesNo), 0);
-}
+    EXPECT_FALSE(p.rs.potentials.MorseTable.empty());
+    EXPECT_GT(p.rs.potentials.aPT, 0);
+    EXPECT_EQ(p.host.messages.count(Kind::YesNo), 0);
 
-TEST_F(ModelFileTest, OlderNineteenLineFileReadsZeroForTheLastTwoLines) {
-    project.model.resize(19);
-    read(true);
-    EXPECT_EQ(rs.model.Temperature, 0);
-    EXPECT_EQ(rs.model.TestProjectileOnly, 0);
+    // An older file of 19 lines reads 0 for the last two.
+    TestProject older;
+    older.model.resize(19);
+    older.prepareImpact();
+    ASSERT_TRUE(older.setUpImpact());
+    EXPECT_EQ(older.rs.model.Temperature, 0);
+    EXPECT_EQ(older.rs.model.TestProjectileOnly, 0);
     TModelParameters ahead;
-    EXPECT_TRUE(ReadModelFileAhead(project.path(".mdl"), ahead));
+    EXPECT_TRUE(ReadModelFileAhead(older.path(".mdl"), ahead));
     EXPECT_EQ(ahead.TestProjectileOnly, 0);
 }
 
-TEST_F(ModelFileTest, MassMismatchAsksAndNoFailsAfterTheWholeFile) {
-    globals.Options.HotTarget = 1;
-    atomMass = 63.3;
-    host.messages.scriptAnswers({false});
-    read(false);
-    EXPECT_EQ(host.messages.texts(),
-              std::vector<std::string>{
-                  "Masses specified in .TRG & .MDL files differ by > 0.1 amu. Proceed anyway?"});
-    EXPECT_EQ(host.messages.entries()[0].icon, BoxIcon::Warning);
-    EXPECT_GE(host.find("  Hot target: T = 300.00 K"), 0);
-    EXPECT_EQ(rs.model.Temperature, 300);
+// With vibrations on, a mass differing by more than 0.1 amu from atom 1's is asked about.
+TEST(ModelFile, MassMismatchAsksOnlyWithVibrationsAndNoFailsAfterTheWholeFile) {
+    for (const bool vibrations : {true, false}) {
+        SCOPED_TRACE(vibrations);
+        TestProject p;
+        p.model[10] = vibrations ? "0" : "1";
+        p.target[0] = TargetLine(0, 0, 0, 29, vibrations ? 63.3 : 10);
+        p.globals.Options.HotTarget = 1;
+        p.host.messages.scriptAnswers({false});
+        p.prepareImpact();
+        EXPECT_EQ(p.setUpImpact(), !vibrations);
+        EXPECT_EQ(p.host.messages.count(Kind::YesNo), vibrations ? 1 : 0);
+        if (!vibrations) continue;
+        EXPECT_EQ(p.host.messages.texts()[0],
+                  "Masses specified in .TRG & .MDL files differ by > 0.1 amu. Proceed anyway?");
+        EXPECT_EQ(p.host.messages.entries()[0].icon, BoxIcon::Warning);
+        EXPECT_GE(p.host.find("  Hot target: T = 300.00 K"), 0);
+        EXPECT_EQ(p.rs.model.Temperature, 300);
+    }
 }
 
-TEST_F(ModelFileTest, MassIsNotCheckedWithoutVibrations) {
-    project.model[10] = "1";
-    atomMass = 10;
-    read(true);
-    EXPECT_EQ(host.messages.count(Kind::YesNo), 0);
+TEST(ModelFile, RepulsiveOnlyPlacesTheSplineBeyondTheCutOffAndFillsNoTable) {
+    TestProject p;
+    p.model[4] = "1";
+    p.model[9] = "9.0";  // no Morse table: the outer radius is not checked against it
+    p.prepareImpact();
+    ASSERT_TRUE(p.setUpImpact());
+    const TPairPotentials& pot = p.rs.potentials;
+    EXPECT_DOUBLE_EQ(pot.Rlow, 2 * 3.7e-10);
+    EXPECT_DOUBLE_EQ(pot.Rhigh, 3 * 3.7e-10);
+    EXPECT_TRUE(pot.MorseTable.empty());
+    EXPECT_EQ(pot.twoDAlpha, 0);
+    EXPECT_EQ(pot.Fmin, 0);
+    EXPECT_EQ(pot.SplineCoefficients[0], 0);
 }
 
-TEST_F(ModelFileTest, RepulsiveOnlyPlacesTheSplineBeyondTheCutOff) {
-    project.model[4] = "1";
-    project.model[9] = "9.0";  // no Morse table: the outer radius is not checked against it
-    read(true);
-    EXPECT_DOUBLE_EQ(rs.potentials.Rlow, 2 * 3.7e-10);
-    EXPECT_DOUBLE_EQ(rs.potentials.Rhigh, 3 * 3.7e-10);
-    EXPECT_TRUE(rs.potentials.MorseTable.empty());
+TEST(InputRefusals, EachBadValueGivesItsMessageAndNoAllocation) {
+    const std::string sizeError = "File format or parameter size error in .TRG file at line ";
+    const struct {
+        const char* ext;
+        size_t line;  // 1-based
+        std::string value;
+        // Red log lines ("\n" between), after "  ++++ Error ++++" for all but the target's atoms.
+        std::string red;
+        std::string box = "";
+        bool hotTarget = false;
+    } cases[] = {
+        {".run", 10, "0", "  No. of partners 0 at line 10 of cu.run must be at least 1"},
+        {".run", 10, "-3", "  No. of partners -3 at line 10 of cu.run must be at least 1"},
+        {".run", 10, "501",
+         "  No. of partners parameter (set at 501) in .RUN file is larger\n"
+         "  than the maximum allowed value of 500. Decrease the former\n"
+         "  in the .RUN file, or increase the latter in the source file (if available)."},
+        {".run", 7, "0", "  Rebuild interval 0 at line 7 of cu.run must lie in 1..65535"},
+        {".run", 7, "65536", "  Rebuild interval 65536 at line 7 of cu.run must lie in 1..65535"},
+        {".run", 6, "0.0", "  Initial time step 0 at line 6 of cu.run must be above 0"},
+        {".run", 6, "-7.0e-17", "  Initial time step -7E-17 at line 6 of cu.run must be above 0"},
+        {".run", 4, "0.00",
+         "  Polar angle 0 at line 4 of cu.run must not be a multiple of 180 degrees"},
+        {".run", 4, "180",
+         "  Polar angle 180 at line 4 of cu.run must not be a multiple of 180 degrees"},
+        {".run", 9, "0", "  Cut-off radius 0 at line 9 of cu.run must be above 0"},
+        {".run", 3, "9", "  Parameter error in .RUN file"},
+        {".run", 1, "4", "  Parameter error in .RUN file (sample mode)"},
+        {".run", 6, "7.0e-17x", "  Format error in .RUN file"},
+        {".prj", 1, ProjectileLine(0, 18, 39.948, 0, "Ar"),
+         "  Projectile energy 0 at line 1 of cu.prj must be above 0 keV"},
+        {".prj", 1, ProjectileLine(1, 0, 39.948, 0, "Ar"),
+         "  Projectile Z 0 at line 1 of cu.prj must be above 0"},
+        {".prj", 1, ProjectileLine(1, 18, 0, 0, "Ar"),
+         "  Projectile mass 0 at line 1 of cu.prj must be above 0 amu"},
+        {".prj", 1, ProjectileLine(1, 18, -4, 0, "Ar"),
+         "  Projectile mass -4 at line 1 of cu.prj must be above 0 amu"},
+        {".mdl", 10, "8.0",
+         "  Spline outer radius 8 at line 10 of cu.mdl must be below 7.9998 A (Morse table range)"},
+        {".mdl", 10, "7.9999",
+         "  Spline outer radius 7.9999 at line 10 of cu.mdl must be below 7.9998 A (Morse table "
+         "range)"},
+        {".mdl", 9, "0", "  Spline inner radius 0 at line 9 of cu.mdl must be above 0 A"},
+        {".mdl", 2, "0.0", "  Screening-length factor 0 at line 2 of cu.mdl must be above 0"},
+        {".mdl", 4, "-1", "  Screening-length factor -1 at line 4 of cu.mdl must be above 0"},
+        {".mdl", 19, "0.00500 -0.00800 0.00800",
+         "  Vibration amplitude -0.008 at line 19 of cu.mdl must not be negative"},
+        {".mdl", 20, "-300", "  Lattice temperature -300 at line 20 of cu.mdl must not be negative",
+         "", /*hotTarget=*/true},
+        {".trg", 3, TargetLine(1.805, 0, -1.805, 0),
+         "  Atomic number 0 at line 3 of cu.trg must lie in 1..1000", sizeError + "3 - aborting."},
+        {".trg", 2, TargetLine(1.805, 1.805, 0, 1001),
+         "  Atomic number 1001 at line 2 of cu.trg must lie in 1..1000",
+         sizeError + "2 - aborting."},
+        {".trg", 5, "",  // an empty last line
+         "  Atomic number 0 at line 5 of cu.trg must lie in 1..1000", sizeError + "5 - aborting."},
+        {".trg", 4, TargetLine(1.805, 1.805, 0),
+         "  Atoms at lines 2 and 4 of cu.trg are at the same place (x = 1.805, y = 1.805, z = 0 A)",
+         "Atoms at lines 2 and 4 of <.trg> are at the same place (x = 1.805, y = 1.805, z = 0 A) - "
+         "aborting."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        TestProject p;
+        std::vector<std::string>& lines = p.lines(c.ext);
+        lines.resize(std::max(lines.size(), c.line));
+        lines[c.line - 1] = c.value;
+        p.globals.Options.HotTarget = c.hotTarget;
+        if (c.hotTarget) p.model[10] = "1";
+        p.simulate();
+
+        EXPECT_EQ(Joined(RedLines(p.host)),
+                  (std::string(c.ext) == ".trg" ? "" : "  ++++ Error ++++\n") + c.red);
+        EXPECT_EQ(Joined(p.host.messages.texts()), p.expand(c.box));
+        EXPECT_EQ(p.host.messages.count(Kind::YesNo), 0) << "the run must not be offered";
+        EXPECT_FALSE(p.rs.arraysAllocated);
+        EXPECT_EQ(p.host.impacts, 0);
+    }
+}
+
+TEST(InputRefusals, OutputOptionNineIsNamedAgainAsTheOutputLine) {
+    TestProject p;
+    p.run[2] = "9";
+    p.simulate();
+    const int first = p.host.find("  Parameter error in .RUN file");
+    ASSERT_GE(first, 0);
+    const auto* lines = &p.host.lines[static_cast<size_t>(first)];
+    EXPECT_EQ(lines[1].text, "  SIMULATION PARAMETERS");
+    EXPECT_EQ(lines[2].text, "  Parameter error in .RUN file");
+    EXPECT_EQ(lines[2].colour, colour::Blue);
+}
+
+TEST(InputRefusals, LimitsThemselvesAreAccepted) {
+    const struct {
+        const char* ext;
+        size_t line;
+        std::string text;
+    } accepted[] = {
+        {".run", 10, "1"},
+        {".run", 10, "500"},
+        {".run", 7, "1"},
+        {".run", 7, "65535"},
+        {".run", 4, "0.01"},
+        {".run", 4, "270"},
+        {".mdl", 10, "7.9997"},
+        {".mdl", 19, "0 0 0"},
+        {".trg", 2, TargetLine(1.805, 1.805, 0, 1000)},
+    };
+    for (const auto& a : accepted) {
+        SCOPED_TRACE(a.text);
+        TestProject p;
+        p.lines(a.ext)[a.line - 1] = a.text;
+        p.host.messages.setDefaultAnswer(false);
+        p.simulate();
+        EXPECT_EQ(p.host.messages.count(Kind::YesNo), 1);
+        EXPECT_GE(p.host.find("  ...Simulation aborted"), 0);
+    }
+}
+
+TEST(InputRefusals, OutputFilterThatDoesNotParseIsRefusedOnceBeforeTheRun) {
+    for (const bool sampling : {true, false}) {
+        SCOPED_TRACE(sampling);
+        TestProject p;
+        p.run[0] = sampling ? "1" : "0";
+        p.run[2] = "8";
+        p.run[10] = "[ke/ep > ] & ";
+        p.host.messages.setDefaultAnswer(false);
+        p.simulate();
+        EXPECT_EQ(p.host.messages.count(Kind::ParseError), sampling ? 1 : 0);
+        EXPECT_EQ(p.host.find("  Output-filter expression (output option 8) at line 11 of cu.run "
+                              "does not parse") >= 0,
+                  sampling);
+        // Without sampling the expression is never evaluated, so the run is offered.
+        EXPECT_EQ(p.host.messages.count(Kind::YesNo), sampling ? 0 : 1);
+        EXPECT_FALSE(p.rs.arraysAllocated);
+    }
 }
 
 }  // namespace
-}  // namespace halvern
+}  // namespace halvern::test

@@ -1,5 +1,5 @@
-// Partner lists: the box and all-pairs builders against the plain scan, the documented orders,
-// the overflow rule, the rebuild prologue and the predicates.
+// Partner lists: the box and cell-list builders against the plain scan, the documented orders,
+// the overflow rule, non-finite and outside positions, and the rebuild's contact with the user.
 #include "PartnerLists.h"
 
 #include <gtest/gtest.h>
@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <set>
 
-namespace halvern {
+#include "EngineTestRuns.h"
+
+namespace halvern::test {
 namespace {
 
-constexpr double kA = 1e-10;
+constexpr double kA = kAngstrom;
 
 struct Cloud {
     int32_t N = -1;
@@ -35,6 +36,18 @@ Cloud RandomCloud(uint32_t seed, int32_t N) {
     return c;
 }
 
+// Particle 0 at the origin and five partners in four cells.
+Cloud OrderCase() {
+    Cloud c;
+    c.add(0, 0, 0);
+    c.add(0, 0, 0.1 * kA);  // 1: cell (0, 0, 0)
+    c.add(0.1 * kA, 0, 0);  // 2: cell (0, 0, 0), inserted after 1
+    c.add(-3 * kA, 0, 0);   // 3: cell (-1, 0, 0)
+    c.add(0, 0, -3 * kA);   // 4: cell (0, 0, -1)
+    c.add(3 * kA, 0, 0);    // 5: cell (1, 0, 0)
+    return c;
+}
+
 std::vector<int32_t> Row(const TPartnerRows& rows, int32_t i) {
     std::vector<int32_t> r;
     for (const int32_t* p = rows.row(i); *p != kEndOfRow; ++p) r.push_back(*p);
@@ -47,21 +60,27 @@ struct Built {
 };
 
 enum class Method { Box, Scan, Cells };
+constexpr Method kMethods[] = {Method::Box, Method::Scan, Method::Cells};
 
-Built Build(const Cloud& c, Method m, double R, int32_t L, bool ignore = false) {
+// The rows of radius R and limit L; with `stale`, every row first holds partner 5.
+Built Build(const Cloud& c, Method m, double R, int32_t L, bool ignore = false,
+            bool stale = false) {
     Built b;
     AllocatePartnerRows(b.rows, c.N + 1, L + 1);
+    if (stale)
+        for (int32_t i = 0; i < c.N; ++i) b.rows.row(i)[0] = 5;
     const TPartnerSearch s{R * R, L, ignore};
+    const double *x = c.x.data(), *y = c.y.data(), *z = c.z.data();
     if (m == Method::Box) {
         TCellGrid grid;
         AllocateCellGrid(grid, c.N);
-        b.out = FillPartnerRowsBox(c.N, c.x.data(), c.y.data(), c.z.data(), b.rows, grid, s);
+        b.out = FillPartnerRowsBox(c.N, x, y, z, b.rows, grid, s);
     } else if (m == Method::Scan) {
-        b.out = FillPartnerRowsScan(c.N, c.x.data(), c.y.data(), c.z.data(), b.rows, s);
+        b.out = FillPartnerRowsScan(c.N, x, y, z, b.rows, s);
     } else {
         TCellList cells;
         AllocateCellList(cells, c.N);
-        b.out = FillPartnerRowsCells(c.N, c.x.data(), c.y.data(), c.z.data(), b.rows, cells, s);
+        b.out = FillPartnerRowsCells(c.N, x, y, z, b.rows, cells, s);
     }
     return b;
 }
@@ -79,33 +98,30 @@ void ExpectSameRows(const Built& a, const Built& b, int32_t N, bool asSets) {
     }
 }
 
-struct RandomCase {
-    uint32_t seed;
-    int32_t N;
-    double R;  // Angstrom
-    int32_t L;
-};
-
-class RandomClouds : public ::testing::TestWithParam<RandomCase> {};
-
-TEST_P(RandomClouds, BoxRowsAreTheScansAsSetsAndCellRowsAreTheScansExactly) {
-    const RandomCase c = GetParam();
-    const Cloud cloud = RandomCloud(c.seed, c.N);
-    const Built scan = Build(cloud, Method::Scan, c.R * kA, c.L);
-    EXPECT_GT(scan.out.largest, 3);
-    ExpectSameRows(Build(cloud, Method::Cells, c.R * kA, c.L), scan, c.N, false);
-    if (!scan.out.overflow)
-        ExpectSameRows(Build(cloud, Method::Box, c.R * kA, c.L), scan, c.N, true);
+TEST(PartnerRows, BoxRowsAreTheScansAsSetsAndCellRowsAreTheScansExactly) {
+    const struct {
+        uint32_t seed;
+        int32_t N;
+        double R;  // Angstrom
+        int32_t L;
+    } cases[] = {{1, 200, 4.2, 50},
+                 {2, 750, 4.2, 50},
+                 {3, 1500, 3.7, 50},
+                 {4, 3000, 4.5, 60},
+                 {5, 3000, 5.0, 80},
+                 // Overflowing limits: the kept rows must still agree.
+                 {6, 1200, 4.2, 8},
+                 {7, 2500, 5.0, 20}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seed);
+        const Cloud cloud = RandomCloud(c.seed, c.N);
+        const Built scan = Build(cloud, Method::Scan, c.R * kA, c.L);
+        EXPECT_GT(scan.out.largest, 3);
+        ExpectSameRows(Build(cloud, Method::Cells, c.R * kA, c.L), scan, c.N, false);
+        if (!scan.out.overflow)
+            ExpectSameRows(Build(cloud, Method::Box, c.R * kA, c.L), scan, c.N, true);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomClouds,
-                         ::testing::Values(RandomCase{1, 200, 4.2, 50}, RandomCase{2, 750, 4.2, 50},
-                                           RandomCase{3, 1500, 3.7, 50},
-                                           RandomCase{4, 3000, 4.5, 60},
-                                           RandomCase{5, 3000, 5.0, 80},
-                                           // Overflowing limits: the kept rows must still agree.
-                                           RandomCase{6, 1200, 4.2, 8},
-                                           RandomCase{7, 2500, 5.0, 20}));
 
 TEST(PartnerRows, CellRowsMatchTheScanForSpreadOutAndDegenerateClouds) {
     Cloud far = RandomCloud(11, 400);
@@ -122,33 +138,22 @@ TEST(PartnerRows, CellRowsMatchTheScanForSpreadOutAndDegenerateClouds) {
     EXPECT_EQ(Row(Build(one, Method::Cells, 4 * kA, 5).rows, 0), std::vector<int32_t>{});
 }
 
-// Particle 0 at the origin and five partners in four cells.
-Cloud OrderCase() {
-    Cloud c;
-    c.add(0, 0, 0);
-    c.add(0, 0, 0.1 * kA);  // 1: cell (0, 0, 0)
-    c.add(0.1 * kA, 0, 0);  // 2: cell (0, 0, 0), inserted after 1
-    c.add(-3 * kA, 0, 0);   // 3: cell (-1, 0, 0)
-    c.add(0, 0, -3 * kA);   // 4: cell (0, 0, -1)
-    c.add(3 * kA, 0, 0);    // 5: cell (1, 0, 0)
-    return c;
-}
-
 TEST(PartnerRows, DocumentedOrders) {
     const Cloud c = OrderCase();
     // Box: cells by ascending cx, cy, cz, newest first within a cell. Scan: ascending index.
-    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 50).rows, 0),
-              (std::vector<int32_t>{3, 4, 2, 1, 5}));
-    EXPECT_EQ(Row(Build(c, Method::Scan, 4 * kA, 50).rows, 0),
-              (std::vector<int32_t>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Row(Build(c, Method::Cells, 4 * kA, 50).rows, 0),
-              (std::vector<int32_t>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 50).rows, 1), (std::vector<int32_t>{3, 4, 2, 5}));
+    using V = std::vector<int32_t>;
+    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 50).rows, 0), (V{3, 4, 2, 1, 5}));
+    EXPECT_EQ(Row(Build(c, Method::Scan, 4 * kA, 50).rows, 0), (V{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Row(Build(c, Method::Cells, 4 * kA, 50).rows, 0), (V{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 50).rows, 1), (V{3, 4, 2, 5}));
+    // A limit of L keeps L - 1 partners, the first found.
+    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 5).rows, 0), (V{3, 4, 2, 1}));
+    EXPECT_EQ(Row(Build(c, Method::Cells, 4 * kA, 5).rows, 0), (V{1, 2, 3, 4}));
 }
 
 TEST(PartnerRows, LimitKeepsLMinusOnePartners) {
     const Cloud c = OrderCase();  // particle 0 has five partners
-    for (Method m : {Method::Box, Method::Scan, Method::Cells}) {
+    for (Method m : kMethods) {
         const Built six = Build(c, m, 4 * kA, 6);  // room for five
         EXPECT_FALSE(six.out.overflow);
         EXPECT_EQ(six.out.largest, 5);
@@ -161,27 +166,12 @@ TEST(PartnerRows, LimitKeepsLMinusOnePartners) {
         EXPECT_TRUE(Row(one.rows, 0).empty());
         EXPECT_EQ(one.out.largest, 0);
     }
-    EXPECT_EQ(Row(Build(c, Method::Box, 4 * kA, 5).rows, 0), (std::vector<int32_t>{3, 4, 2, 1}));
-    EXPECT_EQ(Row(Build(c, Method::Cells, 4 * kA, 5).rows, 0), (std::vector<int32_t>{1, 2, 3, 4}));
 }
 
 TEST(PartnerRows, IgnoreTargetForcesBuildsOnlyTheProjectilesRow) {
     const Cloud c = OrderCase();
-    for (Method m : {Method::Box, Method::Scan, Method::Cells}) {
-        Built b;
-        AllocatePartnerRows(b.rows, c.N + 1, 51);
-        for (int32_t i = 0; i <= c.N; ++i) b.rows.row(i)[0] = 5;  // stale rows
-        b.rows.row(5)[0] = kEndOfRow;
-        TPartnerSearch s{16 * kA * kA, 50, true};
-        TCellGrid grid;
-        TCellList cells;
-        const double *x = c.x.data(), *y = c.y.data(), *z = c.z.data();
-        if (m == Method::Box)
-            FillPartnerRowsBox(c.N, x, y, z, b.rows, grid, s);
-        else if (m == Method::Scan)
-            FillPartnerRowsScan(c.N, x, y, z, b.rows, s);
-        else
-            FillPartnerRowsCells(c.N, x, y, z, b.rows, cells, s);
+    for (Method m : kMethods) {
+        const Built b = Build(c, m, 4 * kA, 50, /*ignore=*/true, /*stale=*/true);
         EXPECT_EQ(Row(b.rows, 0).size(), 5u);
         for (int32_t i = 1; i <= c.N; ++i) EXPECT_TRUE(Row(b.rows, i).empty()) << i;
     }
@@ -214,7 +204,7 @@ TEST(PartnerRows, OutsideTheGridOrNonFiniteIsNobodysPartner) {
     const Built box = Build(c, Method::Box, 4 * kA, 50);
     EXPECT_EQ(Row(box.rows, 6), std::vector<int32_t>{7});  // its own row still comes from cells
     EXPECT_TRUE(Row(box.rows, 7).empty());
-    for (Method m : {Method::Box, Method::Scan, Method::Cells}) {
+    for (Method m : kMethods) {
         const Built b = Build(c, m, 4 * kA, 50);
         for (int32_t i : {8, 9, 10}) EXPECT_TRUE(Row(b.rows, i).empty()) << i;
         for (int32_t i = 0; i <= c.N; ++i)
@@ -229,6 +219,9 @@ TEST(PartnerRows, OutsideTheGridOrNonFiniteIsNobodysPartner) {
 
 // --- the rebuild with its contact to the user ------------------------------------------------
 
+constexpr PartnerBuilder kBuilders[] = {PartnerBuilder::Box, PartnerBuilder::Brute};
+const std::string kQuestion = "Do you really wish to abort the simulation?";
+
 struct Rebuild {
     RecordingHost host;
     TGraphFrame frame;
@@ -238,9 +231,9 @@ struct Rebuild {
     TPartnerRows rows;
     TCellGrid grid;
     TCellList cells;
-    std::vector<std::string> events;
 
-    explicit Rebuild(const Cloud& c, int32_t L = 50) {
+    explicit Rebuild(int32_t L = 50) {
+        const Cloud c = OrderCase();
         p.N = c.N;
         p.x = c.x;
         p.y = c.y;
@@ -248,10 +241,9 @@ struct Rebuild {
         AllocatePartnerRows(rows, c.N + 1, L + 1);
         AllocateCellGrid(grid, c.N);
         AllocateCellList(cells, c.N);
-        host.onPump = [this](RecordingHost&) { events.push_back("pump"); };
     }
-    void run(PartnerBuilder b, int32_t L = 50, int32_t step = 40, double t = 2.5e-15) {
-        TRebuildContext ctx{host, frame, step, t, result, largest};
+    void run(PartnerBuilder b, int32_t L = 50) {
+        TRebuildContext ctx{host, frame, 40, 2.5e-15, result, largest};
         const TPartnerSearch s{16 * kA * kA, L, false};
         if (b == PartnerBuilder::Box)
             BuildPartnerListsBox(p.N, p, rows, grid, s, ctx);
@@ -261,16 +253,17 @@ struct Rebuild {
 };
 
 TEST(Rebuild, ReportsAndYieldsInEachBuildersOrder) {
-    for (PartnerBuilder b : {PartnerBuilder::Box, PartnerBuilder::Brute}) {
-        Rebuild r(OrderCase());
-        r.host.onPump = [&r](RecordingHost& h) {
-            r.events.push_back("pump after " + std::to_string(h.stepCounts.size()) + " counts, " +
-                               std::to_string(h.frames) + " frames");
+    for (PartnerBuilder b : kBuilders) {
+        Rebuild r;
+        std::vector<std::string> events;
+        r.host.onPump = [&events](RecordingHost& h) {
+            events.push_back(std::to_string(h.stepCounts.size()) + " counts, " +
+                             std::to_string(h.frames) + " frames");
         };
         r.run(b);
-        ASSERT_EQ(r.events.size(), 1u);
-        EXPECT_EQ(r.events[0], b == PartnerBuilder::Box ? "pump after 1 counts, 1 frames"
-                                                        : "pump after 0 counts, 0 frames");
+        EXPECT_EQ(events,
+                  std::vector<std::string>{b == PartnerBuilder::Box ? "1 counts, 1 frames"
+                                                                    : "0 counts, 0 frames"});
         EXPECT_EQ(r.host.stepCounts, std::vector<int32_t>{40});
         EXPECT_FLOAT_EQ(r.host.lastFrameTime, 2.5e-15f);
         EXPECT_EQ(Row(r.rows, 0).size(), 5u);
@@ -280,101 +273,71 @@ TEST(Rebuild, ReportsAndYieldsInEachBuildersOrder) {
     }
 }
 
-TEST(Rebuild, ConfirmedAbortStopsWithoutRebuilding) {
-    for (PartnerBuilder b : {PartnerBuilder::Box, PartnerBuilder::Brute}) {
-        Rebuild r(OrderCase());
-        r.host.engineFlags.AbortRequested = 1;
-        r.host.messages.scriptAnswers({true});
-        r.run(b);
-        ASSERT_EQ(r.host.messages.texts(),
-                  std::vector<std::string>{"Do you really wish to abort the simulation?"});
-        EXPECT_EQ(r.host.engineFlags.StopTrajectory, 1);
-        EXPECT_EQ(r.host.engineFlags.AbortRequested, 0);
-        EXPECT_FALSE(r.result);
-        ASSERT_EQ(r.host.lines.size(), 1u);
-        EXPECT_EQ(r.host.lines[0].text, b == PartnerBuilder::Box
-                                            ? " Aborting simulation after next cycle..."
-                                            : "  Aborting simulation after next cycle...");
-        EXPECT_EQ(r.host.lines[0].colour, colour::Red);
-        EXPECT_EQ(r.host.pumps, 0);
-        EXPECT_TRUE(r.host.stepCounts.empty());
-        EXPECT_TRUE(Row(r.rows, 0).empty());  // not rebuilt
+// The rebuild's visible outcome in one line.
+std::string Outcome(const Rebuild& r) {
+    const EngineFlags& f = r.host.engineFlags;
+    return "row " + std::to_string(Row(r.rows, 0).size()) + ", largest " +
+           std::to_string(r.largest) + ", result " + std::to_string(r.result) + ", stop " +
+           std::to_string(f.StopTrajectory) + ", abort " + std::to_string(f.AbortRequested) +
+           ", pumps " + std::to_string(r.host.pumps) + ", counts " +
+           std::to_string(r.host.stepCounts.size());
+}
+
+TEST(Rebuild, AbortStepAndOverflowInEachBuilder) {
+    using B = PartnerBuilder;
+    const std::string overflow = "Too many collision partners in system - aborting.\rIncrease ";
+    const std::string end = " parameter in .RUN file,\ror decrease the timestep (if feasible).";
+    const std::string box = overflow + "'No. of partners'" + end,
+                      brute = overflow + "\"No. of partners\"" + end;
+    const struct {
+        B builder;
+        uint8_t abort, step;  // flags before the rebuild; an abort question is answered yes
+        bool stepInYield;
+        int32_t L, largest;  // the limit and the run's largest count before
+        std::string outcome, boxes, red;
+    } cases[] = {
+        // A confirmed abort: no rebuild, and the rows are as allocated, empty.
+        {B::Box, 1, 0, false, 50, 0,
+         "row 0, largest 0, result 0, stop 1, abort 0, pumps 0, counts 0", kQuestion,
+         " Aborting simulation after next cycle..."},
+        {B::Brute, 1, 0, false, 50, 0,
+         "row 0, largest 0, result 0, stop 1, abort 0, pumps 0, counts 0", kQuestion,
+         "  Aborting simulation after next cycle..."},
+        // An abort answered no goes on and loses an earlier Step.
+        {B::Brute, 1, 1, false, 50, 0,
+         "row 5, largest 5, result 1, stop 0, abort 0, pumps 1, counts 1", kQuestion, ""},
+        // Step during the yield skips the rebuild.
+        {B::Box, 0, 0, true, 50, 0,
+         "row 0, largest 0, result 1, stop 1, abort 0, pumps 1, counts 1", "", ""},
+        {B::Brute, 0, 0, true, 50, 0,
+         "row 0, largest 0, result 1, stop 1, abort 0, pumps 1, counts 1", "", ""},
+        // An overflow stops the trajectory and requests an abort; the rows are still ended.
+        {B::Box, 0, 0, false, 3, 7,
+         "row 2, largest 7, result 0, stop 1, abort 1, pumps 1, counts 1", box,
+         "  Too many partners required: aborting."},
+        {B::Brute, 0, 0, false, 3, 7,
+         "row 2, largest 7, result 0, stop 1, abort 1, pumps 1, counts 1", brute,
+         "  Too many partners required: aborting."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.outcome + (c.builder == B::Box ? " (box)" : " (brute)"));
+        Rebuild r(c.L);
+        r.largest = c.largest;
+        r.host.engineFlags.AbortRequested = c.abort;
+        r.host.engineFlags.StopTrajectory = c.step;
+        r.host.messages.setDefaultAnswer(c.step == 0);
+        if (c.stepInYield)
+            r.host.onPump = [](RecordingHost& h) { h.engineFlags.StopTrajectory = 1; };
+        r.run(c.builder, c.L);
+        EXPECT_EQ(Outcome(r), c.outcome);
+        EXPECT_EQ(Joined(r.host.messages.texts()), c.boxes);
+        EXPECT_EQ(Joined(r.host.texts()), c.red);
+        for (const auto& l : r.host.lines) EXPECT_EQ(l.colour, colour::Red);
+        if (c.L != 3) continue;
+        r.run(c.builder, c.L);  // after an overflow the next rebuild asks the abort question
+        EXPECT_EQ(r.host.messages.texts().back(), kQuestion);
     }
-}
-
-TEST(Rebuild, AbortAnsweredNoGoesOnAndLosesAnEarlierStep) {
-    Rebuild r(OrderCase());
-    r.host.engineFlags.AbortRequested = 1;
-    r.host.engineFlags.StopTrajectory = 1;  // Step pressed before the question
-    r.host.messages.scriptAnswers({false});
-    r.run(PartnerBuilder::Brute);
-    EXPECT_EQ(r.host.engineFlags.StopTrajectory, 0);
-    EXPECT_EQ(r.host.engineFlags.AbortRequested, 0);
-    EXPECT_TRUE(r.result);
-    EXPECT_EQ(Row(r.rows, 0).size(), 5u);
-}
-
-TEST(Rebuild, StepDuringTheYieldSkipsTheRebuild) {
-    for (PartnerBuilder b : {PartnerBuilder::Box, PartnerBuilder::Brute}) {
-        Rebuild r(OrderCase());
-        r.host.onPump = [](RecordingHost& h) { h.engineFlags.StopTrajectory = 1; };
-        r.run(b);
-        EXPECT_TRUE(Row(r.rows, 0).empty());
-        EXPECT_TRUE(r.result);
-        EXPECT_EQ(r.largest, 0);
-    }
-}
-
-TEST(Rebuild, OverflowStopsTheTrajectoryAndRequestsAnAbort) {
-    for (PartnerBuilder b : {PartnerBuilder::Box, PartnerBuilder::Brute}) {
-        Rebuild r(OrderCase(), 3);
-        r.largest = 7;  // from an earlier trajectory of the run
-        r.run(b, 3);
-        EXPECT_EQ(r.host.engineFlags.StopTrajectory, 1);
-        EXPECT_EQ(r.host.engineFlags.AbortRequested, 1);
-        EXPECT_FALSE(r.result);
-        EXPECT_EQ(r.largest, 7);
-        ASSERT_EQ(r.host.messages.texts().size(), 1u);
-        EXPECT_EQ(r.host.messages.texts()[0],
-                  b == PartnerBuilder::Box
-                      ? "Too many collision partners in system - aborting.\rIncrease 'No. of "
-                        "partners' parameter in .RUN file,\ror decrease the timestep (if feasible)."
-                      : "Too many collision partners in system - aborting.\rIncrease \"No. of "
-                        "partners\" parameter in .RUN file,\ror decrease the timestep (if "
-                        "feasible).");
-        ASSERT_EQ(r.host.lines.size(), 1u);
-        EXPECT_EQ(r.host.lines[0].text, "  Too many partners required: aborting.");
-        EXPECT_EQ(r.host.lines[0].colour, colour::Red);
-        EXPECT_EQ(Row(r.rows, 0).size(), 2u);  // still properly ended
-        // The next rebuild asks the abort question.
-        r.host.messages.scriptAnswers({true});
-        r.run(b, 3);
-        EXPECT_EQ(r.host.messages.texts().back(), "Do you really wish to abort the simulation?");
-    }
-}
-
-TEST(Predicates, GridBoxCellsAndBarriers) {
-    EXPECT_TRUE(InCellGridBox(4.8e-9, -4.8e-9, 1.6e-9));
-    EXPECT_TRUE(InCellGridBox(0, 0, -4.8e-9));
-    EXPECT_FALSE(InCellGridBox(4.81e-9, 0, 0));
-    EXPECT_FALSE(InCellGridBox(0, 0, 1.61e-9));
-    EXPECT_FALSE(InCellGridBox(std::nan(""), 0, 0));
-    EXPECT_TRUE(ValidCell(-12, 12, 4));
-    EXPECT_TRUE(ValidCell(0, 0, -12));
-    EXPECT_FALSE(ValidCell(13, 0, 0));
-    EXPECT_FALSE(ValidCell(0, 0, 5));
-    EXPECT_FALSE(ValidCell(0, -13, 0));
-    EXPECT_TRUE(AboveSurfacePlane(1, 2, 1));
-    EXPECT_FALSE(AboveSurfacePlane(0, 2, 1));
-    EXPECT_FALSE(AboveSurfacePlane(1, 1, 1));
-    EXPECT_TRUE(LeavingSlab(-1, 1, 0.5, 2));
-    EXPECT_TRUE(LeavingSlab(-1, 1, -0.5, -2));
-    EXPECT_FALSE(LeavingSlab(-1, 1, -0.5, 2));
-    EXPECT_FALSE(LeavingSlab(-1, 1, 0.5, 0));
-    EXPECT_EQ(SignOf(0.0), 1.0);
-    EXPECT_EQ(SignOf(-0.0), 1.0);
-    EXPECT_EQ(SignOf(-3.0), -1.0);
 }
 
 }  // namespace
-}  // namespace halvern
+}  // namespace halvern::test

@@ -1,17 +1,19 @@
+// The options record in "ostrel.cfg": its 40 bytes, the byte-exact round trip, and stored
+// records that cannot be applied.
 #include "SimulationOptions.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
+#include "EngineUiTestFiles.h"
 #include "FileSafety.h"
 #include "MessageSink.h"
 
 namespace halvern {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::ScratchFolder;
 
 // The default record as it lies in "ostrel.cfg", byte by byte from the field table.
 const OptionsRecordBytes kDefaultBytes = {
@@ -27,142 +29,98 @@ const OptionsRecordBytes kDefaultBytes = {
     0,    0, 0, 0,  // IgnoreTargetForces, SelfBombardment, 2 reserved
 };
 
-class OptionsFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ =
-            fs::temp_directory_path() /
-            ("ostrel-options-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        path_ = (dir_ / "ostrel.cfg").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+std::string AsText(const OptionsRecordBytes& b) {
+    return std::string(reinterpret_cast<const char*>(b.data()), b.size());
+}
 
-    void writeBytes(const std::string& bytes) { ASSERT_TRUE(WriteFileReplacing(path_, bytes)); }
-    std::string readBytes() const {
-        std::string b;
-        EXPECT_TRUE(ReadFileBytes(path_, b));
-        return b;
-    }
-    static std::string AsText(const OptionsRecordBytes& b) {
-        return std::string(reinterpret_cast<const char*>(b.data()), b.size());
-    }
-
-    fs::path dir_;
-    std::string path_;
-};
+// `bytes` with the little-endian 32-bit value v at offset `at`.
+template <class Bytes>
+Bytes WithInt(Bytes bytes, size_t at, int32_t v) {
+    for (size_t k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(uint32_t(v) >> (8 * k));
+    return bytes;
+}
 
 TEST(SimulationOptions, DefaultRecordIsTheFortyStoredBytes) {
     EXPECT_EQ(EncodeSimulationOptions(TSimulationOptions{}), kDefaultBytes);
     EXPECT_EQ(DecodeSimulationOptions(kDefaultBytes.data()), TSimulationOptions{});
 }
 
-TEST(SimulationOptions, InelasticModelSelectedByAnyOfTheThree) {
-    TSimulationOptions o;
-    EXPECT_FALSE(InelasticModelSelected(o));
-    for (uint8_t TSimulationOptions::*model :
-         {&TSimulationOptions::LssModel, &TSimulationOptions::OenRobinsonModel,
-          &TSimulationOptions::ShapiroTombrelloModel}) {
-        TSimulationOptions one;
-        one.*model = 1;
-        EXPECT_TRUE(InelasticModelSelected(one));
-    }
-}
-
-TEST(SimulationOptions, GraphScaleOfTheTwoPlots) {
-    EXPECT_EQ(GraphScaleForMode(0), 1e11);
-    EXPECT_EQ(GraphScaleForMode(1), 0.01);
-}
-
-TEST_F(OptionsFileTest, ArbitraryRecordWithReservedBytesRoundTripsByteForByte) {
-    OptionsRecordBytes bytes{};
+TEST(SimulationOptions, ArbitraryRecordWithReservedBytesRoundTripsByteForByte) {
     // Every field set to a valid value other than its default, every reserved byte non-zero.
-    const int32_t algorithm = 1, graphMode = 1, lines = 8999999, minForce = 2;
-    auto put32 = [&](size_t at, int32_t v) {
-        for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(uint32_t(v) >> (8 * k));
-    };
-    put32(0, algorithm);
-    put32(8, graphMode);
-    put32(16, lines);
-    put32(28, minForce);
+    OptionsRecordBytes bytes{};
+    bytes = WithInt(WithInt(WithInt(WithInt(bytes, 0, 1), 8, 1), 16, 8999999), 28, 2);
     for (size_t at : {4, 12, 13, 14, 20, 21, 22, 23, 24, 25, 32, 33, 34, 35, 36, 37})
         bytes[at] = static_cast<uint8_t>(at % 2);
     bytes[24] = 1;  // LoadAtStartUp
     for (size_t at : {5, 6, 7, 15, 26, 27, 38, 39}) bytes[at] = static_cast<uint8_t>(0xA0 + at);
-    writeBytes(AsText(bytes));
+    ScratchFolder folder("cfg");
+    const std::string path = folder.write("ostrel.cfg", AsText(bytes));
 
     TSimulationOptions loaded;
-    ASSERT_TRUE(LoadOptionsAtStartUp(path_, loaded));
-    EXPECT_EQ(loaded.Algorithm, algorithm);
-    EXPECT_EQ(loaded.GraphMode, graphMode);
-    EXPECT_EQ(loaded.EditBufferLines, lines);
-    EXPECT_EQ(loaded.MinForce, minForce);
+    ASSERT_TRUE(LoadOptionsAtStartUp(path, loaded));
+    EXPECT_EQ(loaded.Algorithm, 1);
+    EXPECT_EQ(loaded.GraphMode, 1);
+    EXPECT_EQ(loaded.EditBufferLines, 8999999);
+    EXPECT_EQ(loaded.MinForce, 2);
     EXPECT_EQ(loaded.Reserved5[2], 0xA7);
 
-    fs::remove(path_);
     RecordingSink sink;
-    ASSERT_TRUE(SaveSimulationOptions(path_, loaded, sink));
-    EXPECT_EQ(readBytes(), AsText(bytes));
+    const std::string copy = folder.file("copy.cfg");
+    ASSERT_TRUE(SaveSimulationOptions(copy, loaded, sink));
+    std::string saved;
+    ASSERT_TRUE(ReadFileBytes(copy, saved));
+    EXPECT_EQ(saved, AsText(bytes));
     EXPECT_TRUE(sink.entries().empty());
 }
 
-TEST_F(OptionsFileTest, StoredRecordIsIgnoredUnlessItCanBeApplied) {
+TEST(SimulationOptions, StoredRecordIsIgnoredUnlessItCanBeApplied) {
     TSimulationOptions applied;
     applied.LoadAtStartUp = 1;
     applied.Algorithm = 0;
     const std::string good = AsText(EncodeSimulationOptions(applied));
-
-    auto withInt = [&](size_t at, int32_t v) {
-        std::string b = good;
-        for (int k = 0; k < 4; ++k) b[at + k] = static_cast<char>(uint32_t(v) >> (8 * k));
-        return b;
-    };
     TSimulationOptions notLoading = applied;
     notLoading.LoadAtStartUp = 0;
     const struct {
         const char* what;
-        std::string bytes;
+        std::string bytes;  // "-" for no file
     } cases[] = {
+        {"no file", "-"},
         {"short file", good.substr(0, 39)},
         {"empty file", ""},
         {"load flag clear", AsText(EncodeSimulationOptions(notLoading))},
-        {"algorithm 4", withInt(0, 4)},
-        {"algorithm -1", withInt(0, -1)},
-        {"graph mode 2", withInt(8, 2)},
-        {"edit buffer -1", withInt(16, -1)},
-        {"edit buffer 9000001", withInt(16, 9000001)},
-        {"minimum force 3", withInt(28, 3)},
+        {"algorithm 4", WithInt(good, 0, 4)},
+        {"algorithm -1", WithInt(good, 0, -1)},
+        {"graph mode 2", WithInt(good, 8, 2)},
+        {"edit buffer -1", WithInt(good, 16, -1)},
+        {"edit buffer 9000001", WithInt(good, 16, 9000001)},
+        {"minimum force 3", WithInt(good, 28, 3)},
     };
+    ScratchFolder folder("cfg");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        writeBytes(c.bytes);
+        const std::string path =
+            c.bytes == "-" ? folder.file("none.cfg") : folder.write("ostrel.cfg", c.bytes);
         TSimulationOptions options;
-        EXPECT_FALSE(LoadOptionsAtStartUp(path_, options));
+        EXPECT_FALSE(LoadOptionsAtStartUp(path, options));
         EXPECT_EQ(options, TSimulationOptions{});
     }
-
-    writeBytes(good);
     TSimulationOptions options;
-    EXPECT_TRUE(LoadOptionsAtStartUp(path_, options));
+    EXPECT_TRUE(LoadOptionsAtStartUp(folder.write("ostrel.cfg", good), options));
     EXPECT_EQ(options, applied);
 }
 
-TEST_F(OptionsFileTest, MissingFileKeepsDefaults) {
-    TSimulationOptions options;
-    EXPECT_FALSE(LoadOptionsAtStartUp(path_, options));
-    EXPECT_EQ(options, TSimulationOptions{});
-}
-
-TEST_F(OptionsFileTest, FailedSaveReportsThePathAndKeepsTheOldFile) {
-    writeBytes(AsText(kDefaultBytes));
-    const std::string unwritable = (dir_ / "no-such-folder" / "ostrel.cfg").string();
+TEST(SimulationOptions, FailedSaveReportsThePathAndKeepsTheOldFile) {
+    ScratchFolder folder("cfg");
+    const std::string path = folder.write("ostrel.cfg", AsText(kDefaultBytes));
+    const std::string unwritable = folder.file("no-such-folder/ostrel.cfg");
     RecordingSink sink;
     EXPECT_FALSE(SaveSimulationOptions(unwritable, TSimulationOptions{}, sink));
-    ASSERT_EQ(sink.texts().size(), 1u);
-    EXPECT_EQ(sink.texts()[0], "Error writing options to " + unwritable + ".");
+    EXPECT_EQ(sink.texts(),
+              std::vector<std::string>{"Error writing options to " + unwritable + "."});
     EXPECT_EQ(sink.entries()[0].kind, RecordingSink::Kind::Error);
-    EXPECT_EQ(readBytes(), AsText(kDefaultBytes));
+    std::string kept;
+    ASSERT_TRUE(ReadFileBytes(path, kept));
+    EXPECT_EQ(kept, AsText(kDefaultBytes));
 }
 
 }  // namespace

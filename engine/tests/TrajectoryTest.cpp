@@ -1,44 +1,34 @@
+// The trajectory loop's parts on a small crystallite: the rebuild schedule, the sample modes,
+// the two surface barriers, the termination test and the adaptive time step.
 #include "Trajectory.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "EngineUiTestFiles.h"
-#include "TrajectoryTestSupport.h"
-#include "miscutil.h"
+#include "EngineTestRuns.h"
 
 namespace halvern::test {
 namespace {
 
 constexpr double kDt = 7e-17;
 
-// A small crystallite whose trajectories end after a known time at a fixed step.
-std::unique_ptr<CuRun> FixedStepRun(double tMax = 20.5 * kDt) {
-    auto run = MakeCuRun(2, 3);
-    TRunState& rs = run->rs;
-    rs.options.FixedTimestep = 1;
-    rs.options.ReportEnergy = 0;
-    rs.options.ReportInelastic = 0;
-    rs.run.TMin = rs.run.TMax = tMax;
-    rs.OutputWriter = SelectOutputWriter(0);
-    return run;
-}
-
-std::vector<TOslRecord> Records(const std::string& path) {
-    std::string bytes;
-    ReadFileBytes(path, bytes);
-    std::vector<TOslRecord> out;
-    for (size_t k = 0; k + kOslRecordSize <= bytes.size(); k += kOslRecordSize)
-        out.push_back(DecodeOslRecord(reinterpret_cast<const unsigned char*>(bytes.data() + k)));
-    return out;
-}
+// A small crystallite whose trajectories end after `tMax` at a fixed step.
+struct FixedStepRun : CuCrystal {
+    explicit FixedStepRun(double tMax = 20.5 * kDt) : CuCrystal(2, 3) {
+        rs.options.FixedTimestep = 1;
+        rs.options.ReportEnergy = 0;
+        rs.options.ReportInelastic = 0;
+        rs.run.TMin = rs.run.TMax = tMax;
+        rs.OutputWriter = SelectOutputWriter(0);
+    }
+};
 
 TEST(Trajectory, PartnerListsAreRebuiltEveryKSteps) {
-    auto run = FixedStepRun(35.5 * kDt);
-    EXPECT_TRUE(RunTrajectory(run->rs.targetExtent, run->rs.N, kDt, run->rs));
-    EXPECT_EQ(run->host.stepCounts, (std::vector<int32_t>{0, 10, 20, 30}));
-    EXPECT_EQ(run->host.pumps, 5);  // four rebuilds and the end of the trajectory
+    FixedStepRun run(35.5 * kDt);
+    EXPECT_TRUE(RunTrajectory(run.rs.targetExtent, run.rs.N, kDt, run.rs));
+    EXPECT_EQ(run.host.stepCounts, (std::vector<int32_t>{0, 10, 20, 30}));
+    EXPECT_EQ(run.host.pumps, 5);  // four rebuilds and the end of the trajectory
 }
 
 TEST(Trajectory, SampleModesWritePeriodicallyAndAtTheEnd) {
@@ -48,9 +38,10 @@ TEST(Trajectory, SampleModesWritePeriodicallyAndAtTheEnd) {
         bool final;
     } cases[] = {{3, 1, 22, true}, {1, 1, 1, true}, {2, 5, 4, false}, {3, 0, 1, true}};
     for (const auto& c : cases) {
-        auto run = FixedStepRun();
-        TRunState& rs = run->rs;
-        testing::ScratchFolder folder("traj");
+        SCOPED_TRACE(std::to_string(c.mode) + " " + std::to_string(c.interval));
+        FixedStepRun run;
+        TRunState& rs = run.rs;
+        ScratchFolder folder("traj");
         rs.run.SampleMode = c.mode;
         rs.run.SampleInterval = c.interval;
         rs.files.initialConditions = folder.file("inivars.osl");
@@ -58,8 +49,8 @@ TEST(Trajectory, SampleModesWritePeriodicallyAndAtTheEnd) {
         ASSERT_TRUE(rs.dynamicsFile.create(folder.file("dynvars.osl")));
         EXPECT_TRUE(RunTrajectory(rs.targetExtent, rs.N, kDt, rs));
         rs.dynamicsFile.close();
-        const auto records = Records(folder.file("dynvars.osl"));
-        ASSERT_EQ(records.size(), c.passes * (rs.N + 1)) << c.mode << " " << c.interval;
+        const auto records = ReadRecords(folder.file("dynvars.osl"));
+        ASSERT_EQ(records.size(), c.passes * (rs.N + 1));
         std::set<float> times;
         for (const TOslRecord& r : records) times.insert(r.ti);
         EXPECT_EQ(times.size(), c.final && c.passes > 1 ? c.passes - 1 : c.passes);
@@ -71,41 +62,38 @@ TEST(Trajectory, SampleModesWritePeriodicallyAndAtTheEnd) {
 }
 
 TEST(Trajectory, FirstBarrierReflectsSlowParticlesAndTakesU1FromFastOnes) {
-    auto run = MakeCuRun(1, 2);
-    TRunState& rs = run->rs;
+    CuCrystal run(1, 2);
+    TRunState& rs = run.rs;
     TParticleArrays& p = rs.particles;
     const double U1 = 3 * kEv;
     rs.model.SurfaceBinding = U1;
     TTrajectory tr = StartTrajectory(rs.targetExtent, kDt, rs);
-    const double m = p.mass[1];
-    auto vzFor = [m](double ev) { return std::sqrt(2 * ev * kEv / m); };
+    auto v = [m = p.mass[1]](double ev) { return std::sqrt(2 * ev * kEv / m); };
     for (int32_t i = 0; i <= rs.N; ++i) p.vz[i] = 0;
-    p.z[1] = tr.SurfacePlane + 1e-11;
-    p.vz[1] = vzFor(2);  // below U1: reflected
-    p.z[2] = tr.SurfacePlane + 1e-11;
-    p.vz[2] = vzFor(5);  // above: slowed to 2 eV
+    p.z[1] = p.z[2] = tr.SurfacePlane + 1e-11;
     p.z[3] = tr.SurfacePlane - 1e-11;
-    p.vz[3] = vzFor(5);  // below the plane: untouched
+    p.vz[1] = v(2);  // below U1: reflected
+    p.vz[2] = v(5);  // above: slowed to 2 eV
+    p.vz[3] = v(5);  // below the plane: untouched
     ApplyFirstBarrier(tr, rs);
-    EXPECT_DOUBLE_EQ(p.vz[1], -vzFor(2));
+    EXPECT_DOUBLE_EQ(p.vz[1], -v(2));
     EXPECT_EQ(p.flags[1] & 1, 0);
-    EXPECT_NEAR(p.vz[2], vzFor(2), 1e-9 * vzFor(2));
+    EXPECT_NEAR(p.vz[2], v(2), 1e-9 * v(2));
     EXPECT_EQ(p.flags[2] & 1, 1);
-    EXPECT_DOUBLE_EQ(p.vz[3], vzFor(5));
+    EXPECT_DOUBLE_EQ(p.vz[3], v(5));
     EXPECT_DOUBLE_EQ(tr.barrier1, U1);
     ApplyFirstBarrier(tr, rs);  // a particle that crossed once is free
     EXPECT_DOUBLE_EQ(tr.barrier1, U1);
 }
 
 TEST(Trajectory, SecondBarrierActsOnTheSideFacesOnce) {
-    auto run = MakeCuRun(1, 2);
-    TRunState& rs = run->rs;
+    CuCrystal run(1, 2);
+    TRunState& rs = run.rs;
     TParticleArrays& p = rs.particles;
     const double U2 = 1 * kEv;
     TTrajectory tr = StartTrajectory(rs.targetExtent, kDt, rs);
     rs.model.BulkBinding = U2;
-    const double m = p.mass[1];
-    auto v = [m](double ev) { return std::sqrt(2 * ev * kEv / m); };
+    auto v = [m = p.mass[1]](double ev) { return std::sqrt(2 * ev * kEv / m); };
     p.x[1] = tr.extent.xMin - 1e-11;
     p.vx[1] = -v(4);  // leaves through x min: keeps its direction, 3 eV left
     p.y[1] = tr.extent.yMax + 1e-11;
@@ -118,10 +106,9 @@ TEST(Trajectory, SecondBarrierActsOnTheSideFacesOnce) {
 }
 
 TEST(Trajectory, TerminationTest) {
-    auto run = MakeCuRun(1, 2);
-    TRunState& rs = run->rs;
-    TTrajectory tr = StartTrajectory(rs.targetExtent, kDt, rs);
-    const double vSlow = std::sqrt(2 * 1.0 * kEv / rs.particles.mass[0]);
+    CuCrystal run(1, 2);
+    TTrajectory tr = StartTrajectory(run.rs.targetExtent, kDt, run.rs);
+    const double vSlow = std::sqrt(2 * 1.0 * kEv / run.rs.particles.mass[0]);
     const struct {
         double t;
         double testSpeed;
@@ -138,23 +125,22 @@ TEST(Trajectory, TerminationTest) {
     for (const auto& c : cases) {
         tr.t = c.t;
         tr.testSpeed = c.testSpeed;
-        run->host.flags().StopTrajectory = c.stop;
-        EXPECT_EQ(TrajectoryFinished(tr, rs), c.finished) << c.t << " " << c.testSpeed;
+        run.host.flags().StopTrajectory = c.stop;
+        EXPECT_EQ(TrajectoryFinished(tr, run.rs), c.finished) << c.t << " " << c.testSpeed;
     }
 }
 
 TEST(Trajectory, TimestepFollowsTheFastestParticleInTheZone) {
-    auto run = MakeCuRun(1, 2);
-    TRunState& rs = run->rs;
+    CuCrystal run(1, 2);
+    TRunState& rs = run.rs;
     TParticleArrays& p = rs.particles;
     TTrajectory tr = StartTrajectory(rs.targetExtent, kDt, rs);
-    const double dx = tr.dx;
     rs.partners.row(1)[0] = 2;  // some partner list is not empty
     rs.partners.row(1)[1] = kEndOfRow;
     p.vx[2] = 2 * Speed(p, 0);  // the fastest particle inside the zone
     AdaptTimestep(tr, rs);
     EXPECT_EQ(tr.fastIndex, 2);
-    EXPECT_DOUBLE_EQ(tr.dt, (2 * kDt + dx / p.vx[2]) / 3);
+    EXPECT_DOUBLE_EQ(tr.dt, (2 * kDt + tr.dx / p.vx[2]) / 3);
     EXPECT_EQ(tr.testIndex, 2);
 
     rs.model.TestProjectileOnly = 1;
@@ -176,38 +162,6 @@ TEST(Trajectory, TimestepFollowsTheFastestParticleInTheZone) {
     UpdatePartnerRadius(tr, rs);
     EXPECT_DOUBLE_EQ(tr.PartnerRadius, R * 2 / 3 + (0.7 * tr.vFast * tr.dt * 9 + 3.7e-10) / 3);
     EXPECT_DOUBLE_EQ(tr.PartnerRadiusSquared, tr.PartnerRadius * tr.PartnerRadius);
-}
-
-TEST(Trajectory, StepEndsTheTrajectoryAtTheNextRebuildWithTheEndSequence) {
-    auto run = FixedStepRun(300e-15);
-    TRunState& rs = run->rs;
-    rs.options.Verbose = 1;
-    testing::ScratchFolder folder("step");
-    rs.run.SampleMode = 1;
-    ASSERT_TRUE(rs.dynamicsFile.create(folder.file("dynvars.osl")));
-    run->host.onPump = [](RecordingHost& h) {
-        if (h.pumps == 2) h.flags().StopTrajectory = 1;  // Step pressed during the second rebuild
-    };
-    EXPECT_TRUE(RunTrajectory(rs.targetExtent, rs.N, kDt, rs));
-    rs.dynamicsFile.close();
-    EXPECT_NE(run->host.find("                 * TERMINATED *"), -1);
-    EXPECT_NE(run->host.find("  No. of timesteps executed = 10"), -1);
-    EXPECT_NE(run->host.find("  Timestep at termination = 0.070000 fs"), -1);  // fixed step
-    EXPECT_NE(run->host.find("  Time elapsed = 0.70 fs."), -1);
-    EXPECT_EQ(run->host.lines.back().text, " ");
-    EXPECT_EQ(Records(folder.file("dynvars.osl")).size(), static_cast<size_t>(rs.N + 1));
-}
-
-TEST(Trajectory, ConfirmedAbortEndsTheTrajectoryWithFalse) {
-    auto run = FixedStepRun(300e-15);
-    run->host.onPump = [](RecordingHost& h) {
-        if (h.pumps == 1) h.flags().AbortRequested = 1;
-    };
-    run->host.messages.scriptAnswers({true});
-    EXPECT_FALSE(RunTrajectory(run->rs.targetExtent, run->rs.N, kDt, run->rs));
-    EXPECT_EQ(run->host.stepCounts, (std::vector<int32_t>{0}));  // no rebuild at step 10
-    EXPECT_NE(run->host.find("  Aborting simulation after next cycle..."), -1);
-    EXPECT_NE(run->host.find("  Time elapsed = 0.70 fs."), -1);
 }
 
 }  // namespace
