@@ -5,22 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "KernelTestDriver.h"
 
-namespace halvern {
+namespace halvern::test {
 namespace {
-
-using test::DefaultCuModel;
-using test::kAngstrom;
 
 constexpr double kA = kAngstrom;
 
 // Particles: 0 Ar projectile, 1 and 2 Cu, 3 O, 4 and 5 Cu flagged 4, 6 Cu flagged 2.
 struct Field {
     explicit Field(TPotentialInputs in = DefaultCuModel(), bool complex = false) {
-        EXPECT_TRUE(test::Prepare(in, pot));
+        EXPECT_TRUE(Prepare(in, pot));
         pot.ComplexTarget = complex;
     }
     TForceField field(bool selfBombardment = false) const {
@@ -42,76 +38,56 @@ double G(const TForceField& f, int32_t i, int32_t j, double r) {
     return g;
 }
 
-double NumericG(const std::function<double(double)>& V, double r) {
-    const double h = r * 1e-5;
-    return -(V(r + h) - V(r - h)) / (2 * h) / r;
+using Energy = double (*)(const TForceField&, int32_t, int32_t, double);
+double Spline(const TForceField& f, int32_t, int32_t, double r) {
+    return SplineEnergy(f, r);
+}
+double Morse(const TForceField& f, int32_t, int32_t, double r) {
+    return MorseEnergy(f.pot->D, f.pot->alpha, f.pot->r0, r);
 }
 
-struct Region {
-    const char* name;
-    int32_t i, j;
-    std::vector<double> radii;  // Angstrom
-    std::function<double(const TForceField&, int32_t, int32_t, double)> energy;
-    double tolerance;  // relative to the largest |g| of the case
-    bool complex = false;
-    int32_t ptKind = 0, ttKind = 1;
-};
-
-class ForceRegions : public ::testing::TestWithParam<Region> {};
-
-TEST_P(ForceRegions, ForceIsMinusTheEnergySlopeOverR) {
-    const Region c = GetParam();
-    TPotentialInputs in = DefaultCuModel();
-    in.ptKind = c.ptKind;
-    in.ttKind = c.ttKind;
-    Field fld(in, c.complex);
-    const TForceField f = fld.field();
-    double scale = 0;
-    for (double rA : c.radii) scale = std::max(scale, std::fabs(G(f, c.i, c.j, rA * kA)));
-    for (double rA : c.radii) {
-        const double r = rA * kA;
-        const double expected = NumericG([&](double s) { return c.energy(f, c.i, c.j, s); }, r);
-        EXPECT_NEAR(G(f, c.i, c.j, r), expected, c.tolerance * scale) << c.name << " at " << rA;
+TEST(PairForce, IsMinusTheEnergySlopeOverRInEveryRegion) {
+    const struct {
+        const char* name;
+        int32_t i, j;
+        std::vector<double> radii;  // Angstrom
+        Energy energy;
+        double tolerance;  // relative to the largest |g| of the case
+        bool complex = false;
+        int32_t ptKind = 0, ttKind = 1;
+    } cases[] = {
+        {"PtZbl", 0, 1, {0.1, 0.4, 1.0, 2.5, 3.69}, PtRepulsiveEnergy, 1e-7},
+        {"PtMoliere", 0, 1, {0.1, 0.4, 1.0, 2.5, 3.69}, PtRepulsiveEnergy, 1e-7, false, 1},
+        {"TtMoliere", 1, 2, {0.2, 0.8, 1.2, 1.49}, TtRepulsiveEnergy, 1e-7},
+        {"TtZbl", 1, 2, {0.2, 0.8, 1.2, 1.49}, TtRepulsiveEnergy, 1e-7, false, 0, 0},
+        {"Spline", 1, 2, {1.51, 1.7, 1.9, 2.09}, Spline, 1e-7},
+        // The Morse force comes from the single-precision table.
+        {"Morse", 1, 2, {2.11, 2.4, 2.628, 3.0, 3.69}, Morse, 1e-5},
+        {"ComplexTtZbl", 1, 3, {0.2, 0.8, 1.49}, TtRepulsiveEnergy, 1e-7, true, 0, 0},
+        {"ComplexTtMoliere", 1, 3, {0.2, 0.8, 1.49}, TtRepulsiveEnergy, 1e-7, true},
+        {"ComplexPtZbl", 0, 3, {0.2, 1.0, 3.0}, PtRepulsiveEnergy, 1e-7, true},
+        {"ComplexSpline", 1, 3, {1.51, 1.8, 2.09}, PairSplineEnergy, 1e-7, true},
+        {"ComplexMorse", 1, 3, {2.2, 3.0, 3.69}, OuterEnergyByFlags, 1e-5, true},
+        {"BothFlagged4Repel", 4, 5, {2.2, 3.0, 3.69}, OuterEnergyByFlags, 1e-7, true},
+        {"Flagged2FeelsNothing", 2, 6, {2.2, 3.0, 3.69}, OuterEnergyByFlags, 1e-7, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TPotentialInputs in = DefaultCuModel();
+        in.ptKind = c.ptKind;
+        in.ttKind = c.ttKind;
+        Field fld(in, c.complex);
+        const TForceField f = fld.field();
+        double scale = 0;
+        for (double rA : c.radii) scale = std::max(scale, std::fabs(G(f, c.i, c.j, rA * kA)));
+        for (double rA : c.radii) {
+            const double r = rA * kA, h = r * 1e-5;
+            const double expected =
+                -(c.energy(f, c.i, c.j, r + h) - c.energy(f, c.i, c.j, r - h)) / (2 * h) / r;
+            EXPECT_NEAR(G(f, c.i, c.j, r), expected, c.tolerance * scale) << rA;
+        }
     }
 }
-
-const auto kPtRepulsive = [](const TForceField& f, int32_t i, int32_t j, double r) {
-    return PtRepulsiveEnergy(f, i, j, r);
-};
-const auto kTtRepulsive = [](const TForceField& f, int32_t i, int32_t j, double r) {
-    return TtRepulsiveEnergy(f, i, j, r);
-};
-const auto kSpline = [](const TForceField& f, int32_t, int32_t, double r) {
-    return SplineEnergy(f, r);
-};
-const auto kPairSpline = [](const TForceField& f, int32_t i, int32_t j, double r) {
-    return PairSplineEnergy(f, i, j, r);
-};
-const auto kMorse = [](const TForceField& f, int32_t, int32_t, double r) {
-    return MorseEnergy(f.pot->D, f.pot->alpha, f.pot->r0, r);
-};
-const auto kOuter = [](const TForceField& f, int32_t i, int32_t j, double r) {
-    return OuterEnergyByFlags(f, i, j, r);
-};
-
-INSTANTIATE_TEST_SUITE_P(
-    Regions, ForceRegions,
-    ::testing::Values(
-        Region{"PtZbl", 0, 1, {0.1, 0.4, 1.0, 2.5, 3.69}, kPtRepulsive, 1e-7},
-        Region{"PtMoliere", 0, 1, {0.1, 0.4, 1.0, 2.5, 3.69}, kPtRepulsive, 1e-7, false, 1},
-        Region{"TtMoliere", 1, 2, {0.2, 0.8, 1.2, 1.49}, kTtRepulsive, 1e-7},
-        Region{"TtZbl", 1, 2, {0.2, 0.8, 1.2, 1.49}, kTtRepulsive, 1e-7, false, 0, 0},
-        Region{"Spline", 1, 2, {1.51, 1.7, 1.9, 2.09}, kSpline, 1e-7},
-        // The Morse force comes from the single-precision table.
-        Region{"Morse", 1, 2, {2.11, 2.4, 2.628, 3.0, 3.69}, kMorse, 1e-5},
-        Region{"ComplexTtZbl", 1, 3, {0.2, 0.8, 1.49}, kTtRepulsive, 1e-7, true, 0, 0},
-        Region{"ComplexTtMoliere", 1, 3, {0.2, 0.8, 1.49}, kTtRepulsive, 1e-7, true},
-        Region{"ComplexPtZbl", 0, 3, {0.2, 1.0, 3.0}, kPtRepulsive, 1e-7, true},
-        Region{"ComplexSpline", 1, 3, {1.51, 1.8, 2.09}, kPairSpline, 1e-7, true},
-        Region{"ComplexMorse", 1, 3, {2.2, 3.0, 3.69}, kOuter, 1e-5, true},
-        Region{"BothFlagged4Repel", 4, 5, {2.2, 3.0, 3.69}, kOuter, 1e-7, true},
-        Region{"Flagged2FeelsNothing", 2, 6, {2.2, 3.0, 3.69}, kOuter, 1e-7, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The energies, written out here: K Z1 Z2 Phi(r / a) / r, the cubic and the Morse form.
 TEST(PairEnergies, FollowTheirFormulas) {
@@ -132,8 +108,7 @@ TEST(PairEnergies, FollowTheirFormulas) {
     const double s = 1.8 * kA;
     EXPECT_DOUBLE_EQ(SplineEnergy(f, s), c[0] + c[1] * s + c[2] * s * s + c[3] * s * s * s);
     const double u = std::exp(-1.405 * (3.0 - 2.628));
-    EXPECT_NEAR(MorseEnergy(fld.pot.D, fld.pot.alpha, fld.pot.r0, 3 * kA),
-                0.480 * 1.602192e-19 * (u * u - 2 * u), 1e-32);
+    EXPECT_NEAR(Morse(f, 1, 2, 3 * kA), 0.480 * 1.602192e-19 * (u * u - 2 * u), 1e-32);
 }
 
 TEST(PairForce, RegionBoundaries) {
@@ -170,7 +145,7 @@ TEST(PairForce, ProjectileFeelsOnlyRepulsionUnlessSelfBombardment) {
     EXPECT_DOUBLE_EQ(PairForceOf(plain, 1, 2, r), PairForceOf(self, 1, 2, r));
 }
 
-TEST(PairForce, ComplexTargetPairTablesGiveTheOnTheFlyValues) {
+TEST(PairTables, HoldEachPairsOwnFitAndGiveTheOnTheFlyForces) {
     Field fld(DefaultCuModel(), true);
     const TForceField f = fld.field();
     const double radii[] = {0.5 * kA, 1.8 * kA, 3.0 * kA};
@@ -184,46 +159,47 @@ TEST(PairForce, ComplexTargetPairTablesGiveTheOnTheFlyValues) {
         EXPECT_EQ(PairForceOf(f, 1, 3, radii[k]), before[k][0]);
         EXPECT_EQ(PairForceOf(f, 0, 3, radii[k]), before[k][1]);
     }
+    const TPairPotentials& pot = fld.pot;
+    const int32_t e = pot.pairs.index(29, 8);
+    ASSERT_GE(e, 0);
+    EXPECT_LT(pot.pairs.index(29, 79), 0);
+    double k[4];
+    ASSERT_TRUE(FitPotentialSpline(29, 8, 1, ZblScreeningLength(29, 8, pot.ttFactor), pot.Rlow,
+                                   pot.Rhigh, pot.D, pot.alpha, pot.r0, k[0], k[1], k[2], k[3],
+                                   nullptr));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(pot.pairs.spline[size_t(e) * 4 + i], k[i]);
+    EXPECT_EQ(pot.pairs.betaPT[size_t(e) * 4 + 3], 3.2 / ZblScreeningLength(29, 8, 1.0));
 }
 
-TEST(CutoffEnergies, ByTheCutOffsRegion) {
-    {
-        Field fld;
-        const TForceField f = fld.field();
-        const TCutoffEnergies e = CutoffEnergies(f, 2);
-        EXPECT_DOUBLE_EQ(e.pt, PtUniversalEnergy(f, 0, 1, fld.pot.Rc));
-        EXPECT_DOUBLE_EQ(e.tt, MorseEnergy(fld.pot.D, fld.pot.alpha, fld.pot.r0, fld.pot.Rc));
-        EXPECT_DOUBLE_EQ(CutoffEnergies(fld.field(true), 2).pt, e.tt);
-    }
-    {
-        TPotentialInputs in = DefaultCuModel();
-        in.Rc = 1.9 * kA;  // inside the join
-        Field fld(in);
-        EXPECT_DOUBLE_EQ(CutoffEnergies(fld.field(), 2).tt, SplineEnergy(fld.field(), in.Rc));
-    }
-    {
-        TPotentialInputs in = DefaultCuModel();
-        in.MorseOption = 1;
-        Field fld(in);
-        EXPECT_DOUBLE_EQ(CutoffEnergies(fld.field(), 2).tt,
-                         TtMoliereEnergy(fld.field(), 1, 2, in.Rc));
-    }
-}
-
-TEST(PairCutoffEnergy, ComplexPairsByRegionAndFlags) {
-    Field fld(DefaultCuModel(), true);
+TEST(CutoffEnergies, ByTheCutOffsRegionAndTheFlags) {
+    Field fld;
     const TForceField f = fld.field();
     const TPairPotentials& p = fld.pot;
-    EXPECT_DOUBLE_EQ(PairCutoffEnergy(f, 1, 3), MorseEnergy(p.D, p.alpha, p.r0, p.Rc));
-    EXPECT_DOUBLE_EQ(PairCutoffEnergy(f, 4, 5), TtMoliereEnergy(f, 4, 5, p.Rc));
-    EXPECT_DOUBLE_EQ(PairCutoffEnergy(f, 2, 6), PairSplineEnergy(f, 2, 6, p.Rhigh));
+    const TCutoffEnergies e = CutoffEnergies(f, 2);
+    EXPECT_DOUBLE_EQ(e.pt, PtUniversalEnergy(f, 0, 1, p.Rc));
+    EXPECT_DOUBLE_EQ(e.tt, Morse(f, 1, 2, p.Rc));
+    EXPECT_DOUBLE_EQ(CutoffEnergies(fld.field(true), 2).pt, e.tt);
+
     TPotentialInputs in = DefaultCuModel();
+    in.Rc = 1.9 * kA;  // inside the join
+    Field join(in);
+    EXPECT_DOUBLE_EQ(CutoffEnergies(join.field(), 2).tt, SplineEnergy(join.field(), in.Rc));
+
+    Field complex(DefaultCuModel(), true);
+    const TForceField c = complex.field();
+    EXPECT_DOUBLE_EQ(PairCutoffEnergy(c, 1, 3), Morse(c, 1, 3, p.Rc));
+    EXPECT_DOUBLE_EQ(PairCutoffEnergy(c, 4, 5), TtMoliereEnergy(c, 4, 5, p.Rc));
+    EXPECT_DOUBLE_EQ(PairCutoffEnergy(c, 2, 6), PairSplineEnergy(c, 2, 6, p.Rhigh));
+
+    // Repulsive only: the pair's own form, and for a complex target the four-term form whatever
+    // the kind.
+    in = DefaultCuModel();
     in.MorseOption = 1;
-    Field rep(in, true);
-    // Repulsive only: the four-term form whatever the kind.
-    EXPECT_DOUBLE_EQ(PairCutoffEnergy(rep.field(), 1, 3),
-                     TtUniversalEnergy(rep.field(), 1, 3, in.Rc));
+    Field rep(in), repComplex(in, true);
+    EXPECT_DOUBLE_EQ(CutoffEnergies(rep.field(), 2).tt, TtMoliereEnergy(rep.field(), 1, 2, in.Rc));
+    EXPECT_DOUBLE_EQ(PairCutoffEnergy(repComplex.field(), 1, 3),
+                     TtUniversalEnergy(repComplex.field(), 1, 3, in.Rc));
 }
 
 }  // namespace
-}  // namespace halvern
+}  // namespace halvern::test
