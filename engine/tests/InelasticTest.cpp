@@ -15,22 +15,11 @@ namespace {
 constexpr double kEvPerJ = 6.241449214576031e18;
 
 // As the set-up program's inelastic dialog writes it.
-const char* kFile =
-    "// LSS data\r\n"
-    "3   // number of LSS items\r\n"
-    "29 1.5 2\r\n"
-    "18 0 1\r\n"
-    "0 1 1\r\n"
-    "1000   // threshold in m/s\r\n"
-    "// Oen-Robinson data\r\n"
-    "1 // number of O-R items\r\n"
-    "522 2.0 0.5\r\n"
-    "1.5   // max. apsis in A\r\n"
-    "0.3   // gamma\r\n"
-    "// Shapiro-Tombrello data\r\n"
-    "2   // number of S-T items\r\n"
-    "522 1.2 10 3 0.5\r\n"
-    "841 0.9 5 0 0.5\r\n";
+const std::string kFile =
+    Lines({"// LSS data", "3   // number of LSS items", "29 1.5 2", "18 0 1", "0 1 1",
+           "1000   // threshold in m/s", "// Oen-Robinson data", "1 // number of O-R items",
+           "522 2.0 0.5", "1.5   // max. apsis in A", "0.3   // gamma", "// Shapiro-Tombrello data",
+           "2   // number of S-T items", "522 1.2 10 3 0.5", "841 0.9 5 0 0.5"});
 
 struct InelasticRead {
     ScratchFolder folder{"inl"};
