@@ -20,10 +20,6 @@ bool InCellGridBox(double x, double y, double z) {
            z <= 1.6e-9;
 }
 
-bool ValidCell(int32_t cx, int32_t cy, int32_t cz) {
-    return std::abs(cx) <= 12 && std::abs(cy) <= 12 && cz >= -12 && cz <= 4;
-}
-
 void InsertIntoCell(TCellGrid& grid, int32_t i, double x, double y, double z) {
     if (!InCellGridBox(x, y, z)) return;
     // Inside the box every rounded coordinate is a valid cell.

@@ -29,7 +29,6 @@ inline int32_t CellIndex(int32_t cx, int32_t cy, int32_t cz) {
 }
 
 bool InCellGridBox(double x, double y, double z);
-bool ValidCell(int32_t cx, int32_t cy, int32_t cz);
 
 // Puts every particle 0..N inside the grid's box at the front of its cell's chain.
 void FillCellGrid(TCellGrid& grid, int32_t N, const double* x, const double* y, const double* z);

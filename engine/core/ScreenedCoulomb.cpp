@@ -45,16 +45,4 @@ bool ScreeningLengthOfKind(int32_t kind, int32_t Z1, int32_t Z2, double factor, 
     }
 }
 
-double UniversalScreening(double x) {
-    double sum = 0.0;
-    for (int k = 0; k < 4; ++k) sum += kUniversalC[k] * std::exp(-kUniversalB[k] * x);
-    return sum;
-}
-
-double MoliereScreening(double x) {
-    double sum = 0.0;
-    for (int k = 0; k < 3; ++k) sum += kMoliereC[k] * std::exp(-kMoliereB[k] * x);
-    return sum;
-}
-
 }  // namespace halvern

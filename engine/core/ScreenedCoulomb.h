@@ -30,10 +30,6 @@ double FirsovScreeningLength(int32_t Z1, int32_t Z2, double factor);
 // The screening length of a kind 0..2; false (and a = 0) for any other kind.
 bool ScreeningLengthOfKind(int32_t kind, int32_t Z1, int32_t Z2, double factor, double& a);
 
-// Phi4(x) and Phi3(x).
-double UniversalScreening(double x);
-double MoliereScreening(double x);
-
 // g = -(dV/dr) / r of the repulsion K zz Phi(r / a) / r, with beta the reduced exponents b_k / a
 // (four for the universal form, three for the other): g = (K zz / r^2) sum c_k e^(-beta_k r)
 // (1 / r + beta_k).
