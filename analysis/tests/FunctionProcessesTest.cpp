@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "NumberText.h"
+#include <cmath>
+
 #include "ProcessFiles.h"
 #include "RecordProcesses.h"
 #include "TestFiles.h"
@@ -9,12 +10,13 @@ using brisal_test::Rec;
 
 namespace {
 
-class AveragesTest : public brisal_test::ScratchDir {
+// The averages and format-columns processes: up to ten value expressions over a file.
+class FunctionProcesses : public brisal_test::ScratchDir {
   protected:
     ProcessFunctions functions{};
 };
 
-TEST_F(AveragesTest, BlocksForFilledFunctionsAppendedToTheReport) {
+TEST_F(FunctionProcesses, AveragesBlocksForFilledFunctionsAppendedToTheReport) {
     std::string source = writeRecords("a.osl", {Rec(2, 1), Rec(4, 3)});
     functions[0] = "rx";
     functions[1] = " ";
@@ -40,7 +42,7 @@ TEST_F(AveragesTest, BlocksForFilledFunctionsAppendedToTheReport) {
     EXPECT_TRUE(host.messages.entries().empty());
 }
 
-TEST_F(AveragesTest, EmptySourceRecordsNoData) {
+TEST_F(FunctionProcesses, AveragesEmptySourceRecordsNoData) {
     functions[0] = "ke/ep";
     AveragesOutcome outcome =
         AverageFile(host, writeRecords("e.osl", {}), functions, path("r.txt"), QueryUnits::SI);
@@ -52,7 +54,7 @@ TEST_F(AveragesTest, EmptySourceRecordsNoData) {
 
 // A semantic error or a syntax error recovered at the line end drops that function's block;
 // an abandoned parse ends the whole process.
-TEST_F(AveragesTest, FailedFunctions) {
+TEST_F(FunctionProcesses, AveragesFailedFunctions) {
     std::string source = writeRecords("a.osl", {Rec(1), Rec(0)});
     functions = {"rx", "1.0/rx", "KE + * 2", "rx+1.0", "RX {unclosed", "rx"};
     AveragesOutcome outcome = AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI);
@@ -64,6 +66,49 @@ TEST_F(AveragesTest, FailedFunctions) {
     EXPECT_EQ(text.find("Function 6"), std::string::npos);
     EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 3);
     EXPECT_EQ(host.messages.texts().back(), "Fatal error: parser error.");
+}
+
+TEST_F(FunctionProcesses, FormatColumnsOneLinePerRecordOneFieldPerColumn) {
+    const float ms = 1e-25f;
+    const float pz = static_cast<float>(std::sqrt(2.0 * ms * 1000 * 1.60219e-19));
+    std::string source = writeRecords("a.osl", {Rec(0, 0, 1, pz, ms), Rec(-2e-10f, 12, 1, pz, ms)});
+    functions[0] = "rw";
+    functions[2] = "ke/ep";
+    functions[9] = "rx";
+    ASSERT_TRUE(FormatColumnsFile(host, source, functions, path("f.dat"), QueryUnits::SI));
+    EXPECT_EQ(contents(path("f.dat")),
+              "  0  1.00000E+0003  0.00000E+0000 \r\n"
+              " 12  1.00000E+0003 -2.00000E-0010 \r\n");
+    // Angstrom and kg Angstrom/fs with the mass in kg: energies come out 1e10 times smaller.
+    ASSERT_TRUE(FormatColumnsFile(host, source, functions, path("f.dat"), QueryUnits::NonSI));
+    EXPECT_EQ(contents(path("f.dat")),
+              "  0  1.00000E-0007  0.00000E+0000 \r\n"
+              " 12  1.00000E-0007 -2.00000E+0000 \r\n");
+    ASSERT_TRUE(FormatColumnsFile(host, writeRecords("e.osl", {}), functions, path("e.dat"),
+                                  QueryUnits::SI));
+    EXPECT_EQ(contents(path("e.dat")), "");
+    EXPECT_TRUE(host.messages.entries().empty());
+}
+
+TEST_F(FunctionProcesses, FormatColumnsErrorsStopTheTable) {
+    std::string source = writeRecords("a.osl", {Rec(1, 1), Rec(0, 2), Rec(1, 3)});
+    functions[0] = "rw";
+    functions[1] = "1.0/rx";
+    EXPECT_FALSE(FormatColumnsFile(host, source, functions, path("f.dat"), QueryUnits::SI));
+    // The line in progress stays without its line end.
+    EXPECT_EQ(contents(path("f.dat")), "  1  1.00000E+0000 \r\n  2 ");
+    EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 1);
+    host.messages.clear();
+
+    functions[1] = "RX {unclosed";
+    EXPECT_FALSE(FormatColumnsFile(host, source, functions, path("g.dat"), QueryUnits::SI));
+    EXPECT_EQ(contents(path("g.dat")), "");
+    EXPECT_EQ(host.messages.texts().back(), "Parsing error - aborting.");
+    host.messages.clear();
+
+    functions[1] = "KE + * 2";  // recovered: the dialog only
+    EXPECT_FALSE(FormatColumnsFile(host, source, functions, path("h.dat"), QueryUnits::SI));
+    EXPECT_EQ(host.messages.texts().size(), 1u);
 }
 
 }  // namespace
