@@ -51,15 +51,4 @@ inline int ParseOnce(ParseContext& ctx, const std::string& expression, const Rec
     return FilterParse(ctx, vars, filterResult);
 }
 
-// Whether the compiled expression selects the record (the expression must compile).
-inline bool Selects(const std::string& expression, const RecordVariables& vars) {
-    RecordingSink sink;
-    FilterRun run(sink);
-    if (!run.compile(expression)) {
-        ADD_FAILURE() << "does not compile: " << expression;
-        return false;
-    }
-    return run.evaluate(vars).selected;
-}
-
 }  // namespace halvern::expr::test
