@@ -52,7 +52,7 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     windows.created << QStringLiteral("TMainForm");
 
     TProcessForms forms;
-    forms.spec = Make<TSpecForm>(windows, "TSpecForm");
+    forms.spectrum = Make<TSpecForm>(windows, "TSpecForm");
     forms.genius = Make<TGeniusForm>(windows, "TGeniusForm");
     forms.coll = Make<TCollForm>(windows, "TCollForm");
     forms.avg = Make<TAvgForm>(windows, "TAvgForm");
@@ -61,14 +61,14 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     forms.filter = Make<TFilterForm>(windows, "TFilterForm");
     forms.genius2 = Make<TGenius2Form>(windows, "TGenius2Form");
     forms.about = Make<TAboutBox>(windows, "TAboutBox");
-    for (TProcessDialog* dialog :
-         std::initializer_list<TProcessDialog*>{forms.spec, forms.coll, forms.avg, forms.formatCol})
+    for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
+             forms.spectrum, forms.coll, forms.avg, forms.formatCol})
         dialog->setGenius(*forms.genius);
     forms.filter->setFilterGenius(*forms.genius2);
     windows.main->attachForms(forms);
 
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
-             forms.spec, forms.coll, forms.avg, forms.formatCol, forms.convert})
+             forms.spectrum, forms.coll, forms.avg, forms.formatCol, forms.convert})
         dialog->setDisplayAvailable(false);  // no grapher or editor window yet
 
     windows.startupFile = CheckStartupArguments(arguments);

@@ -9,9 +9,9 @@
 
 namespace brisal {
 
-TFunctionsForm::TFunctionsForm(const ProcessDialogSpec& spec, const QString& label,
+TFunctionsForm::TFunctionsForm(const ProcessDialogSpec& setup, const QString& label,
                                bool columnLabels, QWidget* parent)
-    : TProcessDialog(spec, parent) {
+    : TProcessDialog(setup, parent) {
     QGridLayout* grid = inputsGrid();
     for (size_t k = 0; k < ComboBox.size(); ++k) {
         auto* box = new ExpressionCombo(k == 0 ? QStringLiteral("ke/ep { particle KE, in eV }")

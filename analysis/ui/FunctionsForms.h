@@ -25,7 +25,7 @@ class TFunctionsForm : public TProcessDialog {
 
   protected:
     // `columnLabels`: each line labelled "Column 1" .. "Column 10".
-    TFunctionsForm(const ProcessDialogSpec& spec, const QString& label, bool columnLabels,
+    TFunctionsForm(const ProcessDialogSpec& setup, const QString& label, bool columnLabels,
                    QWidget* parent);
 };
 

@@ -296,7 +296,7 @@ void TMainForm::Averages1Click() {
 }
 
 void TMainForm::Spectrum1Click() {
-    processCommand(forms_.spec, RunSpectrumCommand);
+    processCommand(forms_.spectrum, RunSpectrumCommand);
 }
 
 void TMainForm::FormatColumns1Click() {

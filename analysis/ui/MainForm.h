@@ -32,7 +32,7 @@ class TSpecForm;
 
 // The windows the main window opens, made once at program start.
 struct TProcessForms {
-    TSpecForm* spec = nullptr;
+    TSpecForm* spectrum = nullptr;
     TGeniusForm* genius = nullptr;
     TCollForm* coll = nullptr;
     TFunctionsForm* avg = nullptr;

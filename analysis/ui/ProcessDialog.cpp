@@ -32,9 +32,9 @@ halvern::FileDialogSpec DestinationDialogSpec(const std::string& ext,
             ext};
 }
 
-TProcessDialog::TProcessDialog(const ProcessDialogSpec& spec, QWidget* parent)
-    : QDialog(parent), spec_(spec) {
-    setWindowTitle(spec.caption);
+TProcessDialog::TProcessDialog(const ProcessDialogSpec& setup, QWidget* parent)
+    : QDialog(parent), setup_(setup) {
+    setWindowTitle(setup.caption);
 
     auto* layout = new QVBoxLayout(this);
     inputs_ = new QGridLayout;
@@ -44,7 +44,7 @@ TProcessDialog::TProcessDialog(const ProcessDialogSpec& spec, QWidget* parent)
     layout->addLayout(files_);
     Edit1 = new QLineEdit(QStringLiteral("*.osl"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit2 = new QLineEdit(spec.destinationDefault);
+    Edit2 = new QLineEdit(setup.destinationDefault);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     auto* browseSource = new QPushButton(QStringLiteral("&Browse"));
     browseSource->setObjectName(QStringLiteral("Button1"));
@@ -56,17 +56,17 @@ TProcessDialog::TProcessDialog(const ProcessDialogSpec& spec, QWidget* parent)
     connect(browseDestination, &QPushButton::clicked, this,
             GuardedSlot([this] { Button2Click(); }));
 
-    if (!spec.displayCaption.isEmpty()) {
-        CheckBox1 = new QCheckBox(spec.displayCaption);
+    if (!setup.displayCaption.isEmpty()) {
+        CheckBox1 = new QCheckBox(setup.displayCaption);
         CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-        CheckBox1->setChecked(spec.displayTicked);
+        CheckBox1->setChecked(setup.displayTicked);
         layout->addWidget(CheckBox1);
     }
     notes_ = new QVBoxLayout;
     layout->addLayout(notes_);
 
     const DialogButtons buttons =
-        MakeDialogButtons(*this, spec.helpContext, [this] { BitBtn1Click(); });
+        MakeDialogButtons(*this, setup.helpContext, [this] { BitBtn1Click(); });
     buttons_ = buttons.row;
     layout->addLayout(buttons_);
 }
@@ -112,7 +112,7 @@ void TProcessDialog::setDisplayAvailable(bool available) {
 }
 
 std::string TProcessDialog::proposedDestination(const std::string& source) const {
-    return ProposedDestination(source, spec_.saveDialog.defaultSuffix);
+    return ProposedDestination(source, setup_.saveDialog.defaultSuffix);
 }
 
 void TProcessDialog::Button1Click() {
@@ -123,7 +123,7 @@ void TProcessDialog::Button1Click() {
 }
 
 void TProcessDialog::Button2Click() {
-    const auto chosen = halvern::UiFileChooser().saveFile(this, spec_.saveDialog);
+    const auto chosen = halvern::UiFileChooser().saveFile(this, setup_.saveDialog);
     if (chosen) Edit2->setText(DecodeText(*chosen));
 }
 

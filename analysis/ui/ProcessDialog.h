@@ -40,7 +40,7 @@ halvern::FileDialogSpec DestinationDialogSpec(const std::string& ext,
 class TProcessDialog : public QDialog {
     Q_OBJECT
   public:
-    TProcessDialog(const ProcessDialogSpec& spec, QWidget* parent);
+    TProcessDialog(const ProcessDialogSpec& setup, QWidget* parent);
 
     std::string source() const;
     std::string destination() const;
@@ -81,7 +81,7 @@ class TProcessDialog : public QDialog {
   private:
     void addFileRow(int row, const QString& label, QLineEdit* edit, QPushButton* browse);
 
-    ProcessDialogSpec spec_;
+    ProcessDialogSpec setup_;
     QGridLayout* inputs_ = nullptr;
     QGridLayout* files_ = nullptr;
     QVBoxLayout* notes_ = nullptr;

@@ -12,25 +12,26 @@ namespace {
 
 class QtFileChooser : public FileChooser {
   public:
-    std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& spec) override {
-        return run(parent, spec, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& request) override {
+        return run(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     }
 
-    std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& spec) override {
-        return run(parent, spec, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& request) override {
+        return run(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
   private:
-    static std::optional<std::string> run(QWidget* parent, const FileDialogSpec& spec,
+    static std::optional<std::string> run(QWidget* parent, const FileDialogSpec& request,
                                           QFileDialog::AcceptMode accept,
                                           QFileDialog::FileMode files) {
-        QFileDialog dialog(parent, DecodeText(spec.title));
+        QFileDialog dialog(parent, DecodeText(request.title));
         dialog.setAcceptMode(accept);
         dialog.setFileMode(files);
-        dialog.setNameFilters(
-            DecodeText(QtNameFilters(spec.filter)).split(QStringLiteral(";;"), Qt::SkipEmptyParts));
-        if (!spec.defaultSuffix.empty()) dialog.setDefaultSuffix(DecodeText(spec.defaultSuffix));
-        const QFileInfo start(DecodeText(spec.initialName));
+        dialog.setNameFilters(DecodeText(QtNameFilters(request.filter))
+                                  .split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+        if (!request.defaultSuffix.empty())
+            dialog.setDefaultSuffix(DecodeText(request.defaultSuffix));
+        const QFileInfo start(DecodeText(request.initialName));
         if (start.isAbsolute()) dialog.setDirectory(start.absolutePath());
         // A pattern is no name to start from; the filter shows what it would.
         if (!start.fileName().contains(QLatin1Char('*'))) dialog.selectFile(start.fileName());

@@ -21,9 +21,9 @@ class FileChooser {
   public:
     virtual ~FileChooser() = default;
     // An existing file, or nothing when cancelled.
-    virtual std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> openFile(QWidget* parent, const FileDialogSpec& request) = 0;
     // A name in an existing folder (an existing file only after the overwrite question).
-    virtual std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> saveFile(QWidget* parent, const FileDialogSpec& request) = 0;
 };
 
 // The file dialogs of the program; tests install their own chooser (not owned), nullptr

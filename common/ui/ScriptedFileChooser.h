@@ -14,11 +14,11 @@ namespace halvern {
 
 class ScriptedFileChooser : public FileChooser {
   public:
-    std::optional<std::string> openFile(QWidget*, const FileDialogSpec& spec) override {
-        return answer(spec);
+    std::optional<std::string> openFile(QWidget*, const FileDialogSpec& request) override {
+        return answer(request);
     }
-    std::optional<std::string> saveFile(QWidget*, const FileDialogSpec& spec) override {
-        return answer(spec);
+    std::optional<std::string> saveFile(QWidget*, const FileDialogSpec& request) override {
+        return answer(request);
     }
     void script(std::initializer_list<std::optional<std::string>> answers) {
         answers_.insert(answers_.end(), answers.begin(), answers.end());
@@ -30,8 +30,8 @@ class ScriptedFileChooser : public FileChooser {
     std::vector<FileDialogSpec> asked;
 
   private:
-    std::optional<std::string> answer(const FileDialogSpec& spec) {
-        asked.push_back(spec);
+    std::optional<std::string> answer(const FileDialogSpec& request) {
+        asked.push_back(request);
         if (answers_.empty()) return std::nullopt;
         std::optional<std::string> a = answers_.front();
         answers_.pop_front();

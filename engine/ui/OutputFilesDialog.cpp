@@ -63,12 +63,12 @@ void TOutfileDlg::selectRow(int row) {
     const std::string& start = row == 0   ? names_.initialConditions
                                : row == 1 ? names_.dynamics
                                           : names_.inelasticEvents;
-    const FileDialogSpec spec =
+    const FileDialogSpec request =
         row < 2
             ? FileDialogSpec{"Specify name of output file", "Initial conditions ostrel file|*.osl",
                              start, "osl"}
             : FileDialogSpec{"Specify name of output file", "Ascii data file|*.dat", start, "dat"};
-    const auto chosen = UiFileChooser().saveFile(this, spec);
+    const auto chosen = UiFileChooser().saveFile(this, request);
     if (!chosen || !NameFits(*chosen)) return;
     boxes_[row] = *chosen;
     edits_[row]->setText(DecodeText(*chosen));

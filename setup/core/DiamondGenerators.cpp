@@ -11,14 +11,14 @@ namespace {
 
 using PartnerOffset = Offset (*)(long double a, long double d);
 
-bool GenerateDiamond(const TTargetSpec& spec, halvern::MessageSink& sink, FccSurface surface,
+bool GenerateDiamond(const TTargetSpec& params, halvern::MessageSink& sink, FccSurface surface,
                      PartnerOffset partner) {
-    const SingleSpeciesInput in = ConvertTargetSpec(spec, sink);
+    const SingleSpeciesInput in = ConvertTargetSpec(params, sink);
     const long double a = Single(in.a);
     const long double d = Single(a / kSqrt2);
-    const SpeciesColumns atom = SingleSpeciesColumns(in, spec.Flags, spec.Symbol);
+    const SpeciesColumns atom = SingleSpeciesColumns(in, params.Flags, params.Symbol);
     return WritePairedSites(
-        spec.FileName, sink, in.box, SingleOrigin(in), partner(a, d), atom, atom,
+        params.FileName, sink, in.box, SingleOrigin(in), partner(a, d), atom, atom,
         [&](int32_t m, int32_t i, int32_t n) { return FccSite(surface, a, d, m, i, n); });
 }
 
@@ -41,16 +41,16 @@ Offset Partner111(long double a, long double d) {
 
 }  // namespace
 
-bool GenerateDiamond100(const TTargetSpec& spec, halvern::MessageSink& sink) {
-    return GenerateDiamond(spec, sink, FccSurface::S100, Partner100);
+bool GenerateDiamond100(const TTargetSpec& params, halvern::MessageSink& sink) {
+    return GenerateDiamond(params, sink, FccSurface::S100, Partner100);
 }
 
-bool GenerateDiamond110(const TTargetSpec& spec, halvern::MessageSink& sink) {
-    return GenerateDiamond(spec, sink, FccSurface::S110, Partner110);
+bool GenerateDiamond110(const TTargetSpec& params, halvern::MessageSink& sink) {
+    return GenerateDiamond(params, sink, FccSurface::S110, Partner110);
 }
 
-bool GenerateDiamond111(const TTargetSpec& spec, halvern::MessageSink& sink) {
-    return GenerateDiamond(spec, sink, FccSurface::S111, Partner111);
+bool GenerateDiamond111(const TTargetSpec& params, halvern::MessageSink& sink) {
+    return GenerateDiamond(params, sink, FccSurface::S111, Partner111);
 }
 
 }  // namespace velkor

@@ -27,11 +27,11 @@ LatticeBox ConvertBox(std::string_view x, std::string_view y, std::string_view l
 }
 
 template <class Spec>
-void ConvertOrigin(const Spec& spec, halvern::MessageSink& sink, long double& x0, long double& y0,
+void ConvertOrigin(const Spec& params, halvern::MessageSink& sink, long double& x0, long double& y0,
                    long double& z0) {
-    x0 = TextToReal(sink, spec.XOrigin);
-    y0 = TextToReal(sink, spec.YOrigin);
-    z0 = TextToReal(sink, spec.ZOrigin);
+    x0 = TextToReal(sink, params.XOrigin);
+    y0 = TextToReal(sink, params.YOrigin);
+    z0 = TextToReal(sink, params.ZOrigin);
 }
 
 }  // namespace
@@ -47,40 +47,40 @@ namespace {
 
 // The fields that follow the lattice constants, in record order.
 template <class Spec>
-SingleSpeciesInput ConvertAfterLatticeConstants(const Spec& spec, SingleSpeciesInput in,
+SingleSpeciesInput ConvertAfterLatticeConstants(const Spec& params, SingleSpeciesInput in,
                                                 halvern::MessageSink& sink) {
-    in.AtomicNumber = TextToInt(sink, spec.AtomicNumber);
-    in.Mass = TextToReal(sink, spec.Mass);
-    in.box = ConvertBox(spec.XWidth, spec.YWidth, spec.Layers, sink);
-    ConvertOrigin(spec, sink, in.x0, in.y0, in.z0);
+    in.AtomicNumber = TextToInt(sink, params.AtomicNumber);
+    in.Mass = TextToReal(sink, params.Mass);
+    in.box = ConvertBox(params.XWidth, params.YWidth, params.Layers, sink);
+    ConvertOrigin(params, sink, in.x0, in.y0, in.z0);
     return in;
 }
 
 }  // namespace
 
-SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& spec, halvern::MessageSink& sink) {
+SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& params, halvern::MessageSink& sink) {
     SingleSpeciesInput in;
-    in.a = TextToReal(sink, spec.LatticeConst);
-    return ConvertAfterLatticeConstants(spec, in, sink);
+    in.a = TextToReal(sink, params.LatticeConst);
+    return ConvertAfterLatticeConstants(params, in, sink);
 }
 
-SingleSpeciesInput ConvertHexTargetSpec(const THexTargetSpec& spec, halvern::MessageSink& sink) {
+SingleSpeciesInput ConvertHexTargetSpec(const THexTargetSpec& params, halvern::MessageSink& sink) {
     SingleSpeciesInput in;
-    in.a = TextToReal(sink, spec.LatticeConstA1);
-    in.a3 = TextToReal(sink, spec.LatticeConstA3);
-    return ConvertAfterLatticeConstants(spec, in, sink);
+    in.a = TextToReal(sink, params.LatticeConstA1);
+    in.a3 = TextToReal(sink, params.LatticeConstA3);
+    return ConvertAfterLatticeConstants(params, in, sink);
 }
 
-TwoSpeciesInput ConvertTwoSpeciesSpec(const TTwoSpeciesTargetSpec& spec,
+TwoSpeciesInput ConvertTwoSpeciesSpec(const TTwoSpeciesTargetSpec& params,
                                       halvern::MessageSink& sink) {
     TwoSpeciesInput in;
-    in.Mass1 = TextToReal(sink, spec.Mass1);
-    in.AtomicNumber1 = TextToInt(sink, spec.AtomicNumber1);
-    in.Mass2 = TextToReal(sink, spec.Mass2);
-    in.AtomicNumber2 = TextToInt(sink, spec.AtomicNumber2);
-    in.a = TextToReal(sink, spec.LatticeConst);
-    in.box = ConvertBox(spec.NX, spec.NY, spec.NZ, sink);
-    ConvertOrigin(spec, sink, in.x0, in.y0, in.z0);
+    in.Mass1 = TextToReal(sink, params.Mass1);
+    in.AtomicNumber1 = TextToInt(sink, params.AtomicNumber1);
+    in.Mass2 = TextToReal(sink, params.Mass2);
+    in.AtomicNumber2 = TextToInt(sink, params.AtomicNumber2);
+    in.a = TextToReal(sink, params.LatticeConst);
+    in.box = ConvertBox(params.NX, params.NY, params.NZ, sink);
+    ConvertOrigin(params, sink, in.x0, in.y0, in.z0);
     return in;
 }
 

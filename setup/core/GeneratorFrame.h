@@ -42,9 +42,9 @@ struct TwoSpeciesInput {
 
 // The record's fields in record order; a field that does not convert shows its conversion
 // message and counts as 0.
-SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& spec, halvern::MessageSink& sink);
-SingleSpeciesInput ConvertHexTargetSpec(const THexTargetSpec& spec, halvern::MessageSink& sink);
-TwoSpeciesInput ConvertTwoSpeciesSpec(const TTwoSpeciesTargetSpec& spec,
+SingleSpeciesInput ConvertTargetSpec(const TTargetSpec& params, halvern::MessageSink& sink);
+SingleSpeciesInput ConvertHexTargetSpec(const THexTargetSpec& params, halvern::MessageSink& sink);
+TwoSpeciesInput ConvertTwoSpeciesSpec(const TTwoSpeciesTargetSpec& params,
                                       halvern::MessageSink& sink);
 
 // Calls site(m, i, n) for n = 0, -1, ..., -(L-1) (outermost), m = X..-X, i = Y..-Y (innermost),

@@ -8,14 +8,14 @@
 
 namespace velkor {
 
-bool GenerateFcc100(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateFcc110(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateFcc111(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateBcc100(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateBcc110(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateDiamond100(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateDiamond110(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateDiamond111(const TTargetSpec& spec, halvern::MessageSink& sink);
-bool GenerateHcp0001(const THexTargetSpec& spec, halvern::MessageSink& sink);
+bool GenerateFcc100(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateFcc110(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateFcc111(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateBcc100(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateBcc110(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateDiamond100(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateDiamond110(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateDiamond111(const TTargetSpec& params, halvern::MessageSink& sink);
+bool GenerateHcp0001(const THexTargetSpec& params, halvern::MessageSink& sink);
 
 }  // namespace velkor

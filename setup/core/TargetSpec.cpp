@@ -6,38 +6,38 @@ namespace {
 
 // The file name, dimensions and origin every record starts from.
 template <class Spec>
-void SetFrameDefaults(Spec& spec, CountText& x, CountText& y, CountText& layers, const char* size,
+void SetFrameDefaults(Spec& params, CountText& x, CountText& y, CountText& layers, const char* size,
                       const char* depth, const char* origin) {
-    spec.FileName = "*.TRG";
+    params.FileName = "*.TRG";
     x = size;
     y = size;
     layers = depth;
-    spec.XOrigin = spec.YOrigin = spec.ZOrigin = origin;
+    params.XOrigin = params.YOrigin = params.ZOrigin = origin;
 }
 
 TTargetSpec CubicDefaults(const char* symbol, const char* a, const char* z, const char* mass) {
-    TTargetSpec spec;
-    SetFrameDefaults(spec, spec.XWidth, spec.YWidth, spec.Layers, "4", "6", "0.000");
-    spec.Symbol = symbol;
-    spec.LatticeConst = a;
-    spec.AtomicNumber = z;
-    spec.Mass = mass;
-    return spec;
+    TTargetSpec params;
+    SetFrameDefaults(params, params.XWidth, params.YWidth, params.Layers, "4", "6", "0.000");
+    params.Symbol = symbol;
+    params.LatticeConst = a;
+    params.AtomicNumber = z;
+    params.Mass = mass;
+    return params;
 }
 
 TTwoSpeciesTargetSpec TwoSpeciesDefaults(const char* symbol1, const char* mass1, const char* z1,
                                          const char* symbol2, const char* mass2, const char* z2,
                                          const char* a) {
-    TTwoSpeciesTargetSpec spec;
-    SetFrameDefaults(spec, spec.NX, spec.NY, spec.NZ, "5", "8", "0.0");
-    spec.Symbol1 = symbol1;
-    spec.Mass1 = mass1;
-    spec.AtomicNumber1 = z1;
-    spec.Symbol2 = symbol2;
-    spec.Mass2 = mass2;
-    spec.AtomicNumber2 = z2;
-    spec.LatticeConst = a;
-    return spec;
+    TTwoSpeciesTargetSpec params;
+    SetFrameDefaults(params, params.NX, params.NY, params.NZ, "5", "8", "0.0");
+    params.Symbol1 = symbol1;
+    params.Mass1 = mass1;
+    params.AtomicNumber1 = z1;
+    params.Symbol2 = symbol2;
+    params.Mass2 = mass2;
+    params.AtomicNumber2 = z2;
+    params.LatticeConst = a;
+    return params;
 }
 
 }  // namespace
@@ -53,14 +53,14 @@ TTargetSpec DefaultDiamondParams() {
 }
 
 THexTargetSpec DefaultHcpParams() {
-    THexTargetSpec spec;
-    SetFrameDefaults(spec, spec.XWidth, spec.YWidth, spec.Layers, "4", "8", "0.0");
-    spec.Symbol = "Zr";
-    spec.LatticeConstA1 = "3.312";
-    spec.LatticeConstA3 = "5.1477";
-    spec.AtomicNumber = "40";
-    spec.Mass = "91.224";
-    return spec;
+    THexTargetSpec params;
+    SetFrameDefaults(params, params.XWidth, params.YWidth, params.Layers, "4", "8", "0.0");
+    params.Symbol = "Zr";
+    params.LatticeConstA1 = "3.312";
+    params.LatticeConstA3 = "5.1477";
+    params.AtomicNumber = "40";
+    params.Mass = "91.224";
+    return params;
 }
 
 TTwoSpeciesTargetSpec DefaultRockSaltParams() {

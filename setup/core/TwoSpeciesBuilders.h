@@ -8,8 +8,8 @@
 
 namespace velkor {
 
-bool BuildRockSalt100(const TTwoSpeciesTargetSpec& spec, halvern::MessageSink& sink);
-bool BuildSphalerite110(const TTwoSpeciesTargetSpec& spec, halvern::MessageSink& sink);
-bool BuildSphalerite100(const TTwoSpeciesTargetSpec& spec, halvern::MessageSink& sink);
+bool BuildRockSalt100(const TTwoSpeciesTargetSpec& params, halvern::MessageSink& sink);
+bool BuildSphalerite110(const TTwoSpeciesTargetSpec& params, halvern::MessageSink& sink);
+bool BuildSphalerite100(const TTwoSpeciesTargetSpec& params, halvern::MessageSink& sink);
 
 }  // namespace velkor

@@ -30,13 +30,13 @@ class ExampleProject : public test::GeneratorTest {
 
 // Set VELKOR_REGENERATE_EXAMPLE=1 to write the target anew after a deliberate change.
 TEST_F(ExampleProject, TargetIsTheDefaultFcc100Crystallite) {
-    TTargetSpec spec = DefaultFccParams();
+    TTargetSpec params = DefaultFccParams();
     const bool regenerate = std::getenv("VELKOR_REGENERATE_EXAMPLE") != nullptr;
-    spec.FileName = regenerate ? example("trg") : path("cu100.trg");
+    params.FileName = regenerate ? example("trg") : path("cu100.trg");
     halvern::RecordingSink sink;
-    ASSERT_TRUE(GenerateFcc100(spec, sink));
+    ASSERT_TRUE(GenerateFcc100(params, sink));
     EXPECT_TRUE(sink.entries().empty());
-    EXPECT_TRUE(contents(spec.FileName) == contents(example("trg")))
+    EXPECT_TRUE(contents(params.FileName) == contents(example("trg")))
         << "examples/cu100.trg differs from what the generator writes";
     const test::TargetFile file = test::ReadTargetFile(example("trg"));
     EXPECT_TRUE(file.problems.empty());

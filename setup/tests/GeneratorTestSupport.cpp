@@ -9,10 +9,10 @@ namespace velkor::test {
 namespace {
 
 template <class Spec>
-void SetBox(Spec& spec, const LatticeBox& box) {
-    spec.XWidth = halvern::FormatInt(box.X);
-    spec.YWidth = halvern::FormatInt(box.Y);
-    spec.Layers = halvern::FormatInt(box.L);
+void SetBox(Spec& params, const LatticeBox& box) {
+    params.XWidth = halvern::FormatInt(box.X);
+    params.YWidth = halvern::FormatInt(box.Y);
+    params.Layers = halvern::FormatInt(box.L);
 }
 
 TTargetSpec CubicDefaults(TargetRecord record) {
@@ -38,26 +38,26 @@ bool Generate(const LatticeCommand& command, const LatticeBox& box, const std::s
               halvern::MessageSink& sink) {
     switch (command.dialog) {
         case TargetDialog::Cubic: {
-            TTargetSpec spec = CubicDefaults(command.record);
-            SetBox(spec, box);
-            spec.FileName = path;
-            return command.generateCubic(spec, sink);
+            TTargetSpec params = CubicDefaults(command.record);
+            SetBox(params, box);
+            params.FileName = path;
+            return command.generateCubic(params, sink);
         }
         case TargetDialog::Hex: {
-            THexTargetSpec spec = DefaultHcpParams();
-            SetBox(spec, box);
-            spec.FileName = path;
-            return command.generateHex(spec, sink);
+            THexTargetSpec params = DefaultHcpParams();
+            SetBox(params, box);
+            params.FileName = path;
+            return command.generateHex(params, sink);
         }
         case TargetDialog::TwoSpecies: {
-            TTwoSpeciesTargetSpec spec = command.record == TargetRecord::RockSalt
-                                             ? DefaultRockSaltParams()
-                                             : DefaultSphaleriteParams();
-            spec.NX = halvern::FormatInt(box.X);
-            spec.NY = halvern::FormatInt(box.Y);
-            spec.NZ = halvern::FormatInt(box.L);
-            spec.FileName = path;
-            return command.buildTwoSpecies(spec, sink);
+            TTwoSpeciesTargetSpec params = command.record == TargetRecord::RockSalt
+                                               ? DefaultRockSaltParams()
+                                               : DefaultSphaleriteParams();
+            params.NX = halvern::FormatInt(box.X);
+            params.NY = halvern::FormatInt(box.Y);
+            params.NZ = halvern::FormatInt(box.L);
+            params.FileName = path;
+            return command.buildTwoSpecies(params, sink);
         }
     }
     return false;

@@ -69,13 +69,13 @@ TEST_F(Generators, AtomLineLayout) {
     RecordingSink sink;
     ASSERT_TRUE(test::Generate(CommandNamed("Fcc100Click"), {0, 0, 2}, path("cu.trg"), sink));
     ASSERT_TRUE(test::Generate(CommandNamed("Bcc100Click"), {0, 0, 1}, path("w.trg"), sink));
-    TTargetSpec spec = DefaultFccParams();
-    spec.Symbol = "H";
-    spec.Flags = 9;
-    spec.Layers = "1";
-    spec.XWidth = spec.YWidth = "0";
-    spec.FileName = path("h.trg");
-    ASSERT_TRUE(GenerateFcc100(spec, sink));
+    TTargetSpec params = DefaultFccParams();
+    params.Symbol = "H";
+    params.Flags = 9;
+    params.Layers = "1";
+    params.XWidth = params.YWidth = "0";
+    params.FileName = path("h.trg");
+    ASSERT_TRUE(GenerateFcc100(params, sink));
     EXPECT_EQ(contents(path("cu.trg")),
               "     0.00000      0.00000      0.00000   29 63.54600   0 Cu\r\n"
               "     1.27799      1.27799     -1.80735   29 63.54600   0 Cu\r\n");
@@ -113,15 +113,15 @@ TEST(TargetLineCount, LabelTextsConvertQuietly) {
 }
 
 TEST_F(Generators, BadFieldReportsItsTextAndCountsZero) {
-    TTargetSpec spec = DefaultFccParams();
-    spec.FileName = path("bad.trg");
-    spec.Layers = "6x";
-    spec.XOrigin = "";
+    TTargetSpec params = DefaultFccParams();
+    params.FileName = path("bad.trg");
+    params.Layers = "6x";
+    params.XOrigin = "";
     RecordingSink sink;
-    ASSERT_TRUE(GenerateFcc110(spec, sink));
+    ASSERT_TRUE(GenerateFcc110(params, sink));
     EXPECT_EQ(sink.texts(), (std::vector<std::string>{"Numeric conversion error (6x)",
                                                       "Numeric conversion error ()"}));
-    EXPECT_EQ(test::ReadTargetFile(spec.FileName).lineCount, 1u);  // L = 0: the origin alone
+    EXPECT_EQ(test::ReadTargetFile(params.FileName).lineCount, 1u);  // L = 0: the origin alone
 }
 
 TEST_F(Generators, FileThatCannotBeCreatedIsReported) {

@@ -278,8 +278,8 @@ std::optional<std::string> TMainForm::askTargetFileName(const LatticeCommand& co
 }
 
 void TMainForm::runCubicCommand(const LatticeCommand& command) {
-    TTargetSpec& spec = cubicRecord(command.record);
-    ShowCubicParams(spec);
+    TTargetSpec& params = cubicRecord(command.record);
+    ShowCubicParams(params);
     CubicForm->setWindowTitle(Text(command.captions.dialogCaption));
     CubicForm->CellFactor = command.atomsPerSite;
     const CountLabels& labels = command.labels;
@@ -297,27 +297,27 @@ void TMainForm::runCubicCommand(const LatticeCommand& command) {
     if (!labels.depth.empty()) CubicForm->box.dimensions.depthFactor->setText(QStringLiteral(" "));
     if (result != QDialog::Accepted) return;
 
-    const std::optional<std::string> name = askTargetFileName(command, spec.FileName);
+    const std::optional<std::string> name = askTargetFileName(command, params.FileName);
     if (!name) return;
-    StoreCubicParams(spec, *name);
+    StoreCubicParams(params, *name);
     {
         const WaitCursor wait;
-        command.generateCubic(spec, halvern::UiSink());
+        command.generateCubic(params, halvern::UiSink());
     }
     potentialTargetZ_ = TextToIntQuiet(FieldText(CubicForm->IntegerEdit1));
 }
 
 void TMainForm::runHexCommand(const LatticeCommand& command) {
-    THexTargetSpec& spec = params_.HcpParams;
-    ShowHexParams(spec);
+    THexTargetSpec& params = params_.HcpParams;
+    ShowHexParams(params);
     HexForm->setWindowTitle(Text(command.captions.dialogCaption));
     if (runModal(*HexForm) != QDialog::Accepted) return;
-    const std::optional<std::string> name = askTargetFileName(command, spec.FileName);
+    const std::optional<std::string> name = askTargetFileName(command, params.FileName);
     if (!name) return;
-    StoreHexParams(spec, *name);
+    StoreHexParams(params, *name);
     {
         const WaitCursor wait;
-        command.generateHex(spec, halvern::UiSink());
+        command.generateHex(params, halvern::UiSink());
     }
     potentialTargetZ_ = TextToIntQuiet(FieldText(HexForm->IntegerEdit1));
 }
@@ -353,48 +353,48 @@ void TMainForm::runTwoSpeciesCommand(const LatticeCommand& command) {
 
 // Transfer between the records and the lattice dialogs ------------------------------------
 
-void TMainForm::StoreCubicParams(TTargetSpec& spec, const std::string& fileName) const {
+void TMainForm::StoreCubicParams(TTargetSpec& params, const std::string& fileName) const {
     const TCubicForm& f = *CubicForm;
-    spec.FileName = fileName;
-    spec.Symbol = halvern::CoreText(f.Edit1->currentText());
-    spec.LatticeConst = FieldText(f.FloatEdit1);
-    spec.AtomicNumber = FieldText(f.IntegerEdit1);
-    spec.Mass = FieldText(f.FloatEdit2);
-    StoreLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
-                    spec.ZOrigin, spec.Flags);
+    params.FileName = fileName;
+    params.Symbol = halvern::CoreText(f.Edit1->currentText());
+    params.LatticeConst = FieldText(f.FloatEdit1);
+    params.AtomicNumber = FieldText(f.IntegerEdit1);
+    params.Mass = FieldText(f.FloatEdit2);
+    StoreLatticeBox(f.box, params.XWidth, params.YWidth, params.Layers, params.XOrigin,
+                    params.YOrigin, params.ZOrigin, params.Flags);
 }
 
-void TMainForm::ShowCubicParams(const TTargetSpec& spec) const {
+void TMainForm::ShowCubicParams(const TTargetSpec& params) const {
     TCubicForm& f = *CubicForm;
-    f.setSymbolText(Text(spec.Symbol));
-    ShowField(f.FloatEdit1, spec.LatticeConst);
-    ShowField(f.IntegerEdit1, spec.AtomicNumber);
-    ShowField(f.FloatEdit2, spec.Mass);
-    ShowLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
-                   spec.ZOrigin, spec.Flags);
+    f.setSymbolText(Text(params.Symbol));
+    ShowField(f.FloatEdit1, params.LatticeConst);
+    ShowField(f.IntegerEdit1, params.AtomicNumber);
+    ShowField(f.FloatEdit2, params.Mass);
+    ShowLatticeBox(f.box, params.XWidth, params.YWidth, params.Layers, params.XOrigin,
+                   params.YOrigin, params.ZOrigin, params.Flags);
 }
 
-void TMainForm::StoreHexParams(THexTargetSpec& spec, const std::string& fileName) const {
+void TMainForm::StoreHexParams(THexTargetSpec& params, const std::string& fileName) const {
     const THexForm& f = *HexForm;
-    spec.FileName = fileName;
-    spec.Symbol = FieldText(f.Edit1);
-    spec.LatticeConstA1 = FieldText(f.FloatEdit1);
-    spec.LatticeConstA3 = FieldText(f.FloatEdit6);
-    spec.AtomicNumber = FieldText(f.IntegerEdit1);
-    spec.Mass = FieldText(f.FloatEdit2);
-    StoreLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
-                    spec.ZOrigin, spec.Flags);
+    params.FileName = fileName;
+    params.Symbol = FieldText(f.Edit1);
+    params.LatticeConstA1 = FieldText(f.FloatEdit1);
+    params.LatticeConstA3 = FieldText(f.FloatEdit6);
+    params.AtomicNumber = FieldText(f.IntegerEdit1);
+    params.Mass = FieldText(f.FloatEdit2);
+    StoreLatticeBox(f.box, params.XWidth, params.YWidth, params.Layers, params.XOrigin,
+                    params.YOrigin, params.ZOrigin, params.Flags);
 }
 
-void TMainForm::ShowHexParams(const THexTargetSpec& spec) const {
+void TMainForm::ShowHexParams(const THexTargetSpec& params) const {
     THexForm& f = *HexForm;
-    ShowField(f.Edit1, spec.Symbol);
-    ShowField(f.FloatEdit1, spec.LatticeConstA1);
-    ShowField(f.FloatEdit6, spec.LatticeConstA3);
-    ShowField(f.IntegerEdit1, spec.AtomicNumber);
-    ShowField(f.FloatEdit2, spec.Mass);
-    ShowLatticeBox(f.box, spec.XWidth, spec.YWidth, spec.Layers, spec.XOrigin, spec.YOrigin,
-                   spec.ZOrigin, spec.Flags);
+    ShowField(f.Edit1, params.Symbol);
+    ShowField(f.FloatEdit1, params.LatticeConstA1);
+    ShowField(f.FloatEdit6, params.LatticeConstA3);
+    ShowField(f.IntegerEdit1, params.AtomicNumber);
+    ShowField(f.FloatEdit2, params.Mass);
+    ShowLatticeBox(f.box, params.XWidth, params.YWidth, params.Layers, params.XOrigin,
+                   params.YOrigin, params.ZOrigin, params.Flags);
 }
 
 }  // namespace velkor

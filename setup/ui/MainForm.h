@@ -55,10 +55,10 @@ class TMainForm : public QMainWindow {
     void ShowMemoryStatus();
     void RunLatticeCommand(const LatticeCommand& command);
 
-    void StoreCubicParams(TTargetSpec& spec, const std::string& fileName) const;
-    void ShowCubicParams(const TTargetSpec& spec) const;
-    void StoreHexParams(THexTargetSpec& spec, const std::string& fileName) const;
-    void ShowHexParams(const THexTargetSpec& spec) const;
+    void StoreCubicParams(TTargetSpec& params, const std::string& fileName) const;
+    void ShowCubicParams(const TTargetSpec& params) const;
+    void StoreHexParams(THexTargetSpec& params, const std::string& fileName) const;
+    void ShowHexParams(const THexTargetSpec& params) const;
 
   private:
     void buildMenus();

@@ -35,8 +35,8 @@ class GeniusTest : public UiTestCase {
         const TProcessForms& f = w.main->forms();
         ModalScripts modal;
         modal.add(ChooseItem(14));
-        f.spec->BitBtn4Click();
-        QCOMPARE(Text(*f.spec, "VarBox"), QStringLiteral("rw { particle index }"));
+        f.spectrum->BitBtn4Click();
+        QCOMPARE(Text(*f.spectrum, "VarBox"), QStringLiteral("rw { particle index }"));
 
         modal.add(ChooseItem(1));
         f.formatCol->BitBtn4Click();

@@ -145,13 +145,13 @@ TEST_F(ProcessCommandsTest, AQuestionMarkInTheDestinationIsNoPattern) {
 }
 
 TEST_F(ProcessCommandsTest, SpectrumWritesItsFileLogsAndAsksForThePlot) {
-    const std::string destination = path("spec.dat");
+    const std::string destination = path("spectrum.dat");
     RunSpectrumCommand(host, {source, destination, "ke/ep", 3, 250, 50, true});
     EXPECT_TRUE(host.messages.entries().empty());
     EXPECT_EQ(CourseOf(host.events),
               (Strings{"wait", "status: Working...please wait.", "clear", "normal",
-                       "log: ", "log: Spectrum: ke/ep; run.osl --> spec.dat",
-                       "plot: " + destination + " | ke/ep: spec.dat"}));
+                       "log: ", "log: Spectrum: ke/ep; run.osl --> spectrum.dat",
+                       "plot: " + destination + " | ke/ep: spectrum.dat"}));
     EXPECT_EQ(FileText(destination),
               " 5.00000000000000E+0001  1.00000000000000E+0000\r\n"
               " 1.50000000000000E+0002  1.00000000000000E+0000\r\n"
@@ -159,7 +159,7 @@ TEST_F(ProcessCommandsTest, SpectrumWritesItsFileLogsAndAsksForThePlot) {
 }
 
 TEST_F(ProcessCommandsTest, AFailedSpectrumIsNeitherLoggedNorShown) {
-    RunSpectrumCommand(host, {source, path("spec.dat"), "ke/ep", 1, 100, 0, true});
+    RunSpectrumCommand(host, {source, path("spectrum.dat"), "ke/ep", 1, 100, 0, true});
     EXPECT_EQ(host.messages.texts(), Strings{"Parameter(s) out of range. "});
     EXPECT_EQ(host.events, (Strings{"wait", "status: Working...please wait.", "clear", "normal"}));
 }

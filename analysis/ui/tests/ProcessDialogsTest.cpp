@@ -83,8 +83,8 @@ class ProcessDialogsTest : public UiTestCase {
             TProcessDialog* dialog;
             const char* proposal;
         } cases[] = {
-            {f.spec, "/RUN7.dat"},    {f.avg, "/RUN7.txt"},    {f.formatCol, "/RUN7.dat"},
-            {f.convert, "/RUN7.dat"}, {f.filter, "/RUN$.osl"},
+            {f.spectrum, "/RUN7.dat"}, {f.avg, "/RUN7.txt"},    {f.formatCol, "/RUN7.dat"},
+            {f.convert, "/RUN7.dat"},  {f.filter, "/RUN$.osl"},
         };
         for (const auto& c : cases) {
             fileDialogs.clear();

@@ -49,9 +49,15 @@ class StartupTest : public UiTestCase {
         QCOMPARE(w.created, order);
         const TProcessForms& f = w.main->forms();
         const QList<QPair<QWidget*, QString>> captions = {
-            {f.spec, "Make Spectrum"}, {f.genius, "Expression Genius"}, {f.coll, "Collate"},
-            {f.avg, "Averages"},       {f.formatCol, "Format Columns"}, {f.convert, "Convert"},
-            {f.filter, "Filter"},      {f.genius2, "Filter Genius"},    {f.about, "About Brisal"},
+            {f.spectrum, "Make Spectrum"},
+            {f.genius, "Expression Genius"},
+            {f.coll, "Collate"},
+            {f.avg, "Averages"},
+            {f.formatCol, "Format Columns"},
+            {f.convert, "Convert"},
+            {f.filter, "Filter"},
+            {f.genius2, "Filter Genius"},
+            {f.about, "About Brisal"},
         };
         for (const auto& [window, caption] : captions) QCOMPARE(window->windowTitle(), caption);
         QVERIFY(sink.entries().empty());

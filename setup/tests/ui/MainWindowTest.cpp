@@ -209,9 +209,9 @@ class MainWindowTest : public QObject {
                  QStringLiteral("Save Fcc(100) target specification file as..."));
         QCOMPARE(saveRequests_[0].fileName, QStringLiteral("*.TRG"));
         QCOMPARE(FileLines(folder_.filePath("fcc100.trg")).size(), size_t{18});  // 3 x 3 x 2
-        const TTargetSpec& spec = w.targetParams().FccParams;
-        QCOMPARE(spec.FileName, folder_.filePath("fcc100.trg").toStdString());
-        QCOMPARE(spec.XWidth.str(), std::string("1"));
+        const TTargetSpec& params = w.targetParams().FccParams;
+        QCOMPARE(params.FileName, folder_.filePath("fcc100.trg").toStdString());
+        QCOMPARE(params.XWidth.str(), std::string("1"));
         QCOMPARE(w.potentialTargetZ(), 29);
         QVERIFY(sink_.entries().empty());
 
@@ -259,8 +259,8 @@ class MainWindowTest : public QObject {
 
     void elementTableFillsOnlyOnTheUsersChoice() {
         TMainForm w;
-        TTargetSpec& spec = w.targetParams().FccParams;
-        spec.LatticeConst = "3.7000";  // the stored record wins over the table for "Cu"
+        TTargetSpec& params = w.targetParams().FccParams;
+        params.LatticeConst = "3.7000";  // the stored record wins over the table for "Cu"
         QString shownConstant, afterW, afterUnknown, mass;
         command(w, "Fcc100Click", "w.trg", [&](QDialog& d) {
             shownConstant = Text(d, "FloatEdit1");
