@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <random>
 #include <vector>
 
+#include "BenchRecords.h"
 #include "Filter.h"
 #include "MessageSink.h"
 
@@ -22,29 +22,9 @@ constexpr size_t kRecords = 10'000'000;
 constexpr size_t kParsedSample = 200'000;
 
 std::vector<TOslRecord> MakeRecords(size_t n) {
-    std::mt19937 gen(12345);
-    std::uniform_real_distribution<float> position(-5e-10f, 5e-10f);
-    std::uniform_real_distribution<double> energyEv(0, 60);
-    std::uniform_real_distribution<double> direction(-1, 1);
-    std::uniform_int_distribution<int> massAmu(10, 60);
+    halvern::bench::BenchRecordSource source;
     std::vector<TOslRecord> records(n);
-    for (size_t i = 0; i < n; ++i) {
-        TOslRecord& r = records[i];
-        const double m = massAmu(gen) * 1.66053e-27;
-        const double p = std::sqrt(2 * m * energyEv(gen) * 1.60219e-19);
-        const double cx = direction(gen), cy = direction(gen), cz = direction(gen);
-        const double norm = std::sqrt(cx * cx + cy * cy + cz * cz) + 1e-300;
-        r.rx = position(gen);
-        r.ry = position(gen);
-        r.rz = position(gen);
-        r.px = static_cast<float>(p * cx / norm);
-        r.py = static_cast<float>(p * cy / norm);
-        r.pz = static_cast<float>(p * cz / norm);
-        r.ti = 1e-14f;
-        r.ms = static_cast<float>(m);
-        r.rw = static_cast<int32_t>(i % 1000);
-        r.rn = 1 + static_cast<int32_t>(i / 1000);
-    }
+    for (size_t i = 0; i < n; ++i) records[i] = source.next(static_cast<int64_t>(i));
     return records;
 }
 
