@@ -26,9 +26,9 @@ LatticeBox ConvertBox(std::string_view x, std::string_view y, std::string_view l
     return box;
 }
 
-template <class Spec>
-void ConvertOrigin(const Spec& params, halvern::MessageSink& sink, long double& x0, long double& y0,
-                   long double& z0) {
+template <class Params>
+void ConvertOrigin(const Params& params, halvern::MessageSink& sink, long double& x0,
+                   long double& y0, long double& z0) {
     x0 = TextToReal(sink, params.XOrigin);
     y0 = TextToReal(sink, params.YOrigin);
     z0 = TextToReal(sink, params.ZOrigin);
@@ -46,8 +46,8 @@ long double Double(long double value) {
 namespace {
 
 // The fields that follow the lattice constants, in record order.
-template <class Spec>
-SingleSpeciesInput ConvertAfterLatticeConstants(const Spec& params, SingleSpeciesInput in,
+template <class Params>
+SingleSpeciesInput ConvertAfterLatticeConstants(const Params& params, SingleSpeciesInput in,
                                                 halvern::MessageSink& sink) {
     in.AtomicNumber = TextToInt(sink, params.AtomicNumber);
     in.Mass = TextToReal(sink, params.Mass);

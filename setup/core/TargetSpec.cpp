@@ -5,9 +5,9 @@ namespace velkor {
 namespace {
 
 // The file name, dimensions and origin every record starts from.
-template <class Spec>
-void SetFrameDefaults(Spec& params, CountText& x, CountText& y, CountText& layers, const char* size,
-                      const char* depth, const char* origin) {
+template <class Params>
+void SetFrameDefaults(Params& params, CountText& x, CountText& y, CountText& layers,
+                      const char* size, const char* depth, const char* origin) {
     params.FileName = "*.TRG";
     x = size;
     y = size;

@@ -8,8 +8,8 @@ namespace velkor::test {
 
 namespace {
 
-template <class Spec>
-void SetBox(Spec& params, const LatticeBox& box) {
+template <class Params>
+void SetBox(Params& params, const LatticeBox& box) {
     params.XWidth = halvern::FormatInt(box.X);
     params.YWidth = halvern::FormatInt(box.Y);
     params.Layers = halvern::FormatInt(box.L);
