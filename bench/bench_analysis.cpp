@@ -14,8 +14,8 @@
 #include <string>
 
 #include "BenchRecords.h"
-#include "OslFile.h"
-#include "RecordProcesses.h"
+#include "processes/RecordProcesses.h"
+#include "records/OslFile.h"
 
 using namespace halvern;
 

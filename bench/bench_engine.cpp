@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "EngineHost.h"
-#include "Integrators.h"
 #include "KernelTestDriver.h"
-#include "PairForce.h"
-#include "PairPotentials.h"
-#include "ParticleArrays.h"
-#include "PartnerLists.h"
+#include "dynamics/Integrators.h"
+#include "dynamics/PairForce.h"
+#include "dynamics/ParticleArrays.h"
+#include "dynamics/PartnerLists.h"
+#include "host/EngineHost.h"
+#include "potentials/PairPotentials.h"
 
 using namespace halvern;
 

@@ -8,8 +8,8 @@
 
 #include "NumberText.h"
 #include "OslRecord.h"
-#include "ProcessHost.h"
 #include "ScratchDir.h"
+#include "processes/ProcessHost.h"
 
 using namespace halvern;
 

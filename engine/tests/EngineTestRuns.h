@@ -13,15 +13,15 @@
 #include <gtest/gtest.h>
 
 #include "EngineUiTestFiles.h"
-#include "ImpactSetUp.h"
 #include "KernelTestDriver.h"
 #include "NumberText.h"
 #include "OslRecord.h"
-#include "ProjectileFile.h"
-#include "RunSimulation.h"
-#include "TargetFile.h"
 #include "TextReader.h"
-#include "Trajectory.h"
+#include "input/ProjectileFile.h"
+#include "input/TargetFile.h"
+#include "run/ImpactSetUp.h"
+#include "run/RunSimulation.h"
+#include "run/Trajectory.h"
 
 namespace halvern::test {
 

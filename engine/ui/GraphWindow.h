@@ -8,8 +8,8 @@
 #include <QMainWindow>
 #include <QToolButton>
 
-#include "EngineHost.h"
-#include "GraphGeometry.h"
+#include "graph/GraphGeometry.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "EngineGlobals.h"
-#include "InputFileNames.h"
+#include "host/EngineGlobals.h"
+#include "input/InputFileNames.h"
 
 namespace halvern {
 

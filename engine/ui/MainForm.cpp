@@ -27,9 +27,9 @@
 #include "OptionsDialog.h"
 #include "OutputFilesDialog.h"
 #include "QtColours.h"
-#include "RunSimulation.h"
 #include "UiFonts.h"
 #include "UiSink.h"
+#include "run/RunSimulation.h"
 
 namespace halvern {
 

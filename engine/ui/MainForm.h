@@ -13,9 +13,9 @@
 #include <QToolButton>
 #include <functional>
 
-#include "BatchFile.h"
-#include "EngineHost.h"
-#include "EngineStartup.h"
+#include "host/EngineHost.h"
+#include "input/BatchFile.h"
+#include "run/EngineStartup.h"
 
 namespace halvern {
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "EngineGlobals.h"
 #include "FltEdit.h"
 #include "ItemRadioGroup.h"
+#include "host/EngineGlobals.h"
 
 namespace halvern {
 

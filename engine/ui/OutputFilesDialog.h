@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "InputFileNames.h"
+#include "input/InputFileNames.h"
 
 namespace halvern {
 

@@ -2,12 +2,12 @@
 // the example project run end to end.
 #include <gtest/gtest.h>
 
-#include "EngineGlobals.h"
-#include "EngineHost.h"
 #include "FileSafety.h"
 #include "GeneratorTestSupport.h"
-#include "RunSimulation.h"
-#include "TargetFile.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "input/TargetFile.h"
+#include "run/RunSimulation.h"
 
 namespace velkor {
 namespace {

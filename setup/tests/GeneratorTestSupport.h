@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "GeneratorFrame.h"
-#include "LatticeCommands.h"
 #include "ScratchDir.h"
 #include "TargetFileCheck.h"
+#include "targets/GeneratorFrame.h"
+#include "targets/LatticeCommands.h"
 
 namespace velkor::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor::test {
 

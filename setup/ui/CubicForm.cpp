@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
-#include "ElementTable.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
-#include "TargetSpec.h"
+#include "elements/ElementTable.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

@@ -9,7 +9,7 @@
 
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

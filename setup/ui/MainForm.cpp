@@ -26,9 +26,9 @@
 #include "ProgramIcon.h"
 #include "RockSaltForm.h"
 #include "ShortString.h"
-#include "TextConversions.h"
 #include "UiSink.h"
 #include "miscutil.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 

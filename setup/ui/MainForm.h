@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "LatticeCommands.h"
-#include "TargetSpec.h"
+#include "targets/LatticeCommands.h"
+#include "targets/TargetSpec.h"
 
 class QAction;
 class QDialog;

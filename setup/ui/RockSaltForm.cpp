@@ -6,8 +6,8 @@
 
 #include "HelpContexts.h"
 #include "NumberText.h"
-#include "TextConversions.h"
 #include "UiSink.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 

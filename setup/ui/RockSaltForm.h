@@ -6,7 +6,7 @@
 
 #include "FltEdit.h"
 #include "TargetDialogParts.h"
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 class QLineEdit;
 

@@ -9,13 +9,13 @@
 #include <algorithm>
 
 #include "DisplayText.h"
-#include "GeneratorFrame.h"
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
 #include "NumberText.h"
 #include "NumericControl.h"
-#include "TextConversions.h"
 #include "UiSink.h"
+#include "targets/GeneratorFrame.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "FltEdit.h"
-#include "ShortText.h"
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
+#include "text/ShortText.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "ProcessFiles.h"
-#include "ProcessReports.h"
-#include "RecordProcesses.h"
+#include "processes/ProcessFiles.h"
+#include "processes/ProcessReports.h"
+#include "processes/RecordProcesses.h"
 
 namespace halvern {
 

@@ -1,10 +1,10 @@
 #include <memory>
 #include <unordered_map>
 
-#include "Collection.h"
-#include "ProcessFiles.h"
-#include "ProcessReports.h"
-#include "RecordProcesses.h"
+#include "collection/Collection.h"
+#include "processes/ProcessFiles.h"
+#include "processes/ProcessReports.h"
+#include "processes/RecordProcesses.h"
 
 namespace halvern {
 

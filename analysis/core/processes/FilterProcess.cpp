@@ -1,6 +1,6 @@
 #include "Filter.h"
-#include "ProcessFiles.h"
-#include "RecordProcesses.h"
+#include "processes/ProcessFiles.h"
+#include "processes/RecordProcesses.h"
 
 namespace halvern {
 

@@ -2,9 +2,9 @@
 #include <memory>
 #include <vector>
 
-#include "ProcessFiles.h"
-#include "ProcessReports.h"
-#include "RecordProcesses.h"
+#include "processes/ProcessFiles.h"
+#include "processes/ProcessReports.h"
+#include "processes/RecordProcesses.h"
 
 namespace halvern {
 

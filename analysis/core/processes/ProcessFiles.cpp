@@ -1,4 +1,4 @@
-#include "ProcessFiles.h"
+#include "processes/ProcessFiles.h"
 
 namespace halvern {
 

@@ -6,7 +6,7 @@
 
 #include "FileSafety.h"
 #include "MessageSink.h"
-#include "OslFile.h"
+#include "records/OslFile.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "ProcessHost.h"
+#include "processes/ProcessHost.h"
 
 #include "ShortString.h"
 

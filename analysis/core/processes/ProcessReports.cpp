@@ -1,4 +1,4 @@
-#include "ProcessReports.h"
+#include "processes/ProcessReports.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Collection.h"
+#include "collection/Collection.h"
 
 namespace halvern {
 

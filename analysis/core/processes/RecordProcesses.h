@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ProcessHost.h"
-#include "QueryLanguage.h"
+#include "processes/ProcessHost.h"
+#include "query/QueryLanguage.h"
 
 namespace halvern {
 

@@ -1,8 +1,8 @@
-#include "QueryLanguage.h"
+#include "query/QueryLanguage.h"
 
 #include "ExprBuilder.h"
-#include "ProcessReports.h"
 #include "QueryGrammar.h"
+#include "processes/ProcessReports.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "OslFile.h"
+#include "records/OslFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "Collection.h"
+#include "collection/Collection.h"
 
 using namespace halvern;
 

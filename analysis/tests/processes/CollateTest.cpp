@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "Collection.h"
-#include "ProcessReports.h"
-#include "RecordProcesses.h"
 #include "TestFiles.h"
+#include "collection/Collection.h"
+#include "processes/ProcessReports.h"
+#include "processes/RecordProcesses.h"
 
 using namespace halvern;
 using brisal_test::Rec;

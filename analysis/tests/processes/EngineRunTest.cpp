@@ -5,11 +5,11 @@
 #include <cmath>
 #include <filesystem>
 
-#include "EngineGlobals.h"
-#include "EngineHost.h"
-#include "RecordProcesses.h"
-#include "RunSimulation.h"
 #include "TestFiles.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "processes/RecordProcesses.h"
+#include "run/RunSimulation.h"
 
 using namespace halvern;
 

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "ProcessFiles.h"
-#include "RecordProcesses.h"
 #include "TestFiles.h"
+#include "processes/ProcessFiles.h"
+#include "processes/RecordProcesses.h"
 
 using brisal_test::Rec;
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ProcessFiles.h"
-#include "RecordProcesses.h"
 #include "TestFiles.h"
+#include "processes/ProcessFiles.h"
+#include "processes/RecordProcesses.h"
 
 using brisal_test::Rec;
 using brisal_test::SpectrumText;

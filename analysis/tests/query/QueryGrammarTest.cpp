@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ExprTestSupport.h"
-#include "QueryLanguage.h"
+#include "query/QueryLanguage.h"
 
 using namespace halvern;
 using expr::ResultKind;

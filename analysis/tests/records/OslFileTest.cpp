@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "OslFile.h"
 #include "TestFiles.h"
+#include "records/OslFile.h"
 
 using namespace halvern;
 using brisal_test::Rec;

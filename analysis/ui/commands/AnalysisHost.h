@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ProcessHost.h"
+#include "processes/ProcessHost.h"
 
 namespace brisal {
 

@@ -1,7 +1,7 @@
 #include "LogFile.h"
 
 #include "FileSafety.h"
-#include "ProcessFiles.h"
+#include "processes/ProcessFiles.h"
 
 namespace brisal {
 

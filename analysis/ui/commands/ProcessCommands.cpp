@@ -4,9 +4,9 @@
 
 #include "FileSafety.h"
 #include "NumberText.h"
-#include "ProcessFiles.h"
 #include "ShortString.h"
 #include "miscutil.h"
+#include "processes/ProcessFiles.h"
 
 namespace brisal {
 

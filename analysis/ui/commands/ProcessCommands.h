@@ -6,7 +6,7 @@
 #include <string>
 
 #include "AnalysisHost.h"
-#include "RecordProcesses.h"
+#include "processes/RecordProcesses.h"
 
 namespace brisal {
 

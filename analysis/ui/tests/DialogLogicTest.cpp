@@ -9,8 +9,8 @@
 #include "GeniusTables.h"
 #include "IdleChecks.h"
 #include "LogFile.h"
-#include "QueryLanguage.h"
 #include "StartupArguments.h"
+#include "query/QueryLanguage.h"
 
 using namespace brisal;
 using namespace brisal_test;

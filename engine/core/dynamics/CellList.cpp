@@ -1,4 +1,4 @@
-#include "CellList.h"
+#include "dynamics/CellList.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
-#include "InelasticModels.h"
+#include "dynamics/InelasticModels.h"
 
 #include <climits>
 #include <cmath>
 
 #include "Colours.h"
 #include "NumberText.h"
-#include "PairForce.h"
-#include "RunState.h"
-#include "ScreenedCoulomb.h"
+#include "dynamics/PairForce.h"
 #include "miscutil.h"
+#include "potentials/ScreenedCoulomb.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

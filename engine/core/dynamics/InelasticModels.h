@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "InelasticFile.h"
-#include "ParticleArrays.h"
-#include "TargetExtent.h"
+#include "dynamics/ParticleArrays.h"
+#include "dynamics/TargetExtent.h"
+#include "input/InelasticFile.h"
 
 namespace halvern {
 

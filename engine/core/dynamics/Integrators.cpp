@@ -1,4 +1,4 @@
-#include "Integrators.h"
+#include "dynamics/Integrators.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "PairForce.h"
-#include "ParticleArrays.h"
+#include "dynamics/PairForce.h"
+#include "dynamics/ParticleArrays.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "PairForce.h"
+#include "dynamics/PairForce.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "PairPotentials.h"
+#include "potentials/PairPotentials.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "ParticleArrays.h"
+#include "dynamics/ParticleArrays.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "PartnerLists.h"
+#include "dynamics/PartnerLists.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "CellList.h"
-#include "EngineHost.h"
-#include "ParticleArrays.h"
+#include "dynamics/CellList.h"
+#include "dynamics/ParticleArrays.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

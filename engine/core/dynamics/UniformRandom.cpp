@@ -1,4 +1,4 @@
-#include "UniformRandom.h"
+#include "dynamics/UniformRandom.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,9 +1,9 @@
-#include "GraphGeometry.h"
+#include "graph/GraphGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ShellSort.h"
+#include "graph/ShellSort.h"
 #include "miscutil.h"
 
 namespace halvern {

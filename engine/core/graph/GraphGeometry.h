@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "EngineHost.h"
-#include "SimulationOptions.h"
+#include "host/EngineHost.h"
+#include "host/SimulationOptions.h"
 
 namespace halvern {
 

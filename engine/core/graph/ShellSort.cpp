@@ -1,4 +1,4 @@
-#include "ShellSort.h"
+#include "graph/ShellSort.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "EngineHost.h"
-#include "SimulationOptions.h"
+#include "host/EngineHost.h"
+#include "host/SimulationOptions.h"
 
 namespace halvern {
 

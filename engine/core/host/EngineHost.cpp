@@ -1,4 +1,4 @@
-#include "EngineHost.h"
+#include "host/EngineHost.h"
 
 #include "ShortString.h"
 

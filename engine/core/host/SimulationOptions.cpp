@@ -1,4 +1,4 @@
-#include "SimulationOptions.h"
+#include "host/SimulationOptions.h"
 
 #include "FileSafety.h"
 

@@ -1,4 +1,4 @@
-#include "BatchFile.h"
+#include "input/BatchFile.h"
 
 #include "FileSafety.h"
 #include "ShortString.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "EngineHost.h"
-#include "InputFileNames.h"
 #include "MessageSink.h"
+#include "host/EngineHost.h"
+#include "input/InputFileNames.h"
 
 namespace halvern {
 

@@ -1,10 +1,10 @@
-#include "InelasticFile.h"
+#include "input/InelasticFile.h"
 
 #include <algorithm>
 
 #include "Colours.h"
-#include "RunState.h"
 #include "TextReader.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

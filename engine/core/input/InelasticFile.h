@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "EngineHost.h"
-#include "SimulationOptions.h"
-#include "UniformRandom.h"
+#include "dynamics/UniformRandom.h"
+#include "host/EngineHost.h"
+#include "host/SimulationOptions.h"
 
 namespace halvern {
 

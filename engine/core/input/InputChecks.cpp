@@ -1,4 +1,4 @@
-#include "InputChecks.h"
+#include "input/InputChecks.h"
 
 #include "FileSafety.h"
 #include "NumberText.h"

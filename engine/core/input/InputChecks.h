@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "EngineHost.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

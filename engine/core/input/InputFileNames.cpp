@@ -1,4 +1,4 @@
-#include "InputFileNames.h"
+#include "input/InputFileNames.h"
 
 #include <filesystem>
 #include <system_error>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "RunState.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

@@ -1,13 +1,13 @@
-#include "ModelFile.h"
+#include "input/ModelFile.h"
 
 #include <cmath>
 
-#include "InputChecks.h"
-#include "MorseTable.h"
-#include "RunState.h"
 #include "TextReader.h"
 #include "Units.h"
+#include "input/InputChecks.h"
 #include "miscutil.h"
+#include "potentials/MorseTable.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

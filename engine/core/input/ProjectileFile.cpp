@@ -1,7 +1,7 @@
-#include "ProjectileFile.h"
+#include "input/ProjectileFile.h"
 
-#include "InputChecks.h"
 #include "TextReader.h"
+#include "input/InputChecks.h"
 
 namespace halvern {
 

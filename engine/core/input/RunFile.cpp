@@ -1,13 +1,13 @@
-#include "RunFile.h"
+#include "input/RunFile.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "InputChecks.h"
-#include "RunState.h"
 #include "TextReader.h"
 #include "Units.h"
+#include "input/InputChecks.h"
 #include "miscutil.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

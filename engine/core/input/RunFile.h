@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "EngineHost.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

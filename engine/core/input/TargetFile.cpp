@@ -1,14 +1,14 @@
-#include "TargetFile.h"
+#include "input/TargetFile.h"
 
 #include <bit>
 #include <optional>
 #include <unordered_map>
 
-#include "ImpactSetUp.h"
-#include "InputChecks.h"
-#include "RunState.h"
 #include "TextReader.h"
 #include "Units.h"
+#include "input/InputChecks.h"
+#include "run/ImpactSetUp.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "EngineHost.h"
 #include "MessageSink.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

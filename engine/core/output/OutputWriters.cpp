@@ -1,4 +1,4 @@
-#include "OutputWriters.h"
+#include "output/OutputWriters.h"
 
 #include <cmath>
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "EngineHost.h"
 #include "FileSafety.h"
 #include "Filter.h"
 #include "OslRecord.h"
-#include "ParticleArrays.h"
+#include "dynamics/ParticleArrays.h"
+#include "host/EngineHost.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "MorseTable.h"
+#include "potentials/MorseTable.h"
 
 #include <cmath>
 

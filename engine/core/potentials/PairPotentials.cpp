@@ -1,4 +1,4 @@
-#include "PairPotentials.h"
+#include "potentials/PairPotentials.h"
 
 #include <algorithm>
 #include <cmath>

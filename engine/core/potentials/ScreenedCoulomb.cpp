@@ -1,4 +1,4 @@
-#include "ScreenedCoulomb.h"
+#include "potentials/ScreenedCoulomb.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "Spline.h"
+#include "potentials/Spline.h"
 
 #include <cmath>
 
-#include "ScreenedCoulomb.h"
+#include "potentials/ScreenedCoulomb.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "EnergyBalance.h"
+#include "run/EnergyBalance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "CellList.h"
 #include "Colours.h"
-#include "MorseTable.h"
-#include "RunState.h"
-#include "Trajectory.h"
+#include "dynamics/CellList.h"
 #include "miscutil.h"
+#include "potentials/MorseTable.h"
+#include "run/RunState.h"
+#include "run/Trajectory.h"
 
 namespace halvern {
 

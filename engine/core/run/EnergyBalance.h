@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "PairForce.h"
-#include "ParticleArrays.h"
-#include "TargetExtent.h"
+#include "dynamics/PairForce.h"
+#include "dynamics/ParticleArrays.h"
+#include "dynamics/TargetExtent.h"
 
 namespace halvern {
 

@@ -1,4 +1,4 @@
-#include "EngineStartup.h"
+#include "run/EngineStartup.h"
 
 #include <filesystem>
 #include <system_error>

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "EngineGlobals.h"
-#include "InputFileNames.h"
 #include "MessageSink.h"
+#include "host/EngineGlobals.h"
+#include "input/InputFileNames.h"
 
 namespace halvern {
 

@@ -1,11 +1,11 @@
-#include "ImpactSetUp.h"
+#include "run/ImpactSetUp.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "RunState.h"
-#include "TargetFile.h"
 #include "Units.h"
+#include "input/TargetFile.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

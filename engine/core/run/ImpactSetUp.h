@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "TargetExtent.h"
-#include "UniformRandom.h"
+#include "dynamics/TargetExtent.h"
+#include "dynamics/UniformRandom.h"
 
 namespace halvern {
 

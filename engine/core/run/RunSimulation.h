@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "EngineGlobals.h"
-#include "EngineHost.h"
-#include "RunState.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

@@ -7,22 +7,22 @@
 #include <cstdint>
 #include <string>
 
-#include "CellList.h"
-#include "EngineGlobals.h"
-#include "EngineHost.h"
 #include "FileSafety.h"
-#include "InelasticModels.h"
-#include "Integrators.h"
-#include "ModelFile.h"
-#include "OutputWriters.h"
-#include "PairPotentials.h"
-#include "ParticleArrays.h"
-#include "ProjectileFile.h"
-#include "RunFile.h"
-#include "SimulationOptions.h"
-#include "TargetExtent.h"
 #include "TextReader.h"
-#include "UniformRandom.h"
+#include "dynamics/CellList.h"
+#include "dynamics/InelasticModels.h"
+#include "dynamics/Integrators.h"
+#include "dynamics/ParticleArrays.h"
+#include "dynamics/TargetExtent.h"
+#include "dynamics/UniformRandom.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "host/SimulationOptions.h"
+#include "input/ModelFile.h"
+#include "input/ProjectileFile.h"
+#include "input/RunFile.h"
+#include "output/OutputWriters.h"
+#include "potentials/PairPotentials.h"
 
 namespace halvern {
 

@@ -1,14 +1,14 @@
-#include "Trajectory.h"
+#include "run/Trajectory.h"
 
 #include <cmath>
 
 #include "Colours.h"
-#include "EnergyBalance.h"
-#include "InelasticModels.h"
-#include "Integrators.h"
-#include "PartnerLists.h"
-#include "RunState.h"
+#include "dynamics/InelasticModels.h"
+#include "dynamics/Integrators.h"
+#include "dynamics/PartnerLists.h"
 #include "miscutil.h"
+#include "run/EnergyBalance.h"
+#include "run/RunState.h"
 
 namespace halvern {
 

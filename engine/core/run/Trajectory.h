@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "PairForce.h"
-#include "TargetExtent.h"
+#include "dynamics/PairForce.h"
+#include "dynamics/TargetExtent.h"
 
 namespace halvern {
 

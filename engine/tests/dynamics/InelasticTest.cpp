@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "EngineTestRuns.h"
-#include "InelasticFile.h"
-#include "InelasticModels.h"
+#include "dynamics/InelasticModels.h"
+#include "input/InelasticFile.h"
 #include "miscutil.h"
 
 namespace halvern::test {

@@ -2,7 +2,7 @@
 // long-run energy of a Morse oscillator; and Ar on one Cu atom at 1 keV, where a head-on
 // collision transfers 4 m1 m2 / (m1 + m2)^2 of the energy and an off-centre one the energy of the
 // classical scattering integral of the same truncated potential, computed here by quadrature.
-#include "Integrators.h"
+#include "dynamics/Integrators.h"
 
 #include <gtest/gtest.h>
 

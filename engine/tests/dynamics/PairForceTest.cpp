@@ -1,6 +1,6 @@
 // Pair forces against -dV/dr / r by central differences of the energy routines, in every region
 // and for every pair kind; energies against the formulas written out here.
-#include "PairForce.h"
+#include "dynamics/PairForce.h"
 
 #include <gtest/gtest.h>
 

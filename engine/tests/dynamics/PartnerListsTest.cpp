@@ -1,6 +1,6 @@
 // Partner lists: the box and cell-list builders against the plain scan, the documented orders,
 // the overflow rule, non-finite and outside positions, and the rebuild's contact with the user.
-#include "PartnerLists.h"
+#include "dynamics/PartnerLists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "GraphGeometry.h"
+#include "graph/GraphGeometry.h"
 
 #include <gtest/gtest.h>
 

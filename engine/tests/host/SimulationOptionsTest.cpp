@@ -1,6 +1,6 @@
 // The options record in "ostrel.cfg": its 40 bytes, the byte-exact round trip, and stored
 // records that cannot be applied.
-#include "SimulationOptions.h"
+#include "host/SimulationOptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "BatchFile.h"
+#include "input/BatchFile.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "EngineTestRuns.h"
-#include "ModelFile.h"
+#include "input/ModelFile.h"
 
 namespace halvern::test {
 namespace {

@@ -1,6 +1,6 @@
 // The record writers: the eight fixed selection rules and the user-programmed one on crafted
 // particles, the record's values, the initial conditions, and failures of the output file.
-#include "OutputWriters.h"
+#include "output/OutputWriters.h"
 
 #include <gtest/gtest.h>
 

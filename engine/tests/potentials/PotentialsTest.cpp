@@ -1,15 +1,15 @@
 // The pair potentials' parts against formulas written out here: screening lengths, the spline
 // join, the Morse force table and its check, and the potentials prepared from a model.
-#include "PairPotentials.h"
+#include "potentials/PairPotentials.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "EngineTestRuns.h"
-#include "MorseTable.h"
-#include "ScreenedCoulomb.h"
-#include "Spline.h"
+#include "potentials/MorseTable.h"
+#include "potentials/ScreenedCoulomb.h"
+#include "potentials/Spline.h"
 
 namespace halvern::test {
 namespace {

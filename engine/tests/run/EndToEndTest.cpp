@@ -8,7 +8,7 @@
 #include <set>
 
 #include "EngineTestRuns.h"
-#include "InelasticModels.h"
+#include "dynamics/InelasticModels.h"
 
 namespace halvern::test {
 namespace {

@@ -1,6 +1,6 @@
 // The energy balance: the O(N) potential energy against the straightforward sum over all
 // pairs, the final-configuration report, the balance line and the cumulative error.
-#include "EnergyBalance.h"
+#include "run/EnergyBalance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "EngineStartup.h"
+#include "run/EngineStartup.h"
 
 #include <gtest/gtest.h>
 

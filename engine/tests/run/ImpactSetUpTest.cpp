@@ -1,6 +1,6 @@
 // The impact set-up: the projectile's start, the target kind and extent, the box question,
 // later impacts, hot targets, and the thermal displacements' draws and distribution.
-#include "ImpactSetUp.h"
+#include "run/ImpactSetUp.h"
 
 #include <gtest/gtest.h>
 

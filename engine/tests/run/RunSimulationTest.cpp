@@ -1,6 +1,6 @@
 // The run routine on a small project: the parameter report, the confirmation, one trajectory
 // per impact line, and the ends of a run whose files cannot be opened or written.
-#include "RunSimulation.h"
+#include "run/RunSimulation.h"
 
 #include <gtest/gtest.h>
 

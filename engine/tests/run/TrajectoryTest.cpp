@@ -1,6 +1,6 @@
 // The trajectory loop's parts on a small crystallite: the rebuild schedule, the sample modes,
 // the two surface barriers, the termination test and the adaptive time step.
-#include "Trajectory.h"
+#include "run/Trajectory.h"
 
 #include <gtest/gtest.h>
 

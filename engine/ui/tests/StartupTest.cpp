@@ -5,7 +5,7 @@
 #include "GraphWindow.h"
 #include "InputFilesDialog.h"
 #include "OutputFilesDialog.h"
-#include "SimulationOptions.h"
+#include "host/SimulationOptions.h"
 
 using namespace halvern;
 using namespace halvern::uitest;

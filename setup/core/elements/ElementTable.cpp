@@ -1,4 +1,4 @@
-#include "ElementTable.h"
+#include "elements/ElementTable.h"
 
 namespace velkor {
 

@@ -1,5 +1,5 @@
-#include "GeneratorFrame.h"
-#include "SingleSpeciesGenerators.h"
+#include "targets/GeneratorFrame.h"
+#include "targets/SingleSpeciesGenerators.h"
 
 namespace velkor {
 

@@ -2,8 +2,8 @@
 // FCC atom; a, the derived lengths, the mass and the origin are held in single precision.
 #include <cmath>
 
-#include "GeneratorFrame.h"
-#include "SingleSpeciesGenerators.h"
+#include "targets/GeneratorFrame.h"
+#include "targets/SingleSpeciesGenerators.h"
 
 namespace velkor {
 

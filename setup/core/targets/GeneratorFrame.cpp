@@ -1,9 +1,9 @@
-#include "GeneratorFrame.h"
+#include "targets/GeneratorFrame.h"
 
 #include <cmath>
 #include <limits>
 
-#include "TextConversions.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 

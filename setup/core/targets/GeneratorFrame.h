@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "LatticeSites.h"
 #include "MessageSink.h"
-#include "TargetFileWriter.h"
-#include "TargetSpec.h"
+#include "targets/LatticeSites.h"
+#include "targets/TargetFileWriter.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
-#include "LatticeCommands.h"
+#include "targets/LatticeCommands.h"
 
-#include "SingleSpeciesGenerators.h"
-#include "TwoSpeciesBuilders.h"
+#include "targets/SingleSpeciesGenerators.h"
+#include "targets/TwoSpeciesBuilders.h"
 
 namespace velkor {
 

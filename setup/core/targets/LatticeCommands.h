@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "MessageSink.h"
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

@@ -1,6 +1,6 @@
-#include "LatticeSites.h"
+#include "targets/LatticeSites.h"
 
-#include "GeneratorFrame.h"
+#include "targets/GeneratorFrame.h"
 
 namespace velkor {
 

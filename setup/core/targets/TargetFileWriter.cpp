@@ -1,4 +1,4 @@
-#include "TargetFileWriter.h"
+#include "targets/TargetFileWriter.h"
 
 #include "NumberText.h"
 

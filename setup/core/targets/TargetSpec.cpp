@@ -1,4 +1,4 @@
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

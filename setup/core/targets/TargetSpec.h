@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ShortText.h"
+#include "text/ShortText.h"
 
 namespace velkor {
 

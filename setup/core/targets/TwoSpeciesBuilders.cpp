@@ -1,8 +1,8 @@
-#include "TwoSpeciesBuilders.h"
+#include "targets/TwoSpeciesBuilders.h"
 
 #include <cmath>
 
-#include "GeneratorFrame.h"
+#include "targets/GeneratorFrame.h"
 
 namespace velkor {
 

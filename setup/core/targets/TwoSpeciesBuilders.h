@@ -4,7 +4,7 @@
 #pragma once
 
 #include "MessageSink.h"
-#include "TargetSpec.h"
+#include "targets/TargetSpec.h"
 
 namespace velkor {
 

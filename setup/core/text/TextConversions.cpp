@@ -1,4 +1,4 @@
-#include "TextConversions.h"
+#include "text/TextConversions.h"
 
 #include "NumberText.h"
 

@@ -8,8 +8,8 @@
 
 #include "GeneratorTestSupport.h"
 #include "NumberText.h"
-#include "SingleSpeciesGenerators.h"
 #include "TextReader.h"
+#include "targets/SingleSpeciesGenerators.h"
 
 namespace velkor {
 namespace {

@@ -6,7 +6,7 @@
 #include "FileSafety.h"
 #include "GeneratorTestSupport.h"
 #include "NumberText.h"
-#include "SingleSpeciesGenerators.h"
+#include "targets/SingleSpeciesGenerators.h"
 
 namespace velkor {
 namespace {

@@ -1,4 +1,4 @@
-#include "TextConversions.h"
+#include "text/TextConversions.h"
 
 #include <gtest/gtest.h>
 
