@@ -16,14 +16,6 @@ StatisticsSummary Summarise(long double sum, long double sumSq, int64_t count) {
     return s;
 }
 
-std::string RealStatementField(long double value) {
-    return FormatScientific(value, 14) + ' ';
-}
-
-std::string IntegerStatementField(int32_t value) {
-    return FormatInt(value, 3) + ' ';
-}
-
 std::string SpectrumLine(const TSpecItem& channel) {
     std::string line = FormatScientific(channel.value, 23);
     line += ' ';

@@ -21,11 +21,6 @@ struct StatisticsSummary {
 };
 StatisticsSummary Summarise(long double sum, long double sumSq, int64_t count);
 
-// A real statement's value in write mode: scientific in 14 characters, then a blank.
-std::string RealStatementField(long double value);
-// An integer statement's value in write mode: right-aligned in 3 (wider when needed), a blank.
-std::string IntegerStatementField(int32_t value);
-
 // One channel: value and count, each scientific in 23 characters.
 std::string SpectrumLine(const TSpecItem& channel);
 

@@ -1,8 +1,8 @@
 #include "query/QueryLanguage.h"
 
 #include "ExprBuilder.h"
+#include "NumberText.h"
 #include "QueryGrammar.h"
-#include "processes/ProcessReports.h"
 
 namespace halvern {
 
@@ -42,8 +42,8 @@ int QueryParse(expr::ParseContext& ctx, const expr::RecordVariables& vars,
 }
 
 void AppendStatementField(expr::ResultKind statement, expr::Value value, std::string& line) {
-    if (statement == expr::ResultKind::Real) line += RealStatementField(value);
-    if (statement == expr::ResultKind::Integer) line += IntegerStatementField(expr::AsInt(value));
+    if (statement == expr::ResultKind::Real) line += FormatScientific(value, 14) + ' ';
+    if (statement == expr::ResultKind::Integer) line += FormatInt(expr::AsInt(value), 3) + ' ';
 }
 
 bool QueryRun::compile(std::string_view expression) {

@@ -10,7 +10,7 @@
 
 #include "dynamics/ParticleArrays.h"
 #include "dynamics/TargetExtent.h"
-#include "input/InelasticFile.h"
+#include "dynamics/InelasticTables.h"
 
 namespace halvern {
 

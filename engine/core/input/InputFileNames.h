@@ -7,9 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "run/RunState.h"
 
 namespace halvern {
+
+// The run's six input and three output file names, in RunSimulation's argument order.
+struct TRunFileNames {
+    std::string projectile, target, model, run, impact, inelastic;
+    std::string initialConditions, dynamics, inelasticEvents;
+};
 
 // The nine file names that outlive a run, in the run's argument order; wildcard names count
 // as missing.

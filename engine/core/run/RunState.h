@@ -18,6 +18,7 @@
 #include "host/EngineGlobals.h"
 #include "host/EngineHost.h"
 #include "host/SimulationOptions.h"
+#include "input/InputFileNames.h"
 #include "input/ModelFile.h"
 #include "input/ProjectileFile.h"
 #include "input/RunFile.h"
@@ -25,12 +26,6 @@
 #include "potentials/PairPotentials.h"
 
 namespace halvern {
-
-// The run's six input and three output file names, in RunSimulation's argument order.
-struct TRunFileNames {
-    std::string projectile, target, model, run, impact, inelastic;
-    std::string initialConditions, dynamics, inelasticEvents;
-};
 
 struct TRunState {
     EngineHost* host = nullptr;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "EngineUiTestFiles.h"
+#include "FileSafety.h"
 
 namespace halvern {
 namespace {
