@@ -1,4 +1,4 @@
-// Diminishing-increment sort of the graph window's depth buffers.
+// Diminishing-increment sort, shared by every depth order and distance list of the kit.
 #pragma once
 
 #include <cstdint>

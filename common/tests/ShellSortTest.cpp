@@ -1,4 +1,4 @@
-#include "graph/ShellSort.h"
+#include "ShellSort.h"
 
 #include <gtest/gtest.h>
 

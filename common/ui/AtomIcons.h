@@ -1,5 +1,5 @@
-// The pictures of the engine's windows, drawn at start: shaded atoms for the graph window's
-// icons, the program icon and the splash picture.
+// Pictures drawn at start: shaded atoms for the icons of the graph window, the orientation
+// windows and the trajectory plotter; the engine's program icon and splash picture.
 #pragma once
 
 #include <QColor>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graph/ShellSort.h"
+#include "ShellSort.h"
 #include "miscutil.h"
 
 namespace halvern {
