@@ -1,4 +1,4 @@
-#include "potentials/ScreenedCoulomb.h"
+#include "ScreenedCoulomb.h"
 
 #include <cmath>
 

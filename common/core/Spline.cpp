@@ -1,8 +1,8 @@
-#include "potentials/Spline.h"
+#include "Spline.h"
 
 #include <cmath>
 
-#include "potentials/ScreenedCoulomb.h"
+#include "ScreenedCoulomb.h"
 
 namespace halvern {
 

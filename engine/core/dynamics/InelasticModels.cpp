@@ -5,9 +5,9 @@
 
 #include "Colours.h"
 #include "NumberText.h"
+#include "ScreenedCoulomb.h"
 #include "dynamics/PairForce.h"
 #include "miscutil.h"
-#include "potentials/ScreenedCoulomb.h"
 #include "run/RunState.h"
 
 namespace halvern {

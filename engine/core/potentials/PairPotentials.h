@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "ScreenedCoulomb.h"
+#include "Spline.h"
 #include "host/EngineHost.h"
 #include "potentials/MorseTable.h"
-#include "potentials/ScreenedCoulomb.h"
-#include "potentials/Spline.h"
 
 namespace halvern {
 

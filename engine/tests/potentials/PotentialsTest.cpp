@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "EngineTestRuns.h"
+#include "ScreenedCoulomb.h"
+#include "Spline.h"
 #include "potentials/MorseTable.h"
-#include "potentials/ScreenedCoulomb.h"
-#include "potentials/Spline.h"
 
 namespace halvern::test {
 namespace {
