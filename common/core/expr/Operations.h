@@ -163,10 +163,14 @@ inline Value LogicValue(bool x) {
         case Op::GeI:
             return LogicValue(a >= b);
         // Both operands are evaluated already; no branch on their values either.
-        case Op::And:
-            return LogicValue(AsLogic(a) & AsLogic(b));
-        case Op::Or:
-            return LogicValue(AsLogic(a) | AsLogic(b));
+        case Op::And: {
+            const bool left = AsLogic(a), right = AsLogic(b);
+            return LogicValue(left && right);
+        }
+        case Op::Or: {
+            const bool left = AsLogic(a), right = AsLogic(b);
+            return LogicValue(left || right);
+        }
     }
     return a;
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-
 namespace halvern {
 
 // The run's six input and three output file names, in RunSimulation's argument order.
@@ -30,8 +29,8 @@ void MakeOutputNamesAbsolute(TEngineFileNames& names);
 // The six input boxes of the input-files dialog, in the order projectile, target, model, run,
 // impact, inelastic.
 using TInputFileBoxes = std::array<std::string, 6>;
-constexpr TInputFileBoxes kInitialInputBoxes = {"*.prj", "*.trg", "*.mdl",
-                                                "*.run", "*.imp", "*.inl"};
+inline const TInputFileBoxes kInitialInputBoxes = {"*.prj", "*.trg", "*.mdl",
+                                                   "*.run", "*.imp", "*.inl"};
 
 // Fills the target, model, run, impact and inelastic boxes with the files that share the
 // projectile file's stem (exact name first, then the extension in any case); a box whose file
