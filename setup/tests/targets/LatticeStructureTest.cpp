@@ -16,32 +16,6 @@ using test::TargetFile;
 
 class LatticeStructure : public test::GeneratorTest {};
 
-long double Distance(const TTargetAtom& p, const TTargetAtom& q) {
-    const long double dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
-// Atoms within 1.2 nearest-neighbour distances of the crystallite's centre: far enough from
-// every face that their whole first shell was written.
-std::vector<size_t> InteriorAtoms(const TargetFile& file, long double nn) {
-    long double lo[3] = {1e30L, 1e30L, 1e30L}, hi[3] = {-1e30L, -1e30L, -1e30L};
-    for (const TTargetAtom& a : file.atoms) {
-        const long double p[3] = {a.x, a.y, a.z};
-        for (int k = 0; k < 3; ++k) {
-            lo[k] = std::min(lo[k], p[k]);
-            hi[k] = std::max(hi[k], p[k]);
-        }
-    }
-    TTargetAtom centre;
-    centre.x = (lo[0] + hi[0]) / 2;
-    centre.y = (lo[1] + hi[1]) / 2;
-    centre.z = (lo[2] + hi[2]) / 2;
-    std::vector<size_t> interior;
-    for (size_t k = 0; k < file.atoms.size(); ++k)
-        if (Distance(file.atoms[k], centre) <= 1.2L * nn) interior.push_back(k);
-    return interior;
-}
-
 struct Expected {
     const char* command;
     long double nn;  // Angstrom, from the default record's lattice constants
@@ -79,37 +53,8 @@ TEST_F(LatticeStructure, NearestNeighboursAndCoordination) {
         // (fcc (110) needs the layers two above and two below).
         const TargetFile file = generateAndRead(command, {3, 3, 12});
         ASSERT_TRUE(file.problems.empty()) << file.problems.front();
-
-        // The shell is taken 5 % wide: hcp Zr has its in-plane neighbours 3 % farther out.
-        const long double shell = 1.05L * c.nn;
-        const long double tolerance = 1e-4L;  // coordinates are written to 5 decimals
-        long double closest = 1e30L;
-        for (size_t p = 0; p < file.atoms.size(); ++p)
-            for (size_t q = p + 1; q < file.atoms.size(); ++q)
-                closest = std::min(closest, Distance(file.atoms[p], file.atoms[q]));
-        EXPECT_GE(closest, 0.9L * c.nn);
-        EXPECT_NEAR(static_cast<double>(closest), static_cast<double>(c.nn), 1e-4);
-
-        const std::vector<size_t> interior = InteriorAtoms(file, c.nn);
-        ASSERT_GE(interior.size(), 2u);
-        const bool twoSpecies = command.dialog == TargetDialog::TwoSpecies;
-        for (size_t p : interior) {
-            int neighbours = 0;
-            long double nearest = 1e30L;
-            for (size_t q = 0; q < file.atoms.size(); ++q) {
-                if (q == p) continue;
-                const long double r = Distance(file.atoms[p], file.atoms[q]);
-                nearest = std::min(nearest, r);
-                if (r > shell) continue;
-                ++neighbours;
-                if (twoSpecies) {
-                    EXPECT_NE(file.atoms[p].Symbol, file.atoms[q].Symbol);
-                }
-            }
-            EXPECT_EQ(neighbours, c.coordination) << "atom " << p + 1;
-            EXPECT_NEAR(static_cast<double>(nearest), static_cast<double>(c.nn),
-                        static_cast<double>(tolerance));
-        }
+        test::CheckStructure(file, c.nn, c.coordination,
+                             command.dialog == TargetDialog::TwoSpecies);
     }
 }
 
