@@ -1,5 +1,5 @@
-// The engine's own readers on what the set-up program writes: every lattice's target file, and
-// the example project run end to end.
+// The engine's own readers on what the set-up program writes: every lattice's target file, the
+// re-oriented target and impact files, and the example project run end to end.
 #include <gtest/gtest.h>
 
 #include "FileSafety.h"
@@ -7,12 +7,77 @@
 #include "host/EngineGlobals.h"
 #include "host/EngineHost.h"
 #include "input/TargetFile.h"
+#include "orientation/OrientPoints.h"
+#include "orientation/ReorientWriters.h"
 #include "run/RunSimulation.h"
 
 namespace velkor {
 namespace {
 
-class EngineCross : public test::GeneratorTest {};
+class EngineCross : public test::GeneratorTest {
+  protected:
+    // Runs the example project with another target or impact file.
+    template <class Host>
+    void runExample(const std::string& target, const std::string& impacts, Host& host) {
+        halvern::EngineGlobals globals;
+        globals.RandomSeed = 12345;
+        const std::string stem = std::string(HALVERN_EXAMPLES_DIR) + "/cu100.";
+        halvern::RunSimulation(stem + "prj", target.empty() ? stem + "trg" : target, stem + "mdl",
+                               stem + "run", impacts.empty() ? stem + "imp" : impacts,
+                               stem + "inl", path("inivars.osl"), path("dynvars.osl"),
+                               path("inelast.dat"), true, globals, host);
+    }
+};
+
+// The projectile's place in the first graph frame of every impact: where the engine put it.
+class ImpactRecordingHost : public halvern::RecordingHost {
+  public:
+    void newImpact() override {
+        RecordingHost::newImpact();
+        framePending_ = true;
+    }
+    void graphFrame(const halvern::TGraphFrame& frame) override {
+        RecordingHost::graphFrame(frame);
+        if (!framePending_) return;
+        framePending_ = false;
+        starts.push_back({frame.x[0] * 1e10, frame.y[0] * 1e10});
+    }
+    std::vector<std::pair<double, double>> starts;  // Angstrom
+
+  private:
+    bool framePending_ = false;
+};
+
+TEST_F(EngineCross, EngineReadsReorientedTargetAndImpactFiles) {
+    const std::string examples = HALVERN_EXAMPLES_DIR;
+    TOrientParams turn;
+    turn.zRot = 45;
+    turn.xRot = 54.7356103172453;
+    halvern::RecordingSink sink;
+    ASSERT_TRUE(WriteReorientedTarget(examples + "/cu100.trg", path("cu111.trg"), turn, sink));
+    halvern::RecordingHost targetHost;
+    const int32_t n = halvern::CountTargetLines(path("cu111.trg"), targetHost.messages);
+    EXPECT_EQ(n, 486);
+    EXPECT_TRUE(halvern::CheckTargetAtoms(path("cu111.trg"), n, targetHost));
+    EXPECT_TRUE(targetHost.messages.entries().empty());
+
+    // The mesh turned a quarter about z and moved: the engine starts each trajectory there.
+    TOrientParams quarter;
+    quarter.zRot = 90;
+    quarter.shiftX = -1;
+    ASSERT_TRUE(WriteReorientedImpacts(examples + "/cu100.imp", path("turned.imp"), quarter, sink));
+    EXPECT_TRUE(sink.entries().empty());
+    TOrientPoints mesh;
+    ASSERT_TRUE(ReadPointFile(examples + "/cu100.imp", mesh));
+    ImpactRecordingHost host;
+    runExample("", path("turned.imp"), host);
+    EXPECT_EQ(host.find("  ++++ Error ++++"), -1);
+    ASSERT_EQ(host.starts.size(), 9u);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_NEAR(host.starts[k].first, -mesh.y[k] + 1, 1e-9);
+        EXPECT_NEAR(host.starts[k].second, mesh.x[k], 1e-9);
+    }
+}
 
 TEST_F(EngineCross, EngineAcceptsEveryGeneratedTarget) {
     for (const LatticeCommand& command : LatticeCommands()) {
