@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include "FileSafety.h"
+#include "HelpContexts.h"
+#include "HelpWindow.h"
 #include "IOrientForm.h"
 #include "ItemRadioGroup.h"
 #include "MessageSink.h"
@@ -85,6 +87,14 @@ class OrientWindowsTest : public QObject {
     void cleanup() {
         halvern::SetUiSink(nullptr);
         halvern::SetUiFileChooser(nullptr);
+    }
+
+    // Every help context of these windows has its own page.
+    void helpPagesExist() {
+        const std::string root = HALVERN_HELP_DIR;
+        for (int context : {kTargetOrientHelp, kConvertVersion21Help, kImpactOrientHelp})
+            QCOMPARE(halvern::HelpPageFile(root, kHelpProgram, context),
+                     root + kHelpProgram + "/" + std::to_string(context) + ".html");
     }
 
     void targetWindowTestReloadAndApply() {
