@@ -8,6 +8,7 @@
 #include "targets/TargetAtomLine.h"
 #include "targets/TargetFileWriter.h"
 #include "text/FilledLines.h"
+#include "text/LineFileWriter.h"
 #include "text/TextConversions.h"
 
 namespace velkor {
@@ -108,9 +109,13 @@ bool WriteReorientedImpacts(const std::string& source, const std::string& destin
     std::string bytes;
     if (!ReadSource(source, destination, kImpactDiskError, sink, bytes)) return false;
     const Orientation orientation(params);
+    LineFileWriter out;
+    if (!out.open(destination)) {
+        sink.error(kImpactDiskError);
+        return false;
+    }
     FilledLines lines(std::move(bytes));
     halvern::TextReader line;
-    std::string out;
     TMeshHeader header;
     bool first = true, hasHeader = false, headerPending = false;
     int64_t kept = 0;
@@ -128,16 +133,16 @@ bool WriteReorientedImpacts(const std::string& source, const std::string& destin
         }
         if (!orientation.apply(x, y, z)) continue;
         ++kept;
-        out += ReorientedPointText(x, y, z);
-        if (headerPending) out += MeshHeaderText(header);
+        out.write(ReorientedPointText(x, y, z));
+        if (headerPending) out.write(MeshHeaderText(header));
         headerPending = false;
-        out += kLineEnd;
+        out.write(kLineEnd);
     }
     if (kept == 0) {
         ReportNothingKept("impact point", sink);
         return false;
     }
-    if (!halvern::WriteFileReplacing(destination, out)) {
+    if (!out.finish()) {
         sink.error(kImpactDiskError);
         return false;
     }

@@ -6,8 +6,6 @@ namespace velkor {
 
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
-
 void AppendCoordinate(std::string& line, long double value) {
     line += halvern::FormatFixed(value, 12, 5);
 }
@@ -36,32 +34,16 @@ std::string AtomLine(long double x, long double y, long double z, const SpeciesC
 }
 
 bool TargetFileWriter::open(const std::string& path) {
-    buffer_.clear();
-    buffer_.reserve(kBufferSize + 128);
-    ok_ = file_.open(path);
-    return ok_;
+    return file_.open(path);
 }
 
 void TargetFileWriter::atom(long double x, long double y, long double z,
                             const SpeciesColumns& species) {
-    if (!ok_) return;
-    buffer_ += AtomLine(x, y, z, species);
-    if (buffer_.size() >= kBufferSize) flush();
-}
-
-void TargetFileWriter::flush() {
-    if (ok_ && !buffer_.empty()) ok_ = file_.write(buffer_);
-    buffer_.clear();
+    if (file_.ok()) file_.write(AtomLine(x, y, z, species));
 }
 
 bool TargetFileWriter::finish() {
-    flush();
-    if (!ok_) {
-        file_.discard();
-        return false;
-    }
-    ok_ = file_.commit();
-    return ok_;
+    return file_.finish();
 }
 
 }  // namespace velkor

@@ -1,13 +1,12 @@
 // Writer of target files: one atom a line, x:12:5 y:12:5 z:12:5 Z:4 mass:8:5 flags:3 symbol:2,
-// CR LF. Lines are gathered in a buffer and written through a temporary file that replaces the
-// target only when every write succeeded.
+// CR LF, through a temporary file that replaces the target only when every write succeeded.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "FileSafety.h"
+#include "text/LineFileWriter.h"
 
 namespace velkor {
 
@@ -36,11 +35,7 @@ class TargetFileWriter {
     bool finish();
 
   private:
-    void flush();
-
-    halvern::ReplacingFile file_;
-    std::string buffer_;
-    bool ok_ = false;
+    LineFileWriter file_;
 };
 
 }  // namespace velkor
