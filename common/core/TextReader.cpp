@@ -13,10 +13,14 @@ bool TextReader::open(const std::string& path) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) return false;
     data_ = std::move(bytes);
+    rewind();
+    return true;
+}
+
+void TextReader::rewind() {
     pos_ = 0;
     line_ = 1;
     failed_ = false;
-    return true;
 }
 
 bool TextReader::eof() const { return pos_ >= data_.size() || data_[pos_] == kCtrlZ; }

@@ -20,6 +20,8 @@ public:
 
     // Loads a whole file; false when it cannot be opened or read.
     bool open(const std::string& path);
+    // Back to the first character of the data, with the error cleared.
+    void rewind();
 
     int32_t readInt();
     long double readReal();

@@ -55,6 +55,11 @@ TEST(TextReader, NonNumberSetsStickyError) {
     EXPECT_TRUE(r.failed());  // stays set
     r.clearError();
     EXPECT_FALSE(r.failed());
+    r.readInt();
+    r.rewind();  // back to the start, the error cleared
+    EXPECT_FALSE(r.failed());
+    EXPECT_EQ(r.readString(2), "0A");
+    EXPECT_EQ(r.lineNumber(), 1);
 }
 
 TEST(TextReader, StringsStopAtTheLineEndAndBlankLinesEndTheData) {
