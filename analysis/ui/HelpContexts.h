@@ -15,5 +15,13 @@ inline constexpr int kFormatColumnsHelp = 350;
 inline constexpr int kConvertHelp = 360;
 inline constexpr int kFilterGeniusHelp = 370;
 inline constexpr int kExpressionGeniusHelp = 380;
+inline constexpr int kGrapherHelp = 7010;
+inline constexpr int kOpenDisplayHelp = 7030;
+inline constexpr int kEmptyDataHelp = 7040;
+inline constexpr int kSaveBitmapHelp = 7050;
+inline constexpr int kHardcopyHelp = 7060;
+inline constexpr int kGraphSetupHelp = 7070;
+inline constexpr int kGraphFontHelp = 7080;
+inline constexpr int kGraphDefaultsHelp = 7090;
 
 }  // namespace brisal

@@ -11,4 +11,10 @@ inline QColor ToQColor(ColourRef colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
+inline ColourRef ToColourRef(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return static_cast<ColourRef>(rgb.red()) | static_cast<ColourRef>(rgb.green()) << 8 |
+           static_cast<ColourRef>(rgb.blue()) << 16;
+}
+
 }  // namespace halvern

@@ -26,4 +26,12 @@ QFont MsSansSerifFont(int pointSize) {
     return FamilyFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, pointSize);
 }
 
+QFont SerifFamilyFont(const QString& family, int pointSize) {
+    return FamilyFont(family, QFont::Serif, pointSize);
+}
+
+QFont BookAntiquaFont(int pointSize) {
+    return SerifFamilyFont(QStringLiteral("Book Antiqua"), pointSize);
+}
+
 }  // namespace halvern

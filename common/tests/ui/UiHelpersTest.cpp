@@ -34,6 +34,7 @@ class UiHelpersTest : public SinkTestCase {
     void colours() {
         QCOMPARE(ToQColor(colour::Red), QColor(255, 0, 0));
         QCOMPARE(ToQColor(0x00336699), QColor(0x99, 0x66, 0x33));
+        QCOMPARE(ToColourRef(QColor(0x99, 0x66, 0x33)), ColourRef{0x00336699});
     }
 
     void fontsFallBackByStyle() {
@@ -44,6 +45,10 @@ class UiHelpersTest : public SinkTestCase {
         const QFont sans = MsSansSerifFont();
         QCOMPARE(sans.styleHint(), QFont::SansSerif);
         QVERIFY(!QFontInfo(sans).fixedPitch());
+        const QFont book = BookAntiquaFont(9);
+        QCOMPARE(book.family(), QStringLiteral("Book Antiqua"));
+        QCOMPARE(book.styleHint(), QFont::Serif);
+        QCOMPARE(book.pointSize(), 9);
     }
 
     void guardedSlotShowsTheExceptionAndGoesOn() {
