@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "grapher/PixelRuns.h"
 #include "miscutil.h"
 
 namespace halvern {
@@ -84,37 +86,37 @@ void LayoutXAxis(const GrapherModel& model, DisplayList& list) {
     AddText(list, model.xTitle, false);
 }
 
-// Consecutive points on one pixel draw nothing more, so they are kept once.
-void AddPixel(std::vector<Pixel>& pixels, const Pixel& p) {
-    if (pixels.empty() || !(pixels.back() == p)) pixels.push_back(p);
-}
-
 CacheLine LineOf(const DataCache& cache, const PixelMapping& mapping) {
     CacheLine line;
     line.pen = {cache.penColour, cache.penWidth, cache.penStyle};
-    std::vector<Pixel> run;
+    LineRunBuilder runs(cache.penStyle == PenStyle::Solid);
     for (const DataPoint& point : cache.points) {
         Pixel p;
-        if (MapPoint(mapping, point, cache.yOffset, p)) {
-            AddPixel(run, p);
-        } else if (!run.empty()) {
-            line.runs.push_back(std::move(run));
-            run.clear();
-        }
+        if (MapPoint(mapping, point, cache.yOffset, p))
+            runs.add(p);
+        else
+            runs.breakRun();
     }
-    if (!run.empty()) line.runs.push_back(std::move(run));
+    line.runs = runs.finish();
     return line;
 }
 
-CacheSymbols SymbolsOf(const DataCache& cache, const PixelMapping& mapping) {
+CacheSymbols SymbolsOf(const DataCache& cache, const PixelMapping& mapping, int32_t width,
+                       int32_t height) {
     CacheSymbols symbols;
     symbols.pen = {cache.penColour, cache.penWidth, PenStyle::Solid};
     symbols.size = cache.symbolSize;
     symbols.squares = cache.symbolShape == 0;
+    std::vector<Pixel> centres;
+    centres.reserve(cache.points.size());
     for (const DataPoint& point : cache.points) {
         Pixel p;
-        if (MapPoint(mapping, point, cache.yOffset, p)) AddPixel(symbols.centres, p);
+        if (MapPoint(mapping, point, cache.yOffset, p)) centres.push_back(p);
     }
+    const int64_t reach = std::abs(static_cast<int64_t>(cache.symbolSize)) +
+                          std::max<int64_t>(cache.penWidth, 1) + 1;
+    symbols.centres = VisibleSymbolCentres(centres, width, height,
+                                           static_cast<int32_t>(std::min<int64_t>(reach, kMaxPixel)));
     return symbols;
 }
 
@@ -124,7 +126,11 @@ bool Drawn(const DataCache& cache) { return cache.shown && !cache.points.empty()
 
 int32_t RoundPixel(double value) {
     if (std::isnan(value)) return 0;
-    return static_cast<int32_t>(std::nearbyint(std::clamp<double>(value, -kMaxPixel, kMaxPixel)));
+    // Adding 1.5 * 2^52 leaves no bits for a fraction, so the sum is rounded to an integer in
+    // the current (nearest, halves to even) mode; exact for magnitudes below 2^51.
+    constexpr double kShift = 6755399441055744.0;
+    const double held = std::clamp<double>(value, -kMaxPixel, kMaxPixel);
+    return static_cast<int32_t>((held + kShift) - kShift);
 }
 
 AxisFrame AxisFrameOf(const GrapherSettings& settings, int32_t width, int32_t height) {
@@ -170,7 +176,7 @@ DisplayList LayoutGraph(const GrapherModel& model, int32_t width, int32_t height
         if (Drawn(cache) && cache.penStyle != PenStyle::Clear)
             list.lines.push_back(LineOf(cache, mapping));
     for (const DataCache& cache : model.caches)
-        if (Drawn(cache) && cache.symbolsOn) list.symbols.push_back(SymbolsOf(cache, mapping));
+        if (Drawn(cache) && cache.symbolsOn) list.symbols.push_back(SymbolsOf(cache, mapping, width, height));
     return list;
 }
 

@@ -13,14 +13,17 @@
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
+#include <limits>
 
 #include "EmptyDlg.h"
 #include "FileSafety.h"
 #include "GrOpenForm.h"
 #include "GraphFontDialog.h"
 #include "GraphForm.h"
+#include "GraphPainter.h"
 #include "StyleDlg.h"
 #include "UiTestSupport.h"
+#include "grapher/GraphLayout.h"
 #include "grapher/OpenDisplay.h"
 
 using namespace brisal;
@@ -399,6 +402,61 @@ class GrapherTest : public UiTestCase {
         const QByteArray bytes = FileBytes(pdf);
         QVERIFY(bytes.size() > 1000);
         QVERIFY(bytes.startsWith("%PDF"));
+    }
+
+    // The display list keeps fewer points of a dense cache than it has; painted, it must give
+    // the picture of every point drawn in turn.
+    void fewerPointsPaintTheSamePicture() {
+        halvern::GrapherModel model;
+        halvern::SetGraphDefaults(model, true, 320, 200);
+        uint32_t seed = 7;
+        const halvern::PenStyle pens[] = {halvern::PenStyle::Solid, halvern::PenStyle::Solid,
+                                          halvern::PenStyle::Dash, halvern::PenStyle::Dot};
+        for (size_t c = 0; c < 4; ++c) {
+            halvern::DataCache& cache = model.caches[c];
+            cache.penStyle = pens[c];
+            cache.penWidth = c == 1 ? 3 : 0;
+            cache.penColour = halvern::colour::Grey * static_cast<uint32_t>(c % 2);
+            cache.symbolsOn = c >= 2;
+            cache.symbolShape = static_cast<int32_t>(c % 2);
+            for (int i = 0; i < 20000; ++i) {
+                seed = seed * 134775813u + 1u;
+                const double x = i * 0.005;
+                cache.points.push_back({static_cast<float>(x),
+                                        static_cast<float>(50 + 35 * std::sin(x / 8 + c) +
+                                                           (seed * 0x1p-32 - 0.5) * 3)});
+            }
+        }
+        model.caches[0].points[5000].y = std::numeric_limits<float>::infinity();
+        const halvern::DisplayList fast = halvern::LayoutGraph(model, 320, 200);
+
+        halvern::DisplayList every = fast;
+        every.lines.clear();
+        every.symbols.clear();
+        const halvern::PixelMapping mapping =
+            halvern::PixelMappingOf(model.settings, every.frame);
+        for (const halvern::DataCache& cache : model.caches) {
+            if (cache.points.empty()) continue;
+            halvern::CacheLine line{{cache.penColour, cache.penWidth, cache.penStyle}, {{}}};
+            halvern::CacheSymbols symbols{{cache.penColour, cache.penWidth, halvern::PenStyle::Solid},
+                                          cache.symbolSize, cache.symbolShape == 0, {}};
+            for (const halvern::DataPoint& point : cache.points) {
+                halvern::Pixel p;
+                if (!halvern::MapPoint(mapping, point, cache.yOffset, p)) {
+                    line.runs.emplace_back();
+                    continue;
+                }
+                line.runs.back().push_back(p);
+                symbols.centres.push_back(p);
+            }
+            every.lines.push_back(line);
+            if (cache.symbolsOn) every.symbols.push_back(symbols);
+        }
+        size_t kept = 0;
+        for (const halvern::CacheLine& line : fast.lines)
+            for (const auto& run : line.runs) kept += run.size();
+        QVERIFY(kept < 40000);
+        QCOMPARE(PaintDisplayList(fast), PaintDisplayList(every));
     }
 
     // For review: a spectrum, three styled caches, and the Set-Up dialog's pages.
