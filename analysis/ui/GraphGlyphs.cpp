@@ -2,16 +2,17 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+
+#include "Pictures.h"
 
 namespace brisal {
 
 namespace {
 
-constexpr int kSize = 22;
+constexpr int kSize = 22;  // the glyphs' square
 const QColor kInk(0, 0, 128);
 const QColor kAccent(200, 0, 0);
 
@@ -137,12 +138,7 @@ void DrawGlyph(QPainter& p, GraphGlyph glyph) {
 }  // namespace
 
 QIcon GraphSpeedGlyph(GraphGlyph glyph) {
-    QPixmap picture(kSize, kSize);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    DrawGlyph(p, glyph);
-    return QIcon(picture);
+    return DrawnGlyph([glyph](QPainter& p) { DrawGlyph(p, glyph); });
 }
 
 }  // namespace brisal

@@ -92,13 +92,17 @@ QPixmap ProgramPicture(int size) {
     return picture;
 }
 
-QIcon SpeedGlyph(Glyph glyph) {
+QIcon DrawnGlyph(const std::function<void(QPainter&)>& draw) {
     QPixmap picture(kGlyphSize, kGlyphSize);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    DrawGlyph(p, glyph);
+    draw(p);
     return QIcon(picture);
+}
+
+QIcon SpeedGlyph(Glyph glyph) {
+    return DrawnGlyph([glyph](QPainter& p) { DrawGlyph(p, glyph); });
 }
 
 }  // namespace brisal

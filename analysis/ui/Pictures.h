@@ -3,6 +3,9 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <functional>
+
+class QPainter;
 
 namespace brisal {
 
@@ -10,5 +13,8 @@ QPixmap ProgramPicture(int size);
 
 enum class Glyph { Filter, Collate, Averages, Convert, Spectrum, FormatColumns, Grapher, Plotter };
 QIcon SpeedGlyph(Glyph glyph);
+
+// A speed-button glyph drawn by `draw` on a transparent square of the glyphs' size.
+QIcon DrawnGlyph(const std::function<void(QPainter&)>& draw);
 
 }  // namespace brisal
