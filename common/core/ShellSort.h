@@ -2,11 +2,46 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace halvern {
 
+namespace shell_sort_detail {
+
+// The whole part of log2 n, for n >= 1.
+inline int32_t PassCount(int32_t n) {
+    int32_t passes = 0;
+    while (n > 1) {
+        n >>= 1;
+        ++passes;
+    }
+    return passes;
+}
+
+}  // namespace shell_sort_detail
+
 // Sorts the n entries 0..n-1 ascending by key, moving second, third and index along. The gap
-// halves from n/2 to 1, so the last pass is an insertion sort; equal keys may change order.
+// halves from n/2 to 1, so the last pass is an insertion sort; equal keys may change order, the
+// same way for every real type, so orders made in single and double precision agree.
+template <class Real>
+void ShellSortEntries(int32_t n, int32_t* index, Real* key, Real* second, Real* third) {
+    if (n < 2) return;
+    int32_t gap = n;
+    for (int32_t pass = shell_sort_detail::PassCount(n); pass > 0; --pass) {
+        gap /= 2;
+        for (int32_t i = 0; i + gap < n; ++i) {
+            for (int32_t j = i; j >= 0; j -= gap) {
+                // A NaN key compares false and moves up; every walk still ends at j < 0.
+                if (key[j] <= key[j + gap]) break;
+                std::swap(key[j], key[j + gap]);
+                std::swap(second[j], second[j + gap]);
+                std::swap(third[j], third[j + gap]);
+                std::swap(index[j], index[j + gap]);
+            }
+        }
+    }
+}
+
 void ShellSort(int32_t n, int32_t* index, double* key, double* second, double* third);
 
 }  // namespace halvern

@@ -61,7 +61,7 @@ bool OslFileReader::open(const std::string& path) {
     }
     buffer_.resize(kBlockBytes);
     pos_ = end_ = buffer_.data();
-    failed_ = atEnd_ = false;
+    failed_ = atEnd_ = fragment_ = false;
     return true;
 }
 
@@ -91,6 +91,7 @@ bool OslFileReader::refill(Status& status) {
     size_t bytes = static_cast<size_t>(got);
     if (bytes < kBlockBytes) atEnd_ = true;
     size_t whole = bytes - bytes % kOslRecordSize;
+    if (whole != bytes) fragment_ = true;
     pos_ = data;
     end_ = data + whole;
     if (whole == 0) {

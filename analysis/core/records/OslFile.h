@@ -25,6 +25,8 @@ class OslFileReader {
     bool open(const std::string& path);
     void close();
     bool isOpen() const { return fd_ >= 0; }
+    // The file ended in a fragment shorter than a record (known once the end is reached).
+    bool endedInFragment() const { return fragment_; }
 
     // The next record's 40 bytes, valid until the next call; nullptr at the end or on an error.
     const unsigned char* next(Status& status) {
@@ -50,6 +52,7 @@ class OslFileReader {
     const unsigned char* end_ = nullptr;
     bool failed_ = false;
     bool atEnd_ = false;
+    bool fragment_ = false;
 };
 
 // Writes records to a new file through a large buffer; ok() stays false after any failure.

@@ -1,0 +1,59 @@
+#include "convert/ConvertToText.h"
+
+#include "FileSafety.h"
+#include "convert/AsciiTrajectoryLine.h"
+#include "processes/ProcessFiles.h"
+#include "records/OslFile.h"
+
+namespace halvern {
+
+namespace {
+
+// Lines are gathered into blocks of about this size before they are written.
+constexpr size_t kBlockBytes = 256 * 1024;
+
+// Writes what was gathered; false, after reporting it, when the write failed.
+bool WriteBlock(MessageSink& sink, CheckedFile& out, std::string& block) {
+    const bool written = out.write(block);
+    block.clear();
+    if (!written) sink.error(kDiskWriteErrorText);
+    return written;
+}
+
+}  // namespace
+
+bool ConvertToText(ProcessHost& host, const std::string& source, const std::string& destination) {
+    MessageSink& sink = host.sink();
+    if (RefuseDestinationOfSource(sink, {source}, destination)) return false;
+    OslFileReader in;
+    if (!OpenSource(sink, in, source)) return false;
+    CheckedFile out;
+    if (!CreateDestination(sink, out, destination)) return false;
+
+    ProcessProgress progress(host);
+    std::string block;
+    block.reserve(kBlockBytes + 1024);
+    for (;;) {
+        OslFileReader::Status status;
+        const unsigned char* bytes = in.next(status);
+        if (bytes == nullptr && status == OslFileReader::Status::End && !in.endedInFragment())
+            break;
+        // A failed read, and the short read of a trailing fragment, count as a read.
+        progress.beforeAdvance();
+        if (bytes == nullptr) {
+            if (WriteBlock(sink, out, block)) sink.error(kDiskReadErrorText);
+            out.close();
+            return false;
+        }
+        AppendAsciiTrajectoryLine(DecodeOslRecord(bytes), block);
+        if (block.size() >= kBlockBytes && !WriteBlock(sink, out, block)) return false;
+    }
+    if (!WriteBlock(sink, out, block)) return false;
+    if (!out.close()) {
+        sink.error(kDiskWriteErrorText);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace halvern

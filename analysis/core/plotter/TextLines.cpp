@@ -1,0 +1,100 @@
+#include "plotter/TextLines.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace halvern {
+
+namespace {
+
+constexpr size_t kBlockBytes = size_t{1} << 20;
+
+}  // namespace
+
+TextLines::~TextLines() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool TextLines::open(const std::string& path) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    buffer_.assign(kBlockBytes, '\0');
+    begin_ = end_ = buffer_.data();
+    atEnd_ = fd_ < 0;
+    failed_ = fd_ < 0;
+    return fd_ >= 0;
+}
+
+void TextLines::assign(std::string_view text) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    buffer_.clear();
+    begin_ = text.data();
+    end_ = text.data() + text.size();
+    atEnd_ = true;
+    failed_ = false;
+}
+
+bool TextLines::refill() {
+    if (atEnd_) return false;
+    const size_t rest = static_cast<size_t>(end_ - begin_);
+    if (rest > buffer_.size() / 2) {
+        // A long line: the buffer doubles, up to the longest line allowed.
+        if (rest >= kMaxLineBytes) {
+            failed_ = true;
+            atEnd_ = true;
+            return false;
+        }
+        std::vector<char> larger(2 * buffer_.size());
+        std::memcpy(larger.data(), begin_, rest);
+        buffer_.swap(larger);
+    } else if (rest > 0) {
+        std::memmove(buffer_.data(), begin_, rest);
+    }
+    begin_ = buffer_.data();
+    end_ = begin_ + rest;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data() + rest, buffer_.size() - rest);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) failed_ = true;
+        if (got <= 0) {
+            atEnd_ = true;
+            return false;
+        }
+        end_ += got;
+        return true;
+    }
+}
+
+bool TextLines::next(std::string_view& line) {
+    for (;;) {
+        const char* stop = std::find_if(begin_, end_, [](char c) { return c == '\n' || c == '\r'; });
+        // A CR at the end of what is read may be the first half of a CR LF.
+        const bool certain = stop != end_ && (*stop == '\n' || stop + 1 != end_ || atEnd_);
+        if (certain) {
+            line = std::string_view(begin_, static_cast<size_t>(stop - begin_));
+            begin_ = stop + 1;
+            if (*stop == '\r' && begin_ != end_ && *begin_ == '\n') ++begin_;
+            return true;
+        }
+        if (!refill()) {
+            if (failed_ || begin_ == end_) return false;
+            // The last line, without its end.
+            line = std::string_view(begin_, static_cast<size_t>(end_ - begin_));
+            begin_ = end_;
+            return true;
+        }
+    }
+}
+
+}  // namespace halvern
