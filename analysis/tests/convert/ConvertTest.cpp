@@ -14,6 +14,18 @@ using brisal_test::Rec;
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
 // The line as the number-text module writes it: the oracle of the fast formatter.
 std::string OracleLine(const TOslRecord& r) {
     const AsciiTrajectoryValues v = AsciiValuesOf(r);
@@ -88,11 +100,7 @@ float RandomFloat(std::mt19937& gen) {
 }
 
 TEST(AsciiTrajectoryLine, FastTextsEqualTheNumberTextModule) {
-#if defined(__SANITIZE_ADDRESS__) || defined(__has_feature) && __has_feature(address_sanitizer)
-    constexpr int kRecords = 100'000;  // the oracle is slow under the sanitizers
-#else
-    constexpr int kRecords = 1'000'000;
-#endif
+    constexpr int kRecords = kSanitized ? 100'000 : 1'000'000;  // the oracle is slow there
     std::mt19937 gen(20);
     int differing = 0;
     for (int i = 0; i < kRecords && differing < 5; ++i) {

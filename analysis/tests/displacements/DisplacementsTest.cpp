@@ -1,0 +1,146 @@
+// Displacements: differences per particle against the reference file, the reference table's two
+// forms, indexes without a reference, and the failures reported once at the end.
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "displacements/Displacements.h"
+#include "displacements/ReferenceTable.h"
+#include "processes/ProcessFiles.h"
+#include "records/OslFile.h"
+
+namespace {
+
+TOslRecord Particle(int32_t rw, float base, int32_t rn = 1) {
+    TOslRecord r;
+    r.rx = base;
+    r.ry = base + 1;
+    r.rz = base + 2;
+    r.px = base * 10;
+    r.py = base * 20;
+    r.pz = base * 30;
+    r.ti = base * 1e-15f;
+    r.ms = 1e-26f * static_cast<float>(rw + 1);
+    r.rw = rw;
+    r.rn = rn;
+    return r;
+}
+
+// The record of `later` less the positions and momenta of `reference`.
+TOslRecord Expected(const TOslRecord& later, const TOslRecord& reference) {
+    TOslRecord d = later;
+    d.rx -= reference.rx;
+    d.ry -= reference.ry;
+    d.rz -= reference.rz;
+    d.px -= reference.px;
+    d.py -= reference.py;
+    d.pz -= reference.pz;
+    return d;
+}
+
+class Displacements : public brisal_test::ScratchDir {
+  protected:
+    std::vector<TOslRecord> read(const std::string& file) {
+        std::vector<TOslRecord> records;
+        OslFileReader in;
+        EXPECT_TRUE(in.open(file));
+        TOslRecord r;
+        while (in.read(r) == OslFileReader::Status::Record) records.push_back(r);
+        return records;
+    }
+    void expectRecords(const std::string& file, const std::vector<TOslRecord>& expected) {
+        EXPECT_EQ(contents(file), brisal_test::RecordBytes(expected));
+    }
+    RecordingSink sink;
+};
+
+TEST_F(Displacements, DifferencesKeepTimeMassIndexAndRunOfFile2) {
+    const std::vector<TOslRecord> initial = {Particle(0, 1), Particle(1, 2), Particle(2, 3)};
+    const std::vector<TOslRecord> later = {Particle(2, 7, 4), Particle(0, 5, 4), Particle(1, -2, 4)};
+    const std::string file1 = writeRecords("ini.osl", initial);
+    const std::string file2 = writeRecords("dyn.osl", later);
+    ASSERT_TRUE(ComputeDisplacements(sink, file1, file2, path("d.osl")));
+    expectRecords(path("d.osl"), {Expected(later[0], initial[2]), Expected(later[1], initial[0]),
+                                  Expected(later[2], initial[1])});
+    EXPECT_TRUE(sink.entries().empty());
+
+    // The same file as both sources gives zeros.
+    ASSERT_TRUE(ComputeDisplacements(sink, file2, file2, path("zero.osl")));
+    for (const TOslRecord& r : read(path("zero.osl")))
+        for (float v : {r.rx, r.ry, r.rz, r.px, r.py, r.pz}) EXPECT_EQ(v, 0.0f);
+    EXPECT_EQ(read(path("zero.osl")).size(), 3u);
+
+    // An empty file 2 gives an empty destination.
+    ASSERT_TRUE(ComputeDisplacements(sink, file1, writeRecords("none.osl", {}), path("e.osl")));
+    EXPECT_EQ(contents(path("e.osl")), "");
+}
+
+TEST_F(Displacements, TheLaterOfTwoReferencesOfAnIndexCounts) {
+    const std::vector<TOslRecord> initial = {Particle(3, 1, 1), Particle(0, 4), Particle(3, 9, 2)};
+    const TOslRecord later = Particle(3, 20, 2);
+    ASSERT_TRUE(ComputeDisplacements(sink, writeRecords("ini.osl", initial),
+                                     writeRecords("dyn.osl", {later}), path("d.osl")));
+    expectRecords(path("d.osl"), {Expected(later, initial[2])});
+}
+
+// Indexes without a reference are compared with zero, in both forms of the table: within the
+// dense table, beyond its end, negative, and (for the hash map) a corrupt huge index of file 1.
+TEST_F(Displacements, IndexesWithoutAReferenceAreComparedWithZero) {
+    const TOslRecord zero{};
+    for (const int32_t largest : {5, 2000000000}) {
+        SCOPED_TRACE(largest);
+        const std::vector<TOslRecord> initial = {Particle(0, 1), Particle(-4, 2),
+                                                 Particle(largest, 3)};
+        const std::vector<TOslRecord> later = {Particle(0, 5),  Particle(3, 6),
+                                               Particle(-4, 7), Particle(largest, 8),
+                                               Particle(largest + 1, 9), Particle(INT32_MIN, 1)};
+        ASSERT_TRUE(ComputeDisplacements(sink, writeRecords("ini.osl", initial),
+                                         writeRecords("dyn.osl", later), path("d.osl")));
+        expectRecords(path("d.osl"),
+                      {Expected(later[0], initial[0]), later[1], later[2],
+                       Expected(later[3], initial[2]), Expected(later[4], zero), later[5]});
+    }
+    ReferenceTable table;
+    table.prepare(30000, 100);
+    EXPECT_TRUE(table.dense());
+    table.prepare(ReferenceTable::kDenseMinimum, 100);
+    EXPECT_FALSE(table.dense());
+    table.prepare(400, 100);
+    EXPECT_TRUE(table.dense());
+}
+
+TEST_F(Displacements, FailuresAreReportedOnceAtTheEnd) {
+    const std::vector<TOslRecord> initial = {Particle(0, 1), Particle(1, 2)};
+    const std::string file1 = writeRecords("ini.osl", initial);
+    const std::string file2 = writeRecords("dyn.osl", {Particle(1, 3), Particle(0, 4)});
+
+    // A trailing fragment of file 2 is no record; the whole ones are written.
+    const std::string cut = path("cut.osl");
+    ASSERT_TRUE(WriteFileReplacing(cut, contents(file2) + std::string(12, '\x7f')));
+    EXPECT_FALSE(ComputeDisplacements(sink, file1, cut, path("d.osl")));
+    expectRecords(path("d.osl"), {Expected(Particle(1, 3), initial[1]),
+                                  Expected(Particle(0, 4), initial[0])});
+    // A fragment of file 1 likewise.
+    const std::string cut1 = path("cut1.osl");
+    ASSERT_TRUE(WriteFileReplacing(cut1, contents(file1) + "xyz"));
+    EXPECT_FALSE(ComputeDisplacements(sink, cut1, file2, path("d1.osl")));
+    EXPECT_EQ(contents(path("d1.osl")), contents(path("d.osl")));
+
+    // A source that cannot be opened: nothing is made.
+    EXPECT_FALSE(ComputeDisplacements(sink, path("gone.osl"), file2, path("g1.osl")));
+    EXPECT_FALSE(ComputeDisplacements(sink, file1, path("gone.osl"), path("g2.osl")));
+    EXPECT_FALSE(FileExists(path("g1.osl")));
+    EXPECT_FALSE(FileExists(path("g2.osl")));
+    EXPECT_FALSE(ComputeDisplacements(sink, file1, file2, "/dev/full"));
+    EXPECT_EQ(sink.texts(), std::vector<std::string>(5, kFileAccessErrorText));
+
+    // Neither source may be the destination.
+    sink.clear();
+    const std::string before = contents(file2);
+    EXPECT_FALSE(ComputeDisplacements(sink, file1, file2, path("./dyn.osl")));
+    EXPECT_FALSE(ComputeDisplacements(sink, file1, file2, file1));
+    EXPECT_EQ(contents(file2), before);
+    EXPECT_EQ(sink.texts(), (std::vector<std::string>{DestinationIsSourceText(path("./dyn.osl")),
+                                                      DestinationIsSourceText(file1)}));
+}
+
+}  // namespace
