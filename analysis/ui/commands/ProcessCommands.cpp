@@ -6,6 +6,8 @@
 #include "NumberText.h"
 #include "ShortString.h"
 #include "miscutil.h"
+#include "convert/ConvertToText.h"
+#include "displacements/Displacements.h"
 #include "processes/ProcessFiles.h"
 
 namespace brisal {
@@ -47,13 +49,18 @@ bool NameFits(halvern::MessageSink& sink, const std::string& name) {
     return false;
 }
 
-// The checks before every process: an existing source, a destination that is no pattern.
-bool NamesAccepted(AnalysisHost& host, const std::string& source, const std::string& destination) {
+// The checks before every process: existing sources, a destination that is no pattern.
+bool NamesAccepted(AnalysisHost& host, std::initializer_list<std::string> sources,
+                   const std::string& destination) {
     halvern::MessageSink& sink = host.sink();
-    if (!NameFits(sink, source) || !NameFits(sink, destination)) return false;
-    if (!SourceFileFound(source)) {
-        sink.error("Cannot find source file (" + source + ").");
-        return false;
+    for (const std::string& source : sources)
+        if (!NameFits(sink, source)) return false;
+    if (!NameFits(sink, destination)) return false;
+    for (const std::string& source : sources) {
+        if (!SourceFileFound(source)) {
+            sink.error("Cannot find source file (" + source + ").");
+            return false;
+        }
     }
     if (destination.find('*') != std::string::npos) {
         sink.error(halvern::CannotCreateText(destination));
@@ -61,6 +68,26 @@ bool NamesAccepted(AnalysisHost& host, const std::string& source, const std::str
     }
     return true;
 }
+
+bool NamesAccepted(AnalysisHost& host, const std::string& source, const std::string& destination) {
+    return NamesAccepted(host, {source}, destination);
+}
+
+// Convert reports its own progress: the wait cursor for the whole command, and the status line
+// emptied after it.
+class ConvertScope {
+  public:
+    explicit ConvertScope(AnalysisHost& host) : host_(host) { host_.setWaitCursor(true); }
+    ConvertScope(const ConvertScope&) = delete;
+    ConvertScope& operator=(const ConvertScope&) = delete;
+    ~ConvertScope() {
+        host_.setWaitCursor(false);
+        host_.statusText("");
+    }
+
+  private:
+    AnalysisHost& host_;
+};
 
 std::string Arrow(const std::string& source, const std::string& destination) {
     return FileNameOf(source) + " --> " + FileNameOf(destination);
@@ -177,6 +204,24 @@ void RunFilterCommand(AnalysisHost& host, const FilterInputs& in) {
     if (outcome.semanticErrorRecords > 0)
         host.logLine(std::to_string(outcome.semanticErrorRecords) +
                      " records left out after an error in the expression");
+}
+
+
+void RunConvertCommand(AnalysisHost& host, const ConvertInputs& in) {
+    if (!NamesAccepted(host, in.source, in.destination)) return;
+    bool made = false;
+    {
+        ConvertScope scope(host);
+        made = halvern::ConvertToText(host, in.source, in.destination);
+    }
+    if (!made) return;
+    host.logLine(halvern::CutTo("Convert: " + Arrow(in.source, in.destination), 60));
+    if (in.display) host.editFile(in.destination);
+}
+
+void RunDisplacementsCommand(AnalysisHost& host, const DisplaceInputs& in) {
+    if (!NamesAccepted(host, {in.reference, in.later}, in.destination)) return;
+    halvern::ComputeDisplacements(host.sink(), in.reference, in.later, in.destination);
 }
 
 }  // namespace brisal

@@ -35,11 +35,26 @@ struct FilterInputs {
     std::string source, destination, expression;
 };
 
+struct ConvertInputs {
+    std::string source, destination;
+    bool display = false;
+};
+
+// File 1 is the reference (normally the run's initial conditions), file 2 the later records.
+struct DisplaceInputs {
+    std::string reference, later, destination;
+};
+
 void RunSpectrumCommand(AnalysisHost& host, const SpectrumInputs& in);
 void RunCollateCommand(AnalysisHost& host, const CollateInputs& in);
 void RunAveragesCommand(AnalysisHost& host, const FunctionsInputs& in);
 void RunFormatColumnsCommand(AnalysisHost& host, const FunctionsInputs& in);
 void RunFilterCommand(AnalysisHost& host, const FilterInputs& in);
+// Reports its own progress; the log line is cut to 60 characters.
+void RunConvertCommand(AnalysisHost& host, const ConvertInputs& in);
+// Both sources are checked, and the destination against them, before anything is made; runs
+// without progress, cursor or log line.
+void RunDisplacementsCommand(AnalysisHost& host, const DisplaceInputs& in);
 
 // A name that names an existing file; a pattern names none.
 bool SourceFileFound(const std::string& name);

@@ -8,6 +8,7 @@
 #include "FileSafety.h"
 #include "ProcessCommands.h"
 #include "ShortString.h"
+#include "processes/ProcessFiles.h"
 
 using namespace brisal;
 using namespace brisal_test;
@@ -117,6 +118,11 @@ TEST_F(ProcessCommandsTest, EveryCommandRefusesBadNamesBeforeItRuns) {
          [](AnalysisHost& h, auto& s, auto& d) {
              RunFormatColumnsCommand(h, {s, d, {"rw"}});
          }},
+        {"convert", [](AnalysisHost& h, auto& s, auto& d) { RunConvertCommand(h, {s, d}); }},
+        {"displacements",
+         [](AnalysisHost& h, auto& s, auto& d) {
+             RunDisplacementsCommand(h, {s, s, d});
+         }},
     };
     const struct {
         std::string source, destination, message;
@@ -213,6 +219,59 @@ TEST_F(ProcessCommandsTest, AnEmptySourceFileRunsThroughTheFilter) {
     WriteRecords(empty, {});
     RunFilterCommand(host, {empty, path("out.osl"), "[rw = 0]"});
     EXPECT_EQ(host.log.back(), "empty.osl (0 recs.) --> out.osl (0 recs. = 0%)");
+}
+
+TEST_F(ProcessCommandsTest, ConvertReportsItsProgressLogsAndOpensTheResult) {
+    const std::string destination = path("converted text of the run with a long name.dat");
+    RunConvertCommand(host, {source, destination, true});
+    EXPECT_TRUE(host.messages.entries().empty());
+    EXPECT_EQ(host.events,
+              (Strings{"wait", "status: Working... please wait (0 records processed)", "pump",
+                       "normal", "status: ",
+                       "log: Convert: run.osl --> converted text of the run with a long n",
+                       "edit: " + destination}));
+    EXPECT_EQ(host.log.back().size(), 60u);
+    EXPECT_EQ(FileText(destination).size(), 3 * 99u);
+}
+
+TEST_F(ProcessCommandsTest, AConvertEndedByAReadErrorIsNotLogged) {
+    const std::string cut = path("cut.osl");
+    halvern::WriteFileReplacing(cut, FileText(source) + "partial");
+    RunConvertCommand(host, {cut, path("cut.dat"), true});
+    EXPECT_EQ(host.messages.texts(), Strings{"Disk read error - aborting."});
+    EXPECT_EQ(CourseOf(host.events), (Strings{"wait", "normal", "status: "}));
+    EXPECT_EQ(FileText(path("cut.dat")).size(), 3 * 99u);
+}
+
+// Each check runs before anything is made, and the command logs nothing.
+TEST_F(ProcessCommandsTest, DisplacementsChecksBothSourcesAndTheDestinationFirst) {
+    const std::string later = path("later.osl");
+    WriteRecords(later, {Particle(60), Particle(170, 1)});
+    const std::string before = FileText(later);
+    const std::string out = path("d.osl");
+    const struct {
+        DisplaceInputs in;
+        std::string message;
+    } refused[] = {
+        {{source, path("gone.osl"), out}, "Cannot find source file (" + path("gone.osl") + ")."},
+        {{path("gone.osl"), later, out}, "Cannot find source file (" + path("gone.osl") + ")."},
+        {{source, later, path("*.osl")}, "Cannot create destination file (" + path("*.osl") + ")."},
+        {{source, later, later}, halvern::DestinationIsSourceText(later)},
+        {{source, later, source}, halvern::DestinationIsSourceText(source)},
+    };
+    for (const auto& r : refused) {
+        host = RecordingAnalysisHost();
+        RunDisplacementsCommand(host, r.in);
+        EXPECT_EQ(host.messages.texts(), Strings{r.message});
+    }
+    EXPECT_FALSE(halvern::FileExists(out));
+    EXPECT_EQ(FileText(later), before);
+
+    host = RecordingAnalysisHost();
+    RunDisplacementsCommand(host, {source, later, out});
+    EXPECT_TRUE(host.messages.entries().empty());
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_EQ(FileText(out).size(), 80u);
 }
 
 TEST(FilterPercentText, IsTheShortestTextCutToSixCharacters) {
