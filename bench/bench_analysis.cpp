@@ -1,6 +1,6 @@
 // The analysis program's record processes on a 10-million-record file (400 MB) in /tmp: the
-// filter and the spectrum (and, for comparison, collate and averages) streamed from the page
-// cache on one core. Reports records per second and the peak resident memory, which must stay
+// filter and the spectrum (and, for comparison, collate and averages), convert to text (about a
+// gigabyte of text) and displacements streamed from the page cache on one core. Reports records per second and the peak resident memory, which must stay
 // flat whatever the file's size. The file is written here and removed at the end.
 #include <sys/resource.h>
 #include <unistd.h>
@@ -14,6 +14,8 @@
 #include <string>
 
 #include "BenchRecords.h"
+#include "convert/ConvertToText.h"
+#include "displacements/Displacements.h"
 #include "processes/RecordProcesses.h"
 #include "records/OslFile.h"
 
@@ -89,6 +91,9 @@ int main() {
     const std::string spectrum = stem + "_spectrum.dat";
     const std::string collated = stem + "_collate.dat";
     const std::string averages = stem + "_averages.txt";
+    const std::string text = stem + "_text.dat";
+    const std::string reference = stem + "_reference.osl";
+    const std::string displaced = stem + "_displaced.osl";
 
     std::printf("writing %lld records (%lld MB) to %s\n", static_cast<long long>(kRecords),
                 static_cast<long long>(kRecords * 40 / 1000000), source.c_str());
@@ -127,11 +132,22 @@ int main() {
             functions[0] = "ke/ep";
             return AverageFile(host, source, functions, averages, QueryUnits::SI).completed;
         });
-        for (const std::string& text : host.messages.texts())
-            std::fprintf(stderr, "message: %s\n", text.c_str());
+        ok &= Measure("convert to text", [&] { return ConvertToText(host, source, text); });
+        std::error_code sizeError;
+        std::printf("  %.0f MB of text\n",
+                    static_cast<double>(std::filesystem::file_size(text, sizeError)) / 1e6);
+        std::filesystem::remove(text, sizeError);
+        // The reference: the first trajectory, 1000 particles.
+        ok &= FilterFile(host, source, reference, "[rn = 1]").completed;
+        ok &= Measure("displacements against 1000 particles", [&] {
+            return ComputeDisplacements(host.messages, reference, source, displaced);
+        });
+        for (const std::string& message : host.messages.texts())
+            std::fprintf(stderr, "message: %s\n", message.c_str());
     }
     std::error_code ec;
-    for (const std::string& file : {source, filtered, spectrum, collated, averages})
+    for (const std::string& file :
+         {source, filtered, spectrum, collated, averages, text, reference, displaced})
         std::filesystem::remove(file, ec);
     return ok ? 0 : 1;
 }

@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <array>
+#include <vector>
 
 #include "plotter/PlotSymbols.h"
 #include "plotter/TrajectoryPlot.h"
@@ -23,11 +27,33 @@ struct PlotIcons {
 };
 PlotIcons DefaultPlotIcons();
 
+// Circles and spheres painted once into small images and copied for each entry: the same
+// pixels as painting each one, at the cost of a copy. A sphere's outline depends on the parity
+// and sign of its pixel, so it has a few images.
+class SymbolSprites {
+  public:
+    // The image of the symbol at pixel p and where its top-left corner goes.
+    const QImage& sprite(halvern::PlotSymbols symbols, const halvern::PlotColourScheme& scheme,
+                         halvern::PlotPixel p, QPoint& corner);
+
+  private:
+    struct Entry {
+        std::array<int32_t, 9> key;
+        QImage image;
+    };
+    std::vector<Entry> entries_;
+};
+
+// Paints a circle or sphere around pixel p straight away: what the sprites copy.
+void PaintSymbol(QPainter& painter, halvern::PlotSymbols symbols,
+                 const halvern::PlotColourScheme& scheme, halvern::PlotPixel p);
+
 // Fills the picture with the scheme's background.
 void ClearPlot(QImage& picture, const PlotStyle& style);
 
 // Draws the plot's projected frame (plot.arrays) with the style; the highlighted particle of the
 // plot's settings gets the highlight icon.
-void PaintPlotFrame(QImage& picture, const halvern::TrajectoryPlot& plot, const PlotStyle& style);
+void PaintPlotFrame(QImage& picture, const halvern::TrajectoryPlot& plot, const PlotStyle& style,
+                    SymbolSprites& sprites);
 
 }  // namespace brisal

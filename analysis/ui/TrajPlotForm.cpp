@@ -420,7 +420,7 @@ void TTrajPlotForm::DrawFrame() {
     TimeLbl->setText(QString::fromStdString(halvern::FrameTimeText(plot_.data, *frame)));
     FrameLbl->setText(QString::fromStdString(
         halvern::FrameLabelText(plot_.animation.current() + 1, plot_.animation.frameCount())));
-    PaintPlotFrame(picture_->image, plot_, style_);
+    PaintPlotFrame(picture_->image, plot_, style_, sprites_);
     picture_->update();
 }
 

@@ -117,6 +117,7 @@ class TTrajPlotForm : public QMainWindow {
     TTOptionsForm* options_ = nullptr;
     PlotIcons icons_;
     PlotStyle style_;
+    SymbolSprites sprites_;
     QTimer* timer_ = nullptr;
     TrajPicture* picture_ = nullptr;
     halvern::RadioGroup* RGDisplayType = nullptr;

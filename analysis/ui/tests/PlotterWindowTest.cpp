@@ -12,6 +12,7 @@
 #include "FileSafety.h"
 #include "ItemRadioGroup.h"
 #include "PlotOptionsForm.h"
+#include "QtColours.h"
 #include "TrajPlotForm.h"
 #include "UiTestSupport.h"
 
@@ -283,6 +284,34 @@ class PlotterWindowTest : public UiTestCase {
         QCOMPARE(closed.count(), 1);
         QVERIFY(!p.window.timerActive());
         QCOMPARE(p.window.plot().data.count(), 0);
+    }
+
+    // The sprites give the pixels of painting each symbol, whatever the parity and sign.
+    void spritesMatchPaintingEachSymbol() {
+        SymbolSprites sprites;
+        for (const auto symbols : {halvern::PlotSymbols::Circles, halvern::PlotSymbols::Spheres})
+            for (const auto& scheme : {halvern::kDarkScheme, halvern::kLightScheme})
+                for (const halvern::PlotPixel p :
+                     {halvern::PlotPixel{20, 20}, {21, 20}, {20, 21}, {21, 21}, {-3, -2}, {-4, 7},
+                      {3, -5}, {2, 2}}) {
+                    QImage painted(40, 40, QImage::Format_RGB32), copied(40, 40,
+                                                                         QImage::Format_RGB32);
+                    painted.fill(halvern::ToQColor(scheme.background));
+                    copied.fill(halvern::ToQColor(scheme.background));
+                    {
+                        QPainter direct(&painted);
+                        PaintSymbol(direct, symbols, scheme, p);
+                        QPainter sprite(&copied);
+                        QPoint corner;
+                        const QImage& image = sprites.sprite(symbols, scheme, p, corner);
+                        sprite.drawImage(corner, image);
+                    }
+                    QVERIFY2(painted == copied,
+                             qPrintable(QStringLiteral("%1 at %2,%3")
+                                            .arg(static_cast<int>(symbols))
+                                            .arg(p.x)
+                                            .arg(p.y)));
+                }
     }
 
     void emptyAndTooShortFiles() {
