@@ -10,12 +10,6 @@
 
 namespace halvern {
 
-namespace {
-
-constexpr size_t kBlockBytes = size_t{1} << 20;
-
-}  // namespace
-
 TextLines::~TextLines() {
     if (fd_ >= 0) ::close(fd_);
 }
@@ -28,7 +22,7 @@ bool TextLines::open(const std::string& path) {
         ::close(fd_);
         fd_ = -1;
     }
-    buffer_.assign(kBlockBytes, '\0');
+    buffer_.assign(std::max<size_t>(blockBytes_, 2), '\0');
     begin_ = end_ = buffer_.data();
     atEnd_ = fd_ < 0;
     failed_ = fd_ < 0;
@@ -45,15 +39,15 @@ void TextLines::assign(std::string_view text) {
     failed_ = false;
 }
 
-bool TextLines::refill() {
-    if (atEnd_) return false;
+void TextLines::refill() {
+    if (atEnd_) return;
     const size_t rest = static_cast<size_t>(end_ - begin_);
     if (rest > buffer_.size() / 2) {
         // A long line: the buffer doubles, up to the longest line allowed.
         if (rest >= kMaxLineBytes) {
             failed_ = true;
             atEnd_ = true;
-            return false;
+            return;
         }
         std::vector<char> larger(2 * buffer_.size());
         std::memcpy(larger.data(), begin_, rest);
@@ -67,12 +61,11 @@ bool TextLines::refill() {
         const ssize_t got = ::read(fd_, buffer_.data() + rest, buffer_.size() - rest);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) failed_ = true;
-        if (got <= 0) {
+        if (got <= 0)
             atEnd_ = true;
-            return false;
-        }
-        end_ += got;
-        return true;
+        else
+            end_ += got;
+        return;
     }
 }
 
@@ -87,13 +80,14 @@ bool TextLines::next(std::string_view& line) {
             if (*stop == '\r' && begin_ != end_ && *begin_ == '\n') ++begin_;
             return true;
         }
-        if (!refill()) {
+        if (atEnd_) {
             if (failed_ || begin_ == end_) return false;
             // The last line, without its end.
             line = std::string_view(begin_, static_cast<size_t>(end_ - begin_));
             begin_ = end_;
             return true;
         }
+        refill();
     }
 }
 

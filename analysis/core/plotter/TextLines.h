@@ -14,7 +14,8 @@ class TextLines {
     // A line longer than this is a read error.
     static constexpr size_t kMaxLineBytes = size_t{16} << 20;
 
-    TextLines() = default;
+    // Files are read `blockBytes` at a time (tests use small blocks to split lines and CR LF).
+    explicit TextLines(size_t blockBytes = size_t{1} << 20) : blockBytes_(blockBytes) {}
     TextLines(const TextLines&) = delete;
     TextLines& operator=(const TextLines&) = delete;
     ~TextLines();
@@ -29,9 +30,10 @@ class TextLines {
     bool failed() const { return failed_; }
 
   private:
-    // Moves the unread rest to the front and reads more after it; false when nothing more came.
-    bool refill();
+    // Moves the unread rest to the front and reads more after it; at the end sets atEnd_.
+    void refill();
 
+    size_t blockBytes_;
     int fd_ = -1;
     std::vector<char> buffer_;
     const char* begin_ = nullptr;  // the unread text

@@ -9,6 +9,7 @@
 #include "TestFiles.h"
 #include "convert/ConvertToText.h"
 #include "plotter/FrameList.h"
+#include "plotter/TextLines.h"
 #include "plotter/TrajectoryPlot.h"
 #include "plotter/TrajectoryReaders.h"
 
@@ -152,6 +153,44 @@ TEST_F(TrajectoryReaders, BadTextKeepsTheRecordsBeforeIt) {
     EXPECT_EQ(loaded.count(), 2);
     EXPECT_EQ(sink.texts(), std::vector<std::string>{kErrorReadingDataText});
     EXPECT_EQ(BuildFrameList(sink, loaded, Framing::TimeBased, 1).size(), 1u);
+}
+
+// Lines, CR LF pairs and the last line without its end come out the same from memory and from
+// a file read in blocks of any size.
+TEST_F(TrajectoryReaders, TextLinesSplitTheSameWhateverTheBlock) {
+    const struct {
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"first\r\nsecond\n\rthird\r\r\nlonger fourth line\n\n\rlast",
+         {"first", "second", "", "third", "", "longer fourth line", "", "", "last"}},
+        {"a\rb c\r", {"a", "b c"}},
+        {"\r\n", {""}},
+        {"", {}},
+    };
+    auto linesOf = [](TextLines& lines) {
+        std::vector<std::string> got;
+        std::string_view line;
+        while (lines.next(line)) got.emplace_back(line);
+        EXPECT_FALSE(lines.failed());
+        return got;
+    };
+    for (const auto& c : cases) {
+        TextLines memory;
+        memory.assign(c.text);
+        EXPECT_EQ(linesOf(memory), c.lines);
+        ASSERT_TRUE(WriteFileReplacing(path("lines.txt"), c.text));
+        for (size_t block = 1; block <= c.text.size() + 1; ++block) {
+            TextLines file(block);
+            ASSERT_TRUE(file.open(path("lines.txt")));
+            EXPECT_EQ(linesOf(file), c.lines) << block << " " << c.text;
+        }
+    }
+    TextLines missing;
+    EXPECT_FALSE(missing.open(path("none.txt")));
+    std::string_view line;
+    EXPECT_FALSE(missing.next(line));
+    EXPECT_TRUE(missing.failed());
 }
 
 TEST_F(TrajectoryReaders, AFileTooLargeIsReportedByName) {
