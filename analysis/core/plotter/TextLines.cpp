@@ -22,8 +22,10 @@ bool TextLines::open(const std::string& path) {
         ::close(fd_);
         fd_ = -1;
     }
-    buffer_.assign(std::max<size_t>(blockBytes_, 2), '\0');
-    begin_ = end_ = buffer_.data();
+    // Left uninitialised: only what is read is ever looked at.
+    bufferSize_ = std::max<size_t>(blockBytes_, 2);
+    buffer_.reset(new char[bufferSize_]);
+    begin_ = end_ = buffer_.get();
     atEnd_ = fd_ < 0;
     failed_ = fd_ < 0;
     return fd_ >= 0;
@@ -32,7 +34,8 @@ bool TextLines::open(const std::string& path) {
 void TextLines::assign(std::string_view text) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    buffer_.clear();
+    buffer_.reset();
+    bufferSize_ = 0;
     begin_ = text.data();
     end_ = text.data() + text.size();
     atEnd_ = true;
@@ -42,23 +45,24 @@ void TextLines::assign(std::string_view text) {
 void TextLines::refill() {
     if (atEnd_) return;
     const size_t rest = static_cast<size_t>(end_ - begin_);
-    if (rest > buffer_.size() / 2) {
+    if (rest > bufferSize_ / 2) {
         // A long line: the buffer doubles, up to the longest line allowed.
         if (rest >= kMaxLineBytes) {
             failed_ = true;
             atEnd_ = true;
             return;
         }
-        std::vector<char> larger(2 * buffer_.size());
-        std::memcpy(larger.data(), begin_, rest);
-        buffer_.swap(larger);
+        std::unique_ptr<char[]> larger(new char[2 * bufferSize_]);
+        std::memcpy(larger.get(), begin_, rest);
+        buffer_ = std::move(larger);
+        bufferSize_ *= 2;
     } else if (rest > 0) {
-        std::memmove(buffer_.data(), begin_, rest);
+        std::memmove(buffer_.get(), begin_, rest);
     }
-    begin_ = buffer_.data();
+    begin_ = buffer_.get();
     end_ = begin_ + rest;
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data() + rest, buffer_.size() - rest);
+        const ssize_t got = ::read(fd_, buffer_.get() + rest, bufferSize_ - rest);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) failed_ = true;
         if (got <= 0)

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace halvern {
 
@@ -15,7 +15,7 @@ class TextLines {
     static constexpr size_t kMaxLineBytes = size_t{16} << 20;
 
     // Files are read `blockBytes` at a time (tests use small blocks to split lines and CR LF).
-    explicit TextLines(size_t blockBytes = size_t{1} << 20) : blockBytes_(blockBytes) {}
+    explicit TextLines(size_t blockBytes = size_t{64} << 10) : blockBytes_(blockBytes) {}
     TextLines(const TextLines&) = delete;
     TextLines& operator=(const TextLines&) = delete;
     ~TextLines();
@@ -35,7 +35,8 @@ class TextLines {
 
     size_t blockBytes_;
     int fd_ = -1;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t bufferSize_ = 0;
     const char* begin_ = nullptr;  // the unread text
     const char* end_ = nullptr;
     bool atEnd_ = true;
