@@ -474,19 +474,20 @@ void TTrajPlotForm::Timer1Timer() {
 }
 
 void TTrajPlotForm::SpeedButton5Click() {
-    int32_t n = 0;
-    if (!FrameNumEdit->validate() || !halvern::ParseInt32(FrameNumEdit->text().toStdString(), n))
-        return;
-    afterAnimation(plot_.animation.showFrame(n));
-    FrameNumEdit->setText(QString::number(halvern::NextFrameNumber(n, plot_.animation.frameCount(), false)));
+    showSpecifiedFrame(false);
 }
 
 void TTrajPlotForm::SpeedButton6Click() {
+    showSpecifiedFrame(true);
+}
+
+void TTrajPlotForm::showSpecifiedFrame(bool offerNext) {
     int32_t n = 0;
     if (!FrameNumEdit->validate() || !halvern::ParseInt32(FrameNumEdit->text().toStdString(), n))
         return;
     afterAnimation(plot_.animation.showFrame(n));
-    FrameNumEdit->setText(QString::number(halvern::NextFrameNumber(n, plot_.animation.frameCount(), true)));
+    const int32_t offered = halvern::NextFrameNumber(n, plot_.animation.frameCount(), offerNext);
+    FrameNumEdit->setText(QString::number(offered));
 }
 
 void TTrajPlotForm::shift(PlotShift direction) {

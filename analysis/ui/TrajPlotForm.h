@@ -109,6 +109,8 @@ class TTrajPlotForm : public QMainWindow {
     void DrawFrame();
     // After an animation command: draws when asked, and keeps the timer going while playing.
     void afterAnimation(bool draw);
+    // Frame n of the frame number's edit; then the edit offers the next or the previous number.
+    void showSpecifiedFrame(bool offerNext);
     void showReadOut(QPoint position);
     void loadIcon(QImage& hidden, QImage PlotStyle::*current);
     void syncRotationLabels();
