@@ -134,20 +134,43 @@ bool CheckedFile::close() {
     return ok_;
 }
 
+std::string ResolveLinks(const std::string& path) {
+    fs::path p = path;
+    std::error_code ec;
+    // A loop of links ends here as a name that cannot be opened.
+    for (int hops = 0; hops < 40 && fs::is_symlink(p, ec); ++hops) {
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return p.string();
+}
+
 ReplacingFile::~ReplacingFile() { discard(); }
 
 bool ReplacingFile::open(const std::string& target) {
     discard();
-    target_ = target;
-    temp_ = target + ".tmp" + std::to_string(::getpid());
+    target_ = ResolveLinks(target);
+    std::error_code ec;
+    const fs::file_status status = fs::status(target_, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        inPlace_ = true;
+        return file_.create(target_);
+    }
+    temp_ = target_ + ".tmp" + std::to_string(::getpid());
     if (!file_.create(temp_)) {
         temp_.clear();
         return false;
     }
+    if (fs::exists(status)) fs::permissions(temp_, status.permissions(), ec);
     return true;
 }
 
 bool ReplacingFile::commit() {
+    if (inPlace_) {
+        inPlace_ = false;
+        return file_.close();
+    }
     if (temp_.empty()) return false;
     bool ok = file_.close();
     std::error_code ec;
@@ -161,6 +184,11 @@ bool ReplacingFile::commit() {
 }
 
 void ReplacingFile::discard() {
+    if (inPlace_) {
+        inPlace_ = false;
+        file_.close();
+        return;
+    }
     if (temp_.empty()) return;
     file_.close();
     std::error_code ec;

@@ -51,6 +51,9 @@ private:
 
 // Replaces a file only when the new contents are complete: writes to a temporary file beside the
 // target and renames it into place on commit. Without commit the target is left as it was.
+// A symbolic link is followed, so the link stays and its target is replaced; the file keeps its
+// permission bits; a destination that exists but is no regular file (a device, a pipe) is
+// written in place, since renaming onto it would put a plain file in its stead.
 class ReplacingFile {
 public:
     ReplacingFile() = default;
@@ -61,7 +64,8 @@ public:
     bool open(const std::string& target);
     bool write(const void* data, size_t size) { return file_.write(data, size); }
     bool write(std::string_view text) { return file_.write(text); }
-    // Closes the temporary file and renames it onto the target; false on any failure.
+    // Closes the temporary file and renames it onto the target (or closes the file written in
+    // place); false when a write, the close or the rename failed.
     bool commit();
     void discard();
 
@@ -69,7 +73,12 @@ private:
     CheckedFile file_;
     std::string target_;
     std::string temp_;
+    bool inPlace_ = false;
 };
+
+// The file a name leads to: symbolic links followed (relative ones from their own folder), the
+// name itself when it is no link.
+std::string ResolveLinks(const std::string& path);
 
 // Writes a whole file through ReplacingFile.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);

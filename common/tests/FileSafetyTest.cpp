@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FileSafety.h"
 #include "HandlerGuard.h"
 #include "MessageSink.h"
@@ -35,6 +37,35 @@ TEST_F(FileSafetyTest, ReplacingFileKeepsOldContentsUntilCommit) {
     ASSERT_TRUE(g.commit());
     EXPECT_EQ(contents(target), "new");
     EXPECT_EQ(fileCount(), 1u);
+}
+
+TEST_F(FileSafetyTest, ReplacingThroughALinkKeepsTheLinkTheModeAndNoTemporaryFile) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(WriteFileReplacing(path("data.txt"), "old"));
+    fs::permissions(path("data.txt"), fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read);
+    fs::create_symlink("data.txt", path("relative.lnk"));
+    fs::create_symlink(path("relative.lnk"), path("absolute.lnk"));  // a link to a link
+    ASSERT_TRUE(WriteFileReplacing(path("absolute.lnk"), "new"));
+    EXPECT_TRUE(fs::is_symlink(path("absolute.lnk")));
+    EXPECT_TRUE(fs::is_symlink(path("relative.lnk")));
+    EXPECT_EQ(contents(path("data.txt")), "new");
+    EXPECT_EQ(fs::status(path("data.txt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fileCount(), 3u);
+}
+
+// Renaming onto a device would put a plain file in its place: such a file is written in place,
+// and a device that refuses the bytes makes the replacement fail.
+TEST_F(FileSafetyTest, NonRegularDestinationIsWrittenInPlaceAndChecked) {
+    namespace fs = std::filesystem;
+    fs::create_symlink("/dev/null", path("null.lnk"));
+    fs::create_symlink("/dev/full", path("full.lnk"));
+    EXPECT_TRUE(WriteFileReplacing(path("null.lnk"), "bytes"));
+    EXPECT_FALSE(WriteFileReplacing(path("full.lnk"), "bytes"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_symlink(path("null.lnk")));
+    EXPECT_EQ(fileCount(), 2u);
 }
 
 TEST_F(FileSafetyTest, FailuresAreReported) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "EngineUiTestFiles.h"
@@ -121,6 +122,34 @@ TEST(SimulationOptions, FailedSaveReportsThePathAndKeepsTheOldFile) {
     std::string kept;
     ASSERT_TRUE(ReadFileBytes(path, kept));
     EXPECT_EQ(kept, AsText(kDefaultBytes));
+}
+
+// "ostrel.cfg" kept elsewhere and linked into the working folder: a save rewrites the file the
+// link leads to, the link stays, and the file stays readable by its owner only.
+TEST(SimulationOptions, SaveThroughALinkUpdatesItsTargetAndKeepsMode600) {
+    namespace fs = std::filesystem;
+    ScratchFolder folder("cfg-link");
+    fs::create_directories(folder.path() / "store");
+    const std::string stored = folder.write("store/ostrel.cfg", AsText(kDefaultBytes));
+    fs::permissions(stored, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string link = folder.file("ostrel.cfg");
+    fs::create_symlink("store/ostrel.cfg", link);
+
+    TSimulationOptions changed;
+    changed.Algorithm = 1;
+    changed.LoadAtStartUp = 1;
+    RecordingSink sink;
+    ASSERT_TRUE(SaveSimulationOptions(link, changed, sink));
+    EXPECT_TRUE(sink.entries().empty());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(stored).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    TSimulationOptions loaded;
+    ASSERT_TRUE(LoadOptionsAtStartUp(stored, loaded));
+    EXPECT_EQ(loaded, changed);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "store"),
+                            fs::directory_iterator()),
+              1);  // no temporary file left beside it
 }
 
 }  // namespace
