@@ -14,8 +14,7 @@ namespace halvern {
 namespace {
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -146,7 +145,9 @@ std::string ResolveLinks(const std::string& path) {
     return p.string();
 }
 
-ReplacingFile::~ReplacingFile() { discard(); }
+ReplacingFile::~ReplacingFile() {
+    discard();
+}
 
 bool ReplacingFile::open(const std::string& target) {
     discard();

@@ -29,7 +29,7 @@ std::string FileNameOf(const std::string& path);
 
 // A writer that checks creation, every write and the close. Writes go straight to the file.
 class CheckedFile {
-public:
+  public:
     CheckedFile() = default;
     CheckedFile(const CheckedFile&) = delete;
     CheckedFile& operator=(const CheckedFile&) = delete;
@@ -44,7 +44,7 @@ public:
     bool isOpen() const { return file_ != nullptr; }
     bool ok() const { return ok_; }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     bool ok_ = true;
 };
@@ -55,7 +55,7 @@ private:
 // permission bits; a destination that exists but is no regular file (a device, a pipe) is
 // written in place, since renaming onto it would put a plain file in its stead.
 class ReplacingFile {
-public:
+  public:
     ReplacingFile() = default;
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
@@ -69,7 +69,7 @@ public:
     bool commit();
     void discard();
 
-private:
+  private:
     CheckedFile file_;
     std::string target_;
     std::string temp_;

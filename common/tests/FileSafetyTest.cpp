@@ -42,8 +42,8 @@ TEST_F(FileSafetyTest, ReplacingFileKeepsOldContentsUntilCommit) {
 TEST_F(FileSafetyTest, ReplacingThroughALinkKeepsTheLinkTheModeAndNoTemporaryFile) {
     namespace fs = std::filesystem;
     ASSERT_TRUE(WriteFileReplacing(path("data.txt"), "old"));
-    fs::permissions(path("data.txt"), fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read);
+    fs::permissions(path("data.txt"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("data.txt", path("relative.lnk"));
     fs::create_symlink(path("relative.lnk"), path("absolute.lnk"));  // a link to a link
     ASSERT_TRUE(WriteFileReplacing(path("absolute.lnk"), "new"));

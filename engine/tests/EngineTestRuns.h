@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -48,6 +49,13 @@ inline std::string Joined(const std::vector<std::string>& texts) {
     return s;
 }
 
+inline std::vector<std::string> RedLines(const RecordingHost& host) {
+    std::vector<std::string> red;
+    for (const auto& l : host.lines)
+        if (l.colour == colour::Red) red.push_back(l.text);
+    return red;
+}
+
 inline std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& l : lines) text += l + "\r\n";
@@ -60,6 +68,17 @@ inline std::vector<std::string> TextLines(const std::string& text) {
     std::vector<std::string> lines;
     while (!in.eof()) lines.push_back(in.readLine());
     return lines;
+}
+
+// Every file of a folder by name, with its bytes.
+inline std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::string bytes;
+        ReadFileBytes(entry.path().string(), bytes);
+        files[entry.path().filename().string()] = bytes;
+    }
+    return files;
 }
 
 inline std::vector<std::string> FileLines(const std::string& path) {
@@ -111,10 +130,13 @@ struct TestProject : TestRun {
     ScratchFolder folder{"run"};
 
     std::string path(const std::string& ext) const { return folder.file("cu" + ext); }
-    // `s` with every "<.ext>" replaced by the path of the project's file of that extension.
+    // `s` with every "<.ext>" replaced by the path of the project's file of that extension, and
+    // "<dir>" by the project's folder.
     std::string expand(std::string s) const {
         for (size_t a; (a = s.find("<.")) != std::string::npos;)
             s.replace(a, 6, path(s.substr(a + 1, 4)));
+        for (size_t a; (a = s.find("<dir>")) != std::string::npos;)
+            s.replace(a, 5, folder.path().string());
         return s;
     }
     // The lines of the input file with that extension.

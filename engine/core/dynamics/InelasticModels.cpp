@@ -17,6 +17,11 @@ namespace {
 constexpr double kEvPerJoule = 6.241449214576031e18;
 constexpr double kAngstromsPerMetre = 1e10;
 
+// The key of the Oen-Robinson and Shapiro-Tombrello tables, formed in 64 bits.
+int64_t ZProduct64(const TParticleArrays& p, int32_t i, int32_t j) {
+    return static_cast<int64_t>(p.Z[i]) * p.Z[j];
+}
+
 TForceField ForceFieldOf(const TRunState& rs) {
     return TForceField{&rs.potentials, rs.particles.Z.data(), rs.particles.flags.data(),
                        rs.options.SelfBombardment != 0};
@@ -136,7 +141,7 @@ void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt) {
             const double d2 = Distance2(p, i, j);
             if (d2 > in.params.StEventRange) continue;
             const double r = std::sqrt(d2);
-            const int32_t zz = p.Z[i] * p.Z[j];
+            const int64_t zz = ZProduct64(p, i, j);
             if (d2 >= s.previousD2 && s.armed) {
                 const TStEntry st = StLookup(in.params, zz);
                 const int32_t n = st.dE != 0 ? PromotedElectrons(TrialCount(s.radialEnergy / st.dE),
@@ -201,7 +206,7 @@ void OenRobinsonPass(TRunState& rs, int32_t N, double dt) {
                 s.previousD2 = d2;
                 continue;
             }
-            const double K = OrLookup(in.params, p.Z[i] * p.Z[j]);
+            const double K = OrLookup(in.params, ZProduct64(p, i, j));
             if (K == 0) continue;
             const double r = std::sqrt(d2);
             const double mu = ReducedMass(p, i, j);

@@ -10,13 +10,13 @@ double LssLookup(const TInelasticParameters& params, int32_t Z) {
     return 0;
 }
 
-double OrLookup(const TInelasticParameters& params, int32_t Z1Z2) {
+double OrLookup(const TInelasticParameters& params, int64_t Z1Z2) {
     for (const TOrEntry& e : params.oenRobinson)
         if (e.Z1Z2 == Z1Z2) return e.K;
     return 0;
 }
 
-TStEntry StLookup(const TInelasticParameters& params, int32_t Z1Z2) {
+TStEntry StLookup(const TInelasticParameters& params, int64_t Z1Z2) {
     for (const TStEntry& e : params.shapiroTombrello)
         if (e.Z1Z2 == Z1Z2) return e;
     return TStEntry{};

@@ -44,9 +44,9 @@ struct TInelasticParameters {
 // K of the first LSS row for Z, 0 when none.
 double LssLookup(const TInelasticParameters& params, int32_t Z);
 // K of the first Oen-Robinson row for Z1*Z2, 0 when none.
-double OrLookup(const TInelasticParameters& params, int32_t Z1Z2);
+double OrLookup(const TInelasticParameters& params, int64_t Z1Z2);
 // The first Shapiro-Tombrello row for Z1*Z2; all zero when none.
-TStEntry StLookup(const TInelasticParameters& params, int32_t Z1Z2);
+TStEntry StLookup(const TInelasticParameters& params, int64_t Z1Z2);
 
 // The number of electrons promoted in `trials` tries of probability `prob`, at most Nmax.
 int32_t PromotedElectrons(int32_t trials, int32_t Nmax, double prob, UniformRandom& random);

@@ -1,9 +1,11 @@
 #include "input/InelasticFile.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Colours.h"
 #include "TextReader.h"
+#include "input/InputChecks.h"
 #include "run/RunState.h"
 
 namespace halvern {
@@ -35,6 +37,35 @@ void ReadTable(TextReader& in, std::vector<Entry>& table, ReadRow readRow) {
     }
 }
 
+// The reals of the file, each taken with the line it stands on: the first one that is not finite
+// (or whose product with its scale is not) refuses the file.
+class RealsOfFile {
+  public:
+    explicit RealsOfFile(TextReader& in) : in_(in) {}
+
+    double read() { return finite(static_cast<double>(in_.readReal())); }
+    // A value made from the line's reals.
+    double finite(double value) {
+        if (!std::isfinite(value) && badLine_ == 0) {
+            badLine_ = in_.lineNumber();
+            badValue_ = value;
+        }
+        return value;
+    }
+    // Logs the refusal; false when a value was not finite.
+    bool check(const std::string& fileName, EngineHost& host) const {
+        if (badLine_ == 0) return true;
+        ReportBadValue(host, "Inelastic parameter", ValueText(badValue_), badLine_, fileName,
+                       "must be a finite number");
+        return false;
+    }
+
+  private:
+    TextReader& in_;
+    int badLine_ = 0;
+    double badValue_ = 0;
+};
+
 void DisableModel(uint8_t& model, const char* text, EngineHost& host) {
     if (!model) return;
     LogLine(host, text, colour::Red);
@@ -53,30 +84,31 @@ bool ReadInelasticFile(const std::string& name, TInelasticParameters& params,
     }
 
     in.skipLine();  // "// LSS data"
-    ReadTable(in, params.lss, [&in](TLssEntry& e) {
+    RealsOfFile reals(in);
+    ReadTable(in, params.lss, [&in, &reals](TLssEntry& e) {
         e.Z1 = in.readInt();
-        const double K = static_cast<double>(in.readReal());
-        const double scale = static_cast<double>(in.readReal());
-        e.K = K * scale * kLssUnit;
+        const double K = reals.read();
+        const double scale = reals.read();
+        e.K = reals.finite(K * scale * kLssUnit);
         return e.Z1 > 0 && K != 0 && scale != 0;
     });
-    params.lssThreshold = static_cast<double>(in.readReal());
+    params.lssThreshold = reals.read();
     in.skipLine();
     if (params.lss.empty())
         DisableModel(options.LssModel,
                      "  Warning: LSS option disabled (null parameters in INL file)", host);
 
     in.skipLine();  // "// Oen-Robinson data"
-    ReadTable(in, params.oenRobinson, [&in](TOrEntry& e) {
+    ReadTable(in, params.oenRobinson, [&in, &reals](TOrEntry& e) {
         e.Z1Z2 = in.readInt();
-        const double K = static_cast<double>(in.readReal());
-        const double scale = static_cast<double>(in.readReal());
-        e.K = K * scale * kOrUnit;
+        const double K = reals.read();
+        const double scale = reals.read();
+        e.K = reals.finite(K * scale * kOrUnit);
         return e.Z1Z2 > 0 && K != 0 && scale != 0;
     });
-    const double apsis = static_cast<double>(in.readReal()) * kAngstrom;
+    const double apsis = reals.read() * kAngstrom;
     in.skipLine();
-    params.gamma = static_cast<double>(in.readReal());
+    params.gamma = reals.read();
     in.skipLine();
     if (apsis * apsis < params.OrEventRange) params.OrEventRange = apsis * apsis;
     if (params.oenRobinson.empty())
@@ -84,12 +116,12 @@ bool ReadInelasticFile(const std::string& name, TInelasticParameters& params,
                      "  Warning: Oen-Rob. option disabled (null parameters in INL file)", host);
 
     in.skipLine();  // "// Shapiro-Tombrello data"
-    ReadTable(in, params.shapiroTombrello, [&in](TStEntry& e) {
+    ReadTable(in, params.shapiroTombrello, [&in, &reals](TStEntry& e) {
         e.Z1Z2 = in.readInt();
-        e.Rcrit = static_cast<double>(in.readReal()) * kAngstrom;
-        e.dE = static_cast<double>(in.readReal()) * kJoulesPerEv;
+        e.Rcrit = reals.read() * kAngstrom;
+        e.dE = reals.read() * kJoulesPerEv;
         e.Nmax = in.readInt();
-        e.prob = static_cast<double>(in.readReal());
+        e.prob = reals.read();
         return e.Z1Z2 > 0 && e.Rcrit > 0 && e.dE > 0 && e.prob > 0 && e.Nmax > 0;
     });
     double rMax = 0;
@@ -99,7 +131,7 @@ bool ReadInelasticFile(const std::string& name, TInelasticParameters& params,
         DisableModel(options.ShapiroTombrelloModel,
                      "  Warning: ST inelastic option disabled (null parameters in INL file)", host);
 
-    return !in.failed();
+    return reals.check(name, host) && !in.failed();
 }
 
 bool ReadInelasticFile(const std::string& name, TRunState& rs) {

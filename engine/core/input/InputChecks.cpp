@@ -1,5 +1,7 @@
 #include "input/InputChecks.h"
 
+#include <cmath>
+
 #include "FileSafety.h"
 #include "NumberText.h"
 
@@ -22,6 +24,37 @@ std::string ValueText(double value) {
 
 std::string ValueText(int value) {
     return std::to_string(value);
+}
+
+void ValueChecks::require(bool holds, const std::string& what, const std::string& value, int line,
+                          const std::string& rule) {
+    if (holds) return;
+    ReportBadValue(host, what, value, line, file, rule);
+    ok = false;
+}
+
+void ValueChecks::aboveAtMost(const std::string& what, double value, int line, double low,
+                              double high, const std::string& unit) {
+    if (!(value > low))
+        require(false, what, ValueText(value), line, "must be above " + ValueText(low) + unit);
+    else
+        require(value <= high, what, ValueText(value), line,
+                "must not exceed " + ValueText(high) + unit);
+}
+
+void ValueChecks::notNegativeAtMost(const std::string& what, double value, int line, double high,
+                                    const std::string& unit) {
+    if (!(value >= 0))
+        require(false, what, ValueText(value), line, "must not be negative");
+    else
+        require(value <= high, what, ValueText(value), line,
+                "must not exceed " + ValueText(high) + unit);
+}
+
+void ValueChecks::within(const std::string& what, double value, int line, double limit,
+                         const std::string& unit) {
+    require(std::fabs(value) <= limit, what, ValueText(value), line,
+            "must lie in " + ValueText(-limit) + ".." + ValueText(limit) + unit);
 }
 
 }  // namespace halvern

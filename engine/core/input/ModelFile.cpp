@@ -61,42 +61,34 @@ double ReadModelValues(TextReader& r, TModelParameters& m) {
 
 bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
                       const std::string& fileName, EngineHost& host) {
-    bool ok = true;
-    if (!(m.PtFactor > 0)) {
-        ReportBadValue(host, "Screening-length factor", ValueText(m.PtFactor), 2, fileName,
-                       "must be above 0");
-        ok = false;
-    }
-    if (!(m.TtFactor > 0)) {
-        ReportBadValue(host, "Screening-length factor", ValueText(m.TtFactor), 4, fileName,
-                       "must be above 0");
-        ok = false;
-    }
+    ValueChecks check{host, fileName};
+    check.aboveAtMost("Screening-length factor", m.PtFactor, 2, 0, limits::MaxScreeningFactor);
+    check.aboveAtMost("Screening-length factor", m.TtFactor, 4, 0, limits::MaxScreeningFactor);
     if (m.MorseOption == 0) {
-        if (!(m.SplineLow > 0)) {
-            ReportBadValue(host, "Spline inner radius", ValueText(m.SplineLow / units::Angstrom), 9,
-                           fileName, "must be above 0 A");
-            ok = false;
-        }
-        if (!SplineEndInsideMorseTable(m.SplineHigh)) {
-            ReportBadValue(host, "Spline outer radius", ValueText(m.SplineHigh / units::Angstrom),
-                           10, fileName, "must be below 7.9998 A (Morse table range)");
-            ok = false;
-        }
+        check.within("Morse D", m.MorseD / units::ElectronVolt, 6, limits::MaxMorseValue, " eV");
+        check.within("Morse a", m.MorseAlpha * units::Angstrom, 7, limits::MaxMorseValue, " 1/A");
+        check.within("Morse r0", m.MorseR0 / units::Angstrom, 8, limits::MaxMorseValue, " A");
+        check.require(m.SplineLow > 0, "Spline inner radius",
+                      ValueText(m.SplineLow / units::Angstrom), 9, "must be above 0 A");
+        check.require(SplineEndInsideMorseTable(m.SplineHigh), "Spline outer radius",
+                      ValueText(m.SplineHigh / units::Angstrom), 10,
+                      "must be below 7.9998 A (Morse table range)");
     }
+    check.within("Surface binding energy", m.SurfaceBinding / units::ElectronVolt, 16,
+                 limits::MaxModelEnergy, " eV");
+    check.within("Bulk binding energy", m.BulkBinding / units::ElectronVolt, 17,
+                 limits::MaxModelEnergy, " eV");
+    check.within("Termination energy", m.TerminationEnergy / units::ElectronVolt, 18,
+                 limits::MaxModelEnergy, " eV");
     if (m.VibrationFlag == 0) {
         for (double v : {m.BulkVariance, m.PerpendicularVariance, m.ParallelVariance})
-            if (!(v >= 0)) {
-                ReportBadValue(host, "Vibration amplitude", ValueText(v), 19, fileName,
-                               "must not be negative");
-                ok = false;
-            }
-    } else if (o.HotTarget && !(m.Temperature >= 0)) {
-        ReportBadValue(host, "Lattice temperature", ValueText(m.Temperature), 20, fileName,
-                       "must not be negative");
-        ok = false;
+            check.notNegativeAtMost("Vibration amplitude", v, 19, limits::MaxVibrationVariance,
+                                    " square A");
+    } else if (o.HotTarget) {
+        check.notNegativeAtMost("Lattice temperature", m.Temperature, 20, limits::MaxTemperature,
+                                " K");
     }
-    return ok;
+    return check.ok;
 }
 
 bool ReadModelFile(const std::string& fileName, TRunState& rs) {

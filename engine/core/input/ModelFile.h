@@ -44,8 +44,9 @@ bool ReadModelFile(const std::string& fileName, TRunState& rs);
 bool ReadModelFileAhead(const std::string& fileName, TModelParameters& model);
 
 // Refuses, with a red message naming the value, its line and the file, values that would
-// divide by zero, read past the Morse table or never end a draw loop. Only values that the run
-// will use (by the Morse option, the vibration flag and the option HotTarget) are checked.
+// divide by zero, read past the Morse table, never end a draw loop or overflow the run's
+// arithmetic (limits in input/InputChecks.h). Only values that the run will use (by the Morse
+// option, the vibration flag and the option HotTarget) are checked.
 bool CheckModelValues(const TModelParameters& model, const TSimulationOptions& options,
                       const std::string& fileName, EngineHost& host);
 

@@ -2,6 +2,7 @@
 
 #include "TextReader.h"
 #include "input/InputChecks.h"
+#include "input/TargetFile.h"
 
 namespace halvern {
 
@@ -24,23 +25,13 @@ int32_t ReadProjectileFile(const std::string& fileName, TProjectileData& data, E
         ReportUnreadableFile(fileName, host);
         return 1;
     }
-    // A projectile without energy, mass or charge would divide by zero in the set-up.
-    int32_t result = 0;
-    if (!(data.Energy > 0)) {
-        ReportBadValue(host, "Projectile energy", ValueText(data.Energy), 1, fileName,
-                       "must be above 0 keV");
-        result = 1;
-    }
-    if (data.Z <= 0) {
-        ReportBadValue(host, "Projectile Z", ValueText(data.Z), 1, fileName, "must be above 0");
-        result = 1;
-    }
-    if (!(data.Mass > 0)) {
-        ReportBadValue(host, "Projectile mass", ValueText(data.Mass), 1, fileName,
-                       "must be above 0 amu");
-        result = 1;
-    }
-    return result;
+    // A projectile without energy, mass or charge would divide by zero in the set-up; a charge
+    // beyond the element table's or an absurd energy or mass would overflow the run's sums.
+    ValueChecks check{host, fileName};
+    check.aboveAtMost("Projectile energy", data.Energy, 1, 0, limits::MaxEnergy, " keV");
+    check.aboveAtMost("Projectile Z", data.Z, 1, 0, kMaxAtomicNumber);
+    check.aboveAtMost("Projectile mass", data.Mass, 1, 0, limits::MaxMass, " amu");
+    return check.ok ? 0 : 1;
 }
 
 }  // namespace halvern

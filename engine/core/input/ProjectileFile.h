@@ -19,7 +19,8 @@ struct TProjectileData {
 constexpr size_t kProjectileNameLength = 10;
 
 // Reads the projectile line; 0 for success. A file that cannot be read, whose flags are not
-// followed by a blank, or whose energy, mass or Z is not above 0 gives 1 after its red log lines.
+// followed by a blank, or whose energy, Z or mass is not above 0 or above its limit (1e6 keV,
+// 1000, 1e4 amu) gives 1 after its red log lines.
 // The name is stored in every case.
 int32_t ReadProjectileFile(const std::string& fileName, TProjectileData& data, EngineHost& host);
 

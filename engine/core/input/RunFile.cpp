@@ -1,5 +1,6 @@
 #include "input/RunFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -24,18 +25,32 @@ double RadiansToDegrees(double radians) {
 
 // The values as the file holds them, for the messages that name them.
 struct RawRunValues {
+    int32_t sampleMode = 0;
+    int32_t sampleInterval = 0;
+    int32_t outputOption = 0;
     double thetaDegrees = 0;
     double phiDegrees = 0;
+    double tMaxFs = 0;
+    double tMinFs = 0;
     double cutOffAngstrom = 0;
 };
 
+// A 16-bit field of the run: a value outside it is held at its nearest end, so that it can never
+// wrap into one that passes the checks (65536 into 0); CheckRunValues names the value read.
+uint16_t SixteenBits(int32_t value) {
+    return static_cast<uint16_t>(std::clamp(value, 0, 65535));
+}
+
 RawRunValues ReadRunValues(TextReader& r, TRunParameters& p) {
     RawRunValues raw;
-    p.SampleMode = static_cast<uint16_t>(r.readInt());
+    raw.sampleMode = r.readInt();
+    p.SampleMode = SixteenBits(raw.sampleMode);
     r.skipLine();
-    p.SampleInterval = static_cast<uint16_t>(r.readInt());
+    raw.sampleInterval = r.readInt();
+    p.SampleInterval = SixteenBits(raw.sampleInterval);
     r.skipLine();
-    p.OutputOption = static_cast<uint16_t>(r.readInt());
+    raw.outputOption = r.readInt();
+    p.OutputOption = SixteenBits(raw.outputOption);
     r.skipLine();
     raw.thetaDegrees = static_cast<double>(r.readReal());
     p.Theta = DegreesToRadians(raw.thetaDegrees);
@@ -47,8 +62,10 @@ RawRunValues ReadRunValues(TextReader& r, TRunParameters& p) {
     r.skipLine();
     p.RebuildInterval = r.readInt();
     r.skipLine();
-    p.TMax = static_cast<double>(r.readReal()) * units::Femtosecond;
-    p.TMin = static_cast<double>(r.readReal()) * units::Femtosecond;
+    raw.tMaxFs = static_cast<double>(r.readReal());
+    raw.tMinFs = static_cast<double>(r.readReal());
+    p.TMax = raw.tMaxFs * units::Femtosecond;
+    p.TMin = raw.tMinFs * units::Femtosecond;
     r.skipLine();
     raw.cutOffAngstrom = static_cast<double>(r.readReal());
     p.CutOff = raw.cutOffAngstrom * units::Angstrom;
@@ -92,38 +109,68 @@ std::string OutputLine(const TRunParameters& p) {
     }
 }
 
-// Values that would divide by zero, never rebuild the partner lists or allocate rows of no
-// slot; checked only on a file that was read whole.
+// The integer fields outside the ranges the set-up program writes: they would wrap in their
+// 16-bit fields or select nothing.
+void CheckRunFields(ValueChecks& check, const RawRunValues& raw) {
+    check.require(raw.sampleMode >= 0 && raw.sampleMode <= 3, "Sample mode",
+                  ValueText(raw.sampleMode), 1, "must lie in 0..3");
+    if (raw.sampleMode == 2 || raw.sampleMode == 3)
+        check.require(raw.sampleInterval >= 1 && raw.sampleInterval <= 65535, "Sampling interval",
+                      ValueText(raw.sampleInterval), 2,
+                      "must lie in 1..65535 when sampling periodically");
+    check.require(raw.outputOption >= 0 && raw.outputOption <= kMaxOutputOption, "Output option",
+                  ValueText(raw.outputOption), 3, "must lie in 0..8");
+}
+
+// Times that end a run: a time step from the run dialog's range, and no more than 1e9 of them
+// before t_max.
+void CheckRunTimes(ValueChecks& check, const TRunParameters& p, const RawRunValues& raw) {
+    const bool stepInRange = p.TimeStep >= limits::MinTimeStep && p.TimeStep <= limits::MaxTimeStep;
+    if (!(p.TimeStep > 0))
+        check.require(false, "Initial time step", ValueText(p.TimeStep), 6, "must be above 0");
+    else
+        check.require(stepInRange, "Initial time step", ValueText(p.TimeStep), 6,
+                      "must lie in " + ValueText(limits::MinTimeStep) + ".." +
+                          ValueText(limits::MaxTimeStep) + " s");
+    const std::string tMax = "t_max";
+    if (!(raw.tMaxFs >= 0))
+        check.require(false, tMax, ValueText(raw.tMaxFs), 8, "must not be negative");
+    else if (stepInRange)
+        check.require(p.TMax / p.TimeStep <= limits::MaxSteps, tMax, ValueText(raw.tMaxFs), 8,
+                      "must not exceed " + ValueText(limits::MaxSteps * p.TimeStep * 1e15) +
+                          " fs (1E9 time steps)");
+    const std::string tMin = "t_min";
+    if (!(raw.tMinFs >= 0))
+        check.require(false, tMin, ValueText(raw.tMinFs), 8, "must not be negative");
+    else
+        check.require(std::isfinite(raw.tMinFs), tMin, ValueText(raw.tMinFs), 8,
+                      "must be a finite number");
+}
+
+// Values that would divide by zero, never rebuild the partner lists, allocate rows of no slot,
+// wrap, or never end; checked only on a file that was read whole.
 bool CheckRunValues(TRunState& rs, const RawRunValues& raw, const std::string& fileName) {
     const TRunParameters& p = rs.run;
-    EngineHost& host = *rs.host;
-    bool ok = true;
-    if (std::fmod(raw.thetaDegrees, 180.0) == 0) {
-        ReportBadValue(host, "Polar angle", ValueText(raw.thetaDegrees), 4, fileName,
-                       "must not be a multiple of 180 degrees");
-        ok = false;
-    }
-    if (!(p.TimeStep > 0)) {
-        ReportBadValue(host, "Initial time step", ValueText(p.TimeStep), 6, fileName,
-                       "must be above 0");
-        ok = false;
-    }
-    if (p.RebuildInterval < 1 || p.RebuildInterval > kMaxRebuildInterval) {
-        ReportBadValue(host, "Rebuild interval", ValueText(p.RebuildInterval), 7, fileName,
-                       "must lie in 1..65535");
-        ok = false;
-    }
-    if (!(p.CutOff > 0)) {
-        ReportBadValue(host, "Cut-off radius", ValueText(raw.cutOffAngstrom), 9, fileName,
-                       "must be above 0");
-        ok = false;
-    }
-    if (p.PartnerLimit < 1) {
-        ReportBadValue(host, "No. of partners", ValueText(p.PartnerLimit), 10, fileName,
-                       "must be at least 1");
-        ok = false;
-    }
-    return ok;
+    ValueChecks check{*rs.host, fileName};
+    CheckRunFields(check, raw);
+    if (std::fmod(raw.thetaDegrees, 180.0) == 0)
+        check.require(false, "Polar angle", ValueText(raw.thetaDegrees), 4,
+                      "must not be a multiple of 180 degrees");
+    else
+        check.within("Polar angle", raw.thetaDegrees, 4, limits::MaxAngle, " degrees");
+    check.within("Azimuthal angle", raw.phiDegrees, 5, limits::MaxAngle, " degrees");
+    CheckRunTimes(check, p, raw);
+    check.require(p.RebuildInterval >= 1 && p.RebuildInterval <= kMaxRebuildInterval,
+                  "Rebuild interval", ValueText(p.RebuildInterval), 7, "must lie in 1..65535");
+    if (!(raw.cutOffAngstrom > 0))
+        check.require(false, "Cut-off radius", ValueText(raw.cutOffAngstrom), 9, "must be above 0");
+    else
+        check.require(raw.cutOffAngstrom <= limits::MaxCutOff, "Cut-off radius",
+                      ValueText(raw.cutOffAngstrom), 9,
+                      "must not exceed " + ValueText(limits::MaxCutOff) + " A (Morse table range)");
+    check.require(p.PartnerLimit >= 1, "No. of partners", ValueText(p.PartnerLimit), 10,
+                  "must be at least 1");
+    return check.ok;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "input/TargetFile.h"
 
 #include <bit>
+#include <cmath>
 #include <optional>
 #include <unordered_map>
 
@@ -46,12 +47,37 @@ std::string ParameterErrorText(int32_t line) {
            " - aborting.";
 }
 
-void ReportAtomicNumber(EngineHost& host, const std::string& fileName, int32_t line, int32_t Z) {
+void ReportBadAtom(EngineHost& host, const std::string& fileName, int32_t line,
+                   const std::string& what, const std::string& value, const std::string& rule) {
     host.sink().error(ParameterErrorText(line));
-    LogLine(host,
-            "  " + BadValueText("Atomic number", ValueText(Z), line, FileNameOf(fileName),
-                                "must lie in 1..1000"),
-            colour::Red);
+    LogLine(host, "  " + BadValueText(what, value, line, FileNameOf(fileName), rule), colour::Red);
+}
+
+// The first value of the line that a run cannot use: an atomic number outside the element
+// table, a mass that would make energies NaN or overflow them, a position outside any target.
+bool CheckAtomValues(EngineHost& host, const std::string& fileName, int32_t line,
+                     const TTargetLine& t) {
+    if (!AtomicNumberInRange(t.Z)) {
+        ReportBadAtom(host, fileName, line, "Atomic number", ValueText(t.Z), "must lie in 1..1000");
+        return false;
+    }
+    if (!(t.mass > 0) || !(t.mass <= limits::MaxMass)) {
+        const std::string rule = t.mass > 0
+                                     ? "must not exceed " + ValueText(limits::MaxMass) + " amu"
+                                     : "must be above 0 amu";
+        ReportBadAtom(host, fileName, line, "Atom mass", ValueText(t.mass), rule);
+        return false;
+    }
+    const std::string range = "must lie in " + ValueText(-limits::MaxCoordinate) + ".." +
+                              ValueText(limits::MaxCoordinate) + " A";
+    for (const auto& [axis, value] : {std::pair{"x", t.x}, {"y", t.y}, {"z", t.z}}) {
+        if (!(std::fabs(value) <= limits::MaxCoordinate)) {
+            ReportBadAtom(host, fileName, line, std::string("Atom ") + axis, ValueText(value),
+                          range);
+            return false;
+        }
+    }
+    return true;
 }
 
 // Positions as read, to find two atoms at one place in O(N).
@@ -99,14 +125,11 @@ void ReportSamePlace(EngineHost& host, const std::string& fileName, int32_t line
     LogLine(host, "  " + lines + FileNameOf(fileName) + where, colour::Red);
 }
 
-// Refuses, after its messages, an atom whose atomic number leaves 1..1000 or that lies where an
+// Refuses, after its messages, an atom whose values a run cannot use or that lies where an
 // earlier atom lies.
 bool CheckAtom(EngineHost& host, const std::string& fileName, int32_t line, const TTargetLine& t,
                AtomPlaces& places) {
-    if (!AtomicNumberInRange(t.Z)) {
-        ReportAtomicNumber(host, fileName, line, t.Z);
-        return false;
-    }
+    if (!CheckAtomValues(host, fileName, line, t)) return false;
     if (const auto first = places.add(t, line)) {
         ReportSamePlace(host, fileName, line, *first, t);
         return false;

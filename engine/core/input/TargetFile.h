@@ -19,15 +19,16 @@ constexpr int32_t kMaxAtomicNumber = 1000;
 // be opened gives the box "Cannot open Target file:" + CR + name and 0.
 int32_t CountTargetLines(const std::string& fileName, MessageSink& sink);
 
-// Before anything is allocated: refuses a target whose atomic numbers leave 1..1000 or that has
-// two atoms at the same place, with a box and a red line naming the line, the value and the
-// file. Lines that cannot be read are left to ReadTargetFile, which reports them.
+// Before anything is allocated: refuses a target whose atomic numbers leave 1..1000, whose
+// masses are not above 0 or exceed 1e4 amu, whose positions leave +-1e6 A or that has two atoms
+// at the same place, with a box and a red line naming the line, the value and the file. Lines
+// that cannot be read are left to ReadTargetFile, which reports them.
 bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host);
 
 // Reads the N atoms into particles 1..N at the first impact (positions and sites in m, masses
 // in kg), placing the projectile and reading the model file after line 1 and displacing every
-// atom when the model's vibrations are on. False, after its box, on a format error, an atomic
-// number outside 1..1000 or two atoms at the same place.
+// atom when the model's vibrations are on. False, after its box, on a format error or a value
+// that CheckTargetAtoms refuses.
 bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
                     TRunState& rs);
 

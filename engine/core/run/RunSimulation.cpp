@@ -3,6 +3,7 @@
 #include "dynamics/CellList.h"
 #include "dynamics/InelasticModels.h"
 #include "dynamics/Integrators.h"
+#include "input/ImpactFile.h"
 #include "input/InelasticFile.h"
 #include "input/InputChecks.h"
 #include "input/ModelFile.h"
@@ -61,6 +62,41 @@ void ReportCannotCreate(TRunState& rs, const std::string& what, const std::strin
     Log(rs, "  Hint: file may be in use by another program.", colour::Red);
 }
 
+// An output file that is one of the run's inputs (by any spelling or through a link) would be
+// emptied before it is read: refused before anything is read or created. Only the outputs that
+// the options let the run write are compared, with the inputs it reads.
+bool RefuseOutputThatIsAnInput(TRunState& rs) {
+    const TRunFileNames& f = rs.files;
+    const TSimulationOptions& o = rs.options;
+    struct Named {
+        const std::string* name;
+        const char* what;
+    };
+    std::vector<Named> inputs = {{&f.projectile, "projectile"},
+                                 {&f.target, "target"},
+                                 {&f.model, "model"},
+                                 {&f.run, "run"},
+                                 {&f.impact, "impact"}};
+    if (InelasticModelSelected(o)) inputs.push_back({&f.inelastic, "inelastic"});
+    std::vector<Named> outputs = {{&f.dynamics, "dynamical variables"}};
+    if (o.RecordInitial) outputs.push_back({&f.initialConditions, "initial conditions"});
+    if ((o.OenRobinsonModel || o.ShapiroTombrelloModel) && o.RecordInelastic)
+        outputs.push_back({&f.inelasticEvents, "inelastic"});
+    for (const Named& out : outputs)
+        for (const Named& in : inputs)
+            if (SameFile(*out.name, *in.name)) {
+                rs.host->sink().error("Cannot create " + std::string(out.what) + " output file: " +
+                                      *out.name + "\r(it is the run's " + in.what + " file).");
+                Log(rs,
+                    "  Aborted: the " + std::string(out.what) + " output file is the run's " +
+                        in.what + " file:",
+                    colour::Red);
+                Log(rs, "  " + *out.name, colour::Red);
+                return true;
+            }
+    return false;
+}
+
 // The output-filter expression is compiled once, before the report; an expression that does
 // not parse refuses the run (its parser has shown where). Without sampling it is never used.
 bool CompileOutputFilter(TRunState& rs) {
@@ -83,18 +119,17 @@ bool CreateOutputFile(TRunState& rs, CheckedOutputFile& file, const std::string&
 
 void RunImpactLoop(TRunState& rs) {
     EngineHost& host = *rs.host;
-    TextReader& impacts = rs.impactFile;
+    TImpactLine impact;
     // Blank lines after the last impact line are no impact (the reals would read as zeros and
     // put the projectile on atom 1).
-    while (!impacts.seekEof()) {
+    while (NextImpactLine(rs.impactFile, impact)) {
         ++rs.RunCount;
         host.newImpact();
         Log(rs, "  Run count: " + IntToText(rs.RunCount), colour::Magenta);
-        rs.ImpactX = static_cast<double>(impacts.readReal());
-        rs.ImpactY = static_cast<double>(impacts.readReal());
-        rs.ImpactHeight = static_cast<double>(impacts.readReal());
-        impacts.skipLine();
-        if (impacts.failed() ||
+        rs.ImpactX = impact.x;
+        rs.ImpactY = impact.y;
+        rs.ImpactHeight = impact.height;
+        if (!CheckImpactLine(impact, rs.files.impact, host) ||
             !SetUpImpact(rs.projectile.Z, rs.N, rs.files.target, rs.targetExtent, rs.files.model,
                          rs.projectile.Mass, rs) ||
             !SetInitialVelocities(rs.N, rs.projectile.Energy, rs)) {
@@ -103,6 +138,16 @@ void RunImpactLoop(TRunState& rs) {
         }
         if (!RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs)) break;
     }
+}
+
+// The initial-conditions file is rewritten at every trajectory; one that cannot be created ends
+// the run before its first trajectory, as the dynamical-variables file does.
+bool CreateInitialConditionsFile(TRunState& rs) {
+    if (!rs.options.RecordInitial || rs.run.SampleInterval == 0) return true;
+    CheckedOutputFile file;
+    if (file.create(rs.files.initialConditions) && file.close()) return true;
+    ReportCannotCreate(rs, "initial conditions", rs.files.initialConditions);
+    return false;
 }
 
 }  // namespace
@@ -149,17 +194,13 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     const TRunFileNames& f = rs.files;
 
     ResetRunTotals(rs);
+    if (RefuseOutputThatIsAnInput(rs)) return;
 
     if (InelasticModelSelected(rs.options) && !ReadInelasticFile(f.inelastic, rs)) {
         sink.error("Error in inelastic losses parameters.");
         Log(rs, "  Error in inelastic file data - run aborted.", colour::Red);
         return;
     }
-
-    if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
-        rs.options.RecordInelastic &&
-        !CreateOutputFile(rs, rs.inelasticEventsFile, f.inelasticEvents, "inelastic"))
-        return;
 
     rs.N = CountTargetLines(f.target, sink);
     if (rs.N < 1) {
@@ -185,16 +226,23 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
         return;
     }
 
-    AllocateRun(rs);
-
     if (!rs.impactFile.open(f.impact)) {
         Log(rs, "  File not found: " + f.impact, colour::Red);
         return;
     }
+    if (!CheckImpactFile(rs.impactFile, f.impact, host)) return;
 
+    // Every input is checked: only now are output files created and arrays allocated.
+    if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
+        rs.options.RecordInelastic &&
+        !CreateOutputFile(rs, rs.inelasticEventsFile, f.inelasticEvents, "inelastic"))
+        return;
     if (rs.run.SampleMode != 0 &&
         !CreateOutputFile(rs, rs.dynamicsFile, f.dynamics, "dynamical variables"))
         return;
+    if (!CreateInitialConditionsFile(rs)) return;
+
+    AllocateRun(rs);
 
     host.idle();
     RunImpactLoop(rs);

@@ -147,9 +147,9 @@ TEST(SimulationOptions, SaveThroughALinkUpdatesItsTargetAndKeepsMode600) {
     TSimulationOptions loaded;
     ASSERT_TRUE(LoadOptionsAtStartUp(stored, loaded));
     EXPECT_EQ(loaded, changed);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "store"),
-                            fs::directory_iterator()),
-              1);  // no temporary file left beside it
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder.path() / "store"), fs::directory_iterator()),
+        1);  // no temporary file left beside it
 }
 
 }  // namespace

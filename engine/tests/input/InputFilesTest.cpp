@@ -1,6 +1,5 @@
-// The projectile, target, model and run readers: their layouts, their failure messages, and the
-// values that would crash, hang or corrupt a run, refused before anything is allocated with a
-// message naming the value, its line and its file.
+// The projectile, target, model and run readers: their layouts and their failure messages (the
+// values they refuse are in InputRefusalsTest.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,13 +12,6 @@ namespace halvern::test {
 namespace {
 
 using Kind = RecordingSink::Kind;
-
-std::vector<std::string> RedLines(const RecordingHost& host) {
-    std::vector<std::string> red;
-    for (const auto& l : host.lines)
-        if (l.colour == colour::Red) red.push_back(l.text);
-    return red;
-}
 
 TEST(ProjectileFile, ReadsTheWrittenLayout) {
     const struct {
@@ -205,144 +197,6 @@ TEST(ModelFile, RepulsiveOnlyPlacesTheSplineBeyondTheCutOffAndFillsNoTable) {
     EXPECT_EQ(pot.twoDAlpha, 0);
     EXPECT_EQ(pot.Fmin, 0);
     EXPECT_EQ(pot.SplineCoefficients[0], 0);
-}
-
-TEST(InputRefusals, EachBadValueGivesItsMessageAndNoAllocation) {
-    const std::string sizeError = "File format or parameter size error in .TRG file at line ";
-    const struct {
-        const char* ext;
-        size_t line;  // 1-based
-        std::string value;
-        // Red log lines ("\n" between), after "  ++++ Error ++++" for all but the target's atoms.
-        std::string red;
-        std::string box = "";
-        bool hotTarget = false;
-    } cases[] = {
-        {".run", 10, "0", "  No. of partners 0 at line 10 of cu.run must be at least 1"},
-        {".run", 10, "-3", "  No. of partners -3 at line 10 of cu.run must be at least 1"},
-        {".run", 10, "501",
-         "  No. of partners parameter (set at 501) in .RUN file is larger\n"
-         "  than the maximum allowed value of 500. Decrease the former\n"
-         "  in the .RUN file, or increase the latter in the source file (if available)."},
-        {".run", 7, "0", "  Rebuild interval 0 at line 7 of cu.run must lie in 1..65535"},
-        {".run", 7, "65536", "  Rebuild interval 65536 at line 7 of cu.run must lie in 1..65535"},
-        {".run", 6, "0.0", "  Initial time step 0 at line 6 of cu.run must be above 0"},
-        {".run", 6, "-7.0e-17", "  Initial time step -7E-17 at line 6 of cu.run must be above 0"},
-        {".run", 4, "0.00",
-         "  Polar angle 0 at line 4 of cu.run must not be a multiple of 180 degrees"},
-        {".run", 4, "180",
-         "  Polar angle 180 at line 4 of cu.run must not be a multiple of 180 degrees"},
-        {".run", 9, "0", "  Cut-off radius 0 at line 9 of cu.run must be above 0"},
-        {".run", 3, "9", "  Parameter error in .RUN file"},
-        {".run", 1, "4", "  Parameter error in .RUN file (sample mode)"},
-        {".run", 6, "7.0e-17x", "  Format error in .RUN file"},
-        {".prj", 1, ProjectileLine(0, 18, 39.948, 0, "Ar"),
-         "  Projectile energy 0 at line 1 of cu.prj must be above 0 keV"},
-        {".prj", 1, ProjectileLine(1, 0, 39.948, 0, "Ar"),
-         "  Projectile Z 0 at line 1 of cu.prj must be above 0"},
-        {".prj", 1, ProjectileLine(1, 18, 0, 0, "Ar"),
-         "  Projectile mass 0 at line 1 of cu.prj must be above 0 amu"},
-        {".prj", 1, ProjectileLine(1, 18, -4, 0, "Ar"),
-         "  Projectile mass -4 at line 1 of cu.prj must be above 0 amu"},
-        {".mdl", 10, "8.0",
-         "  Spline outer radius 8 at line 10 of cu.mdl must be below 7.9998 A (Morse table range)"},
-        {".mdl", 10, "7.9999",
-         "  Spline outer radius 7.9999 at line 10 of cu.mdl must be below 7.9998 A (Morse table "
-         "range)"},
-        {".mdl", 9, "0", "  Spline inner radius 0 at line 9 of cu.mdl must be above 0 A"},
-        {".mdl", 2, "0.0", "  Screening-length factor 0 at line 2 of cu.mdl must be above 0"},
-        {".mdl", 4, "-1", "  Screening-length factor -1 at line 4 of cu.mdl must be above 0"},
-        {".mdl", 19, "0.00500 -0.00800 0.00800",
-         "  Vibration amplitude -0.008 at line 19 of cu.mdl must not be negative"},
-        {".mdl", 20, "-300", "  Lattice temperature -300 at line 20 of cu.mdl must not be negative",
-         "", /*hotTarget=*/true},
-        {".trg", 3, TargetLine(1.805, 0, -1.805, 0),
-         "  Atomic number 0 at line 3 of cu.trg must lie in 1..1000", sizeError + "3 - aborting."},
-        {".trg", 2, TargetLine(1.805, 1.805, 0, 1001),
-         "  Atomic number 1001 at line 2 of cu.trg must lie in 1..1000",
-         sizeError + "2 - aborting."},
-        {".trg", 5, "",  // an empty last line
-         "  Atomic number 0 at line 5 of cu.trg must lie in 1..1000", sizeError + "5 - aborting."},
-        {".trg", 4, TargetLine(1.805, 1.805, 0),
-         "  Atoms at lines 2 and 4 of cu.trg are at the same place (x = 1.805, y = 1.805, z = 0 A)",
-         "Atoms at lines 2 and 4 of <.trg> are at the same place (x = 1.805, y = 1.805, z = 0 A) - "
-         "aborting."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        TestProject p;
-        std::vector<std::string>& lines = p.lines(c.ext);
-        lines.resize(std::max(lines.size(), c.line));
-        lines[c.line - 1] = c.value;
-        p.globals.Options.HotTarget = c.hotTarget;
-        if (c.hotTarget) p.model[10] = "1";
-        p.simulate();
-
-        EXPECT_EQ(Joined(RedLines(p.host)),
-                  (std::string(c.ext) == ".trg" ? "" : "  ++++ Error ++++\n") + c.red);
-        EXPECT_EQ(Joined(p.host.messages.texts()), p.expand(c.box));
-        EXPECT_EQ(p.host.messages.count(Kind::YesNo), 0) << "the run must not be offered";
-        EXPECT_FALSE(p.rs.arraysAllocated);
-        EXPECT_EQ(p.host.impacts, 0);
-    }
-}
-
-TEST(InputRefusals, OutputOptionNineIsNamedAgainAsTheOutputLine) {
-    TestProject p;
-    p.run[2] = "9";
-    p.simulate();
-    const int first = p.host.find("  Parameter error in .RUN file");
-    ASSERT_GE(first, 0);
-    const auto* lines = &p.host.lines[static_cast<size_t>(first)];
-    EXPECT_EQ(lines[1].text, "  SIMULATION PARAMETERS");
-    EXPECT_EQ(lines[2].text, "  Parameter error in .RUN file");
-    EXPECT_EQ(lines[2].colour, colour::Blue);
-}
-
-TEST(InputRefusals, LimitsThemselvesAreAccepted) {
-    const struct {
-        const char* ext;
-        size_t line;
-        std::string text;
-    } accepted[] = {
-        {".run", 10, "1"},
-        {".run", 10, "500"},
-        {".run", 7, "1"},
-        {".run", 7, "65535"},
-        {".run", 4, "0.01"},
-        {".run", 4, "270"},
-        {".mdl", 10, "7.9997"},
-        {".mdl", 19, "0 0 0"},
-        {".trg", 2, TargetLine(1.805, 1.805, 0, 1000)},
-    };
-    for (const auto& a : accepted) {
-        SCOPED_TRACE(a.text);
-        TestProject p;
-        p.lines(a.ext)[a.line - 1] = a.text;
-        p.host.messages.setDefaultAnswer(false);
-        p.simulate();
-        EXPECT_EQ(p.host.messages.count(Kind::YesNo), 1);
-        EXPECT_GE(p.host.find("  ...Simulation aborted"), 0);
-    }
-}
-
-TEST(InputRefusals, OutputFilterThatDoesNotParseIsRefusedOnceBeforeTheRun) {
-    for (const bool sampling : {true, false}) {
-        SCOPED_TRACE(sampling);
-        TestProject p;
-        p.run[0] = sampling ? "1" : "0";
-        p.run[2] = "8";
-        p.run[10] = "[ke/ep > ] & ";
-        p.host.messages.setDefaultAnswer(false);
-        p.simulate();
-        EXPECT_EQ(p.host.messages.count(Kind::ParseError), sampling ? 1 : 0);
-        EXPECT_EQ(p.host.find("  Output-filter expression (output option 8) at line 11 of cu.run "
-                              "does not parse") >= 0,
-                  sampling);
-        // Without sampling the expression is never evaluated, so the run is offered.
-        EXPECT_EQ(p.host.messages.count(Kind::YesNo), sampling ? 0 : 1);
-        EXPECT_FALSE(p.rs.arraysAllocated);
-    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "EngineTestRuns.h"
+#include "input/BatchFile.h"
 
 namespace halvern::test {
 namespace {
@@ -154,35 +155,48 @@ TEST(RunSimulation, OutputFilesOnlyWhenSomethingIsRecorded) {
         p.globals.Options.LssModel = !oenRobinson;
         p.globals.Options.OenRobinsonModel = oenRobinson;
         p.globals.Options.RecordInelastic = 1;
-        p.host.messages.setDefaultAnswer(false);
-        p.simulate();
+        p.simulate(true);
         EXPECT_EQ(fs::exists(p.names().inelasticEvents), oenRobinson);
-        EXPECT_GE(p.host.find("  ...Simulation aborted"), 0);
+        EXPECT_EQ(p.host.impacts, 1);
     }
+    // A refused run creates none.
+    TestProject refused;
+    refused.inelastic = kInelastic;
+    refused.globals.Options.OenRobinsonModel = refused.globals.Options.RecordInelastic = 1;
+    refused.host.messages.setDefaultAnswer(false);
+    refused.simulate();
+    EXPECT_GE(refused.host.find("  ...Simulation aborted"), 0);
+    EXPECT_FALSE(fs::exists(refused.names().inelasticEvents));
+    EXPECT_FALSE(fs::exists(refused.names().dynamics));
 }
 
-// A file that cannot be opened, read or created ends the run: its boxes, and a red line that is
-// the log's last (or, with `only`, its only) line.
+// A file that cannot be opened, read or created ends the run before anything is allocated: its
+// boxes ("<dir>" standing for the project's folder), and a red line that is the log's last (or,
+// with `only`, its only) line.
 TEST(RunSimulation, FilesThatCannotBeUsedEndTheRun) {
     const struct {
         void (*change)(TestProject&, TRunFileNames&);
         std::string boxes, red;
         bool only;
-        int impacts;
     } cases[] = {
         {[](TestProject& p, TRunFileNames&) { fs::remove(p.path(".trg")); },
          "Cannot open Target file:\r<.trg>\nNo data in Target file or file access error: aborting.",
-         "  No data in Target file or file access error: aborted", true, 0},
+         "  No data in Target file or file access error: aborted", true},
         {[](TestProject& p, TRunFileNames&) { p.globals.Options.LssModel = 1; },
          "Inelastic file not found: <.inl>\nError in inelastic losses parameters.",
-         "  Error in inelastic file data - run aborted.", true, 0},
+         "  Error in inelastic file data - run aborted.", true},
         {[](TestProject& p, TRunFileNames&) { fs::remove(p.path(".imp")); }, "",
-         "  File not found: <.imp>", false, 0},
-        {[](TestProject& p, TRunFileNames&) { p.folder.write("cu.imp", "0.0 x 3.0\r\n"); },
-         "General initialisation error (or aborted by user).", "", false, 1},
+         "  File not found: <.imp>", false},
         {[](TestProject& p, TRunFileNames& n) { n.dynamics = p.path(".run") + "/dynvars.osl"; },
          "Cannot create dynamical variables output file: <.run>/dynvars.osl",
-         "  Hint: file may be in use by another program.", false, 0},
+         "  Hint: file may be in use by another program.", false},
+        // The initial-conditions file in a missing folder gave one log line per trajectory.
+        {[](TestProject& p, TRunFileNames& n) {
+             p.globals.Options.RecordInitial = 1;
+             n.initialConditions = p.folder.file("missing/inivars.osl");
+         },
+         "Cannot create initial conditions output file: <dir>/missing/inivars.osl",
+         "  Hint: file may be in use by another program.", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.boxes);
@@ -192,18 +206,100 @@ TEST(RunSimulation, FilesThatCannotBeUsedEndTheRun) {
         c.change(p, names);
         RunSimulationSteps(names, true, p.rs);
         EXPECT_EQ(Joined(p.host.messages.texts()), p.expand(c.boxes));
-        EXPECT_EQ(p.host.impacts, c.impacts);
-        EXPECT_EQ(p.rs.arraysAllocated, !c.only);
-        if (c.impacts == 0) {
-            EXPECT_LT(p.host.find("  Cumulative error in system energy:0.00 %"), 0);
-        }
-        if (c.red.empty()) continue;
+        EXPECT_EQ(p.host.impacts, 0);
+        EXPECT_FALSE(p.rs.arraysAllocated);
+        EXPECT_LT(p.host.find("  Cumulative error in system energy:0.00 %"), 0);
         EXPECT_EQ(p.host.lines.back().text, p.expand(c.red));
         EXPECT_EQ(p.host.lines.back().colour, colour::Red);
         if (c.only) {
             EXPECT_EQ(p.host.lines.size(), 1u);
         }
     }
+}
+
+// An output named like one of the run's inputs, by any spelling or through a link, emptied that
+// input before the run read it.
+TEST(RunSimulation, OutputThatIsAnInputIsRefusedBeforeAnythingIsWritten) {
+    const struct {
+        void (*change)(TestProject&, TRunFileNames&);
+        std::string what, name, input;
+    } cases[] = {
+        {[](TestProject& p, TRunFileNames& n) { n.dynamics = p.path(".imp"); },
+         "dynamical variables", "<.imp>", "impact"},
+        {[](TestProject& p, TRunFileNames& n) {
+             p.globals.Options.RecordInitial = 1;
+             n.initialConditions = p.folder.file("./sub/../cu.trg");
+         },
+         "initial conditions", "<dir>/./sub/../cu.trg", "target"},
+        {[](TestProject& p, TRunFileNames& n) {
+             fs::create_symlink("cu.mdl", p.folder.file("model.osl"));
+             n.dynamics = p.folder.file("model.osl");
+         },
+         "dynamical variables", "<dir>/model.osl", "model"},
+        {[](TestProject& p, TRunFileNames& n) {
+             p.inelastic = kInelastic;
+             p.globals.Options.OenRobinsonModel = p.globals.Options.RecordInelastic = 1;
+             n.inelasticEvents = p.path(".inl");
+         },
+         "inelastic", "<.inl>", "inelastic"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestProject p;
+        TRunFileNames names = p.names();
+        c.change(p, names);
+        p.write();
+        const auto before = FolderBytes(p.folder.path());
+        RunSimulationSteps(names, false, p.rs);
+        const std::string name = p.expand(c.name);
+        EXPECT_EQ(Joined(p.host.messages.texts()), "Cannot create " + c.what +
+                                                       " output file: " + name +
+                                                       "\r(it is the run's " + c.input + " file).");
+        EXPECT_EQ(Joined(RedLines(p.host)), "  Aborted: the " + c.what +
+                                                " output file is the run's " + c.input +
+                                                " file:\n  " + name);
+        EXPECT_EQ(FolderBytes(p.folder.path()), before);
+    }
+    // Outputs that the options do not let the run write are not compared.
+    TestProject unused;
+    TRunFileNames names = unused.names();
+    names.initialConditions = unused.path(".trg");
+    unused.write();
+    RunSimulationSteps(names, true, unused.rs);
+    EXPECT_EQ(unused.host.impacts, 1);
+}
+
+// The same through a batch job, whose runs are the window's.
+TEST(RunSimulation, BatchJobWhoseOutputIsItsInputIsRefused) {
+    struct Host : BatchHost {
+        MessageSink& sink() override { return run.host.sink(); }
+        EngineFlags& flags() override { return run.host.flags(); }
+        void batchStarting() override {}
+        void jobStarting(int, const std::string&) override {}
+        void runJob(const TEngineFileNames& files) override {
+            RunSimulationSteps(files, true, run.rs);
+        }
+        void jobEnded() override {}
+        void batchEnded() override {}
+        TestProject run;
+    } host;
+    TestProject& p = host.run;
+    p.write();
+    TRunFileNames job = p.names();
+    job.dynamics = p.path(".imp");
+    std::string lines = "Project cu:\r\n";
+    for (const std::string* name :
+         {&job.projectile, &job.target, &job.model, &job.run, &job.impact, &job.inelastic,
+          &job.initialConditions, &job.dynamics, &job.inelasticEvents})
+        lines += *name + "\r\n";
+    const std::string batch = p.folder.write("cu.bdf", lines);
+    const auto before = FolderBytes(p.folder.path());
+    TEngineFileNames current = InitialEngineFileNames();
+    EXPECT_EQ(RunBatch(batch, current, host), 1);
+    EXPECT_GE(p.host.find("  Aborted: the dynamical variables output file is the run's impact "
+                          "file:"),
+              0);
+    EXPECT_EQ(FolderBytes(p.folder.path()), before);
 }
 
 TEST(RunSimulation, RunTakesACopyOfTheOptionsAndClearsTheFlags) {
