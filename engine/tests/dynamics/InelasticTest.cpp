@@ -106,6 +106,42 @@ TEST(InelasticFile, MissingEmptyAndMalformedFilesFail) {
     EXPECT_TRUE(r.read("// LSS data\r\n2000000000\r\n"));
 }
 
+// A value beyond a double, or a product with its scale that is, made every loss NaN.
+TEST(InelasticFile, ValuesThatAreNotFiniteAreRefusedWithTheirLine) {
+    const struct {
+        std::string from, to;
+        int line;
+        std::string value;
+    } cases[] = {
+        {"29 1.5 2", "29 1e400 2", 3, "INF"},
+        {"29 1.5 2", "29 1e200 1e200", 3, "INF"},  // K x scale
+        {"1000   // threshold", "-1e400 // threshold", 6, "-INF"},
+        {"0.3   // gamma", "1e999   // gamma", 11, "INF"},
+        {"522 1.2 10 3 0.5", "522 1.2 10 3 1e400", 14, "INF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        InelasticRead r;
+        std::string text = kFile;
+        text.replace(text.find(c.from), c.from.size(), c.to);
+        EXPECT_FALSE(r.read(text));
+        EXPECT_EQ(r.host.texts(),
+                  (std::vector<std::string>{"  ++++ Error ++++",
+                                            "  Inelastic parameter " + c.value + " at line " +
+                                                std::to_string(c.line) +
+                                                " of cu.inl must be a finite number"}));
+    }
+}
+
+// Atomic numbers up to 1000 make products up to a million, beyond 16 bits and, as 2147483647
+// once did, beyond 32 bits in the look-ups' keys.
+TEST(InelasticFile, LookUpKeysAreProductsInSixtyFourBits) {
+    InelasticRead r;
+    ASSERT_TRUE(r.read(kFile));
+    EXPECT_EQ(OrLookup(r.p, int64_t{522} + (int64_t{1} << 32)), 0);
+    EXPECT_EQ(StLookup(r.p, int64_t{522} + (int64_t{1} << 32)).Nmax, 0);
+}
+
 TEST(InelasticFile, PromotedElectronsFollowsTheDrawsUpToNmax) {
     UniformRandom r(1);
     EXPECT_EQ(PromotedElectrons(7, 3, 1.0, r), 3);
