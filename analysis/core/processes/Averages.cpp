@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "processes/ProcessFiles.h"
 #include "processes/ProcessReports.h"
@@ -12,28 +14,45 @@ bool IsBlankFunction(const std::string& text) {
     return text.empty() || text == " ";
 }
 
+constexpr char kNoDataText[] = "No data was recorded.";
+
 enum class PassEnd { Done, Skipped, Fatal };
 
+using CompiledFunctions = std::vector<std::unique_ptr<QueryRun>>;
+
+// Functions 0..last compiled before the report is touched: nullptr for a blank function or one
+// whose error was shown with its parse accepted (it is skipped). False after "Fatal error:
+// parser error." when a parse was abandoned.
+bool CompileFunctions(MessageSink& sink, const ProcessFunctions& functions, int last,
+                      CompiledFunctions& compiled) {
+    for (int k = 0; k <= last; ++k) {
+        compiled.emplace_back();
+        if (IsBlankFunction(functions[k])) continue;
+        auto query = std::make_unique<QueryRun>(sink);
+        if (query->compile(functions[k])) {
+            compiled.back() = std::move(query);
+        } else if (query->compileResult().parseResult != 0) {
+            sink.error("Fatal error: parser error.");
+            return false;
+        }
+    }
+    return true;
+}
+
 // One pass over the source for one function; `stats` receives its statistics.
-PassEnd AveragePass(ProcessHost& host, const std::string& source, const std::string& function,
-                    QueryUnits units, StatAccumulators& stats) {
+PassEnd AveragePass(ProcessHost& host, const std::string& source, QueryRun* query, QueryUnits units,
+                    StatAccumulators& stats) {
     MessageSink& sink = host.sink();
     OslFileReader in;
-    if (!OpenSource(sink, in, source)) return PassEnd::Fatal;
-    if (IsBlankFunction(function)) return PassEnd::Skipped;
-    QueryRun query(sink);
-    if (!query.compile(function)) {
-        if (query.compileResult().parseResult == 0) return PassEnd::Skipped;
-        sink.error("Fatal error: parser error.");
-        return PassEnd::Fatal;
-    }
-    const expr::ResultKind statement = query.statement();
+    if (!OpenSource(sink, in, source, /*warnPartial=*/false)) return PassEnd::Fatal;
+    if (!query) return PassEnd::Skipped;
+    const expr::ResultKind statement = query->statement();
     ProcessProgress progress(host);
     bool failed = false;
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         progress.afterAdvance();
         expr::Value value;
-        if (!query.evaluate(DecodeOslRecord(bytes), units, value)) {
+        if (!query->evaluate(DecodeOslRecord(bytes), units, value)) {
             failed = true;
             return false;
         }
@@ -52,6 +71,20 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
     MessageSink& sink = host.sink();
     AveragesOutcome outcome;
     if (RefuseDestinationOfSource(sink, {source}, destination)) return outcome;
+    // The source and the functions first: a process that cannot start leaves the report as it
+    // was.
+    const int last = std::min(lastIndex, static_cast<int>(functions.size()) - 1);
+    {
+        OslFileReader in;
+        if (!OpenSource(sink, in, source)) return outcome;
+    }
+    CompiledFunctions compiled;
+    if (!CompileFunctions(sink, functions, last, compiled)) return outcome;
+    if (std::none_of(compiled.begin(), compiled.end(),
+                     [](const auto& q) { return q != nullptr; })) {
+        sink.error(kNoDataText);
+        return outcome;
+    }
     CheckedFile out;
     const bool opened = FileExists(destination) ? out.append(destination) : out.create(destination);
     if (!opened) {
@@ -62,10 +95,10 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         sink.error(ErrorWritingText(destination));
         return outcome;
     }
-    const int last = std::min(lastIndex, static_cast<int>(functions.size()) - 1);
     for (int k = 0; k <= last; ++k) {
         StatAccumulators stats;
-        const PassEnd pass = AveragePass(host, source, functions[k], units, stats);
+        const PassEnd pass =
+            AveragePass(host, source, compiled[static_cast<size_t>(k)].get(), units, stats);
         if (pass == PassEnd::Fatal) return outcome;
         if (pass == PassEnd::Skipped || stats.StatCount == 0) continue;
         ++outcome.blocks;
@@ -83,7 +116,7 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         return outcome;
     }
     if (outcome.blocks == 0) {
-        sink.error("No data was recorded.");
+        sink.error(kNoDataText);
         return outcome;
     }
     outcome.completed = true;

@@ -15,10 +15,11 @@ bool CollateFile(ProcessHost& host, const std::string& source, const std::string
     if (RefuseDestinationOfSource(sink, {source}, destination)) return false;
     OslFileReader in;
     if (!OpenSource(sink, in, source)) return false;
-    CheckedFile out;
-    if (!CreateDestination(sink, out, destination)) return false;
     QueryRun query(sink);
     if (!query.compile(expression)) return false;
+    // Created only now: a process that cannot start leaves an existing destination as it was.
+    CheckedFile out;
+    if (!CreateDestination(sink, out, destination)) return false;
 
     // The report keeps the keys in the order they first appear; the index finds a key's item
     // at once instead of by a search from the first item.

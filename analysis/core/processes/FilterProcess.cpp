@@ -11,13 +11,14 @@ FilterOutcome FilterFile(ProcessHost& host, const std::string& source,
     if (RefuseDestinationOfSource(sink, {source}, destination)) return outcome;
     OslFileReader in;
     if (!OpenSource(sink, in, source)) return outcome;
-    OslFileWriter out;
-    if (!CreateDestination(sink, out, destination)) return outcome;
     expr::FilterRun filter(sink);
     if (!filter.compile(expression)) {
         if (filter.compileResult().parseResult != 0) sink.error(kParsingErrorText);
         return outcome;
     }
+    // Created only now: a process that cannot start leaves an existing destination as it was.
+    OslFileWriter out;
+    if (!CreateDestination(sink, out, destination)) return outcome;
 
     ProcessProgress progress(host);
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {

@@ -15,9 +15,6 @@ bool FormatColumnsFile(ProcessHost& host, const std::string& source,
     if (RefuseDestinationOfSource(sink, {source}, destination)) return false;
     OslFileReader in;
     if (!OpenSource(sink, in, source)) return false;
-    CheckedFile out;
-    if (!CreateDestination(sink, out, destination)) return false;
-
     std::vector<std::unique_ptr<QueryRun>> columns;
     const int last = std::min(lastIndex, static_cast<int>(functions.size()) - 1);
     for (int k = 0; k <= last; ++k) {
@@ -29,6 +26,9 @@ bool FormatColumnsFile(ProcessHost& host, const std::string& source,
             return false;
         }
     }
+    // Created only now: a process that cannot start leaves an existing destination as it was.
+    CheckedFile out;
+    if (!CreateDestination(sink, out, destination)) return false;
 
     ProcessProgress progress(host);
     std::string line;

@@ -22,6 +22,11 @@ std::string DestinationIsSourceText(const std::string& destination) {
     return "Cannot create destination file (" + destination + "): it is a source file.";
 }
 
+std::string PartialRecordText(const std::string& source, int64_t bytes) {
+    return "The last " + std::to_string(bytes) + " bytes of " + source +
+           " are no whole record; they were ignored.";
+}
+
 bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::string> sources,
                                const std::string& destination) {
     for (const std::string& source : sources) {
@@ -33,10 +38,15 @@ bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::str
     return false;
 }
 
-bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source) {
-    if (reader.open(source)) return true;
-    sink.error(CannotOpenText(source));
-    return false;
+bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source,
+                bool warnPartial) {
+    if (!reader.open(source)) {
+        sink.error(CannotOpenText(source));
+        return false;
+    }
+    if (warnPartial && reader.trailingBytes() > 0)
+        sink.warning(PartialRecordText(source, reader.trailingBytes()));
+    return true;
 }
 
 }  // namespace halvern

@@ -16,14 +16,18 @@ std::string CannotCreateText(
     const std::string& destination);  // "Cannot create destination file (b.dat)."
 std::string ErrorWritingText(const std::string& destination);  // "Error writing b.dat."
 std::string DestinationIsSourceText(const std::string& destination);
+// "The last 3 bytes of a.osl are no whole record; they were ignored."
+std::string PartialRecordText(const std::string& source, int64_t bytes);
 
 // True, after reporting it, when the destination is one of the sources. Checked before anything
 // is opened: on Linux the source would be truncated while it is still being read.
 bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::string> sources,
                                const std::string& destination);
 
-// Each false after reporting the failure.
-bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source);
+// False after reporting the failure. A file that ends in part of a record gives a warning (once
+// per process: `warnPartial` false on a further pass over the same source).
+bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source,
+                bool warnPartial = true);
 
 // A CheckedFile or an OslFileWriter, created empty.
 template <class File>

@@ -44,12 +44,13 @@ bool MakeSpectrum(ProcessHost& host, const std::string& source, const std::strin
         return false;
     }
     if (RefuseDestinationOfSource(sink, {source}, destination)) return false;
-    CheckedFile out;
-    if (!CreateDestination(sink, out, destination)) return false;
     OslFileReader in;
     if (!OpenSource(sink, in, source)) return false;
     QueryRun query(sink);
     if (!query.compile(expression)) return false;
+    // Created only now: a process that cannot start leaves an existing destination as it was.
+    CheckedFile out;
+    if (!CreateDestination(sink, out, destination)) return false;
 
     TSpecCollection spectrum(channels, 100);
     const long double width = (high - low) / (channels - 1);

@@ -62,6 +62,7 @@ bool OslFileReader::open(const std::string& path) {
     buffer_.resize(kBlockBytes);
     pos_ = end_ = buffer_.data();
     failed_ = atEnd_ = fragment_ = false;
+    trailing_ = static_cast<int64_t>(info.st_size) % static_cast<int64_t>(kOslRecordSize);
     return true;
 }
 

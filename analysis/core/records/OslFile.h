@@ -27,6 +27,8 @@ class OslFileReader {
     bool isOpen() const { return fd_ >= 0; }
     // The file ended in a fragment shorter than a record (known once the end is reached).
     bool endedInFragment() const { return fragment_; }
+    // The bytes after the last whole record of the file as it was opened (0 to 39).
+    int64_t trailingBytes() const { return trailing_; }
 
     // The next record's 40 bytes, valid until the next call; nullptr at the end or on an error.
     const unsigned char* next(Status& status) {
@@ -53,6 +55,7 @@ class OslFileReader {
     bool failed_ = false;
     bool atEnd_ = false;
     bool fragment_ = false;
+    int64_t trailing_ = 0;
 };
 
 // Writes records to a new file through a large buffer; ok() stays false after any failure.

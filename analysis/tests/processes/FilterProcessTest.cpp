@@ -60,7 +60,7 @@ TEST_F(FilterProcessTest, RecordsWithASemanticErrorAreNotCopied) {
 TEST_F(FilterProcessTest, SyntaxErrorWritesNothing) {
     std::string source = writeRecords("a.osl", {Rec(1), Rec(2)});
     EXPECT_FALSE(FilterFile(host, source, path("b.osl"), "[RX > 0.0] {unclosed").completed);
-    EXPECT_EQ(contents(path("b.osl")), "");
+    EXPECT_FALSE(FileExists(path("b.osl")));
     ASSERT_EQ(host.messages.entries().size(), 2u);
     EXPECT_EQ(host.messages.entries()[0].kind, RecordingSink::Kind::ParseError);
     EXPECT_EQ(host.messages.entries()[0].text.substr(0, 24), "Error type: syntax error");

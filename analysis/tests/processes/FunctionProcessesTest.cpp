@@ -52,19 +52,27 @@ TEST_F(FunctionProcesses, AveragesEmptySourceRecordsNoData) {
     EXPECT_EQ(host.messages.texts(), std::vector<std::string>{"No data was recorded."});
 }
 
-// A semantic error or a syntax error recovered at the line end drops that function's block;
-// an abandoned parse ends the whole process.
+// A semantic error or a syntax error recovered at the line end drops that function's block; an
+// abandoned parse ends the whole process before the report is touched.
 TEST_F(FunctionProcesses, AveragesFailedFunctions) {
     std::string source = writeRecords("a.osl", {Rec(1), Rec(0)});
-    functions = {"rx", "1.0/rx", "KE + * 2", "rx+1.0", "RX {unclosed", "rx"};
+    functions = {"rx", "1.0/rx", "KE + * 2", "rx+1.0", "", "rx"};
     AveragesOutcome outcome = AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI);
-    EXPECT_FALSE(outcome.completed);
-    EXPECT_EQ(outcome.written, (std::array<bool, 10>{true, false, false, true}));
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_EQ(outcome.written, (std::array<bool, 10>{true, false, false, true, false, true}));
     const std::string text = contents(path("r.txt"));
     EXPECT_NE(text.find("Function 1 (q) = rx\r\n"), std::string::npos);
     EXPECT_NE(text.find("Function 4 (q) = rx+1.0\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("Function 6"), std::string::npos);
-    EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 3);
+    EXPECT_EQ(text.find("Function 2"), std::string::npos);
+    EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 2);
+    host.messages.clear();
+
+    functions[4] = "RX {unclosed";
+    outcome = AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI);
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(outcome.written, (std::array<bool, 10>{}));
+    EXPECT_EQ(contents(path("r.txt")), text);
+    EXPECT_EQ(host.messages.count(RecordingSink::Kind::ParseError), 2);  // compiled only
     EXPECT_EQ(host.messages.texts().back(), "Fatal error: parser error.");
 }
 
@@ -102,7 +110,7 @@ TEST_F(FunctionProcesses, FormatColumnsErrorsStopTheTable) {
 
     functions[1] = "RX {unclosed";
     EXPECT_FALSE(FormatColumnsFile(host, source, functions, path("g.dat"), QueryUnits::SI));
-    EXPECT_EQ(contents(path("g.dat")), "");
+    EXPECT_FALSE(FileExists(path("g.dat")));
     EXPECT_EQ(host.messages.texts().back(), "Parsing error - aborting.");
     host.messages.clear();
 
