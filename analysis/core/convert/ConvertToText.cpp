@@ -26,7 +26,8 @@ bool ConvertToText(ProcessHost& host, const std::string& source, const std::stri
     MessageSink& sink = host.sink();
     if (RefuseDestinationOfSource(sink, {source}, destination)) return false;
     OslFileReader in;
-    if (!OpenSource(sink, in, source)) return false;
+    // A trailing fragment is this process's read error, reported when it is reached.
+    if (!OpenSource(sink, in, source, /*warnPartial=*/false)) return false;
     CheckedFile out;
     if (!CreateDestination(sink, out, destination)) return false;
 
