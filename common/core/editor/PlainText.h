@@ -1,0 +1,24 @@
+// The plain text of an editor file: read as UTF-8 where the bytes are valid UTF-8, else as
+// Latin-1, and written back in the encoding it was read with, lines ended by CR LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "richtext/TextCodec.h"
+
+namespace halvern {
+
+struct PlainText {
+    std::string utf8;  // lines joined by '\n', without a line end after the last line
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// CR LF, LF and a lone CR all end a line; the last line's end is not part of the text.
+PlainText DecodePlainText(std::string_view bytes);
+
+// Every line followed by CR LF (nothing for an empty text); object marks (U+FFFC) dropped.
+// Latin-1 text holding a character beyond Latin-1 is written as UTF-8, so nothing is lost.
+std::string EncodePlainText(std::string_view utf8, TextEncoding encoding);
+
+}  // namespace halvern
