@@ -1,11 +1,15 @@
 // The engine's own readers on what the set-up program writes: every lattice's target file, the
-// re-oriented target and impact files, and the example project run end to end.
+// re-oriented target and impact files, the example project run end to end, and the batch
+// template.
 #include <gtest/gtest.h>
 
 #include "FileSafety.h"
 #include "GeneratorTestSupport.h"
+#include "batch/BatchTemplate.h"
+#include "editor/PlainText.h"
 #include "host/EngineGlobals.h"
 #include "host/EngineHost.h"
+#include "input/BatchFile.h"
 #include "input/TargetFile.h"
 #include "orientation/OrientPoints.h"
 #include "orientation/ReorientWriters.h"
@@ -112,6 +116,30 @@ TEST_F(EngineCross, ExampleProjectRunsInTheEngine) {
     for (const std::string& text : host.messages.texts())
         ADD_FAILURE() << text;  // boxes, not beeps
     EXPECT_TRUE(halvern::FileExists(path("dynvars.osl")));
+}
+
+// The template as the editor saves it, read by the engine's batch reader.
+TEST(BatchTemplateCross, EngineReadsEveryJobWithItsNames) {
+    std::string text;
+    for (const std::string& line : MakeBatchTemplate("/data/run.v2/cu100", 3)) text += line + "\n";
+    text.pop_back();
+    const std::vector<halvern::TBatchJob> jobs =
+        halvern::ParseBatchDefinition(halvern::EncodePlainText(text, halvern::TextEncoding::Utf8));
+    ASSERT_EQ(jobs.size(), 3u);
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        const halvern::TEngineFileNames& f = jobs[i].files;
+        EXPECT_EQ(jobs[i].label, "Project " + std::to_string(i + 1) + ": ");
+        const std::string stem = "/data/run.v2/cu100";
+        EXPECT_EQ(f.projectile, stem + ".prj");
+        EXPECT_EQ(f.target, stem + ".trg");
+        EXPECT_EQ(f.model, stem + ".mdl");
+        EXPECT_EQ(f.run, stem + ".run");
+        EXPECT_EQ(f.impact, stem + ".imp");
+        EXPECT_EQ(f.inelastic, stem + ".inl");
+        EXPECT_EQ(f.initialConditions, "/data/run.v2/inivars.osl");
+        EXPECT_EQ(f.dynamics, stem + ".osl");
+        EXPECT_EQ(f.inelasticEvents, stem + ".dat");
+    }
 }
 
 }  // namespace
