@@ -5,12 +5,14 @@ int RunNumericControlsTests(int argc, char** argv);
 int RunParseErrorDialogTests(int argc, char** argv);
 int RunHelpWindowTests(int argc, char** argv);
 int RunUiHelpersTests(int argc, char** argv);
+int RunRichEditTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;
     for (auto* run :
-         {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests})
+         {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
+          RunRichEditTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,313 @@
+#include "EditForm.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextBlock>
+
+#include "DisplayText.h"
+#include "FileChooser.h"
+#include "FindDialogs.h"
+#include "GuardedSlot.h"
+#include "HelpWindow.h"
+#include "StandardDialogs.h"
+#include "UiFonts.h"
+#include "UiSink.h"
+#include "editor/TextSearch.h"
+
+namespace halvern {
+
+namespace {
+
+const char* const kSaveFilter =
+    "Target specification file|*.TRG|Projectile specifiction file|*.PRJ|Run specification "
+    "file|*.RUN|Model specification file|*.MDL|Impact points specification file|*.IMP|Rich text "
+    "format|*.RTF|Any file|*.*";
+
+std::u16string ToU16(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<size_t>(text.size()));
+}
+
+QString FromU16(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TEditForm::TEditForm(EditorHost* host, std::string helpProgram, QWidget* parent)
+    : QMainWindow(parent), host_(host), helpProgram_(std::move(helpProgram)) {
+    setObjectName(QStringLiteral("EditForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("EditForm"));
+    EditWin = new RichEditEx(this);
+    EditWin->setObjectName(QStringLiteral("EditWin"));
+    EditWin->setLineWrapMode(QTextEdit::NoWrap);
+    EditWin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditWin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    EditWin->setFont(CourierNewFont(10));
+    QPalette palette = EditWin->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    EditWin->setPalette(palette);
+    setCentralWidget(EditWin);
+    connect(EditWin->document(), &QTextDocument::contentsChange, this,
+            [this](int, int removed, int added) {
+                if (removed > 0 || added > 0) file_.modified = true;
+            });
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(status_, 1);
+    buildMenus();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            GuardedSlot([this] { ShowHelp(helpProgram_, kEditorHelpContext); }));
+    resize(640, 480);
+    showMode();
+}
+
+TEditForm::~TEditForm() = default;
+
+QAction* TEditForm::addCommand(QMenu* menu, const QString& text, std::function<void()> handler,
+                               const QKeySequence& key) {
+    QAction* action = menu->addAction(text);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
+    return action;
+}
+
+void TEditForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, QStringLiteral("&New"), [this] {
+        if (host_) host_->newEditor();
+    });
+    addCommand(file, QStringLiteral("&Open"), [this] {
+        if (host_) host_->openEditor();
+    });
+    addCommand(file, QStringLiteral("&Save"), [this] { Save1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); });
+    addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
+    Cut1 = addCommand(edit, QStringLiteral("Cu&t"), [this] { EditWin->cut(); },
+                      QKeySequence(Qt::CTRL | Qt::Key_X));
+    Copy1 = addCommand(edit, QStringLiteral("&Copy"), [this] { EditWin->copy(); },
+                       QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(edit, QStringLiteral("&Paste"), [this] { EditWin->paste(); },
+               QKeySequence(Qt::CTRL | Qt::Key_V));
+    Delete1 = addCommand(edit, QStringLiteral("&Delete"),
+                         [this] { EditWin->textCursor().removeSelectedText(); });
+    addCommand(edit, QStringLiteral("&Select All"), [this] { EditWin->selectAll(); });
+    InsertObject1 = addCommand(edit, QStringLiteral("&Insert OLE object"),
+                               [this] { InsertObject1Click(); });
+
+    QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
+    addCommand(search, QStringLiteral("&Find"), [this] { Find1Click(); },
+               QKeySequence(Qt::CTRL | Qt::Key_F));
+    addCommand(search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
+               QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* mode = options->addMenu(QStringLiteral("&Format mode"));
+    PlainText1 = addCommand(mode, QStringLiteral("&Plain text"), [this] { PlainText1Click(); });
+    RichText1 =
+        addCommand(mode, QStringLiteral("&Rich text format"), [this] { RichText1Click(); });
+    WordWrap1 = addCommand(options, QStringLiteral("&Wordwrap"), [this] { WordWrap1Click(); });
+    addCommand(options, QStringLiteral("&Colour"), [this] { Colour1Click(); });
+    addCommand(options, QStringLiteral("&Font"), [this] { Font1Click(); });
+    for (QAction* a : {PlainText1, RichText1, WordWrap1}) a->setCheckable(true);
+}
+
+void TEditForm::setFileName(const std::string& name) {
+    file_.fileName = name;
+    setWindowTitle(DecodeText(name));
+}
+
+bool TEditForm::loadFile(const std::string& path) {
+    return EditWin->loadFile(path, UiSink());
+}
+
+void TEditForm::FormShow() {
+    showMode();
+    EditWin->viewport()->update();
+    show();
+    raise();
+    activateWindow();
+}
+
+QString TEditForm::statusText() const {
+    return status_->text();
+}
+
+void TEditForm::showMode() {
+    const bool plain = EditWin->plainTextMode();
+    PlainText1->setChecked(plain);
+    RichText1->setChecked(!plain);
+    InsertObject1->setEnabled(!plain);
+    status_->setText(QString::fromLatin1(ModeStatusText(plain).c_str()));
+}
+
+void TEditForm::setMode(bool plain) {
+    EditWin->setPlainTextMode(plain);
+    showMode();
+    EditWin->viewport()->update();
+}
+
+void TEditForm::PlainText1Click() {
+    if (UiSink().askYesNo(kToPlainQuestion)) setMode(true);
+    showMode();
+}
+
+void TEditForm::RichText1Click() {
+    if (UiSink().askYesNo(kToRichQuestion)) setMode(false);
+    showMode();
+}
+
+void TEditForm::WordWrap1Click() {
+    const bool wrap = EditWin->lineWrapMode() == QTextEdit::NoWrap;
+    EditWin->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    WordWrap1->setChecked(wrap);
+}
+
+void TEditForm::Colour1Click() {
+    ChoosePageColour(*EditWin, this);
+}
+
+void TEditForm::Font1Click() {
+    ChooseTextFont(*EditWin, this);
+}
+
+void TEditForm::Edit1Click() {
+    const bool selection = EditWin->textCursor().hasSelection();
+    for (QAction* a : {Cut1, Copy1, Delete1}) a->setEnabled(selection);
+    InsertObject1->setEnabled(!EditWin->plainTextMode());
+}
+
+void TEditForm::Save1Click() {
+    if (SaveEditor(file_, false, *this)) setWindowTitle(DecodeText(file_.fileName));
+}
+
+void TEditForm::SaveAs1Click() {
+    if (SaveEditor(file_, true, *this)) setWindowTitle(DecodeText(file_.fileName));
+}
+
+void TEditForm::Print1Click() {
+    PrintTextEdit(*EditWin, this);
+}
+
+void TEditForm::InsertObject1Click() {
+    if (const auto request = UiStandardDialogs().chooseObject(this, helpProgram_, kEditorHelpContext))
+        EditWin->insertObject(*request);
+}
+
+std::optional<std::string> TEditForm::chooseSaveName(const std::string& proposed) {
+    return UiFileChooser().saveFile(this, {"Save edited file as...", kSaveFilter, proposed, ""});
+}
+
+bool TEditForm::writeFile(const std::string& path) {
+    return EditWin->saveFile(path, !EditWin->plainTextMode(), UiSink());
+}
+
+void TEditForm::closeEvent(QCloseEvent* event) {
+    bool mayClose = true;
+    RunGuarded(UiSink(), [&] { mayClose = MayCloseEditor(file_, *this, UiSink()); });
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+TextFindDialog* TEditForm::findDialog() {
+    if (!find_) {
+        find_ = new TextFindDialog(false, this);
+        connect(find_, &TextFindDialog::findNext, this, GuardedSlot([this] { findNext(*find_); }));
+    }
+    return find_;
+}
+
+TextFindDialog* TEditForm::replaceDialog() {
+    if (!replace_) {
+        replace_ = new TextFindDialog(true, this);
+        connect(replace_, &TextFindDialog::findNext, this,
+                GuardedSlot([this] { findNext(*replace_); }));
+        connect(replace_, &TextFindDialog::replaceOne, this,
+                GuardedSlot([this] { replaceOne(*replace_); }));
+        connect(replace_, &TextFindDialog::replaceAll, this,
+                GuardedSlot([this] { replaceAll(*replace_); }));
+    }
+    return replace_;
+}
+
+void TEditForm::Find1Click() {
+    findDialog()->show();
+    find_->raise();
+    find_->activateWindow();
+}
+
+void TEditForm::Replace1Click() {
+    replaceDialog()->show();
+    replace_->raise();
+    replace_->activateWindow();
+}
+
+void TEditForm::selectHit(size_t start, size_t length) {
+    QTextCursor cursor(EditWin->document());
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(start + length), QTextCursor::KeepAnchor);
+    EditWin->setTextCursor(cursor);
+    EditWin->setFocus();
+}
+
+bool TEditForm::findNext(const TextFindDialog& dialog) {
+    const std::u16string text = ToU16(EditWin->document()->toRawText());
+    const size_t from = static_cast<size_t>(EditWin->textCursor().selectionEnd());
+    const auto hit = FindText(text, from, dialog.findText(), dialog.options());
+    if (!hit) {
+        UiSink().info(kReachedEndText);
+        return false;
+    }
+    selectHit(hit->start, hit->length);
+    return true;
+}
+
+void TEditForm::replaceOne(const TextFindDialog& dialog) {
+    const QTextCursor selected = EditWin->textCursor();
+    const bool onHit =
+        selected.hasSelection() && SelectionMatches(ToU16(selected.selectedText()),
+                                                    dialog.findText(), dialog.options().matchCase);
+    if (!onHit && !findNext(dialog)) return;
+    QTextCursor cursor = EditWin->textCursor();
+    cursor.insertText(FromU16(dialog.replaceText()));
+    EditWin->setTextCursor(cursor);
+    findNext(dialog);
+}
+
+void TEditForm::replaceAll(const TextFindDialog& dialog) {
+    const std::u16string text = ToU16(EditWin->document()->toRawText());
+    const size_t from = static_cast<size_t>(EditWin->textCursor().selectionStart());
+    const std::vector<TextHit> hits = FindAllText(text, from, dialog.findText(), dialog.options());
+    const QString replacement = FromU16(dialog.replaceText());
+    if (!hits.empty()) {
+        QTextCursor cursor(EditWin->document());
+        cursor.beginEditBlock();
+        for (auto hit = hits.rbegin(); hit != hits.rend(); ++hit) {
+            cursor.setPosition(static_cast<int>(hit->start));
+            cursor.setPosition(static_cast<int>(hit->start + hit->length), QTextCursor::KeepAnchor);
+            cursor.insertText(replacement);
+        }
+        cursor.endEditBlock();
+        // The caret after the last replacement: the earlier ones moved it by their difference.
+        const qsizetype shift = (replacement.size() - static_cast<qsizetype>(hits.back().length)) *
+                                static_cast<qsizetype>(hits.size() - 1);
+        QTextCursor caret(EditWin->document());
+        caret.setPosition(static_cast<int>(hits.back().start + shift + replacement.size()));
+        EditWin->setTextCursor(caret);
+    }
+    UiSink().info(kReachedEndText);
+}
+
+}  // namespace halvern

@@ -1,0 +1,29 @@
+// The insert-object dialog: an object from a file, embedded or linked, shown as its content or
+// as an icon. Creating a new object of a registered type has no counterpart here.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "StandardDialogs.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace halvern {
+
+class InsertObjectDialog : public QDialog {
+    Q_OBJECT
+  public:
+    InsertObjectDialog(std::string helpProgram, int helpContext, QWidget* parent = nullptr);
+    ObjectRequest request() const;
+
+    QLineEdit* fileEdit() const { return file_; }
+
+  private:
+    QLineEdit* file_;
+    QCheckBox* link_;
+    QCheckBox* icon_;
+};
+
+}  // namespace halvern
