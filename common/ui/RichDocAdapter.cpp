@@ -122,7 +122,10 @@ void InsertRichDoc(QTextCursor& cursor, const RichDoc& doc, bool formatFirstBloc
         else if (formatFirstBlock)
             cursor.setBlockFormat(block);
         for (const RichItem& item : paragraph.items) {
-            const QTextCharFormat format = ToQtCharFormat(item.format);
+            // Text without a font of its own is in the document's default font.
+            RichCharFormat rich = item.format;
+            if (rich.font.empty()) rich.font = doc.defaultFont;
+            const QTextCharFormat format = ToQtCharFormat(rich);
             switch (item.kind) {
                 case RichItem::Kind::Text:
                     cursor.insertText(DecodeText(item.text), format);

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <unordered_map>
 
 #include "DisplayText.h"
@@ -59,7 +60,11 @@ void DrawPlaceholder(QPainter* painter, const QRectF& rect, const QString& name)
     painter->setBrush(QColor(235, 235, 235));
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
     painter->setPen(Qt::darkGray);
-    painter->drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, name);
+    QFont font;  // the application's, small: the name must fit the picture's frame
+    font.setPointSizeF(7);
+    painter->setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(name, Qt::ElideRight, int(rect.width()) - 4);
+    painter->drawText(rect, Qt::AlignCenter, shown);
     painter->restore();
 }
 
