@@ -51,6 +51,7 @@ struct GroupState {
     int uc = 1;
     bool starred = false;   // \* seen: an unknown destination word skips the group
     bool sawWord = false;   // a control word was read in this group
+    bool sawText = false;   // text or a control symbol was read in this group
     size_t start = 0;       // offset of the group's '{'
 };
 
@@ -144,7 +145,7 @@ class RtfParse {
     bool consumeFallback();
 
     // Words.
-    bool destinationWord(std::string_view word);
+    bool destinationWord(std::string_view word, bool first);
     bool characterWord(std::string_view word, bool hasParam, int32_t param);
     bool paragraphWord(std::string_view word, int32_t param);
     void pictureWord(std::string_view word, bool hasParam, int32_t param);
@@ -161,6 +162,7 @@ class RtfParse {
     void addHex(char c, int& nibble, std::string& out);
     void finishPicture();
     void finishObject();
+    void addFontChar(uint8_t byte);
     void commitFont();
     void commitColour();
 
@@ -206,6 +208,7 @@ RtfReadResult RtfParse::run() {
             else
                 controlSymbol();
         } else if (c != '\r' && c != '\n') {
+            if (!stack_.empty()) top().sawText = true;
             if (!consumeFallback()) character(c);
         }
     }
@@ -236,6 +239,7 @@ void RtfParse::openGroup() {
     child.start = pos_ - 1;
     child.starred = false;
     child.sawWord = false;
+    child.sawText = false;
     switch (child.dest) {
         case Dest::Picture:
         case Dest::ObjectClass:
@@ -296,10 +300,10 @@ void RtfParse::controlWord() {
     }
     if (consumeFallback()) return;
     GroupState& g = top();
-    const bool first = !g.sawWord;
+    const bool first = !g.sawWord && !g.sawText;
     g.sawWord = true;
     if (g.dest == Dest::Skip) return;
-    if (destinationWord(word)) return;
+    if (destinationWord(word, first)) return;
     if (g.starred && first) {
         g.dest = Dest::Skip;  // an optional destination this reader does not know
         return;
@@ -347,9 +351,12 @@ void RtfParse::controlWord() {
         }
 }
 
-bool RtfParse::destinationWord(std::string_view word) {
+// `first`: the word opens its group. Pictures and objects count only there, as their groups are
+// kept whole.
+bool RtfParse::destinationWord(std::string_view word, bool first) {
     GroupState& g = top();
     const Dest parent = g.dest;
+    if ((word == "pict" || word == "object") && !first) return false;
     if (word == "fonttbl") {
         g.dest = Dest::FontTable;
         fontEntry_ = -1;
@@ -521,13 +528,14 @@ void RtfParse::controlSymbol() {
         if (digits < 2) byte = -1;
         if (consumeFallback() || byte < 0) return;
         if (top().dest == Dest::FontTable)
-            AppendUtf8(fontName_, Cp1252ToUnicode(static_cast<uint8_t>(byte)));
+            addFontChar(static_cast<uint8_t>(byte));
         else if (top().dest == Dest::Body)
             emit(Cp1252ToUnicode(static_cast<uint8_t>(byte)));
         return;
     }
     if (consumeFallback()) return;
     GroupState& g = top();
+    if (c != '*') g.sawText = true;
     switch (c) {
         case '*':
             g.starred = true;
@@ -566,7 +574,7 @@ void RtfParse::character(char c) {
             if (c == ';')
                 commitFont();
             else
-                AppendUtf8(fontName_, Cp1252ToUnicode(static_cast<uint8_t>(c)));
+                addFontChar(static_cast<uint8_t>(c));
             break;
         case Dest::ColourTable:
             if (c == ';') commitColour();
@@ -624,6 +632,8 @@ void RtfParse::unicodeChar(int32_t param) {
 
 void RtfParse::emit(char32_t c) {
     if (top().dest != Dest::Body) return;
+    // Control characters and object marks are no text, however they are spelled.
+    if ((c < 0x20 && c != '\t') || c == 0xFFFC) return;
     if (highSurrogate_ != 0) put(0xFFFD);  // a high surrogate without its low half
     highSurrogate_ = 0;
     put(c);
@@ -684,6 +694,10 @@ void RtfParse::addHex(char c, int& nibble, std::string& out) {
         out += static_cast<char>(nibble * 16 + v);
         nibble = -1;
     }
+}
+
+void RtfParse::addFontChar(uint8_t byte) {
+    if (byte >= 0x20) AppendUtf8(fontName_, Cp1252ToUnicode(byte));
 }
 
 void RtfParse::commitFont() {

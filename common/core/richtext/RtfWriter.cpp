@@ -17,6 +17,7 @@ constexpr size_t kHexLine = 128;  // hex digits per line of picture and object d
 struct Tables {
     std::map<std::string, int> fonts;  // name -> index; the default font is 0
     std::vector<std::string> fontNames;
+    std::string defaultFont;
     std::vector<ColourRef> colours;    // index + 1 is the \cf number
 
     int font(const std::string& name) const {
@@ -37,7 +38,8 @@ void AddFont(Tables& t, const std::string& name) {
 
 Tables CollectTables(const RichDoc& doc) {
     Tables t;
-    AddFont(t, doc.defaultFont.empty() ? std::string(kRtfFallbackFont) : doc.defaultFont);
+    t.defaultFont = doc.defaultFont.empty() ? std::string(kRtfFallbackFont) : doc.defaultFont;
+    AddFont(t, t.defaultFont);
     for (const RichParagraph& p : doc.paragraphs)
         for (const RichItem& item : p.items) {
             AddFont(t, item.format.font);
@@ -55,12 +57,22 @@ void AppendNumber(std::string& out, const char* word, int64_t n) {
     out += std::to_string(n);
 }
 
-// Text of a font name or of the document: RTF's own characters escaped.
-void AppendEscaped(std::string& out, std::string_view utf8) {
+void AppendHexByte(std::string& out, int byte) {
+    static const char* hex = "0123456789abcdef";
+    out += "\\'";
+    out += hex[byte >> 4];
+    out += hex[byte & 15];
+}
+
+// Text of a font name or of the document: RTF's own characters escaped, and the font table's
+// separator where the text is a font's name.
+void AppendEscaped(std::string& out, std::string_view utf8, bool fontName = false) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t c = NextUtf8(utf8, pos);
-        if (c == '\\' || c == '{' || c == '}') {
+        if (fontName && c == ';') {
+            AppendHexByte(out, ';');
+        } else if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c == '\t') {
@@ -74,10 +86,7 @@ void AppendEscaped(std::string& out, std::string_view utf8) {
         } else if (c < 0x80) {
             out += static_cast<char>(c);
         } else if (const int byte = UnicodeToCp1252(c); byte >= 0x80) {
-            static const char* hex = "0123456789abcdef";
-            out += "\\'";
-            out += hex[byte >> 4];
-            out += hex[byte & 15];
+            AppendHexByte(out, byte);
         } else if (c < 0x10000) {
             AppendNumber(out, "u", static_cast<int16_t>(c));
             out += '?';
@@ -107,7 +116,7 @@ void AppendHeader(std::string& out, const Tables& t) {
         out += "{";
         AppendNumber(out, "f", static_cast<int64_t>(i));
         out += "\\fnil ";
-        AppendEscaped(out, t.fontNames[i]);
+        AppendEscaped(out, t.fontNames[i], true);
         out += ";}";
     }
     out += "}";
@@ -127,7 +136,7 @@ void AppendHeader(std::string& out, const Tables& t) {
 // The control words of a character format that differs from the default; empty for none.
 std::string CharWords(const RichCharFormat& f, const Tables& t) {
     std::string w;
-    if (!f.font.empty()) AppendNumber(w, "f", t.font(f.font));
+    if (!f.font.empty() && f.font != t.defaultFont) AppendNumber(w, "f", t.font(f.font));
     if (f.halfPoints > 0) AppendNumber(w, "fs", f.halfPoints);
     if (f.bold) w += "\\b";
     if (f.italic) w += "\\i";
@@ -189,25 +198,37 @@ void AppendObject(std::string& out, const RichObject& o) {
     out += "}";
 }
 
-void AppendItem(std::string& out, const RichItem& item, const Tables& t) {
-    const std::string words = CharWords(item.format, t);
-    if (!words.empty()) {
-        out += '{';
-        out += words;
-        out += ' ';
-    }
-    switch (item.kind) {
-        case RichItem::Kind::Text:
-            AppendEscaped(out, item.text);
-            break;
-        case RichItem::Kind::Picture:
+// Text runs in a group of their formats (runs that write the same words share one group);
+// pictures and objects bare, as RTF gives them no character format of their own (and a foreign
+// group keeps the depth it was read at).
+void AppendItems(std::string& out, const std::vector<RichItem>& items, const Tables& t) {
+    bool inRun = false;     // text is being written
+    std::string openWords;  // and these are the words of its group ("" for none)
+    const auto close = [&] {
+        if (inRun && !openWords.empty()) out += '}';
+        inRun = false;
+    };
+    for (const RichItem& item : items) {
+        if (item.kind != RichItem::Kind::Text) {
+            close();
             if (item.picture) AppendPicture(out, *item.picture);
-            break;
-        case RichItem::Kind::Object:
             if (item.object) AppendObject(out, *item.object);
-            break;
+            continue;
+        }
+        const std::string words = CharWords(item.format, t);
+        if (!inRun || words != openWords) {
+            close();
+            if (!words.empty()) {
+                out += '{';
+                out += words;
+                out += ' ';
+            }
+            openWords = words;
+            inRun = true;
+        }
+        AppendEscaped(out, item.text);
     }
-    if (!words.empty()) out += '}';
+    close();
 }
 
 }  // namespace
@@ -221,7 +242,7 @@ std::string WriteRtf(const RichDoc& doc) {
         const RichParagraph& p = doc.paragraphs[i];
         if (i > 0) out += "\\par\r\n";
         AppendParaFormat(out, p.format);
-        for (const RichItem& item : p.items) AppendItem(out, item, tables);
+        AppendItems(out, p.items, tables);
     }
     out += "\r\n}\r\n";
     return out;

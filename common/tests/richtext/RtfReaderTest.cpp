@@ -147,6 +147,8 @@ TEST(RtfReader, TextOfTolerantCases) {
          "\xE2\x80\x9Cx\xE2\x80\x9D\xE2\x80\x94\t"},
         {"line break and paragraphs", "{\\rtf1 a\\line b\\par c\\\nd}", "a\nb\nc\nd"},
         {"line ends in the source are no text", "{\\rtf1 a\r\nb\rc\n}", "abc"},
+        {"control characters are no text", "{\\rtf1 a\\u8-\\u0?\\u65532?\\'01b}", "ab"},
+        {"a picture only where its group begins", "{\\rtf1 {ab\\pict\\pngblip 0102}}", "ab0102"},
         {"huge parameter", "{\\rtf1 \\fs99999999999999999999 a\\li-99999999999999 b}", "ab"},
         {"table rows", "{\\rtf1 \\trowd a\\cell b\\cell\\row c\\cell\\row}", "a\tb\nc\n"},
         {"depth at the limit", "{\\rtf1 " + deep + "}", "x"},
@@ -170,6 +172,13 @@ TEST(RtfReader, Refusals) {
     EXPECT_EQ(plain.error, "it is not rich text");
     EXPECT_TRUE(LooksLikeRtf("{\\rtf1}"));
     EXPECT_FALSE(LooksLikeRtf(" {\\rtf1}"));
+}
+
+// Found by fuzzing: what the writer cannot write is no part of what the reader reads.
+TEST(RtfReader, FontNamesHoldNoControlCharacters) {
+    const RichDoc doc = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fnil \\'01\x02 ;}{\\f1 A\\'3bB;}}\\f1 x}").doc;
+    EXPECT_EQ(doc.defaultFont, "");
+    EXPECT_EQ(doc.paragraphs[0].items[0].format.font, "A;B");
 }
 
 TEST(RtfReader, ShapePicturePreferredToItsFallback) {

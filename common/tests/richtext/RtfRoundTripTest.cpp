@@ -65,7 +65,7 @@ RichDoc FormattedDoc() {
     second.format.firstIndent = -720;
     second.format.spaceBefore = 60;
     RichCharFormat all;
-    all.font = "Liberation Mono";
+    all.font = "Odd;Name {1}";
     all.halfPoints = 18;
     all.bold = all.italic = all.underline = all.strike = true;
     all.colour = 0x123456;
@@ -86,7 +86,7 @@ RichDoc FormattedDoc() {
     jpeg.data = std::string("\xFF\xD8\xFF\xE0 not really", 15);
     jpeg.width = 100;
     jpeg.height = 80;
-    AppendRichPicture(third, std::make_shared<const RichPicture>(jpeg), test::Fs(20));
+    AppendRichPicture(third, std::make_shared<const RichPicture>(jpeg));
     doc.paragraphs.emplace_back().format.align = RichAlign::Right;  // an empty last paragraph
     return doc;
 }
@@ -118,7 +118,7 @@ TEST(RtfRoundTrip, ObjectsKeepBytesNameAspectAndSize) {
     RichParagraph& p = doc.paragraphs.emplace_back();
     AppendRichText(p, "before ", {});
     AppendRichObject(p, std::make_shared<const RichObject>(embedded));
-    AppendRichObject(p, std::make_shared<const RichObject>(linked), test::Bold({}));
+    AppendRichObject(p, std::make_shared<const RichObject>(linked));
     AppendRichText(p, " after", {});
     const RtfReadResult read = ReadRtf(WriteRtf(doc));
     ASSERT_TRUE(read.ok) << read.error;
