@@ -42,6 +42,7 @@ Tables CollectTables(const RichDoc& doc) {
     AddFont(t, t.defaultFont);
     for (const RichParagraph& p : doc.paragraphs)
         for (const RichItem& item : p.items) {
+            if (item.kind != RichItem::Kind::Text) continue;  // written without a format
             AddFont(t, item.format.font);
             if (item.format.colour &&
                 std::find(t.colours.begin(), t.colours.end(), *item.format.colour) ==
@@ -70,8 +71,8 @@ void AppendEscaped(std::string& out, std::string_view utf8, bool fontName = fals
     size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t c = NextUtf8(utf8, pos);
-        if (fontName && c == ';') {
-            AppendHexByte(out, ';');
+        if (fontName && (c == ';' || c == 0xA0)) {
+            AppendHexByte(out, static_cast<int>(c));
         } else if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);

@@ -179,6 +179,10 @@ TEST(RtfReader, FontNamesHoldNoControlCharacters) {
     const RichDoc doc = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fnil \\'01\x02 ;}{\\f1 A\\'3bB;}}\\f1 x}").doc;
     EXPECT_EQ(doc.defaultFont, "");
     EXPECT_EQ(doc.paragraphs[0].items[0].format.font, "A;B");
+    // A name's own separator and its non-breaking blanks are written so that they read back.
+    RichDoc odd;
+    odd.defaultFont = "\xC2\xA0" "A;B";
+    EXPECT_EQ(ReadRtf(WriteRtf(odd)).doc.defaultFont, odd.defaultFont);
 }
 
 TEST(RtfReader, ShapePicturePreferredToItsFallback) {

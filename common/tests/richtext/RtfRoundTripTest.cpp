@@ -125,6 +125,19 @@ TEST(RtfRoundTrip, ObjectsKeepBytesNameAspectAndSize) {
     ExpectSameDoc(doc, read.doc);
 }
 
+// Found by fuzzing: pictures and objects are written without a format, so their fonts are no
+// part of the font table.
+TEST(RtfRoundTrip, OnlyTextNamesFonts) {
+    RichDoc doc;
+    RichCharFormat pictureFont;
+    pictureFont.font = "Picture Font";
+    AppendRichPicture(doc.paragraphs.emplace_back(), std::make_shared<const RichPicture>(PngPicture()),
+                      pictureFont);
+    const std::string written = WriteRtf(doc);
+    EXPECT_EQ(written.find("Picture Font"), std::string::npos);
+    EXPECT_EQ(WriteRtf(ReadRtf(written).doc), written);
+}
+
 TEST(RtfRoundTrip, ObjectPacketRefusesWhatIsNotWhole) {
     RichObject object;
     object.fileName = "a.txt";
