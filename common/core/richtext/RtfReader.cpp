@@ -357,6 +357,11 @@ bool RtfParse::destinationWord(std::string_view word, bool first) {
     GroupState& g = top();
     const Dest parent = g.dest;
     if ((word == "pict" || word == "object") && !first) return false;
+    // The tables are the document's: a table inside an object or a result changes nothing.
+    if ((word == "fonttbl" || word == "colortbl") && parent != Dest::Body) {
+        g.dest = Dest::Skip;
+        return true;
+    }
     if (word == "fonttbl") {
         g.dest = Dest::FontTable;
         fontEntry_ = -1;

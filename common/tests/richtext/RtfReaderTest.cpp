@@ -185,6 +185,15 @@ TEST(RtfReader, FontNamesHoldNoControlCharacters) {
     EXPECT_EQ(ReadRtf(WriteRtf(odd)).doc.defaultFont, odd.defaultFont);
 }
 
+// Found by fuzzing: tables inside a foreign object are the object's, not the document's.
+TEST(RtfReader, TablesInsideAnObjectChangeNothing) {
+    const RichDoc doc = ReadRtf("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}"
+                                "{\\object{\\*\\objclass X}{\\colortbl ;\\red0\\green0\\blue255;}"
+                                "{\\fonttbl{\\f0 Y;}}}{\\cf1 red}}").doc;
+    EXPECT_EQ(doc.paragraphs[0].items[1].format.colour, ColourRef(0x0000FF));
+    EXPECT_EQ(doc.defaultFont, "");
+}
+
 TEST(RtfReader, ShapePicturePreferredToItsFallback) {
     const RichDoc doc = ReadRtf(
         "{\\rtf1 {\\*\\shppict{\\pict\\pngblip 0102}}{\\nonshppict{\\pict\\wmetafile8 0304}}}").doc;

@@ -215,6 +215,9 @@ class RichEditTest : public SinkTestCase {
         const std::string missing = path("nothing.dat").toStdString();
         QCOMPARE(refusal({missing, false, false}), "Error reading " + missing + ".");
         QVERIFY(edit.toPlainText().isEmpty());
+        // A document that nobody set up for objects cannot take one.
+        edit.setDocument(new QTextDocument(&edit));
+        QCOMPARE(refusal({data, false, false}), std::string("Internal Error : Interface not initialized"));
     }
 
     void embeddedObjectOpensThroughACopyThatIsEmbeddedAgain() {
