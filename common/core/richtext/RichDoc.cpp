@@ -18,22 +18,25 @@ void AppendRichText(RichParagraph& paragraph, std::string_view utf8,
     paragraph.items.push_back(std::move(item));
 }
 
+namespace {
+
+RichItem& AppendItem(RichParagraph& paragraph, RichItem::Kind kind, const RichCharFormat& format) {
+    RichItem& item = paragraph.items.emplace_back();
+    item.kind = kind;
+    item.format = format;
+    return item;
+}
+
+}  // namespace
+
 void AppendRichPicture(RichParagraph& paragraph, std::shared_ptr<const RichPicture> picture,
                        const RichCharFormat& format) {
-    RichItem item;
-    item.kind = RichItem::Kind::Picture;
-    item.format = format;
-    item.picture = std::move(picture);
-    paragraph.items.push_back(std::move(item));
+    AppendItem(paragraph, RichItem::Kind::Picture, format).picture = std::move(picture);
 }
 
 void AppendRichObject(RichParagraph& paragraph, std::shared_ptr<const RichObject> object,
                       const RichCharFormat& format) {
-    RichItem item;
-    item.kind = RichItem::Kind::Object;
-    item.format = format;
-    item.object = std::move(object);
-    paragraph.items.push_back(std::move(item));
+    AppendItem(paragraph, RichItem::Kind::Object, format).object = std::move(object);
 }
 
 std::string ParagraphText(const RichParagraph& paragraph) {
