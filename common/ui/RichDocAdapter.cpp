@@ -21,10 +21,6 @@ int32_t Twips(qreal pixels) {
     return static_cast<int32_t>(std::lround(pixels * kTwipsPerPixel));
 }
 
-ColourRef ToColourRef(const QColor& c) {
-    return static_cast<ColourRef>(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
-
 void AppendItems(RichParagraph& paragraph, const QTextFragment& fragment, const QFont& font) {
     const QTextCharFormat format = fragment.charFormat();
     const RichCharFormat rich = FromQtCharFormat(format, font);
