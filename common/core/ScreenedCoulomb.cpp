@@ -12,23 +12,33 @@ double PowerOf(double base, double p) {
     return std::exp(p * std::log(base));
 }
 
+// The sum over the terms of the kind's form of term(c_k, b_k, exp(-b_k x)).
+template <class Term>
+double SumOfTerms(int32_t kind, double x, Term term) {
+    const bool universal = kind == kZbl;
+    const double* c = universal ? kUniversalC : kMoliereC;
+    const double* b = universal ? kUniversalB : kMoliereB;
+    double sum = 0.0;
+    for (int k = 0, terms = universal ? 4 : 3; k < terms; ++k)
+        sum += term(c[k], b[k], std::exp(-b[k] * x));
+    return sum;
+}
+
 }  // namespace
 
-double ZblScreeningLength(int32_t Z1, int32_t Z2, double factor) {
+double ZblScreeningLength(double Z1, double Z2, double factor) {
     return factor * kBohrScreening / (PowerOf(Z1, 0.23) + PowerOf(Z2, 0.23));
 }
 
-double LindhardScreeningLength(int32_t Z1, int32_t Z2, double factor) {
+double LindhardScreeningLength(double Z1, double Z2, double factor) {
     return factor * kBohrScreening / std::sqrt(PowerOf(Z1, 2.0 / 3.0) + PowerOf(Z2, 2.0 / 3.0));
 }
 
-double FirsovScreeningLength(int32_t Z1, int32_t Z2, double factor) {
-    return factor * kBohrScreening /
-           PowerOf(std::sqrt(static_cast<double>(Z1)) + std::sqrt(static_cast<double>(Z2)),
-                   2.0 / 3.0);
+double FirsovScreeningLength(double Z1, double Z2, double factor) {
+    return factor * kBohrScreening / PowerOf(std::sqrt(Z1) + std::sqrt(Z2), 2.0 / 3.0);
 }
 
-bool ScreeningLengthOfKind(int32_t kind, int32_t Z1, int32_t Z2, double factor, double& a) {
+bool ScreeningLengthOfKind(int32_t kind, double Z1, double Z2, double factor, double& a) {
     switch (kind) {
         case kZbl:
             a = ZblScreeningLength(Z1, Z2, factor);
@@ -43,6 +53,14 @@ bool ScreeningLengthOfKind(int32_t kind, int32_t Z1, int32_t Z2, double factor, 
             a = 0;
             return false;
     }
+}
+
+double ScreeningPhi(int32_t kind, double x) {
+    return SumOfTerms(kind, x, [](double c, double, double e) { return c * e; });
+}
+
+double ScreeningPhiSlope(int32_t kind, double x) {
+    return SumOfTerms(kind, x, [](double c, double b, double e) { return -c * b * e; });
 }
 
 }  // namespace halvern

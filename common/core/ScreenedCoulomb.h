@@ -22,13 +22,18 @@ constexpr double kMoliereB[3] = {0.3, 1.2, 6.0};
 constexpr double kScreeningExponents[7] = {0.2016, 0.4029, 0.9423, 3.2, 0.3, 1.2, 6.0};
 
 // Screening lengths (m) of a pair of atomic numbers with a correction factor; powers are taken
-// as exp(p ln Z).
-double ZblScreeningLength(int32_t Z1, int32_t Z2, double factor);
-double LindhardScreeningLength(int32_t Z1, int32_t Z2, double factor);
-double FirsovScreeningLength(int32_t Z1, int32_t Z2, double factor);
+// as exp(p ln Z). The atomic numbers are reals, as the set-up program's calculators take them.
+double ZblScreeningLength(double Z1, double Z2, double factor);
+double LindhardScreeningLength(double Z1, double Z2, double factor);
+double FirsovScreeningLength(double Z1, double Z2, double factor);
 
 // The screening length of a kind 0..2; false (and a = 0) for any other kind.
-bool ScreeningLengthOfKind(int32_t kind, int32_t Z1, int32_t Z2, double factor, double& a);
+bool ScreeningLengthOfKind(int32_t kind, double Z1, double Z2, double factor, double& a);
+
+// Phi(x) of a kind and its slope dPhi/dx: the four-term form for kind 0, the three-term form for
+// every other kind.
+double ScreeningPhi(int32_t kind, double x);
+double ScreeningPhiSlope(int32_t kind, double x);
 
 // g = -(dV/dr) / r of the repulsion K zz Phi(r / a) / r, with beta the reduced exponents b_k / a
 // (four for the universal form, three for the other): g = (K zz / r^2) sum c_k e^(-beta_k r)

@@ -12,6 +12,11 @@ inline std::string CutTo(std::string_view text, size_t maxLen) {
     return std::string(text.substr(0, maxLen));
 }
 
+// A real's text (fixed or scientific) cut to at most `maxLen` characters without losing its
+// magnitude: a fixed text loses decimals only, a scientific one keeps its exponent and loses
+// mantissa digits; a fixed text whose integer digits alone do not fit turns scientific.
+std::string CutRealText(std::string_view text, size_t maxLen);
+
 // A file name is never cut: true when it fits its field of `maxLen` characters.
 inline bool FileNameFits(std::string_view name, size_t maxLen = 255) { return name.size() <= maxLen; }
 

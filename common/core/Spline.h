@@ -48,9 +48,12 @@ bool FitPotentialSpline(int16_t Z1, int16_t Z2, int16_t kind, double a, double R
                         double D, double alpha, double r0, double& a0, double& a1, double& a2,
                         double& a3, MessageSink* sink);
 
-// S(r) and g = -(dS/dr) / r of a cubic with coefficients c[0..3].
+// S(r), dS/dr and g = -(dS/dr) / r of a cubic with coefficients c[0..3].
 inline double SplineValue(const double* c, double r) {
     return c[0] + c[1] * r + c[2] * r * r + c[3] * r * r * r;
+}
+inline double SplineDerivative(const double* c, double r) {
+    return c[1] + 2.0 * c[2] * r + 3.0 * c[3] * r * r;
 }
 inline double SplineForceOf(const double* c, double r) {
     return -(c[1] / r + 2.0 * c[2] + 3.0 * c[3] * r);

@@ -78,5 +78,16 @@ TEST(ShellSort, EndsWithNotANumberKeys) {
     EXPECT_EQ(seen, (std::vector<int32_t>{0, 1, 2, 3, 4}));
 }
 
+// The index-only sort moves the index exactly as the full one does, equal keys included.
+TEST(ShellSort, TheIndexOnlySortMovesTheIndexAlike) {
+    Entries full({3, 1, 2, 1, 0.5, 3, 1, -2, 7, 1, 0});
+    std::vector<double> key = full.key;
+    std::vector<int32_t> index = full.index;
+    full.sort();
+    ShellSortIndex(static_cast<int32_t>(key.size()), index.data(), key.data());
+    EXPECT_EQ(index, full.index);
+    EXPECT_EQ(key, full.key);
+}
+
 }  // namespace
 }  // namespace halvern
