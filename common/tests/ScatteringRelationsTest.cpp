@@ -32,7 +32,9 @@ TEST(ScatteringRelations, ResultsOfTheWindowsDefaultsAndOfEqualMasses) {
     };
     const Case cases[] = {
         // He on Cu at 90 degrees: one solution, 90 + asin(4.0026 / 63.546) in degrees.
-        {"4.00260", "63.546", "90",
+        {"4.00260",
+         "63.546",
+         "90",
          {"93.6113052", "0.88148977", "0.11851022", "43.1943474", "<None>", "<None>", "<None>"}},
         // Equal masses at 45 degrees: thetaC = 90, the target takes half the energy.
         {"1", "1", "45", {"90", "0.5", "0.5", "45", "<None>", "<None>", "<None>"}},
@@ -78,10 +80,10 @@ TEST(ScatteringRelations, ASmallResultKeepsItsExponent) {
     EXPECT_NE(e.results.e2Ratio1.find("E-"), std::string::npos) << e.results.e2Ratio1;
     long double value = 0;
     ASSERT_TRUE(ParseReal(e.results.e2Ratio1, value));
-    const double A = 100000.0, tc = (0.03 + std::asin(std::sin(0.03 * M_PI / 180) / A) * 180 /
-                                                M_PI) * M_PI / 180;
-    EXPECT_NEAR(static_cast<double>(value), 4 * A / ((A + 1) * (A + 1)) * std::pow(std::sin(tc / 2), 2),
-                1e-13);
+    const double A = 100000.0,
+                 tc = (0.03 + std::asin(std::sin(0.03 * M_PI / 180) / A) * 180 / M_PI) * M_PI / 180;
+    EXPECT_NEAR(static_cast<double>(value),
+                4 * A / ((A + 1) * (A + 1)) * std::pow(std::sin(tc / 2), 2), 1e-13);
 }
 
 TEST(ScatteringRelations, AnImpossibleAngleKeepsTheOldResults) {
@@ -118,10 +120,12 @@ TEST(ScatteringRelations, TheAngleIsCheckedBeforeAnything) {
     };
     const Case cases[] = {
         {"abc", "'abc' is not a valid floating point value"},
-        {"180.5", "Input value must be number in range:\r\rMinimum:   0.00E+0000\rMaximum:  "
-                  "1.80E+0002\r"},
-        {"-1", "Input value must be number in range:\r\rMinimum:   0.00E+0000\rMaximum:  "
-               "1.80E+0002\r"},
+        {"180.5",
+         "Input value must be number in range:\r\rMinimum:   0.00E+0000\rMaximum:  "
+         "1.80E+0002\r"},
+        {"-1",
+         "Input value must be number in range:\r\rMinimum:   0.00E+0000\rMaximum:  "
+         "1.80E+0002\r"},
     };
     for (const Case& c : cases) {
         Evaluation e("4.0026", "63.546", c.angle);

@@ -1,18 +1,23 @@
 // The engine's own readers on what the set-up program writes: every lattice's target file, the
-// re-oriented target and impact files, the example project run end to end, and the batch
-// template.
+// re-oriented target and impact files, the example project run end to end, the batch
+// template and the composite potential's fit.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "FileSafety.h"
 #include "GeneratorTestSupport.h"
 #include "batch/BatchTemplate.h"
+#include "composite/SplineComposite.h"
 #include "editor/PlainText.h"
 #include "host/EngineGlobals.h"
 #include "host/EngineHost.h"
 #include "input/BatchFile.h"
+#include "input/ModelFile.h"
 #include "input/TargetFile.h"
 #include "orientation/OrientPoints.h"
 #include "orientation/ReorientWriters.h"
+#include "potentials/PairPotentials.h"
 #include "run/RunSimulation.h"
 
 namespace velkor {
@@ -140,6 +145,42 @@ TEST(BatchTemplateCross, EngineReadsEveryJobWithItsNames) {
         EXPECT_EQ(f.dynamics, stem + ".osl");
         EXPECT_EQ(f.inelasticEvents, stem + ".dat");
     }
+}
+
+// The composite potential shows the join the engine runs with: the example model read by the
+// engine and prepared for copper gives the coefficients of the set-up program's fit.
+TEST(EngineCrossComposite, TheCompositeFitIsTheEnginesFit) {
+    halvern::TModelParameters model;
+    ASSERT_TRUE(
+        halvern::ReadModelFileAhead(std::string(HALVERN_EXAMPLES_DIR) + "/cu100.mdl", model));
+    halvern::TPotentialInputs in;
+    in.ptKind = model.PtKind;
+    in.ptFactor = model.PtFactor;
+    in.ttKind = model.TtKind;
+    in.ttFactor = model.TtFactor;
+    in.D = model.MorseD;
+    in.alpha = model.MorseAlpha;
+    in.r0 = model.MorseR0;
+    in.Rlow = model.SplineLow;
+    in.Rhigh = model.SplineHigh;
+    in.Rc = 3.7e-10;
+    in.projectileZ = 18;
+    in.targetZ = 29;
+    halvern::TPairPotentials engine;
+    halvern::RecordingHost host;
+    ASSERT_TRUE(halvern::PreparePotentials(in, engine, host));
+
+    // The model dialog's defaults are the example's lines 3 to 10.
+    TCompositeParams p;
+    TSplineCoefficients s;
+    halvern::RecordingSink sink;
+    ASSERT_TRUE(CompositeParamsOf(TCompositeRequest{}, p, sink));
+    ASSERT_TRUE(FitComposite(p, s, sink));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_NEAR(s.c[k], engine.SplineCoefficients[k],
+                    1e-12 * std::fabs(engine.SplineCoefficients[k]))
+            << "a" << k;
+    EXPECT_NEAR(p.a, engine.aTT, 1e-15 * engine.aTT);
 }
 
 }  // namespace

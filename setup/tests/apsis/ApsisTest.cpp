@@ -18,9 +18,12 @@ constexpr double kZ1 = 18, kZ2 = 29, kM1 = 39.948, kM2 = 63.546;
 
 double ScreeningLength(int kind) {
     switch (kind) {
-        case 0: return 0.4685 / (std::pow(kZ1, 0.23) + std::pow(kZ2, 0.23));
-        case 1: return 0.4685 / std::sqrt(std::pow(kZ1, 2.0 / 3) + std::pow(kZ2, 2.0 / 3));
-        default: return 0.4685 / std::pow(std::sqrt(kZ1) + std::sqrt(kZ2), 2.0 / 3);
+        case 0:
+            return 0.4685 / (std::pow(kZ1, 0.23) + std::pow(kZ2, 0.23));
+        case 1:
+            return 0.4685 / std::sqrt(std::pow(kZ1, 2.0 / 3) + std::pow(kZ2, 2.0 / 3));
+        default:
+            return 0.4685 / std::pow(std::sqrt(kZ1) + std::sqrt(kZ2), 2.0 / 3);
     }
 }
 
@@ -94,8 +97,7 @@ TEST(Apsis, WithAnImpactParameterTheRootAgreesWithAPlainBisection) {
                 const TApsis apsis = ApsidalDistance(Pair(kind), Collision(p, E));
                 ASSERT_EQ(apsis.status, ApsisStatus::Ok);
                 const double Ec = E * kM2 / (kM1 + kM2);
-                EXPECT_NEAR(1 - Potential(kind, apsis.r) / Ec, (p / apsis.r) * (p / apsis.r),
-                            1e-8);
+                EXPECT_NEAR(1 - Potential(kind, apsis.r) / Ec, (p / apsis.r) * (p / apsis.r), 1e-8);
                 EXPECT_NEAR(apsis.r, Bisection(kind, p, E), 1e-10);
             }
 }
@@ -120,9 +122,9 @@ TEST(Apsis, TheSlopeOfTheApsisFunctionIsItsDerivative) {
     for (int kind = 0; kind < 3; ++kind)
         for (double r : {0.1, 0.4, 1.2}) {
             const double h = 1e-6 * r;
-            const double difference = (ApsisFunction(Pair(kind), c, r + h).f -
-                                       ApsisFunction(Pair(kind), c, r - h).f) /
-                                      (2 * h);
+            const double difference =
+                (ApsisFunction(Pair(kind), c, r + h).f - ApsisFunction(Pair(kind), c, r - h).f) /
+                (2 * h);
             EXPECT_NEAR(ApsisFunction(Pair(kind), c, r).slope, difference,
                         1e-6 * std::fabs(difference));
         }

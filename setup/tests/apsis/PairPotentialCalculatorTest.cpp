@@ -65,8 +65,8 @@ TEST(PairPotentialCalculator, NoApsisIsShownWhenTheSolverFindsNone) {
 }
 
 // Close in, the potential grows past 10 characters of fixed text: its integer digits stay, and
-// beyond ten of them it is written in scientific notation (V(1e-7 A) = 7.51667005898E10 eV, V(1e-6 A) = 7516599922.39 eV,
-// V(1e-3 A) = 7439426.243 eV).
+// beyond ten of them it is written in scientific notation (V(1e-7 A) = 7.51667005898E10 eV, V(1e-6
+// A) = 7516599922.39 eV, V(1e-3 A) = 7439426.243 eV).
 TEST(PairPotentialCalculator, ALargePotentialKeepsItsIntegerDigits) {
     const std::pair<const char*, const char*> cases[] = {
         {"1e-06", "7516599922"}, {"1e-07", "7.5166E+10"}, {"0.001", "7439426.24"}};

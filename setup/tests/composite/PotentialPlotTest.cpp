@@ -79,13 +79,16 @@ TEST(PotentialPlot, ACurveThatCannotBeScaledDrawsNothingAndReadsNothing) {
         const TPotentialCurve* curve;
         int width, height;
     };
-    const Case cases[] = {{&empty, 460, 340}, {&zeroTop, 460, 340}, {&zeroRight, 460, 340},
-                          {&good, 60, 340},     {&good, 460, 40}};
+    const Case cases[] = {{&empty, 460, 340},
+                          {&zeroTop, 460, 340},
+                          {&zeroRight, 460, 340},
+                          {&good, 60, 340},
+                          {&good, 460, 40}};
     for (const Case& c : cases) {
         const TPotlDrawing d = LayOutPotentialPlot(view, *c.curve, c.width, c.height);
         EXPECT_TRUE(d.curve.empty() && d.axes.empty() && d.labels.empty());
-        EXPECT_FALSE(PotentialReadOut(view, *c.curve, c.width, c.height, kPotentialCaption, 100,
-                                      100));
+        EXPECT_FALSE(
+            PotentialReadOut(view, *c.curve, c.width, c.height, kPotentialCaption, 100, 100));
     }
 }
 

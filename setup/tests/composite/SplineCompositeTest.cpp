@@ -163,9 +163,11 @@ TEST_F(SplineCompositeFiles, TheBoxShowsTheCoefficientsOnlyAfterBothFilesAreWrit
         (H * H * (H - 3 * L) * V1 - L * L * (L - 3 * H) * V2 - L * H * h * (L * d2 + H * d1)) /
             (h * h * h),
         (6 * L * H * (V1 - V2) + H * (H * H + L * H - 2 * L * L) * d1 -
-         L * (L * L + L * H - 2 * H * H) * d2) / (h * h * h),
+         L * (L * L + L * H - 2 * H * H) * d2) /
+            (h * h * h),
         (-3 * (L + H) * (V1 - V2) + (L * L + L * H - 2 * H * H) * d1 -
-         (H * H + L * H - 2 * L * L) * d2) / (h * h * h),
+         (H * H + L * H - 2 * L * L) * d2) /
+            (h * h * h),
         (2 * (V1 - V2) + h * (d1 + d2)) / (h * h * h)};
     const double ev = 6.241506363094028e18;
     auto line = [](const char* name, double x, const char* unit) {

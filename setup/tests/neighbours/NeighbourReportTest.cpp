@@ -79,8 +79,8 @@ TEST_F(NeighbourReportTest, TheShellsOfFccCopper) {
 
 TEST_F(NeighbourReportTest, TheRangeIsWrittenAsTheSingleItIsKeptIn) {
     const std::string target = writeCluster("cu.trg");
-    for (auto [range, text] : {std::pair{8.0f, "8"}, std::pair{0.1f, "0.100000001490116"},
-                               std::pair{0.0f, "0"}}) {
+    for (auto [range, text] :
+         {std::pair{8.0f, "8"}, std::pair{0.1f, "0.100000001490116"}, std::pair{0.0f, "0"}}) {
         TNeighbourList list;
         RecordingSink sink;
         ASSERT_TRUE(ListNeighbours(target, 1, range, NeighbourCommand::Distances, list, sink));
@@ -100,21 +100,21 @@ TEST_F(NeighbourReportTest, TheRangeIsWrittenAsTheSingleItIsKeptIn) {
 // Atom k is left out of the sum, not whichever atom sorts first: an atom at the same place is
 // listed. Blank lines are no atoms and keep the numbering.
 TEST_F(NeighbourReportTest, ACoincidentAtomAndBlankLines) {
-    ASSERT_TRUE(halvern::WriteFileReplacing(path("pair.xyz"),
-                                            "1 1 1\r\n\r\n  \r\n1 1 1\r\n1 1 3.628\r\n"));
+    ASSERT_TRUE(
+        halvern::WriteFileReplacing(path("pair.xyz"), "1 1 1\r\n\r\n  \r\n1 1 1\r\n1 1 3.628\r\n"));
     for (int32_t k : {1, 4}) {
         TNeighbourList list;
         RecordingSink sink;
-        ASSERT_TRUE(ListNeighbours(path("pair.xyz"), k, 8, NeighbourCommand::Potential, list,
-                                   sink));
+        ASSERT_TRUE(
+            ListNeighbours(path("pair.xyz"), k, 8, NeighbourCommand::Potential, list, sink));
         EXPECT_EQ(list.atom.size(), 3u);
         const auto lines = NeighbourPotentialReport(list, {0.48f, 1.405f, 2.628f});
         ASSERT_EQ(lines.size(), 7u);
         const int32_t other = k == 1 ? 4 : 1;
-        EXPECT_EQ(lines[4], "0.0000  " +
-                                halvern::FormatFixed(MorsePotential({0.48f, 1.405f, 2.628f}, 0) / 2,
-                                                     4, 4) +
-                                "   " + std::to_string(other));
+        EXPECT_EQ(lines[4],
+                  "0.0000  " +
+                      halvern::FormatFixed(MorsePotential({0.48f, 1.405f, 2.628f}, 0) / 2, 4, 4) +
+                      "   " + std::to_string(other));
         EXPECT_EQ(lines[5], "2.6280  -0.2400   5");
     }
 }
