@@ -106,22 +106,4 @@ void TextReader::skipLine() {
     consumeLineEnd();
 }
 
-bool IsBlankLine(std::string_view line) {
-    for (char c : line)
-        if (static_cast<unsigned char>(c) > 32) return false;
-    return true;
-}
-
-bool ReadLineReals(std::string_view line, long double* values, int count) {
-    size_t pos = 0;
-    for (int i = 0; i < count; ++i) {
-        while (pos < line.size() && static_cast<unsigned char>(line[pos]) <= 32) ++pos;
-        const size_t start = pos;
-        while (pos < line.size() && static_cast<unsigned char>(line[pos]) > 32) ++pos;
-        if (pos == start || !ParseRealToken(line.substr(start, pos - start), values[i]))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace halvern

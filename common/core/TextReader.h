@@ -54,11 +54,4 @@ private:
     bool failed_ = false;
 };
 
-// True for a line of blanks and control characters only.
-bool IsBlankLine(std::string_view line);
-
-// The first `count` numbers of one line (separated by characters of code 32 or less); false when
-// the line holds fewer or one of them is no number.
-bool ReadLineReals(std::string_view line, long double* values, int count);
-
 }  // namespace halvern

@@ -72,35 +72,3 @@ TEST(TextReader, StringsStopAtTheLineEndAndBlankLinesEndTheData) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(TextReader, LineRealsAndBlankLines) {
-    struct Case {
-        const char* line;
-        int count;
-        bool ok;
-        long double first, second;
-    };
-    const Case cases[] = {
-        {"1.5 -2e3 0.0", 2, true, 1.5L, -2000.0L},
-        {"\t 7\t8 extra words", 2, true, 7, 8},
-        {"3", 2, false, 3, 0},
-        {"", 1, false, 0, 0},
-        {"4 x", 2, false, 4, 0},
-        {"1e99999 2", 2, false, 0, 0},
-    };
-    for (const Case& c : cases) {
-        long double values[2] = {};
-        EXPECT_EQ(ReadLineReals(c.line, values, c.count), c.ok) << c.line;
-        if (c.ok) {
-            EXPECT_EQ(values[0], c.first);
-            EXPECT_EQ(values[1], c.second);
-        }
-    }
-    EXPECT_TRUE(IsBlankLine(""));
-    EXPECT_TRUE(IsBlankLine(" \t\x1a"));
-    EXPECT_FALSE(IsBlankLine("  0"));
-}
-
-}  // namespace

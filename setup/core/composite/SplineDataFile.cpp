@@ -2,7 +2,9 @@
 
 #include "FileSafety.h"
 #include "NumberText.h"
+#include "SingleReal.h"
 #include "TextReader.h"
+#include "text/FilledLines.h"
 
 namespace velkor {
 
@@ -15,12 +17,15 @@ bool ParsePotentialData(std::string_view bytes, TPotentialCurve& curve) {
     TPotentialCurve read;
     halvern::TextReader reader{std::string(bytes)};
     while (!reader.eof() && read.count() < kMaxCurvePoints) {
-        const std::string line = reader.readLine();
-        if (halvern::IsBlankLine(line)) break;
-        long double pair[2];
-        if (!halvern::ReadLineReals(line, pair, 2)) return false;
-        read.r.push_back(static_cast<float>(pair[0]));
-        read.value.push_back(static_cast<float>(pair[1]));
+        const std::string text = reader.readLine();
+        if (IsBlankLine(text)) break;
+        halvern::TextReader line(text);
+        long double r = 0, value = 0;
+        if (!ReadLineReal(line, r) || !ReadLineReal(line, value) || !halvern::FitsSingle(r) ||
+            !halvern::FitsSingle(value))
+            return false;
+        read.r.push_back(static_cast<float>(r));
+        read.value.push_back(static_cast<float>(value));
     }
     curve = std::move(read);
     return true;

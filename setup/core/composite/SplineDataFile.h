@@ -28,7 +28,7 @@ std::string SplineDataLine(double rAngstrom, double value);
 
 // The (r, value) pairs of a file's bytes: up to 500 lines, each beginning with two numbers (a
 // third column is ignored); a blank line or the end of the data ends them. False when a line
-// before that does not begin with two numbers.
+// before that does not begin with two numbers that a single holds.
 bool ParsePotentialData(std::string_view bytes, TPotentialCurve& curve);
 
 // Reads a file into the curve. On failure: "Error reading " + name + ".", and no points.

@@ -5,8 +5,10 @@
 #include "FileSafety.h"
 #include "NumberText.h"
 #include "ShellSort.h"
+#include "SingleReal.h"
 #include "TextReader.h"
 #include "miscutil.h"
+#include "text/FilledLines.h"
 
 namespace velkor {
 
@@ -31,18 +33,17 @@ struct AtomLine {
 };
 
 // The atom lines of a target file, numbered by line; false on a line that is not blank and does
-// not begin with three numbers.
-bool ReadAtomLines(const std::string& bytes, std::vector<AtomLine>& atoms, int32_t& lines) {
-    halvern::TextReader reader(bytes);
-    lines = 0;
-    while (!reader.eof()) {
-        const std::string line = reader.readLine();
-        ++lines;
-        if (halvern::IsBlankLine(line)) continue;
-        long double xyz[3];
-        if (!halvern::ReadLineReals(line, xyz, 3)) return false;
-        atoms.push_back({lines, static_cast<float>(xyz[0]), static_cast<float>(xyz[1]),
-                         static_cast<float>(xyz[2])});
+// not begin with three numbers that a single holds.
+bool ReadAtomLines(const std::string& bytes, std::vector<AtomLine>& atoms) {
+    FilledLines lines(bytes);
+    halvern::TextReader line;
+    while (lines.next(line)) {
+        long double x = 0, y = 0, z = 0;
+        if (!ReadLineReal(line, x) || !ReadLineReal(line, y) || !ReadLineReal(line, z) ||
+            !halvern::FitsSingle(x) || !halvern::FitsSingle(y) || !halvern::FitsSingle(z))
+            return false;
+        atoms.push_back({lines.lineNumber(), static_cast<float>(x), static_cast<float>(y),
+                         static_cast<float>(z)});
     }
     return true;
 }
@@ -64,15 +65,14 @@ bool ListNeighbours(const std::string& targetName, int32_t k, float range, Neigh
     if (!FindFile(targetName, sink)) return false;
     std::string bytes;
     std::vector<AtomLine> atoms;
-    int32_t lines = 0;
-    if (!halvern::ReadFileBytes(targetName, bytes) || !ReadAtomLines(bytes, atoms, lines)) {
+    if (!halvern::ReadFileBytes(targetName, bytes) || !ReadAtomLines(bytes, atoms)) {
         sink.error(ReadErrorText(command, targetName));
         return false;
     }
     const AtomLine* centre = nullptr;
     for (const AtomLine& a : atoms)
         if (a.number == k) centre = &a;
-    if (k <= 0 || k > lines || centre == nullptr) {
+    if (centre == nullptr) {
         sink.error(kIndexErrorText);
         return false;
     }
@@ -102,13 +102,12 @@ bool ReadMorseParameters(const std::string& modelName, TMorseParams& morse,
     if (!FindFile(modelName, sink)) return false;
     halvern::TextReader reader;
     bool ok = reader.open(modelName);
-    for (int line = 1; ok && line <= 5; ++line) {
-        ok = !reader.eof();
-        reader.skipLine();
-    }
+    for (int line = 1; line <= 5; ++line) reader.skipLine();
     long double values[3] = {};
-    for (int i = 0; ok && i < 3; ++i)
-        ok = !reader.eof() && halvern::ReadLineReals(reader.readLine(), &values[i], 1);
+    for (int i = 0; ok && i < 3; ++i) {
+        halvern::TextReader line(reader.readLine());
+        ok = ReadLineReal(line, values[i]) && halvern::FitsSingle(values[i]);
+    }
     if (!ok) {
         sink.error(kInputErrorText);
         return false;
@@ -120,7 +119,7 @@ bool ReadMorseParameters(const std::string& modelName, TMorseParams& morse,
 
 float MorsePotential(const TMorseParams& morse, float r) {
     const double e = std::exp(-morse.alpha * (r - morse.r0));
-    return static_cast<float>(morse.D * (e * e - 2.0 * e));
+    return halvern::ToSingle(morse.D * (e * e - 2.0 * e));
 }
 
 std::vector<std::string> NeighbourDistanceReport(const TNeighbourList& list) {

@@ -14,6 +14,7 @@
 #include "Spline.h"
 #include "TextReader.h"
 #include "composite/SplineDataFile.h"
+#include "text/FilledLines.h"
 
 namespace velkor {
 namespace {
@@ -100,7 +101,8 @@ class SplineCompositeFiles : public halvern::test::ScratchDir {
         size_t start = 0;
         for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
             long double v[2];
-            EXPECT_TRUE(halvern::ReadLineReals(bytes.substr(start, end - start), v, 2));
+            halvern::TextReader line(bytes.substr(start, end - start));
+            EXPECT_TRUE(ReadLineReal(line, v[0]) && ReadLineReal(line, v[1]));
             points.emplace_back(static_cast<double>(v[0]), static_cast<double>(v[1]));
         }
         EXPECT_EQ(start, bytes.size()) << "every line ends in CR LF";

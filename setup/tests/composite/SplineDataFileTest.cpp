@@ -47,6 +47,7 @@ TEST_F(SplineDataFiles, AFileThatCannotBeReadLeavesNoPoints) {
     const std::pair<const char*, const char*> files[] = {
         {"one.spl", "1 2\r\n3\r\n"},
         {"word.spl", "1 2\r\nr v\r\n"},
+        {"huge.spl", "1 2\r\n3 4e38\r\n"},  // beyond a single
         {"missing.spl", nullptr},
     };
     for (const auto& [name, bytes] : files) {

@@ -121,6 +121,7 @@ TEST_F(NeighbourReportTest, ACoincidentAtomAndBlankLines) {
 
 TEST_F(NeighbourReportTest, EachFaultHasItsMessageBeforeAnyReport) {
     const std::string target = writeCluster("cu.trg", "1 2\r\n");
+    ASSERT_TRUE(halvern::WriteFileReplacing(path("huge.xyz"), "0 0 0\r\n1e39 0 0\r\n"));
     ASSERT_TRUE(halvern::WriteFileReplacing(path("good.xyz"), "0 0 0\r\n\r\n1 0 0\r\n"));
     struct Case {
         std::string name;
@@ -133,6 +134,8 @@ TEST_F(NeighbourReportTest, EachFaultHasItsMessageBeforeAnyReport) {
         {path("*.TRG"), 1, NeighbourCommand::Potential, "File not found: " + path("*.TRG")},
         {target, 1, NeighbourCommand::Distances, "Error reading " + target + "."},
         {target, 1, NeighbourCommand::Potential, "Error reading input file."},
+        {path("huge.xyz"), 1, NeighbourCommand::Distances,
+         "Error reading " + path("huge.xyz") + "."},
         {path("good.xyz"), 0, NeighbourCommand::Distances,
          "Cannot find specified index in data file."},
         {path("good.xyz"), 4, NeighbourCommand::Distances,
