@@ -27,8 +27,9 @@ void Shift(int32_t& shift, int32_t by) {
     shift = std::clamp(shift + by, -kMaxShift, kMaxShift);
 }
 
-// Rounds half to even, within the pixel bound.
+// Rounds half to even, within the pixel bound (0 for an undefined value).
 int32_t Pixel(double p) {
+    if (std::isnan(p)) return 0;
     return static_cast<int32_t>(std::nearbyint(std::clamp(p, -kPixelLimit, kPixelLimit)));
 }
 
