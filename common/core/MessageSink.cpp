@@ -16,6 +16,10 @@ void RecordingSink::info(const std::string& text) {
     entries_.push_back({Kind::Info, text, {}, BoxIcon::Information});
 }
 
+void RecordingSink::infoWithHelp(const std::string& text, const HelpTopic& help) {
+    entries_.push_back({Kind::Info, text, {}, BoxIcon::Information, help.context});
+}
+
 bool RecordingSink::askYesNo(const std::string& text, BoxIcon icon) {
     entries_.push_back({Kind::YesNo, text, {}, icon});
     return answer();

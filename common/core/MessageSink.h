@@ -9,6 +9,12 @@ namespace halvern {
 
 enum class BoxIcon { Error, Warning, Information, Question };
 
+// The help page that a box's Help button opens: a context of a program's help.
+struct HelpTopic {
+    std::string program;  // the folder of its pages under help/
+    int context = 0;
+};
+
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
@@ -16,6 +22,12 @@ public:
     virtual void error(const std::string& text) = 0;
     virtual void warning(const std::string& text) = 0;
     virtual void info(const std::string& text) = 0;
+    // An information box with OK and Help; Help opens the topic's page. A sink without help
+    // shows the plain box.
+    virtual void infoWithHelp(const std::string& text, const HelpTopic& help) {
+        static_cast<void>(help);
+        info(text);
+    }
     // Questions: true for Yes (or OK).
     virtual bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
     virtual bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
@@ -33,11 +45,13 @@ public:
         std::string text;
         std::string title;  // parse errors only
         BoxIcon icon = BoxIcon::Information;
+        int helpContext = 0;  // boxes with a Help button
     };
 
     void error(const std::string& text) override;
     void warning(const std::string& text) override;
     void info(const std::string& text) override;
+    void infoWithHelp(const std::string& text, const HelpTopic& help) override;
     bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     void beep() override;

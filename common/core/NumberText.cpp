@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -163,41 +164,65 @@ std::string FormatScientific(long double x, int width) {
 
 std::string FormatInt(int64_t n, int width) { return PadLeft(std::to_string(n), width); }
 
-std::string ShortestRealText(long double x) {
-    if (std::string special = NonFiniteText(x); !special.empty()) return special;
-    if (x == 0) return "0";
-    Decimal dec = ToDecimal(std::fabs(x));
-    RoundDigits(dec, 15);
-    std::string digits = dec.digits;  // trailing zeros already dropped by RoundDigits
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    int exponent = dec.point - 1;
+namespace {
 
-    std::string text;
-    if (x < 0) text.push_back('-');
-    if (exponent >= -5 && exponent < 15) {
-        if (dec.point <= 0) {
-            text += "0.";
-            text.append(static_cast<size_t>(-dec.point), '0');
-            text += digits;
-        } else {
-            for (int i = 0; i < dec.point; ++i)
-                text.push_back(i < static_cast<int>(digits.size()) ? digits[static_cast<size_t>(i)] : '0');
-            if (static_cast<int>(digits.size()) > dec.point) {
-                text.push_back('.');
-                text += digits.substr(static_cast<size_t>(dec.point));
-            }
-        }
-    } else {
-        text.push_back(digits[0]);
-        if (digits.size() > 1) {
-            text.push_back('.');
-            text += digits.substr(1);
-        }
-        text.push_back('E');
-        text += std::to_string(exponent);
+// At most `significant` digits of a non-zero finite magnitude, trailing zeros dropped.
+Decimal SignificantDigits(long double magnitude, int significant) {
+    Decimal dec = ToDecimal(magnitude);
+    RoundDigits(dec, std::clamp(significant, 1, kSignificant));
+    while (!dec.digits.empty() && dec.digits.back() == '0') dec.digits.pop_back();
+    return dec;
+}
+
+std::string FixedGeneral(bool negative, const Decimal& dec) {
+    const std::string& digits = dec.digits;
+    std::string text = negative ? "-" : "";
+    if (dec.point <= 0) {
+        text += "0.";
+        text.append(static_cast<size_t>(-dec.point), '0');
+        text += digits;
+        return text;
+    }
+    for (int i = 0; i < dec.point; ++i) text.push_back(DigitAt(dec, i));
+    if (static_cast<int>(digits.size()) > dec.point) {
+        text.push_back('.');
+        text += digits.substr(static_cast<size_t>(dec.point));
     }
     return text;
 }
+
+std::string ScientificGeneral(bool negative, const Decimal& dec) {
+    std::string text = negative ? "-" : "";
+    text.push_back(dec.digits[0]);
+    if (dec.digits.size() > 1) {
+        text.push_back('.');
+        text += dec.digits.substr(1);
+    }
+    text.push_back('E');
+    text += std::to_string(dec.point - 1);
+    return text;
+}
+
+std::string General(long double x, int significant, bool scientific) {
+    if (std::string special = NonFiniteText(x); !special.empty()) return special;
+    if (x == 0) return "0";
+    const Decimal dec = SignificantDigits(std::fabs(x), significant);
+    const int exponent = dec.point - 1;
+    if (!scientific && exponent >= -5 && exponent < 15) return FixedGeneral(x < 0, dec);
+    return ScientificGeneral(x < 0, dec);
+}
+
+}  // namespace
+
+std::string FormatGeneral(long double x, int significant) {
+    return General(x, significant, false);
+}
+
+std::string FormatGeneralScientific(long double x, int significant) {
+    return General(x, significant, true);
+}
+
+std::string ShortestRealText(long double x) { return FormatGeneral(x, 15); }
 
 bool ParseRealToken(std::string_view token, long double& value) {
     std::string_view mantissa;

@@ -25,6 +25,10 @@ std::string FormatInt(int64_t n, int width = 0);
 // The shortest real text: 15 significant digits, trailing zeros dropped; fixed notation when
 // 1e-5 <= |x| < 1e15, else "d.ddddE-n"; "0" for zero.
 std::string ShortestRealText(long double x);
+// The same rule with at most `significant` digits (1..18).
+std::string FormatGeneral(long double x, int significant);
+// Those digits always in the form "d.ddddE-n".
+std::string FormatGeneralScientific(long double x, int significant);
 
 // Strict whole-text conversions: leading blanks allowed, nothing after the number.
 // Reals: [+-]digits[.digits][(E|e)[+-]digits]; "inf", "nan", hex and "," are refused.

@@ -48,6 +48,11 @@ bool TextReader::seekEof() {
     return eof();
 }
 
+bool TextReader::seekEoln() {
+    while (!eoln() && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
+    return eoln();
+}
+
 std::string_view TextReader::nextToken() {
     if (seekEof()) return {};
     size_t start = pos_;

@@ -38,6 +38,8 @@ public:
     bool eof() const;   // at the end of the data (or at a Ctrl-Z)
     // Skips blanks, tabs and line ends, then tells whether the end is reached.
     bool seekEof();
+    // Skips blanks and tabs on the current line, then tells whether the line ends there.
+    bool seekEoln();
 
     bool failed() const { return failed_; }
     void clearError() { failed_ = false; }

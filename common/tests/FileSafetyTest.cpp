@@ -97,6 +97,16 @@ TEST(FileNames, ExtensionsIgnoreDotsInFolders) {
     EXPECT_EQ(FileNameOf("/x/y/z.trg"), "z.trg");
 }
 
+TEST(MessageSinks, NoticeWithHelpIsRecordedWithItsContext) {
+    RecordingSink sink;
+    sink.infoWithHelp("Older file.", {"velkor", 5000});
+    sink.info("Plain.");
+    ASSERT_EQ(sink.entries().size(), 2u);
+    EXPECT_EQ(sink.entries()[0].kind, RecordingSink::Kind::Info);
+    EXPECT_EQ(sink.entries()[0].helpContext, 5000);
+    EXPECT_EQ(sink.entries()[1].helpContext, 0);
+}
+
 TEST(MessageSinks, GuardTurnsAnExceptionIntoAnErrorBoxAndAnswersFollowTheScript) {
     RecordingSink sink;
     EXPECT_FALSE(RunGuarded(sink, [] { throw std::runtime_error("Out of memory."); }));

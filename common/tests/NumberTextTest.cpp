@@ -78,6 +78,17 @@ TEST(ShortestRealText, Table) {
     for (const auto& [x, text] : cases) EXPECT_EQ(ShortestRealText(x), text);
 }
 
+TEST(FormatGeneral, FewerDigitsAndTheScientificForm) {
+    EXPECT_EQ(FormatGeneral(9.509670314123L, 10), "9.509670314");
+    EXPECT_EQ(FormatGeneral(0.00112334197812L, 10), "0.001123341978");
+    EXPECT_EQ(FormatGeneral(123456.75L, 6), "123457");
+    EXPECT_EQ(FormatGeneral(999.96L, 4), "1000");
+    EXPECT_EQ(FormatGeneral(-2.5e-9L, 3), "-2.5E-9");
+    EXPECT_EQ(FormatGeneralScientific(123456.75L, 3), "1.23E5");
+    EXPECT_EQ(FormatGeneralScientific(0.000012L, 15), "1.2E-5");
+    EXPECT_EQ(FormatGeneralScientific(0.0L, 3), "0");
+}
+
 TEST(ParseReal, AcceptAndRefuse) {
     const std::pair<const char*, long double> accepted[] = {
         {"1", 1},        {"  2.5", 2.5L},        {"-3", -3}, {"+4.25", 4.25L}, {"1e3", 1000},

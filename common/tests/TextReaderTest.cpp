@@ -71,4 +71,15 @@ TEST(TextReader, StringsStopAtTheLineEndAndBlankLinesEndTheData) {
     EXPECT_TRUE(r.seekEof());
 }
 
+TEST(TextReader, LineEndTestSkipsTrailingBlanksOnly) {
+    TextReader r{std::string("1 2 \t \r\n3\r\n")};
+    r.readInt();
+    EXPECT_FALSE(r.seekEoln());
+    EXPECT_EQ(r.readInt(), 2);
+    EXPECT_TRUE(r.seekEoln());
+    EXPECT_EQ(r.readChar(), '\r');  // the line end itself is left in place
+    EXPECT_EQ(r.readInt(), 3);
+    EXPECT_TRUE(r.seekEoln());
+}
+
 }  // namespace

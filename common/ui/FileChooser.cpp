@@ -27,8 +27,11 @@ class QtFileChooser : public FileChooser {
         QFileDialog dialog(parent, DecodeText(request.title));
         dialog.setAcceptMode(accept);
         dialog.setFileMode(files);
-        dialog.setNameFilters(DecodeText(QtNameFilters(request.filter))
-                                  .split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+        const QStringList filters = DecodeText(QtNameFilters(request.filter))
+                                        .split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+        dialog.setNameFilters(filters);
+        if (request.filterIndex > 0 && request.filterIndex < filters.size())
+            dialog.selectNameFilter(filters.at(request.filterIndex));
         if (!request.defaultSuffix.empty())
             dialog.setDefaultSuffix(DecodeText(request.defaultSuffix));
         const QFileInfo start(DecodeText(request.initialName));

@@ -15,6 +15,7 @@ struct FileDialogSpec {
     // The name the dialog starts from: a file name, a pattern or a full path.
     std::string initialName;
     std::string defaultSuffix;  // without the dot
+    int filterIndex = 0;        // the filter shown first, counted from 0
 };
 
 class FileChooser {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "DisplayText.h"
+#include "HelpWindow.h"
 #include "ParseErrorDialog.h"
 
 namespace halvern {
@@ -61,6 +62,14 @@ void QtMessageSink::warning(const std::string& text) {
 
 void QtMessageSink::info(const std::string& text) {
     ShowBox(BoxIcon::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+// The box is modal, so its Help button closes it before the page opens: the page can then be
+// read and used.
+void QtMessageSink::infoWithHelp(const std::string& text, const HelpTopic& help) {
+    if (ShowBox(BoxIcon::Information, text, QMessageBox::Ok | QMessageBox::Help,
+                QMessageBox::Ok) == QMessageBox::Help)
+        ShowHelp(help.program, help.context);
 }
 
 bool QtMessageSink::askYesNo(const std::string& text, BoxIcon icon) {

@@ -10,6 +10,7 @@ class QtMessageSink : public MessageSink {
     void error(const std::string& text) override;
     void warning(const std::string& text) override;
     void info(const std::string& text) override;
+    void infoWithHelp(const std::string& text, const HelpTopic& help) override;
     bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     void beep() override;

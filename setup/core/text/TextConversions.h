@@ -2,7 +2,9 @@
 // turned into numbers only when a file is written or a value is computed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,15 @@ int32_t TextToIntQuiet(std::string_view text);
 
 // x:w:d (d = 0 gives no decimal point).
 std::string FormatReal(int width, int decimals, long double x);
+
+// A number for a text field of `width` characters: the general text of x with as many
+// significant digits as fit, so a mantissa or exponent is never cut; none when not even one
+// digit fits.
+std::optional<std::string> FitRealText(long double x, size_t width);
+// Fixed notation with at most `maxDecimals` decimals, trailing zeros dropped down to
+// `minDecimals`; fewer decimals, then FitRealText, when it does not fit the width.
+std::optional<std::string> FitFixedText(long double x, int minDecimals, int maxDecimals,
+                                        size_t width);
 
 // True for a real >= 0. A text that is no number shows "Cannot convert <text> to real number.";
 // a negative number is refused silently.

@@ -63,5 +63,41 @@ TEST(TextConversions, FormatRealIsFixedNotation) {
     EXPECT_EQ(FormatReal(4, 0, 12.6L), "  13");
 }
 
+// A number is fitted to its field by its precision, never cut inside mantissa or exponent.
+TEST(TextConversions, NumbersFitTheirFields) {
+    struct Case {
+        long double x;
+        size_t width;
+        const char* text;  // nullptr: cannot fit
+    };
+    const Case cases[] = {
+        {359.99L, 6, "359.99"},         {359.99L, 5, "360"},
+        {1.23456789012e-5L, 10, "1.23457E-5"}, {123456789.0L, 6, "1.23E8"},
+        {-1.5e-300L, 7, "-2E-300"},     {-1.5e-300L, 6, nullptr},
+        {0.0L, 1, "0"},                 {300.0L, 6, "300"},
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::string> text = FitRealText(c.x, c.width);
+        if (c.text)
+            EXPECT_EQ(text, std::string(c.text)) << c.text;
+        else
+            EXPECT_EQ(text, std::nullopt);
+    }
+    struct FixedCase {
+        long double x;
+        int minDecimals, maxDecimals;
+        size_t width;
+        const char* text;
+    };
+    const FixedCase fixed[] = {
+        {1.0L, 2, 3, 7, "1.00"},        {0.025L, 2, 3, 7, "0.025"},   {0.004L, 2, 3, 7, "0.004"},
+        {1000.125L, 2, 3, 7, "1000.13"}, {1234567.0L, 2, 3, 7, "1234567"}, {1e7L, 2, 3, 7, "1E7"},
+        {39.948L, 4, 5, 10, "39.9480"}, {1.00794L, 4, 5, 10, "1.00794"}, {5.0L, 0, 2, 4, "5"},
+    };
+    for (const FixedCase& c : fixed)
+        EXPECT_EQ(FitFixedText(c.x, c.minDecimals, c.maxDecimals, c.width), std::string(c.text))
+            << c.text;
+}
+
 }  // namespace
 }  // namespace velkor

@@ -1,0 +1,31 @@
+// The projectile record of the set-up program: element, energy, atomic number, mass and flag
+// byte as typed, with the element presets of the symbol list.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "text/ShortText.h"
+
+namespace velkor {
+
+struct TProjectileSpec {
+    ShortText<2> Symbol = "Ar";
+    ShortText<7> Energy = "1.0";  // keV
+    ShortText<2> AtomicNumber = "18";
+    ShortText<10> Mass = "39.948";  // amu
+    uint8_t Flags = 0;
+
+    bool operator==(const TProjectileSpec&) const = default;
+};
+
+// One entry of the symbol list: choosing it sets the atomic number and the mass.
+struct ProjectilePreset {
+    const char* Symbol;
+    const char* AtomicNumber;
+    const char* Mass;
+};
+
+std::span<const ProjectilePreset> ProjectilePresets();
+
+}  // namespace velkor
