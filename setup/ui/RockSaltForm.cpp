@@ -76,7 +76,10 @@ TRockSaltForm::TRockSaltForm(TTwoSpeciesTargetSpec& RockSaltParams, QWidget* par
     box = MakeLatticeBoxControls(this, kBoxNames, "*2");
     LayOutTargetDialog(
         this, {type1.group, type2.group, lattice}, box,
-        MakeDialogButtons(this, kTwoSpeciesDialogHelp, "Ok", [this] { BitBtn1Click(); }));
+        MakeDialogButtons(this, kTwoSpeciesDialogHelp, "Ok", [this] {
+            BitBtn1Click();
+            return true;
+        }));
     ConnectAtomCount(this, box.dimensions, [this] { UpdateAtomCount(); });
 }
 

@@ -184,7 +184,7 @@ void LayOutTargetDialog(QDialog* dialog, std::initializer_list<QWidget*> element
 }
 
 QLayout* MakeDialogButtons(QDialog* dialog, int helpContext, const char* okText,
-                           std::function<void()> onAccept) {
+                           std::function<bool()> onAccept) {
     auto* ok = new QPushButton(QString::fromLatin1(okText), dialog);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
@@ -195,7 +195,7 @@ QLayout* MakeDialogButtons(QDialog* dialog, int helpContext, const char* okText,
     QObject::connect(ok, &QPushButton::clicked, dialog,
                      halvern::GuardedSlot([dialog, onAccept = std::move(onAccept)] {
                          if (!halvern::ValidateNumericControls(dialog)) return;
-                         if (onAccept) onAccept();
+                         if (onAccept && !onAccept()) return;
                          dialog->accept();
                      }));
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -106,9 +106,9 @@ void ConnectAtomCount(QDialog* dialog, const DimensionControls& dimensions,
 void LayOutTargetDialog(QDialog* dialog, std::initializer_list<QWidget*> elementGroups,
                         const LatticeBoxControls& box, QLayout* buttons);
 
-// OK (checks every numeric control, runs onAccept, then closes with OK), Cancel, and Help with
-// a help context.
+// OK (checks every numeric control, runs onAccept, then closes with OK unless onAccept
+// returned false), Cancel, and Help with a help context.
 QLayout* MakeDialogButtons(QDialog* dialog, int helpContext, const char* okText = "OK",
-                           std::function<void()> onAccept = {});
+                           std::function<bool()> onAccept = {});
 
 }  // namespace velkor
