@@ -17,7 +17,7 @@ void RecordingSink::info(const std::string& text) {
 }
 
 void RecordingSink::infoWithHelp(const std::string& text, const HelpTopic& help) {
-    entries_.push_back({Kind::Info, text, {}, BoxIcon::Information, help.context});
+    entries_.push_back({Kind::Info, text, {}, BoxIcon::Information, help});
 }
 
 bool RecordingSink::askYesNo(const std::string& text, BoxIcon icon) {

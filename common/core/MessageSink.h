@@ -9,9 +9,9 @@ namespace halvern {
 
 enum class BoxIcon { Error, Warning, Information, Question };
 
-// The help page that a box's Help button opens: a context of a program's help.
+// A help page of a program, shown by a box's Help button.
 struct HelpTopic {
-    std::string program;  // the folder of its pages under help/
+    std::string program;
     int context = 0;
 };
 
@@ -45,7 +45,7 @@ public:
         std::string text;
         std::string title;  // parse errors only
         BoxIcon icon = BoxIcon::Information;
-        int helpContext = 0;  // boxes with a Help button
+        HelpTopic help = {};  // boxes with a Help button only
     };
 
     void error(const std::string& text) override;

@@ -103,8 +103,8 @@ TEST(MessageSinks, NoticeWithHelpIsRecordedWithItsContext) {
     sink.info("Plain.");
     ASSERT_EQ(sink.entries().size(), 2u);
     EXPECT_EQ(sink.entries()[0].kind, RecordingSink::Kind::Info);
-    EXPECT_EQ(sink.entries()[0].helpContext, 5000);
-    EXPECT_EQ(sink.entries()[1].helpContext, 0);
+    EXPECT_EQ(sink.entries()[0].help.context, 5000);
+    EXPECT_EQ(sink.entries()[1].help.context, 0);
 }
 
 TEST(MessageSinks, GuardTurnsAnExceptionIntoAnErrorBoxAndAnswersFollowTheScript) {

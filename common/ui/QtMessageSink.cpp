@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "DisplayText.h"
 #include "HelpWindow.h"
@@ -64,12 +65,17 @@ void QtMessageSink::info(const std::string& text) {
     ShowBox(BoxIcon::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-// The box is modal, so its Help button closes it before the page opens: the page can then be
-// read and used.
 void QtMessageSink::infoWithHelp(const std::string& text, const HelpTopic& help) {
-    if (ShowBox(BoxIcon::Information, text, QMessageBox::Ok | QMessageBox::Help,
-                QMessageBox::Ok) == QMessageBox::Help)
-        ShowHelp(help.program, help.context);
+    QMessageBox box(IconOf(BoxIcon::Information), CaptionOf(BoxIcon::Information),
+                    DisplayText(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    QPushButton* helpButton = box.addButton(QMessageBox::Help);
+    // The box closes on every button of its own; Help shows the page and leaves it open.
+    QObject::disconnect(helpButton, &QAbstractButton::clicked, nullptr, nullptr);
+    QObject::connect(helpButton, &QAbstractButton::clicked, &box,
+                     [help] { ShowHelp(help.program, help.context); });
+    box.exec();
 }
 
 bool QtMessageSink::askYesNo(const std::string& text, BoxIcon icon) {

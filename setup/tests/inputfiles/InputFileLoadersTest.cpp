@@ -241,7 +241,7 @@ TEST_F(Loaders, OlderVersionsGetNoticesAndDefaults) {
     EXPECT_EQ(model.TestProjectileOnly, 0);
     ASSERT_EQ(sink.entries().size(), 1u);
     EXPECT_EQ(sink.entries()[0].text, kVersion1);
-    EXPECT_EQ(sink.entries()[0].helpContext, 5000);
+    EXPECT_EQ(sink.entries()[0].help.context, 5000);
 
     // Version 2.1: line 8 holds only the maximum time, and line 11 is missing as well.
     sink.clear();
@@ -254,8 +254,8 @@ TEST_F(Loaders, OlderVersionsGetNoticesAndDefaults) {
     EXPECT_EQ(run.TMin.str(), "0");
     EXPECT_EQ(run.Expression.str(), kDefaultFilterExpression);
     EXPECT_EQ(sink.texts(), (std::vector<std::string>{kVersion21, kVersion1}));
-    EXPECT_EQ(sink.entries()[0].helpContext, 0);
-    EXPECT_EQ(sink.entries()[1].helpContext, 5000);
+    EXPECT_EQ(sink.entries()[0].help.context, 0);
+    EXPECT_EQ(sink.entries()[1].help.context, 5000);
 
     sink.clear();
     TImpactSpec impact;
