@@ -1,0 +1,27 @@
+// What the projectile, run, model and inelastic dialogs share: the save dialog with its name
+// check, help contexts on controls, and small labelled rows.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "FileChooser.h"
+
+class QFormLayout;
+class QLabel;
+class QWidget;
+
+namespace velkor {
+
+// The name chosen in the program's save dialog; none when cancelled or when the name is too
+// long for a file-name field (refused with a message, never cut).
+std::optional<std::string> AskSaveFileName(QWidget* parent, const halvern::FileDialogSpec& spec);
+
+// The help context that F1 shows for the control (and the controls inside it).
+void SetHelpContext(QWidget* widget, int context);
+int HelpContextOf(const QWidget* widget);
+
+QLabel* PlainLabel(const QString& text, QWidget* parent);
+
+}  // namespace velkor
