@@ -63,11 +63,6 @@ char LoaderInput::nextChar() {
     return in_.readChar();
 }
 
-bool LoaderInput::fileEndsHere() const {
-    halvern::TextReader probe = in_;
-    return probe.seekEof();
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};

@@ -43,8 +43,8 @@ class LoaderInput {
 
     // Blanks and tabs skipped, the line ends here.
     bool lineEndsHere() { return in_.seekEoln(); }
-    // Only blanks and line ends remain (nothing is consumed).
-    bool fileEndsHere() const;
+    // Nothing remains of the file: an empty last line still counts as a line.
+    bool fileEndsHere() const { return in_.eof(); }
 
     // A value that the record cannot hold: the load fails like on a bad number.
     void refuse() { refused_ = true; }

@@ -273,6 +273,19 @@ TEST_F(Loaders, OlderVersionsGetNoticesAndDefaults) {
                   "(3 A)"});
 }
 
+// An empty expression is a line of its own, not the end of a version-1 file.
+TEST_F(Loaders, EmptyExpressionStaysEmpty) {
+    RecordingSink sink;
+    TRunSpec run;
+    run.FileName = path("e.run");
+    run.Expression = "";
+    ASSERT_TRUE(WriteRunFile(run, sink));
+    TRunSpec loaded;
+    ASSERT_TRUE(LoadRunFile(run.FileName, loaded, sink));
+    EXPECT_EQ(loaded.Expression.str(), "");
+    EXPECT_TRUE(sink.entries().empty());
+}
+
 TEST_F(Loaders, ImpactParametersFromTheFirstLine) {
     TImpactSpec spec;
     RecordingSink sink;
