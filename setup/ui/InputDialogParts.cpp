@@ -1,6 +1,10 @@
 #include "InputDialogParts.h"
 
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 
@@ -39,6 +43,27 @@ QLabel* PlainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QGroupBox* HelpGroup(const QString& title, int helpContext, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    if (helpContext != 0) SetHelpContext(group, helpContext);
+    return group;
+}
+
+void LayOutColumns(QDialog* dialog, std::initializer_list<QWidget*> left,
+                   std::initializer_list<QWidget*> right, QLayout* buttons) {
+    auto* columns = new QHBoxLayout;
+    for (const std::initializer_list<QWidget*>& groups : {left, right}) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* group : groups) column->addWidget(group);
+        column->addStretch();
+        columns->addLayout(column);
+    }
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace velkor

@@ -3,13 +3,16 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
 #include "FileChooser.h"
 
-class QFormLayout;
+class QDialog;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QWidget;
 
 namespace velkor {
@@ -23,5 +26,11 @@ void SetHelpContext(QWidget* widget, int context);
 int HelpContextOf(const QWidget* widget);
 
 QLabel* PlainLabel(const QString& text, QWidget* parent);
+// A titled group; a context other than 0 is its help page.
+QGroupBox* HelpGroup(const QString& title, int helpContext, QWidget* parent);
+
+// Two columns of groups above the button row, the dialog sized to fit them.
+void LayOutColumns(QDialog* dialog, std::initializer_list<QWidget*> left,
+                   std::initializer_list<QWidget*> right, QLayout* buttons);
 
 }  // namespace velkor

@@ -25,12 +25,6 @@ namespace {
 
 const char* const kPotentialNames[] = {"ZBL", "Moliere-Lindhard", "Moliere-Firsov"};
 
-QGroupBox* Group(const QString& title, int helpContext, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    if (helpContext != 0) SetHelpContext(group, helpContext);
-    return group;
-}
-
 // The checked button's index among three, 0 when none is checked.
 uint16_t CheckedKind(QRadioButton* const (&buttons)[3]) {
     for (uint16_t k = 0; k < 3; ++k)
@@ -49,21 +43,9 @@ TMdlForm::TMdlForm(TModelSpec& spec, QWidget* parent) : QDialog(parent), spec_(s
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     SetHelpContext(this, kModelDialogHelp);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(makePotentialGroup());
-    left->addWidget(makeMorseGroup());
-    auto* right = new QVBoxLayout;
-    right->addWidget(makeVibrationGroup());
-    right->addWidget(makeEnergyGroup());
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(
-        MakeDialogButtons(this, kModelDialogHelp, "OK", [this] { return OkBtnClick(); }));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutColumns(this, {makePotentialGroup(), makeMorseGroup()},
+                  {makeVibrationGroup(), makeEnergyGroup()},
+                  MakeDialogButtons(this, kModelDialogHelp, "OK", [this] { return OkBtnClick(); }));
 
     connect(CheckBox1, &QCheckBox::toggled, this,
             halvern::GuardedSlot([this] { CheckBox1Click(); }));
@@ -75,9 +57,9 @@ TMdlForm::TMdlForm(TModelSpec& spec, QWidget* parent) : QDialog(parent), spec_(s
 }
 
 QWidget* TMdlForm::makePotentialGroup() {
-    QGroupBox* outer = Group(QStringLiteral("INTERACTION POTENTIALS"), 0, this);
+    QGroupBox* outer = HelpGroup(QStringLiteral("INTERACTION POTENTIALS"), 0, this);
     QGroupBox* group =
-        Group(QStringLiteral("Screened Coulombic Potential"), kModelScreeningHelp, outer);
+        HelpGroup(QStringLiteral("Screened Coulombic Potential"), kModelScreeningHelp, outer);
     auto* columns = new QHBoxLayout(group);
     auto pair = [&](const char* title, QRadioButton*(&buttons)[3], halvern::TFloatEdit*& edit,
                     const char* editName, int buttonNumber) {
@@ -104,7 +86,8 @@ QWidget* TMdlForm::makePotentialGroup() {
 }
 
 QWidget* TMdlForm::makeMorseGroup() {
-    QGroupBox* group = Group(QStringLiteral("Morse and Spline Potentials"), kModelMorseHelp, this);
+    QGroupBox* group =
+        HelpGroup(QStringLiteral("Morse and Spline Potentials"), kModelMorseHelp, this);
     auto* constants = new QGroupBox(QStringLiteral("Morse Constants"), group);
     FloatEdit3 = MakeFloatEdit(constants, "FloatEdit3", -20.0L, 20.0L,
                                decltype(spec_.MorseD)::kWidth, "0.480");
@@ -151,7 +134,7 @@ QWidget* TMdlForm::makeMorseGroup() {
 }
 
 QWidget* TMdlForm::makeVibrationGroup() {
-    QGroupBox* group = Group(QStringLiteral("LATTICE VIBRATIONS"), kModelVibrationsHelp, this);
+    QGroupBox* group = HelpGroup(QStringLiteral("LATTICE VIBRATIONS"), kModelVibrationsHelp, this);
     CheckBox2 = new QCheckBox(QStringLiteral("Include Vibrational Displacements"), group);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     FloatEdit8 =
@@ -187,7 +170,7 @@ QWidget* TMdlForm::makeVibrationGroup() {
 }
 
 QWidget* TMdlForm::makeEnergyGroup() {
-    QGroupBox* group = Group(QStringLiteral("SPECIFIC ENERGIES"), kModelEnergiesHelp, this);
+    QGroupBox* group = HelpGroup(QStringLiteral("SPECIFIC ENERGIES"), kModelEnergiesHelp, this);
     FloatEdit13 = MakeFloatEdit(group, "FloatEdit13", -100.0L, 100.0L,
                                 decltype(spec_.SurfaceBinding)::kWidth, "0.00");
     FloatEdit14 = MakeFloatEdit(group, "FloatEdit14", -100.0L, 100.0L,

@@ -36,12 +36,6 @@ const QStringList kOutputItems = {"All particles in system",
                                   "All particles emitted within 5 deg. of normal",
                                   "User-programmed option (define below)"};
 
-QGroupBox* Group(const char* title, int helpContext, QWidget* parent) {
-    auto* group = new QGroupBox(QString::fromLatin1(title), parent);
-    SetHelpContext(group, helpContext);
-    return group;
-}
-
 // An edit with a note beside it.
 QWidget* WithNote(QWidget* edit, const QString& note, QWidget* parent) {
     auto* row = new QWidget(parent);
@@ -61,22 +55,9 @@ TRunForm::TRunForm(TRunSpec& spec, QWidget* parent) : QDialog(parent), spec_(spe
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     SetHelpContext(this, kRunDialogHelp);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(makeSamplingGroup());
-    left->addWidget(makeOutputGroup());
-    auto* right = new QVBoxLayout;
-    right->addWidget(makeAnglesGroup());
-    right->addWidget(makePeriodicGroup());
-    right->addWidget(makeCutOffGroup());
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(
-        MakeDialogButtons(this, kRunDialogHelp, "OK", [this] { return BitBtn1Click(); }));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutColumns(this, {makeSamplingGroup(), makeOutputGroup()},
+                  {makeAnglesGroup(), makePeriodicGroup(), makeCutOffGroup()},
+                  MakeDialogButtons(this, kRunDialogHelp, "OK", [this] { return BitBtn1Click(); }));
 
     for (QCheckBox* box : {CheckBox1, CheckBox2})
         connect(box, &QCheckBox::toggled, this,
@@ -89,7 +70,8 @@ TRunForm::TRunForm(TRunSpec& spec, QWidget* parent) : QDialog(parent), spec_(spe
 }
 
 QWidget* TRunForm::makeSamplingGroup() {
-    QGroupBox* group = Group("Sampling frequency (output)", kRunSamplingHelp, this);
+    QGroupBox* group =
+        HelpGroup(QStringLiteral("Sampling frequency (output)"), kRunSamplingHelp, this);
     CheckBox1 = new QCheckBox(QStringLiteral("At termination of each run"), group);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(QStringLiteral("Periodically during each run..."), group);
@@ -133,7 +115,8 @@ QWidget* TRunForm::makeOutputGroup() {
 }
 
 QWidget* TRunForm::makeAnglesGroup() {
-    QGroupBox* group = Group("Projectile incident angles", kRunAnglesHelp, this);
+    QGroupBox* group =
+        HelpGroup(QStringLiteral("Projectile incident angles"), kRunAnglesHelp, this);
     FloatEdit1 =
         MakeFloatEdit(group, "FloatEdit1", 0.0L, 90.0L, decltype(spec_.Altitude)::kWidth, "90.00");
     FloatEdit2 =
@@ -147,7 +130,7 @@ QWidget* TRunForm::makeAnglesGroup() {
 }
 
 QWidget* TRunForm::makePeriodicGroup() {
-    QGroupBox* group = Group("Periodic parameters", kRunPeriodicHelp, this);
+    QGroupBox* group = HelpGroup(QStringLiteral("Periodic parameters"), kRunPeriodicHelp, this);
     FloatEdit3 = MakeFloatEdit(group, "FloatEdit3", 1e-19L, 1e-12L,
                                decltype(spec_.TimeStep)::kWidth, "07.0e-17");
     IntegerEdit2 = MakeIntegerEdit(group, "IntegerEdit2", 1, 999,
@@ -165,7 +148,7 @@ QWidget* TRunForm::makePeriodicGroup() {
 }
 
 QWidget* TRunForm::makeCutOffGroup() {
-    QGroupBox* group = Group("Cut-off parameters", kRunCutOffHelp, this);
+    QGroupBox* group = HelpGroup(QStringLiteral("Cut-off parameters"), kRunCutOffHelp, this);
     FloatEdit6 =
         MakeFloatEdit(group, "FloatEdit6", 0.0L, 8.0L, decltype(spec_.CutOff)::kWidth, "3.7");
     IntegerEdit3 =

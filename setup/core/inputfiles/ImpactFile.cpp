@@ -3,22 +3,8 @@
 #include <cmath>
 
 #include "inputfiles/InputFileIO.h"
-#include "text/TextConversions.h"
 
 namespace velkor {
-
-namespace {
-
-template <size_t N>
-void SetFitted(LoaderInput& in, ShortText<N>& field, long double value) {
-    const std::optional<std::string> text = FitRealText(value, N);
-    if (text)
-        field = *text;
-    else
-        in.refuse();
-}
-
-}  // namespace
 
 bool LoadImpFile(const std::string& path, TImpactSpec& spec, halvern::MessageSink& sink) {
     LoaderInput in;
@@ -42,11 +28,11 @@ bool LoadImpFile(const std::string& path, TImpactSpec& spec, halvern::MessageSin
     in.endLine();
     if (density < 0 || density > kWeightedDensity || !std::isfinite(read.Angle)) in.refuse();
     read.Density = static_cast<uint16_t>(density);
-    SetFitted(in, read.BxMin, bxMin);
-    SetFitted(in, read.BxMax, bxMax);
-    SetFitted(in, read.ByMin, byMin);
-    SetFitted(in, read.ByMax, byMax);
-    SetFitted(in, read.Z0, z0);
+    SetFittedReal(in, read.BxMin, bxMin);
+    SetFittedReal(in, read.BxMax, bxMax);
+    SetFittedReal(in, read.ByMin, byMin);
+    SetFittedReal(in, read.ByMax, byMax);
+    SetFittedReal(in, read.Z0, z0);
     if (!in.ok()) return false;
     spec = read;
     return true;

@@ -36,15 +36,6 @@ std::string RealCell(long double value) {
     return halvern::ShortestRealText(value);
 }
 
-template <size_t N>
-void SetFitted(LoaderInput& in, ShortText<N>& field, long double value) {
-    const std::optional<std::string> text = FitRealText(value, N);
-    if (text)
-        field = *text;
-    else
-        in.refuse();
-}
-
 // One value on its own line; the rest of the line (its comment) is dropped.
 long double ValueLine(LoaderInput& in) {
     const long double value = in.realValue();
@@ -102,10 +93,10 @@ bool LoadInlFile(const std::string& path, TInelasticSpec& spec) {
     LoaderInput in;
     if (in.open(path)) {
         ReadTable(in, read.Lss);
-        SetFitted(in, read.Threshold, ValueLine(in));
+        SetFittedReal(in, read.Threshold, ValueLine(in));
         ReadTable(in, read.OenRobinson);
-        SetFitted(in, read.MaxApsis, ValueLine(in));
-        SetFitted(in, read.Gamma, ValueLine(in));
+        SetFittedReal(in, read.MaxApsis, ValueLine(in));
+        SetFittedReal(in, read.Gamma, ValueLine(in));
         ReadTable(in, read.ShapiroTombrello);
     }
     if (!in.ok()) return false;

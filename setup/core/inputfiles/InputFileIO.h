@@ -11,6 +11,8 @@
 
 #include "MessageSink.h"
 #include "TextReader.h"
+#include "text/ShortText.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 
@@ -64,5 +66,15 @@ std::optional<std::string> FieldNumberText(std::string_view text, size_t width,
 
 // Leading and trailing blanks and tabs dropped.
 std::string_view TrimBlanks(std::string_view text);
+
+// A number read from a file into a text field, fitted by precision; one that no field of N
+// characters can hold fails the load.
+template <size_t N>
+void SetFittedReal(LoaderInput& in, ShortText<N>& field, long double value) {
+    if (const std::optional<std::string> text = FitRealText(value, N))
+        field = *text;
+    else
+        in.refuse();
+}
 
 }  // namespace velkor

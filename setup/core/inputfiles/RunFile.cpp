@@ -27,15 +27,6 @@ void ReadNumberLine(LoaderInput& in, ShortText<N>& field, bool integer = false) 
         in.refuse();
 }
 
-template <size_t N>
-void SetFittedReal(LoaderInput& in, ShortText<N>& field, long double value) {
-    const std::optional<std::string> text = FitRealText(value, N);
-    if (text)
-        field = *text;
-    else
-        in.refuse();
-}
-
 uint16_t ReadChoice(LoaderInput& in, uint16_t max) {
     const int32_t value = in.intValue();
     in.endLine();
