@@ -1,39 +1,63 @@
 #include "inputfiles/ImpactFile.h"
 
-#include <cmath>
-
+#include "FileSafety.h"
+#include "impacts/ImpactLines.h"
 #include "inputfiles/InputFileIO.h"
+#include "text/FilledLines.h"
 
 namespace velkor {
 
+namespace {
+
+constexpr const char* kVersion1Warning =
+    "File seems to have version 1 format:\rSetting z0 parameter to default value (3 A)";
+
+// The mesh header of the file's first line; false when the line holds none.
+bool ReadFirstLineHeader(const std::string& bytes, TMeshHeader& header, bool& version1) {
+    FilledLines lines(bytes);
+    halvern::TextReader line;
+    double x = 0, y = 0, z = 0;
+    if (!lines.next(line) || !ReadLineReal(line, x) || !ReadLineReal(line, y) ||
+        !ReadLineReal(line, z))
+        return false;
+    switch (ReadMeshHeader(line, header)) {
+        case HeaderKind::Complete:
+            version1 = false;
+            return true;
+        case HeaderKind::NoZ0:
+            version1 = true;
+            header.z0 = 3.0;
+            return true;
+        case HeaderKind::None:
+        case HeaderKind::Broken:
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool LoadImpFile(const std::string& path, TImpactSpec& spec, halvern::MessageSink& sink) {
-    LoaderInput in;
-    if (!in.open(path)) return false;
-    for (int k = 0; k < 3; ++k) in.realOnLine();  // the first impact point
-    const long double bxMin = in.realOnLine();
-    const long double bxMax = in.realOnLine();
-    const long double byMin = in.realOnLine();
-    const long double byMax = in.realOnLine();
+    std::string bytes;
+    TMeshHeader header;
+    bool version1 = false;
+    if (!halvern::ReadFileBytes(path, bytes) || !ReadFirstLineHeader(bytes, header, version1) ||
+        header.density < 0 || header.density > kWeightedDensity)
+        return false;
+    if (version1) sink.warning(kVersion1Warning);
+
     TImpactSpec read = spec;
-    read.Angle = static_cast<double>(in.realOnLine());
-    const int32_t density = in.intOnLine();
-    read.Nx = in.intOnLine();
-    read.Ny = in.intOnLine();
-    long double z0 = 3.0L;
-    if (!in.lineEndsHere())
-        z0 = in.realValue();
-    else if (in.ok())
-        sink.warning(
-            "File seems to have version 1 format:\rSetting z0 parameter to default value (3 A)");
-    in.endLine();
-    if (density < 0 || density > kWeightedDensity || !std::isfinite(read.Angle)) in.refuse();
-    read.Density = static_cast<uint16_t>(density);
-    SetFittedReal(in, read.BxMin, bxMin);
-    SetFittedReal(in, read.BxMax, bxMax);
-    SetFittedReal(in, read.ByMin, byMin);
-    SetFittedReal(in, read.ByMax, byMax);
-    SetFittedReal(in, read.Z0, z0);
-    if (!in.ok()) return false;
+    LoaderInput fit;  // collects a value that no field can hold
+    SetFittedReal(fit, read.BxMin, header.bxMin);
+    SetFittedReal(fit, read.BxMax, header.bxMax);
+    SetFittedReal(fit, read.ByMin, header.byMin);
+    SetFittedReal(fit, read.ByMax, header.byMax);
+    SetFittedReal(fit, read.Z0, header.z0);
+    if (!fit.ok()) return false;
+    read.Nx = header.nx;
+    read.Ny = header.ny;
+    read.Angle = header.angle;
+    read.Density = static_cast<uint16_t>(header.density);
     spec = read;
     return true;
 }
