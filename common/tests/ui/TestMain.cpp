@@ -7,13 +7,14 @@ int RunHelpWindowTests(int argc, char** argv);
 int RunUiHelpersTests(int argc, char** argv);
 int RunRichEditTests(int argc, char** argv);
 int RunEditorWindowTests(int argc, char** argv);
+int RunScatterFormTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;
     for (auto* run :
          {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
-          RunRichEditTests, RunEditorWindowTests})
+          RunRichEditTests, RunEditorWindowTests, RunScatterFormTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
