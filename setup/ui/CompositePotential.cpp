@@ -1,0 +1,46 @@
+#include "CompositePotential.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "PotlForm.h"
+#include "PotlGraph.h"
+#include "UiSink.h"
+
+namespace velkor {
+
+CompositePotentialView::CompositePotentialView(QWidget* owner)
+    : PotlForm(new TPotlForm(owner)),
+      PotentialGraph(new TPotlGraph(owner)),
+      ForceGraph(new TPotlGraph(owner)),
+      runModal([](QDialog& dialog) { return dialog.exec(); }) {
+    PotentialGraph->setObjectName(QStringLiteral("PotlGraph"));
+    ForceGraph->setObjectName(QStringLiteral("PotlGraph2"));
+}
+
+bool CompositePotentialView::AskTargetZ() {
+    return runModal(*PotlForm) == QDialog::Accepted;
+}
+
+void CompositePotentialView::ViewComposite(TCompositeRequest request) {
+    request.Z = PotlForm->Z2;
+    TCompositeParams params;
+    halvern::MessageSink& sink = halvern::UiSink();
+    if (!CompositeParamsOf(request, params, sink)) return;
+    const std::string folder = QFile::encodeName(QDir::currentPath()).toStdString();
+    if (SplineComposite(params, folder, files, sink)) PlotPotential();
+}
+
+void CompositePotentialView::PlotPotential() {
+    if (ForceGraph->LoadPotentialData(files.forcePath)) {
+        ForceGraph->setWindowTitle(QString::fromLatin1(kForceCaption));
+        ForceGraph->show();
+    }
+    if (PotentialGraph->LoadPotentialData(files.potentialPath)) {
+        PotentialGraph->setWindowTitle(QString::fromLatin1(kPotentialCaption));
+        PotentialGraph->move(PotentialGraph->x(), ForceGraph->y() + 25);
+        PotentialGraph->show();
+    }
+}
+
+}  // namespace velkor
