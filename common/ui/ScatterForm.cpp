@@ -14,6 +14,7 @@
 #include "DisplayText.h"
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
+#include "ReadOnlyEdit.h"
 #include "UiSink.h"
 
 namespace halvern {

@@ -12,6 +12,7 @@
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
+#include "ReadOnlyEdit.h"
 #include "StrictConversions.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
@@ -22,11 +23,8 @@ namespace velkor {
 namespace {
 
 QLineEdit* Angle(QWidget* parent, const char* name, const char* hint) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
+    QLineEdit* edit = halvern::MakeReadOnlyEdit(parent, name, 16);
     edit->setToolTip(QString::fromLatin1(hint));
-    FitWidth(edit, 16);
     return edit;
 }
 

@@ -9,6 +9,7 @@
 
 #include "FieldControls.h"
 #include "GuardedSlot.h"
+#include "ReadOnlyEdit.h"
 #include "StrictConversions.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
@@ -18,11 +19,7 @@ namespace velkor {
 namespace {
 
 QLineEdit* FileNameEdit(QWidget* parent, const char* name, const char* pattern) {
-    auto* edit = new QLineEdit(QString::fromLatin1(pattern), parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setMinimumWidth(260);
-    return edit;
+    return halvern::MakeReadOnlyEdit(parent, name, 30, QString::fromLatin1(pattern));
 }
 
 QPushButton* SelectButton(QWidget* parent, const char* name) {

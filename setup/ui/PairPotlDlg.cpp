@@ -16,20 +16,13 @@
 #include "ItemRadioGroup.h"
 #include "LineChart.h"
 #include "QtColours.h"
+#include "ReadOnlyEdit.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
 
 namespace velkor {
 
 namespace {
-
-QLineEdit* ReadOut(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    FitWidth(edit, 12);
-    return edit;
-}
 
 QPushButton* Button(QWidget* parent, const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -58,7 +51,7 @@ TPairPotlDlg::TPairPotlDlg(QWidget* parent) : QDialog(parent) {
     RadioGroup1 = new halvern::RadioGroup(QStringLiteral("Potential Type"), kinds, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
-    Edit1 = ReadOut(this, "Edit1");
+    Edit1 = halvern::MakeReadOnlyEdit(this, "Edit1", 12);
     Label9 = new QLabel(this);
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setTextFormat(Qt::PlainText);
@@ -67,8 +60,8 @@ TPairPotlDlg::TPairPotlDlg(QWidget* parent) : QDialog(parent) {
     FloatEdit5 = MakeFloatEdit(this, "FloatEdit5", kImpactParameterField);
     FloatEdit6 = MakeFloatEdit(this, "FloatEdit6", kLabEnergyField);
     for (halvern::TFloatEdit* e : {FloatEdit3, FloatEdit4, FloatEdit5, FloatEdit6}) FitWidth(e, 10);
-    Edit2 = ReadOut(this, "Edit2");
-    Edit3 = ReadOut(this, "Edit3");
+    Edit2 = halvern::MakeReadOnlyEdit(this, "Edit2", 12);
+    Edit3 = halvern::MakeReadOnlyEdit(this, "Edit3", 12);
     BitBtn1 = Button(this, "BitBtn1", "Evaluate");
     BitBtn1->setDefault(true);
     Button1 = Button(this, "Button1", "Undo zoom");

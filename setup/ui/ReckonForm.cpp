@@ -7,22 +7,11 @@
 
 #include "FieldControls.h"
 #include "GuardedSlot.h"
+#include "ReadOnlyEdit.h"
 #include "TargetDialogParts.h"
 #include "calculators/VelocityReckoner.h"
 
 namespace velkor {
-
-namespace {
-
-QLineEdit* ReadOut(QWidget* parent, const char* name, const char* text) {
-    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    FitWidth(edit, 10);
-    return edit;
-}
-
-}  // namespace
 
 TReckonForm::TReckonForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ReckonForm"));
@@ -32,8 +21,8 @@ TReckonForm::TReckonForm(QWidget* parent) : QDialog(parent) {
     Energy = MakeFloatEdit(this, "Energy", kReckonerEnergyField);
     Mass = MakeFloatEdit(this, "Mass", kReckonerMassField);
     for (halvern::TFloatEdit* e : {Energy, Mass}) FitWidth(e, 10);
-    Velocity = ReadOut(this, "Velocity", "2.19570");
-    timestep = ReadOut(this, "timestep", "0.0455");
+    Velocity = halvern::MakeReadOnlyEdit(this, "Velocity", 10, QStringLiteral("2.19570"));
+    timestep = halvern::MakeReadOnlyEdit(this, "timestep", 10, QStringLiteral("0.0455"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Energy (keV)"), Energy);
     form->addRow(QStringLiteral("Mass (amu)"), Mass);
