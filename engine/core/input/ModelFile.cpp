@@ -68,8 +68,8 @@ bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
         check.within("Morse D", m.MorseD / units::ElectronVolt, 6, limits::MaxMorseValue, " eV");
         check.within("Morse a", m.MorseAlpha * units::Angstrom, 7, limits::MaxMorseValue, " 1/A");
         check.within("Morse r0", m.MorseR0 / units::Angstrom, 8, limits::MaxMorseValue, " A");
-        check.require(m.SplineLow > 0, "Spline inner radius",
-                      ValueText(m.SplineLow / units::Angstrom), 9, "must be above 0 A");
+        check.aboveAtMost("Spline inner radius", m.SplineLow / units::Angstrom, 9, 0,
+                          limits::MaxCutOff, " A");
         check.require(SplineEndInsideMorseTable(m.SplineHigh), "Spline outer radius",
                       ValueText(m.SplineHigh / units::Angstrom), 10,
                       "must be below 7.9998 A (Morse table range)");

@@ -143,6 +143,7 @@ TEST(ModelRefusals, ValuesThatTheRunUsesAreFiniteAndInRange) {
          "  Spline outer radius 7.9999 at line 10 of cu.mdl must be below 7.9998 A (Morse table "
          "range)"},
         {".mdl", 9, "0", "  Spline inner radius 0 at line 9 of cu.mdl must be above 0 A"},
+        {".mdl", 9, "1e400", "  Spline inner radius INF at line 9 of cu.mdl must not exceed 8 A"},
         {".mdl", 2, "0.0", "  Screening-length factor 0 at line 2 of cu.mdl must be above 0"},
         {".mdl", 4, "-1", "  Screening-length factor -1 at line 4 of cu.mdl must be above 0"},
         {".mdl", 2, "1e308",
