@@ -13,24 +13,29 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "FieldControls.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
+#include "InputDialogParts.h"
 #include "ItemRadioGroup.h"
 #include "NumberText.h"
 #include "NumericControl.h"
 #include "ShortString.h"
 #include "TargetDialogParts.h"
+#include "UiFonts.h"
 #include "UiSink.h"
 
 namespace velkor {
 
 namespace {
 
-QLabel* PlainLabel(const QString& text, QWidget* parent, const char* name = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    if (name) label->setObjectName(QString::fromLatin1(name));
+// An empty read-out label in a fixed-width font, so that its numbers keep their columns.
+QLabel* ReadOutLabel(QWidget* parent, const char* name) {
+    QLabel* label = PlainLabel(QString(), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(halvern::CourierNewFont());
+    label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Rxy:-360.00")));
     return label;
 }
 
@@ -86,6 +91,8 @@ UpDownButtons::UpDownButtons(const QString& name, QWidget* parent) : QWidget(par
 OrientWindow::OrientWindow(const OrientWindowKind& kind, QWidget* parent)
     : QDialog(parent), kind_(kind) {
     setObjectName(QString::fromLatin1(kind.objectName));
+    SetHelpContext(this, kind.helpContext);
+    AddHelpKey(this, kind.helpContext);
     buildControls();
     buildShortcuts();
 }
@@ -114,8 +121,7 @@ QWidget* OrientWindow::buildEditColumn() {
 
     for (size_t k = 0; k < kOrientFieldCount; ++k) {
         const TOrientFieldSpec& spec = (*kind_.fields)[k];
-        fields[k] = MakeFloatEdit(this, spec.name, spec.min, spec.max, kOrientFieldLength,
-                                  spec.text);
+        fields[k] = MakeFloatEdit(this, spec.name, spec.field);
     }
     auto addRows = [&](const char* title, std::initializer_list<std::pair<const char*, OrientField>>
                                               rows) {
@@ -282,15 +288,11 @@ QWidget* OrientWindow::buildDisplayColumn() {
 
     auto* info = new QGroupBox(QStringLiteral("Information"), column);
     auto* infoLayout = new QGridLayout(info);
-    lblRxy = PlainLabel(QString(), info, "lblRxy");
-    lblRyz = PlainLabel(QString(), info, "lblRyz");
-    lblRzx = PlainLabel(QString(), info, "lblRzx");
-    poslblx = PlainLabel(QString(), info, "poslblx");
-    poslbly = PlainLabel(QString(), info, "poslbly");
-    for (QLabel* l : {lblRxy, lblRyz, lblRzx, poslblx, poslbly}) {
-        l->setFont(QFont(QStringLiteral("Courier New")));
-        l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("Rxy:-360.00")));
-    }
+    lblRxy = ReadOutLabel(info, "lblRxy");
+    lblRyz = ReadOutLabel(info, "lblRyz");
+    lblRzx = ReadOutLabel(info, "lblRzx");
+    poslblx = ReadOutLabel(info, "poslblx");
+    poslbly = ReadOutLabel(info, "poslbly");
     infoLayout->addWidget(lblRxy, 0, 0);
     infoLayout->addWidget(lblRyz, 1, 0);
     infoLayout->addWidget(lblRzx, 2, 0);

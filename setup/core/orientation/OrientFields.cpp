@@ -8,14 +8,22 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
+// Every field takes 8 characters.
+constexpr RealFieldSpec Field(long double min, long double max, const char* text) {
+    return {min, max, 8, text};
+}
+
 constexpr TOrientFieldSpecs MakeSpecs(const char* zLo, const char* zHi) {
     return {{
-        {"zrot", -360, 360, "0"},     {"xrot", -360, 360, "0"},     {"yrot", -360, 360, "0"},
-        {"xlo", -200, 200, "-100.0"}, {"xhi", -200, 200, "100.0"},  {"ylo", -200, 200, "-100.0"},
-        {"yhi", -200, 200, "100.0"},  {"zlo", -200, 200, zLo},      {"zhi", -200, 200, zHi},
-        {"rlo", 0, 200, "0.0"},       {"rhi", 0, 200, "100.0"},     {"xax", -200, 200, "0.0"},
-        {"yax", -200, 200, "0.0"},    {"zax", -200, 200, "0.0"},    {"angxy", -360, 360, "0.0"},
-        {"angyz", -360, 360, "0.0"},  {"angzx", -360, 360, "0.0"},
+        {"zrot", Field(-360, 360, "0")},      {"xrot", Field(-360, 360, "0")},
+        {"yrot", Field(-360, 360, "0")},      {"xlo", Field(-200, 200, "-100.0")},
+        {"xhi", Field(-200, 200, "100.0")},   {"ylo", Field(-200, 200, "-100.0")},
+        {"yhi", Field(-200, 200, "100.0")},   {"zlo", Field(-200, 200, zLo)},
+        {"zhi", Field(-200, 200, zHi)},       {"rlo", Field(0, 200, "0.0")},
+        {"rhi", Field(0, 200, "100.0")},      {"xax", Field(-200, 200, "0.0")},
+        {"yax", Field(-200, 200, "0.0")},     {"zax", Field(-200, 200, "0.0")},
+        {"angxy", Field(-360, 360, "0.0")},   {"angyz", Field(-360, 360, "0.0")},
+        {"angzx", Field(-360, 360, "0.0")},
     }};
 }
 

@@ -8,6 +8,7 @@
 
 #include "MessageSink.h"
 #include "orientation/OrientParams.h"
+#include "text/FieldSpec.h"
 
 namespace velkor {
 
@@ -23,10 +24,8 @@ inline constexpr size_t kOrientFieldCount = static_cast<size_t>(OrientField::Cou
 
 struct TOrientFieldSpec {
     const char* name;  // the control's name
-    long double min, max;
-    const char* text;  // when the window is built
+    RealFieldSpec field;
 };
-inline constexpr int kOrientFieldLength = 8;  // characters a field takes
 
 using TOrientFieldSpecs = std::array<TOrientFieldSpec, kOrientFieldCount>;
 const TOrientFieldSpecs& TargetOrientFields();

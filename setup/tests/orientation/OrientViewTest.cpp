@@ -66,7 +66,7 @@ TEST(OrientCut, TestRotatesCutsAndMovesTheKeptPoints) {
 
 TEST(OrientFields, ReadsEveryTextAndRefusesANonNumber) {
     TOrientTexts texts;
-    for (size_t k = 0; k < kOrientFieldCount; ++k) texts[k] = ImpactOrientFields()[k].text;
+    for (size_t k = 0; k < kOrientFieldCount; ++k) texts[k] = ImpactOrientFields()[k].field.text;
     texts[static_cast<size_t>(OrientField::ZRot)] = "90";
     texts[static_cast<size_t>(OrientField::AngXY)] = "180";
     halvern::RecordingSink sink;
@@ -82,7 +82,7 @@ TEST(OrientFields, ReadsEveryTextAndRefusesANonNumber) {
     texts[static_cast<size_t>(OrientField::ShiftY)] = "1,5";
     EXPECT_FALSE(ReadOrientParams(texts, CutType::Cartesian, reading, sink));
     EXPECT_EQ(sink.texts(), std::vector<std::string>{"Numeric conversion error (1,5)"});
-    EXPECT_EQ(TargetOrientFields()[static_cast<size_t>(OrientField::ZLo)].text,
+    EXPECT_EQ(TargetOrientFields()[static_cast<size_t>(OrientField::ZLo)].field.text,
               std::string("-100.0"));
 }
 
