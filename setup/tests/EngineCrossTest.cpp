@@ -15,6 +15,7 @@
 #include "input/BatchFile.h"
 #include "input/ModelFile.h"
 #include "input/TargetFile.h"
+#include "inputfiles/ImpactFile.h"
 #include "orientation/OrientPoints.h"
 #include "orientation/ReorientWriters.h"
 #include "potentials/PairPotentials.h"
@@ -181,6 +182,31 @@ TEST(EngineCrossComposite, TheCompositeFitIsTheEnginesFit) {
                     1e-12 * std::fabs(engine.SplineCoefficients[k]))
             << "a" << k;
     EXPECT_NEAR(p.a, engine.aTT, 1e-15 * engine.aTT);
+}
+
+// A mesh written by the impact dialog's writer: the engine starts a trajectory at each point of
+// the walk, in the walk's order.
+TEST_F(EngineCross, EngineStartsAtTheMeshPoints) {
+    TImpactSpec spec;
+    spec.BxMax = "2.55598";
+    spec.ByMax = "2.55598";
+    spec.Nx = 3;
+    spec.Ny = 3;
+    halvern::RecordingSink sink;
+    ASSERT_TRUE(WriteImpactFile(spec, path("mesh.imp"), sink));
+    std::vector<std::pair<double, double>> walk;
+    WalkImpactMesh(MeshNumbersOf(spec, sink).layout, [&](double x, double y) {
+        walk.push_back({x, y});
+        return true;
+    });
+    ImpactRecordingHost host;
+    runExample("", path("mesh.imp"), host);
+    EXPECT_EQ(host.find("  ++++ Error ++++"), -1);
+    ASSERT_EQ(host.starts.size(), walk.size());
+    for (size_t k = 0; k < walk.size(); ++k) {
+        EXPECT_NEAR(host.starts[k].first, walk[k].first, 1e-8);
+        EXPECT_NEAR(host.starts[k].second, walk[k].second, 1e-8);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "impacts/ImpactLines.h"
 #include "inputfiles/InputFileIO.h"
 #include "text/FilledLines.h"
+#include "text/TextConversions.h"
 
 namespace velkor {
 
@@ -60,6 +61,31 @@ bool LoadImpFile(const std::string& path, TImpactSpec& spec, halvern::MessageSin
     read.Density = static_cast<uint16_t>(header.density);
     spec = read;
     return true;
+}
+
+TMeshNumbers MeshNumbersOf(const TImpactSpec& spec, halvern::MessageSink& sink) {
+    auto real = [&](std::string_view text) { return static_cast<double>(TextToReal(sink, text)); };
+    TMeshNumbers mesh;
+    TMeshBounds& b = mesh.layout.bounds;
+    b.bxMin = real(spec.BxMin);
+    b.bxMax = real(spec.BxMax);
+    b.byMin = real(spec.ByMin);
+    b.byMax = real(spec.ByMax);
+    mesh.z0 = real(spec.Z0);
+    mesh.layout.nx = spec.Nx;
+    mesh.layout.ny = spec.Ny;
+    mesh.layout.angle = spec.Angle;
+    mesh.density = spec.Density;
+    return mesh;
+}
+
+TMeshBounds QuietMeshBounds(const TImpactSpec& spec) {
+    auto real = [](std::string_view text) { return static_cast<double>(TextToRealQuiet(text)); };
+    return {real(spec.BxMin), real(spec.BxMax), real(spec.ByMin), real(spec.ByMax)};
+}
+
+bool WriteImpactFile(const TImpactSpec& spec, const std::string& path, halvern::MessageSink& sink) {
+    return WriteImpactMesh(MeshNumbersOf(spec, sink), path, sink);
 }
 
 }  // namespace velkor

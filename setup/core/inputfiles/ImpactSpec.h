@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "text/FieldSpec.h"
 #include "text/ShortText.h"
 
 namespace velkor {
@@ -23,5 +24,11 @@ struct TImpactSpec {
 
     bool operator==(const TImpactSpec&) const = default;
 };
+
+// The impact dialog's edits; their texts come from the record.
+inline constexpr RealFieldSpec kMeshBoundField{-10.0L, 10.0L, 8, "0.0"};  // Angstrom
+inline constexpr IntFieldSpec kMeshCountField{1, 1000000, 7, "1"};
+inline constexpr RealFieldSpec kMeshAngleField{0.0L, 90.0L, 0, "90"};  // degrees
+inline constexpr RealFieldSpec kMeshZ0Field{-100.0L, 100.0L, 8, "3.0"};  // Angstrom
 
 }  // namespace velkor
