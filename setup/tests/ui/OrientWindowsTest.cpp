@@ -92,7 +92,8 @@ class OrientWindowsTest : public QObject {
     // Every help context of these windows has its own page.
     void helpPagesExist() {
         const std::string root = HALVERN_HELP_DIR;
-        for (int context : {kTargetOrientHelp, kConvertVersion21Help, kImpactOrientHelp})
+        for (int context : {kTargetOrientHelp, kConvertVersion21Help, kImpactDialogHelp,
+                            kImpactTemplatesHelp, kImpactOrientHelp})
             QCOMPARE(halvern::HelpPageFile(root, kHelpProgram, context),
                      root + kHelpProgram + "/" + std::to_string(context) + ".html");
     }
@@ -295,5 +296,9 @@ class OrientWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(OrientWindowsTest)
+int RunOrientWindowsTests(int argc, char** argv) {
+    OrientWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "OrientWindowsTest.moc"
