@@ -1,6 +1,5 @@
 #include "ImpForm.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,21 +18,13 @@
 #include "NumericControl.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
+#include "WaitCursor.h"
 #include "inputfiles/ImpactFile.h"
 #include "text/TextConversions.h"
 
 namespace velkor {
 
 namespace {
-
-// The hour-glass cursor while the file is written, restored also when it throws.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A real edit's text as a number, quietly: a bad text counts 0 (and is reported where the
 // record takes it).
@@ -221,7 +212,7 @@ bool TImpForm::OkBtnClick() {
         AskSaveFileName(this, {"Save impact points specification file as...",
                                "Impact specification file|*.IMP;*.imp", FileName, "imp"});
     if (!name) return true;
-    const WaitCursor wait;
+    const halvern::WaitCursor wait;
     ControlsToRecord();
     WriteImpactFile(spec_, *name, halvern::UiSink());
     return true;

@@ -3,46 +3,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "DialogTestCase.h"
 #include "FileSafety.h"
 #include "ImpForm.h"
 #include "ItemRadioGroup.h"
 #include "MeshPreviewView.h"
 #include "MessageSink.h"
-#include "ScriptedFileChooser.h"
-#include "UiSink.h"
 
 using namespace velkor;
 using halvern::RecordingSink;
 
-class ImpactDialogTest : public QObject {
+class ImpactDialogTest : public DialogTestCase {
     Q_OBJECT
 
   private:
-    RecordingSink sink_;
-    halvern::ScriptedFileChooser chooser_;
-    QTemporaryDir folder_;
-
-    std::string file(const char* name) const { return folder_.filePath(name).toStdString(); }
-
     static void clickOk(TImpForm& form) {
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     }
 
   private slots:
-    void init() {
-        sink_.clear();
-        chooser_.clear();
-        halvern::SetUiSink(&sink_);
-        halvern::SetUiFileChooser(&chooser_);
-    }
-    void cleanup() {
-        halvern::SetUiSink(nullptr);
-        halvern::SetUiFileChooser(nullptr);
-    }
-
     void showPreviewsAndOkWrites() {
         TImpactSpec spec;
         TImpForm form(spec);

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
+#include "DialogTestCase.h"
 #include "FileSafety.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
@@ -18,8 +18,6 @@
 #include "ItemRadioGroup.h"
 #include "MessageSink.h"
 #include "OrientForm.h"
-#include "ScriptedFileChooser.h"
-#include "UiSink.h"
 #include "targets/LatticeCommands.h"
 
 using namespace velkor;
@@ -55,16 +53,10 @@ void SaveScreenshot(QWidget& window, const char* name) {
 
 }  // namespace
 
-class OrientWindowsTest : public QObject {
+class OrientWindowsTest : public DialogTestCase {
     Q_OBJECT
 
   private:
-    RecordingSink sink_;
-    halvern::ScriptedFileChooser chooser_;
-    QTemporaryDir folder_;
-
-    std::string file(const char* name) const { return folder_.filePath(name).toStdString(); }
-
     // A 5 x 5 x 3 fcc (100) copper crystallite: 75 atoms, the origin atom on top.
     std::string cubeTarget() {
         TTargetSpec params = DefaultFccParams();
@@ -78,17 +70,6 @@ class OrientWindowsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        sink_.clear();
-        chooser_.clear();
-        halvern::SetUiSink(&sink_);
-        halvern::SetUiFileChooser(&chooser_);
-    }
-    void cleanup() {
-        halvern::SetUiSink(nullptr);
-        halvern::SetUiFileChooser(nullptr);
-    }
-
     // Every help context of these windows has its own page.
     void helpPagesExist() {
         const std::string root = HALVERN_HELP_DIR;
