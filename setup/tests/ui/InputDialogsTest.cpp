@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "DialogTestCase.h"
 #include "FileSafety.h"
 #include "InlForm.h"
 #include "ItemRadioGroup.h"
@@ -66,15 +67,11 @@ void Screenshot(QWidget& window, const char* file) {
 
 }  // namespace
 
-class InputDialogsTest : public QObject {
+class InputDialogsTest : public DialogTestCase {
     Q_OBJECT
 
   private:
-    RecordingSink sink_;
-    halvern::ScriptedFileChooser chooser_;
-    QTemporaryDir folder_;
-
-    std::string path(const char* name) const { return folder_.filePath(name).toStdString(); }
+    std::string path(const char* name) const { return file(name); }
     // A file that a refused OK must leave as it is.
     std::string existing(const char* name) const {
         const std::string p = path(name);
@@ -83,17 +80,6 @@ class InputDialogsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        sink_.clear();
-        chooser_.clear();
-        halvern::SetUiSink(&sink_);
-        halvern::SetUiFileChooser(&chooser_);
-    }
-    void cleanup() {
-        halvern::SetUiSink(nullptr);
-        halvern::SetUiFileChooser(nullptr);
-    }
-
     void projectilePresetFillsAndOkWrites() {
         TProjectileSpec spec;
         TPrjForm dialog(spec);
