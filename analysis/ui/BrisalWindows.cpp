@@ -11,7 +11,9 @@
 #include "FunctionsForms.h"
 #include "Genius2Form.h"
 #include "GeniusForm.h"
+#include "HelpContexts.h"
 #include "Pictures.h"
+#include "ScatterForm.h"
 #include "SpecForm.h"
 #include "UiSink.h"
 
@@ -35,9 +37,9 @@ void CentreOnScreen(QWidget* window) {
 namespace {
 
 // Each form of the program is made here, in this order, and named in `created`.
-template <class Form>
-Form* Make(BrisalWindows& windows, const char* className) {
-    auto* form = new Form(windows.main.get());
+template <class Form, class... Args>
+Form* Make(BrisalWindows& windows, const char* className, Args... args) {
+    auto* form = new Form(args..., windows.main.get());
     form->setObjectName(QString::fromLatin1(className).mid(1));
     windows.created << QString::fromLatin1(className);
     CentreOnScreen(form);
@@ -61,6 +63,7 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     forms.filter = Make<TFilterForm>(windows, "TFilterForm");
     forms.genius2 = Make<TGenius2Form>(windows, "TGenius2Form");
     forms.about = Make<TAboutBox>(windows, "TAboutBox");
+    forms.scatter = Make<halvern::TScatterForm>(windows, "TScatterForm", kHelpProgram);
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
              forms.spectrum, forms.coll, forms.avg, forms.formatCol})
         dialog->setGenius(*forms.genius);

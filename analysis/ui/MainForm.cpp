@@ -28,6 +28,7 @@
 #include "ModalRunner.h"
 #include "Pictures.h"
 #include "ProcessCommands.h"
+#include "ScatterForm.h"
 #include "SpecForm.h"
 #include "UiSink.h"
 
@@ -154,7 +155,8 @@ void TMainForm::buildMenus() {
     addCommand(process, "Displacements1", QStringLiteral("&Displacements (2*OSL -> OSL)"));
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
-    addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"));
+    addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"),
+               [this] { ScatteringRelations1Click(); });
     addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"));
     addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"));
     memoryUsage_ = addCommand(utilities, "ShowMemoryUsage1", QStringLiteral("Show &memory usage"),
@@ -315,6 +317,14 @@ void TMainForm::SaveLogAs1Click() {
 
 void TMainForm::ShowMemoryUsage1Click() {
     memLabelAction_->setVisible(memoryUsage_->isChecked());
+}
+
+// Not modal: the window stays open beside the main window.
+void TMainForm::ScatteringRelations1Click() {
+    if (forms_.scatter == nullptr) return;
+    forms_.scatter->show();
+    forms_.scatter->raise();
+    forms_.scatter->activateWindow();
 }
 
 void TMainForm::AboutBrisal1Click() {

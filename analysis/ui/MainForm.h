@@ -19,6 +19,10 @@ class QPlainTextEdit;
 class QTimer;
 class QToolBar;
 
+namespace halvern {
+class TScatterForm;
+}
+
 namespace brisal {
 
 class TAboutBox;
@@ -41,6 +45,7 @@ struct TProcessForms {
     TFilterForm* filter = nullptr;
     TGenius2Form* genius2 = nullptr;
     TAboutBox* about = nullptr;
+    halvern::TScatterForm* scatter = nullptr;
 };
 
 class TMainForm : public QMainWindow, public AnalysisHost {
@@ -70,6 +75,7 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void FormatColumns1Click();
     void SaveLogAs1Click();
     void ShowMemoryUsage1Click();
+    void ScatteringRelations1Click();
     void AboutBrisal1Click();
     // Whenever the program is idle: the low-disk warning and the memory display.
     void ApplicationIdle();

@@ -17,6 +17,7 @@
 #include "GeniusForm.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
+#include "ScatterForm.h"
 #include "SpecForm.h"
 #include "UiTestSupport.h"
 
@@ -45,7 +46,7 @@ class StartupTest : public UiTestCase {
         QCOMPARE(std::strcmp(std::setlocale(LC_NUMERIC, nullptr), "C"), 0);
         const QStringList order = {"TMainForm",    "TSpecForm",      "TGeniusForm",  "TCollForm",
                                    "TAvgForm",     "TFormatColForm", "TConvertForm", "TFilterForm",
-                                   "TGenius2Form", "TAboutBox"};
+                                   "TGenius2Form", "TAboutBox",      "TScatterForm"};
         QCOMPARE(w.created, order);
         const TProcessForms& f = w.main->forms();
         const QList<QPair<QWidget*, QString>> captions = {
@@ -58,6 +59,7 @@ class StartupTest : public UiTestCase {
             {f.filter, "Filter"},
             {f.genius2, "Filter Genius"},
             {f.about, "About Brisal"},
+            {f.scatter, "Scattering Relations"},
         };
         for (const auto& [window, caption] : captions) QCOMPARE(window->windowTitle(), caption);
         QVERIFY(sink.entries().empty());
@@ -74,13 +76,24 @@ class StartupTest : public UiTestCase {
                               "&Averages   (OSL --> TXT)", "&Spectrum   (OSL --> DAT)",
                               "Fo&rmat columns   (OSL --> DAT)", "Co&nvert   (OSL --> DAT)",
                               "&Displacements (2*OSL -> OSL)"}));
-        for (const char* name : {"New1", "Open1", "Convert1", "Displacements1",
-                                 "ScatteringRelations1", "Grapher1", "TrajectoryPlotter1"})
+        for (const char* name :
+             {"New1", "Open1", "Convert1", "Displacements1", "Grapher1", "TrajectoryPlotter1"})
             QVERIFY2(!Child<QAction>(*w.main, name)->isEnabled(), name);
-        for (const char* name : {"SaveLogAs1", "Filter1", "Collate1", "Averages1", "Spectrum1",
-                                 "FormatColumns1", "ShowMemoryUsage1", "AboutBrisal1"})
+        for (const char* name :
+             {"SaveLogAs1", "Filter1", "Collate1", "Averages1", "Spectrum1", "FormatColumns1",
+              "ShowMemoryUsage1", "AboutBrisal1", "ScatteringRelations1"})
             QVERIFY2(Child<QAction>(*w.main, name)->isEnabled(), name);
         QCOMPARE(Child<QAction>(*w.main, "Introduction1")->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // "&Scattering relations" opens its window beside the main window, evaluated.
+    void scatteringRelationsOpenNotModal() {
+        BrisalWindows w = startProgram();
+        Child<QAction>(*w.main, "ScatteringRelations1")->trigger();
+        const halvern::TScatterForm& form = *w.main->forms().scatter;
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.isModal());
+        QCOMPARE(form.Edit2->text(), QStringLiteral("93.6113052"));
     }
 
     void speedButtonsLeftToRight() {
