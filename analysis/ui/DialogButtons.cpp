@@ -2,11 +2,10 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
+#include "DialogDefault.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
@@ -39,11 +38,11 @@ DialogButtons MakeDialogButtons(QDialog& dialog, int helpContext, std::function<
     else
         QObject::connect(b.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(b.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    auto showHelp =
-        halvern::GuardedSlot([helpContext] { halvern::ShowHelp(kHelpProgram, helpContext); });
-    QObject::connect(b.help, &QPushButton::clicked, &dialog, showHelp);
-    QObject::connect(new QShortcut(QKeySequence::HelpContents, &dialog), &QShortcut::activated,
-                     &dialog, showHelp);
+    QObject::connect(b.help, &QPushButton::clicked, &dialog, halvern::GuardedSlot([helpContext] {
+                         halvern::ShowHelp(kHelpProgram, helpContext);
+                     }));
+    halvern::SetHelpContext(&dialog, helpContext);
+    halvern::KeepOkDefault(&dialog, b.ok);
     return b;
 }
 

@@ -93,6 +93,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
     buildMenus();
     buildSpeedBar();
+    halvern::SetHelpContext(this, kIntroductionHelp);
+    halvern::InstallContextHelp(this, kHelpProgram);
 
     idleTimer_ = new QTimer(this);
     idleTimer_->setInterval(kIdleIntervalMs);
@@ -107,9 +109,10 @@ void TMainForm::attachForms(const TProcessForms& forms) {
 }
 
 QAction* TMainForm::addCommand(QMenu* menu, const char* name, const QString& caption,
-                               std::function<void()> handler) {
+                               int helpContext, std::function<void()> handler) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
+    if (helpContext != 0) halvern::SetHelpContext(action, helpContext);
     if (handler)
         connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
     else
@@ -119,57 +122,64 @@ QAction* TMainForm::addCommand(QMenu* menu, const char* name, const QString& cap
 
 void TMainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, "New1", QStringLiteral("&New"));
-    addCommand(file, "Open1", QStringLiteral("&Open"));
-    addCommand(file, "SaveLogAs1", QStringLiteral("Save Log &As"), [this] { SaveLogAs1Click(); });
+    addCommand(file, "New1", QStringLiteral("&New"), kEditorFilesHelp);
+    addCommand(file, "Open1", QStringLiteral("&Open"), kEditorFilesHelp);
+    addCommand(file, "SaveLogAs1", QStringLiteral("Save Log &As"), kSaveLogHelp,
+               [this] { SaveLogAs1Click(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* cut = addCommand(edit, "Cut1", QStringLiteral("Cu&t"), [this] { log_->cut(); });
+    QAction* cut =
+        addCommand(edit, "Cut1", QStringLiteral("Cu&t"), kEditMenuHelp, [this] { log_->cut(); });
     cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* copy = addCommand(edit, "Copy1", QStringLiteral("&Copy"), [this] { log_->copy(); });
+    QAction* copy =
+        addCommand(edit, "Copy1", QStringLiteral("&Copy"), kEditMenuHelp, [this] { log_->copy(); });
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* paste =
-        addCommand(edit, "Paste1", QStringLiteral("&Paste"), [this] { log_->paste(); });
+    QAction* paste = addCommand(edit, "Paste1", QStringLiteral("&Paste"), kEditMenuHelp,
+                                [this] { log_->paste(); });
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    QAction* remove = addCommand(edit, "Delete1", QStringLiteral("&Delete"),
+    QAction* remove = addCommand(edit, "Delete1", QStringLiteral("&Delete"), kEditMenuHelp,
                                  [this] { log_->textCursor().removeSelectedText(); });
     remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    addCommand(edit, "SelectAll1", QStringLiteral("&Select all"), [this] { log_->selectAll(); });
+    addCommand(edit, "SelectAll1", QStringLiteral("&Select all"), kEditMenuHelp,
+               [this] { log_->selectAll(); });
     connect(edit, &QMenu::aboutToShow, this, [this, cut, copy, remove] {
         const bool selection = log_->textCursor().hasSelection();
         for (QAction* action : {cut, copy, remove}) action->setEnabled(selection);
     });
 
     QMenu* process = menuBar()->addMenu(QStringLiteral("&Process"));
-    addCommand(process, "Filter1", QStringLiteral("&Filter   (OSL --> OSL)"),
+    addCommand(process, "Filter1", QStringLiteral("&Filter   (OSL --> OSL)"), kFilterHelp,
                [this] { Filter1Click(); });
-    addCommand(process, "Collate1", QStringLiteral("&Collate   (OSL --> DAT)"),
+    addCommand(process, "Collate1", QStringLiteral("&Collate   (OSL --> DAT)"), kCollateHelp,
                [this] { Collate1Click(); });
-    addCommand(process, "Averages1", QStringLiteral("&Averages   (OSL --> TXT)"),
+    addCommand(process, "Averages1", QStringLiteral("&Averages   (OSL --> TXT)"), kAveragesHelp,
                [this] { Averages1Click(); });
-    addCommand(process, "Spectrum1", QStringLiteral("&Spectrum   (OSL --> DAT)"),
+    addCommand(process, "Spectrum1", QStringLiteral("&Spectrum   (OSL --> DAT)"), kSpectrumHelp,
                [this] { Spectrum1Click(); });
     addCommand(process, "FormatColumns1", QStringLiteral("Fo&rmat columns   (OSL --> DAT)"),
-               [this] { FormatColumns1Click(); });
-    addCommand(process, "Convert1", QStringLiteral("Co&nvert   (OSL --> DAT)"));
-    addCommand(process, "Displacements1", QStringLiteral("&Displacements (2*OSL -> OSL)"));
+               kFormatColumnsHelp, [this] { FormatColumns1Click(); });
+    addCommand(process, "Convert1", QStringLiteral("Co&nvert   (OSL --> DAT)"), kConvertHelp);
+    addCommand(process, "Displacements1", QStringLiteral("&Displacements (2*OSL -> OSL)"),
+               kDisplacementsHelp);
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
     addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"),
-               [this] { ScatteringRelations1Click(); });
-    addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"));
-    addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"));
+               halvern::kScatterHelp, [this] { ScatteringRelations1Click(); });
+    addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"), kGrapherHelp);
+    addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"),
+               kTrajectoryPlotterHelp);
     memoryUsage_ = addCommand(utilities, "ShowMemoryUsage1", QStringLiteral("Show &memory usage"),
-                              [this] { ShowMemoryUsage1Click(); });
+                              kMemoryUsageHelp, [this] { ShowMemoryUsage1Click(); });
     memoryUsage_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* introduction = addCommand(help, "Introduction1", QStringLiteral("&Introduction"),
-                                       [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
+    QAction* introduction =
+        addCommand(help, "Introduction1", QStringLiteral("&Introduction"), kIntroductionHelp,
+                   [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
     introduction->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, "QueryLanguage1", QStringLiteral("&Query language"),
+    addCommand(help, "QueryLanguage1", QStringLiteral("&Query language"), kQueryLanguageHelp,
                [] { halvern::ShowHelp(kHelpProgram, kQueryLanguageHelp); });
-    about_ = addCommand(help, "AboutBrisal1", QStringLiteral("&About Brisal"),
+    about_ = addCommand(help, "AboutBrisal1", QStringLiteral("&About Brisal"), 0,
                         [this] { AboutBrisal1Click(); });
 
     commandMenus_ = {file, process, utilities};
@@ -196,18 +206,16 @@ void TMainForm::buildSpeedBar() {
         {"SpeedButton7", "Grapher1", Glyph::Grapher, "Show grapher"},
         {"SpeedButton8", "TrajectoryPlotter1", Glyph::Plotter, "Trajectory plotter"},
     };
+    // A button shows its menu command: enabled state, hint and shortcut have one source.
     for (const Button& b : kButtons) {
-        // A button of its own that runs the menu command, so that the hint stays its own.
         QAction* command = findChild<QAction*>(QString::fromLatin1(b.action));
+        command->setIcon(SpeedGlyph(b.glyph));
+        command->setIconVisibleInMenu(false);
+        command->setToolTip(QString::fromLatin1(b.hint));
         auto* button = new QToolButton(speedBar_);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setIcon(SpeedGlyph(b.glyph));
-        button->setToolTip(QString::fromLatin1(b.hint));
         button->setAutoRaise(true);
-        button->setEnabled(command->isEnabled());
-        connect(command, &QAction::changed, button,
-                [button, command] { button->setEnabled(command->isEnabled()); });
-        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+        button->setDefaultAction(command);
         speedBar_->addWidget(button);
     }
     auto* spacer = new QWidget(speedBar_);

@@ -101,7 +101,8 @@ class TMainForm : public QMainWindow, public AnalysisHost {
 
     void buildMenus();
     void buildSpeedBar();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+    // A command without a handler is shown disabled.
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, int helpContext,
                         std::function<void()> handler = {});
     // Runs the dialog, then, after OK, the command on its inputs, with the other commands shut.
     template <class Form, class Command>

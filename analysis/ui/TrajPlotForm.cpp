@@ -148,8 +148,7 @@ TTrajPlotForm::TTrajPlotForm(QWidget* parent) : QMainWindow(parent, Qt::Window) 
     setCentralWidget(central);
     buildMenus();
 
-    const auto showHelp = GuardedSlot([] { halvern::ShowHelp(kHelpProgram, kTrajectoryPlotterHelp); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+    halvern::SetHelpContext(this, kTrajectoryPlotterHelp);
     // Alt with an arrow shifts the view; an arrow alone does not.
     const std::pair<Qt::Key, PlotShift> shifts[] = {{Qt::Key_Up, PlotShift::Up},
                                                     {Qt::Key_Down, PlotShift::Down},
@@ -262,7 +261,8 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     RGDisplayType = new halvern::RadioGroup(
-        QString(), {QStringLiteral("xy-plane"), QStringLiteral("yz-plane"), QStringLiteral("xz-plane")});
+        QString(),
+        {QStringLiteral("xy-plane"), QStringLiteral("yz-plane"), QStringLiteral("xz-plane")});
     RGDisplayType->setObjectName(QStringLiteral("RGDisplayType"));
     RGDisplayType->setToolTip(QStringLiteral("Change plane of view"));
     RGDisplayType->setItemIndex(static_cast<int>(halvern::Perspective::XZ));
@@ -286,9 +286,10 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     int row = 0;
     for (const auto& p : planes) {
         rotations->addWidget(new QLabel(QString::fromLatin1(p.label)), row, 0);
-        rotations->addWidget(UpDown(p.upDown, p.hint, Qt::Horizontal,
-                                    [this, plane = p.plane](bool next) { rotateStep(plane, next); }),
-                             row, 1);
+        rotations->addWidget(
+            UpDown(p.upDown, p.hint, Qt::Horizontal,
+                   [this, plane = p.plane](bool next) { rotateStep(plane, next); }),
+            row, 1);
         auto* edit = new halvern::TFloatEdit;
         edit->setObjectName(QString::fromLatin1(p.edit));
         edit->setMinValue(-halvern::kRotationAngleLimit);
@@ -315,9 +316,9 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     zoom->addStretch();
     column->addLayout(zoom);
 
-    RGSymbols = new halvern::RadioGroup(
-        QString(), {QStringLiteral("Icons"), QStringLiteral("Circles"), QStringLiteral("Points"),
-                    QStringLiteral("Spheres")});
+    RGSymbols =
+        new halvern::RadioGroup(QString(), {QStringLiteral("Icons"), QStringLiteral("Circles"),
+                                            QStringLiteral("Points"), QStringLiteral("Spheres")});
     RGSymbols->setObjectName(QStringLiteral("RGSymbols"));
     RGSymbols->setToolTip(QStringLiteral("Symbols to display"));
     RGSymbols->setItemIndex(static_cast<int>(style_.symbols));
@@ -425,8 +426,8 @@ void TTrajPlotForm::DrawFrame() {
 }
 
 void TTrajPlotForm::showReadOut(QPoint position) {
-    const auto texts = halvern::ReadOutTexts(plot_.view, picture_->height(), position.x(),
-                                             position.y());
+    const auto texts =
+        halvern::ReadOutTexts(plot_.view, picture_->height(), position.x(), position.y());
     poslblx->setText(QString::fromStdString(texts[0]));
     poslbly->setText(QString::fromStdString(texts[1]));
 }
@@ -597,8 +598,8 @@ void TTrajPlotForm::SaveBitmap1Click() {
     buffer.open(QIODevice::WriteOnly);
     // Written whole to a temporary file and renamed, so a failed save keeps the old picture.
     if (!picture_->image.save(&buffer, "BMP") ||
-        !halvern::WriteFileReplacing(*chosen, std::string_view(bytes.constData(),
-                                                               static_cast<size_t>(bytes.size()))))
+        !halvern::WriteFileReplacing(
+            *chosen, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
         halvern::UiSink().error(halvern::ErrorWritingText(*chosen));
 }
 

@@ -30,7 +30,15 @@ bool RecordingSink::askOkCancel(const std::string& text, BoxIcon icon) {
     return answer();
 }
 
-void RecordingSink::beep() { entries_.push_back({Kind::Beep, {}, {}, BoxIcon::Information}); }
+bool RecordingSink::askOkCancelWithHelp(const std::string& text, BoxIcon icon,
+                                        const HelpTopic& help) {
+    entries_.push_back({Kind::OkCancel, text, {}, icon, help});
+    return answer();
+}
+
+void RecordingSink::beep() {
+    entries_.push_back({Kind::Beep, {}, {}, BoxIcon::Information});
+}
 
 void RecordingSink::parseError(const std::string& title, const std::string& text) {
     entries_.push_back({Kind::ParseError, text, title, BoxIcon::Error});

@@ -16,7 +16,7 @@ struct HelpTopic {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // Boxes with one OK button.
     virtual void error(const std::string& text) = 0;
@@ -31,6 +31,11 @@ public:
     // Questions: true for Yes (or OK).
     virtual bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
     virtual bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) = 0;
+    // OK, Cancel and a Help button that shows the topic and leaves the box open.
+    virtual bool askOkCancelWithHelp(const std::string& text, BoxIcon icon, const HelpTopic& help) {
+        (void)help;
+        return askOkCancel(text, icon);
+    }
     virtual void beep() = 0;
     // The expression parsers' error dialog (title and the report with its caret line).
     virtual void parseError(const std::string& title, const std::string& text) = 0;
@@ -38,7 +43,7 @@ public:
 
 // Records every message; questions take scripted answers in order, then the default answer.
 class RecordingSink : public MessageSink {
-public:
+  public:
     enum class Kind { Error, Warning, Info, YesNo, OkCancel, Beep, ParseError };
     struct Entry {
         Kind kind;
@@ -54,6 +59,7 @@ public:
     void infoWithHelp(const std::string& text, const HelpTopic& help) override;
     bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    bool askOkCancelWithHelp(const std::string& text, BoxIcon icon, const HelpTopic& help) override;
     void beep() override;
     void parseError(const std::string& title, const std::string& text) override;
 
@@ -66,7 +72,7 @@ public:
     std::vector<std::string> texts() const;
     void clear() { entries_.clear(); }
 
-private:
+  private:
     bool answer();
 
     std::vector<Entry> entries_;

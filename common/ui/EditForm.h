@@ -10,6 +10,7 @@
 
 #include "EditorHost.h"
 #include "RichEditEx.h"
+#include "SharedHelpContexts.h"
 #include "editor/EditorRules.h"
 
 class QAction;
@@ -18,8 +19,6 @@ class QLabel;
 namespace halvern {
 
 class TextFindDialog;
-
-inline constexpr int kEditorHelpContext = 30;
 
 class TEditForm : public QMainWindow, private EditorSaving {
     Q_OBJECT

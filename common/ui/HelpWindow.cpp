@@ -51,11 +51,26 @@ bool HelpWindow::showContext(const std::string& helpRoot, const std::string& pro
     return true;
 }
 
-void ShowHelp(const std::string& program, int contextNumber) {
+namespace {
+
+QPointer<HelpWindow>& TheHelpWindow() {
     static QPointer<HelpWindow> window;
+    return window;
+}
+
+}  // namespace
+
+HelpWindow* ProgramHelpWindow() {
+    return TheHelpWindow().data();
+}
+
+void ShowHelp(const std::string& program, int contextNumber) {
+    QPointer<HelpWindow>& window = TheHelpWindow();
     if (window.isNull()) {
         window = new HelpWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // The program ends with its main window, never with this one.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     }
     if (!window->showContext(ProgramDirFile("help/"), program, contextNumber)) return;

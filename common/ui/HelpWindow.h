@@ -24,5 +24,7 @@ class HelpWindow : public QTextBrowser {
 // Shows the page of a context in the program's one help window; the pages lie in
 // <program folder>/help/<program>/.
 void ShowHelp(const std::string& program, int contextNumber);
+// The program's help window, or nullptr before the first page was shown.
+HelpWindow* ProgramHelpWindow();
 
 }  // namespace halvern

@@ -88,6 +88,20 @@ bool QtMessageSink::askOkCancel(const std::string& text, BoxIcon icon) {
            QMessageBox::Ok;
 }
 
+bool QtMessageSink::askOkCancelWithHelp(const std::string& text, BoxIcon icon,
+                                        const HelpTopic& help) {
+    QMessageBox box(IconOf(icon), CaptionOf(icon), DisplayText(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    QPushButton* helpButton = box.addButton(QMessageBox::Help);
+    // The box closes on every button of its own; Help shows the page and leaves it open.
+    QObject::disconnect(helpButton, &QAbstractButton::clicked, nullptr, nullptr);
+    QObject::connect(helpButton, &QAbstractButton::clicked, &box,
+                     [help] { ShowHelp(help.program, help.context); });
+    return box.exec() == QMessageBox::Ok;
+}
+
 void QtMessageSink::beep() {
     QApplication::beep();
 }

@@ -13,6 +13,7 @@ class QtMessageSink : public MessageSink {
     void infoWithHelp(const std::string& text, const HelpTopic& help) override;
     bool askYesNo(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
     bool askOkCancel(const std::string& text, BoxIcon icon = BoxIcon::Question) override;
+    bool askOkCancelWithHelp(const std::string& text, BoxIcon icon, const HelpTopic& help) override;
     void beep() override;
     void parseError(const std::string& title, const std::string& text) override;
 };

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ContextHelp.h"
 #include "DisplayText.h"
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
@@ -158,7 +158,7 @@ TScatterForm::TScatterForm(std::string helpProgram, QWidget* parent)
             }));
     const auto help = GuardedSlot([this] { ShowHelp(helpProgram_, kScatterHelp); });
     connect(BitBtn2, &QPushButton::clicked, this, help);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, help);
+    SetHelpContext(this, kScatterHelp);
 }
 
 void TScatterForm::showEvent(QShowEvent* event) {

@@ -9,13 +9,12 @@
 #include "FltCombo.h"
 #include "FltEdit.h"
 #include "ScatteringRelations.h"
+#include "SharedHelpContexts.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace halvern {
-
-inline constexpr int kScatterHelp = 620;
 
 // The figure of the laboratory system: E0 coming in, E1 scattered by theta1, E2 recoiling at
 // theta2.

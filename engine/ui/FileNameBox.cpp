@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "DialogDefault.h"
 #include "DisplayText.h"
 #include "EngineHelp.h"
 #include "GuardedSlot.h"
@@ -26,10 +27,11 @@ QLineEdit* MakeFileNameBox(const std::string& text, QWidget* parent) {
 }
 
 QDialogButtonBox* AddDialogButtons(QDialog* dialog, int helpContext) {
-    AddHelpKey(dialog, helpContext);
+    SetHelpContext(dialog, helpContext);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, dialog);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
+    KeepOkDefault(dialog, buttons->button(QDialogButtonBox::Ok));
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog,
                      GuardedSlot([helpContext] { ShowEngineHelp(helpContext); }));

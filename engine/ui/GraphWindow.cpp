@@ -65,10 +65,10 @@ TGraph::TGraph(double graphScale, QWidget* parent)
     status_->setText(QString::fromStdString(GraphPlaneStatusText(GraphPlane::XZ)));
     buildToolBar();
     buildMenu();
-    AddHelpKey(this, 1000);
+    SetHelpContext(this, kGraphHelp);
     resize(kDefaultPictureSize + QSize(0, 90));
 
-    connect(picture_, &GraphPicture::resized, this, GuardedSlot([this] { freshPicture(); }));
+    connect(picture_, &GraphPicture::resized, this, GuardedSlot([this] { redrawPicture(); }));
     connect(picture_, &GraphPicture::doubleClicked, this,
             GuardedSlot([] { UiSink().info("Pause in routine..."); }));
     freshPicture();
@@ -115,10 +115,10 @@ void TGraph::buildToolBar() {
 }
 
 QAction* TGraph::addOption(QMenu* menu, const QString& text, const QKeySequence& key,
-                           void (TGraph::*handler)(), bool checkable) {
+                           int helpContext, void (TGraph::*handler)()) {
     QAction* action = menu->addAction(text);
     action->setShortcut(key);
-    action->setCheckable(checkable);
+    SetHelpContext(action, helpContext);
     connect(action, &QAction::triggered, this,
             GuardedSlot([this, handler] { (this->*handler)(); }));
     return action;
@@ -127,9 +127,11 @@ QAction* TGraph::addOption(QMenu* menu, const QString& text, const QKeySequence&
 void TGraph::buildMenu() {
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* perspective = options->addMenu(QStringLiteral("&Perspective"));
+    SetHelpContext(perspective->menuAction(), kGraphHelp);
     auto planeItem = [&](const QString& text, const QKeySequence& key, GraphPlane plane) {
         QAction* a = perspective->addAction(text);
         a->setShortcut(key);
+        SetHelpContext(a, kGraphHelp);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, GuardedSlot([this, plane] { setPlane(plane); }));
         return a;
@@ -141,15 +143,17 @@ void TGraph::buildMenu() {
     yzItem_ =
         planeItem(QStringLiteral("&yz-plane"), QKeySequence(Qt::CTRL | Qt::Key_F7), GraphPlane::YZ);
     addOption(options, QStringLiteral("&Copy image"), QKeySequence(Qt::CTRL | Qt::Key_K),
-              &TGraph::copyImage);
+              kGraphCopyHelp, &TGraph::copyImage);
     addOption(options, QStringLiteral("Zoom &in"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-              &TGraph::zoomIn);
+              kGraphZoomHelp, &TGraph::zoomIn);
     addOption(options, QStringLiteral("Zoom &out"), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-              &TGraph::zoomOut);
+              kGraphZoomHelp, &TGraph::zoomOut);
     QMenu* symbols = options->addMenu(QStringLiteral("&Symbols"));
+    SetHelpContext(symbols->menuAction(), kGraphSymbolsHelp);
     auto symbolItem = [&](const QString& text, const QKeySequence& key, GraphSymbols s) {
         QAction* a = symbols->addAction(text);
         a->setShortcut(key);
+        SetHelpContext(a, kGraphSymbolsHelp);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, GuardedSlot([this, s] { setSymbols(s); }));
         return a;
@@ -163,6 +167,7 @@ void TGraph::buildMenu() {
     smallItem_ = symbols->addAction(QStringLiteral("Draw &small"));
     smallItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     smallItem_->setCheckable(true);
+    SetHelpContext(smallItem_, kGraphSymbolsHelp);
     connect(smallItem_, &QAction::triggered, this, GuardedSlot([this] {
                 view_.drawSmall = !view_.drawSmall;
                 syncChecks();
@@ -170,18 +175,21 @@ void TGraph::buildMenu() {
     refreshItem_ = options->addAction(QStringLiteral("&Refresh each step"));
     refreshItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     refreshItem_->setCheckable(true);
+    SetHelpContext(refreshItem_, kGraphRefreshHelp);
     connect(refreshItem_, &QAction::triggered, this, GuardedSlot([this] {
                 view_.refreshEachStep = !view_.refreshEachStep;
                 syncChecks();
-                freshPicture();
+                redrawPicture();
             }));
     QAction* background = options->addAction(QStringLiteral("&Toggle background colour"));
+    SetHelpContext(background, kGraphBackgroundHelp);
     connect(background, &QAction::triggered, this,
             GuardedSlot([this] { view_.blackBackground = !view_.blackBackground; }));
     addOption(options, QStringLiteral("Reset &defaults"), QKeySequence(Qt::CTRL | Qt::Key_D),
-              &TGraph::resetDefaults);
+              kGraphDefaultsHelp, &TGraph::resetDefaults);
     QAction* highlight = options->addAction(QStringLiteral("&Highlight"));
     highlight->setShortcut(QKeySequence(Qt::Key_F2));
+    SetHelpContext(highlight, kGraphHighlightHelp);
     connect(highlight, &QAction::triggered, this,
             GuardedSlot([this] { view_.highlight = !view_.highlight; }));
     syncChecks();
@@ -206,23 +214,23 @@ void TGraph::syncChecks() {
 void TGraph::setPlane(GraphPlane plane) {
     view_.plane = plane;
     syncChecks();
-    freshPicture();
+    redrawPicture();
 }
 
 void TGraph::setSymbols(GraphSymbols symbols) {
     SetSymbols(view_, symbols);
     syncChecks();
-    freshPicture();
+    redrawPicture();
 }
 
 void TGraph::zoomIn() {
     ZoomIn(view_);
-    freshPicture();
+    redrawPicture();
 }
 
 void TGraph::zoomOut() {
     ZoomOut(view_);
-    freshPicture();
+    redrawPicture();
 }
 
 // Shifts apply from the next frame.
@@ -239,7 +247,7 @@ void TGraph::useGraphScale(double scale) {
     if (scale == graphScale_) return;
     graphScale_ = scale;
     view_.scale = scale;
-    freshPicture();
+    redrawPicture();
 }
 
 void TGraph::copyImage() {
@@ -280,9 +288,26 @@ void TGraph::freshPicture() {
     picture_->update();
 }
 
+void TGraph::newImpact() {
+    kept_.clear();
+    freshPicture();
+}
+
+// A fresh picture never stays blank while a frame of the trajectory is known.
+void TGraph::redrawPicture() {
+    freshPicture();
+    if (!kept_.empty()) paintFrame(kept_.frame());
+}
+
 void TGraph::drawFrame(const TGraphFrame& frame) {
     ++framesDrawn_;
+    kept_.keep(frame);
     if (view_.refreshEachStep || picture_->image.isNull()) freshPicture();
+    paintFrame(frame);
+}
+
+// With refresh each step on, the picture is fresh here and takes the background colour.
+void TGraph::paintFrame(const TGraphFrame& frame) {
     QImage& image = picture_->image;
     if (view_.refreshEachStep && view_.blackBackground) image.fill(Qt::black);
 

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "graph/GraphGeometry.h"
+#include "graph/KeptFrame.h"
 #include "host/EngineHost.h"
 
 namespace halvern {
@@ -39,6 +40,8 @@ class TGraph : public QMainWindow {
     void drawFrame(const TGraphFrame& frame);
     // A blank picture of the window's size.
     void freshPicture();
+    // Before each impact: a blank picture, and the last frame is forgotten.
+    void newImpact();
     // The scale of the plotted quantity, after a change of the graph mode.
     void useGraphScale(double scale);
 
@@ -51,8 +54,11 @@ class TGraph : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QAction* addOption(QMenu* menu, const QString& text, const QKeySequence& key,
-                       void (TGraph::*handler)(), bool checkable = false);
+    QAction* addOption(QMenu* menu, const QString& text, const QKeySequence& key, int helpContext,
+                       void (TGraph::*handler)());
+    // A fresh picture with the last frame drawn again.
+    void redrawPicture();
+    void paintFrame(const TGraphFrame& frame);
     void buildToolBar();
     void buildMenu();
     void setPlane(GraphPlane plane);
@@ -71,6 +77,7 @@ class TGraph : public QMainWindow {
     TGraphView view_;
     double graphScale_;
     DepthSortedFrame sorted_;
+    KeptFrame kept_;
     GraphPicture* picture_;
     QLabel* status_;
     QImage trgIcon_, prjIcon_, tinyTrgIcon_, tinyPrjIcon_;

@@ -36,8 +36,6 @@ constexpr InputRow kInputRows[6] = {
      "inl"},
 };
 
-constexpr int kInputHelp = 110;
-
 }  // namespace
 
 TFileDialog::TFileDialog(EngineGlobals& globals, TEngineFileNames& names, QWidget* parent)
@@ -63,7 +61,7 @@ TFileDialog::TFileDialog(EngineGlobals& globals, TEngineFileNames& names, QWidge
         connect(buttons_[row], &QPushButton::clicked, this,
                 GuardedSlot([this, row] { row == 0 ? Button1Click() : selectRow(row); }));
     }
-    auto* buttons = AddDialogButtons(this, kInputHelp);
+    auto* buttons = AddDialogButtons(this, kInputFilesHelp);
     connect(buttons, &QDialogButtonBox::accepted, this, GuardedSlot([this] { BitBtn1Click(); }));
 
     auto* layout = new QVBoxLayout(this);

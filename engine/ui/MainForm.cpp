@@ -38,16 +38,6 @@ namespace {
 constexpr int kSplashMilliseconds = 1600;
 constexpr int kIdleMilliseconds = 1000;
 
-constexpr const char* kHelpContextProperty = "helpContext";
-
-// The help context of the item highlighted in one of the window's menus, or 0.
-int MenuHelpContext(const QMenu* menu) {
-    const QAction* item = menu->activeAction();
-    if (item != nullptr && item->property(kHelpContextProperty).isValid())
-        return item->property(kHelpContextProperty).toInt();
-    return menu->menuAction()->property(kHelpContextProperty).toInt();
-}
-
 const QString kRunningHint = QStringLiteral("Halt simulation.");
 const QString kBatchHint = QStringLiteral("Abort current batch job.");
 
@@ -76,9 +66,11 @@ TMainForm::TMainForm(TEngineSession& session, const std::string& programDir, QWi
     status_ = new QLabel(QStringLiteral("Specify input files"), this);
     status_->setObjectName(QStringLiteral("Statusbar1"));
     statusBar()->addWidget(status_, 1);
-    buildToolBar();
     buildMenus();
-    AddHelpKey(this, 1);
+    buildToolBar();
+    SetHelpContext(this, kEngineIntroductionHelp);
+    InstallContextHelp(this, kEngineHelpProgram);
+    followLogEnd();
     resize(760, 520);
 
     // FormCreate, in its order.
@@ -112,6 +104,19 @@ void TMainForm::buildToolBar() {
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // A button of a menu command shows its command: enabled state, hint and shortcut follow it.
+    auto commandButton = [&](const char* name, QAction* command, const QString& text,
+                             QStyle::StandardPixmap icon, const QString& hint) {
+        command->setIconText(text);
+        command->setIcon(style()->standardIcon(icon));
+        command->setToolTip(hint);
+        auto* b = new QToolButton(bar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setDefaultAction(command);
+        bar->addWidget(b);
+        return b;
+    };
     auto button = [&](const char* name, const QString& text, QStyle::StandardPixmap icon,
                       const QString& hint, std::function<void()> handler) {
         auto* b = new QToolButton(bar);
@@ -125,10 +130,10 @@ void TMainForm::buildToolBar() {
         return b;
     };
     SpeedButton3 =
-        button("SpeedButton3", QStringLiteral("Files"), QStyle::SP_DialogOpenButton,
-               QStringLiteral("Specify input files"), [this] { Specifyinputfiles1Click(); });
-    SpeedButton1 = button("SpeedButton1", QStringLiteral("Run"), QStyle::SP_MediaPlay,
-                          QStringLiteral("Begin simulation"), [this] { SpeedButton1Click(); });
+        commandButton("SpeedButton3", Specifyinputfiles1, QStringLiteral("Files"),
+                      QStyle::SP_DialogOpenButton, QStringLiteral("Specify input files"));
+    SpeedButton1 = commandButton("SpeedButton1", Run1, QStringLiteral("Run"), QStyle::SP_MediaPlay,
+                                 QStringLiteral("Begin simulation"));
     SpeedButton2 = button("SpeedButton2", QStringLiteral("Abort"), QStyle::SP_MediaStop,
                           QStringLiteral("Abort simulation (Ctrl-Break)"),
                           [this] { session_.globals.Flags.AbortRequested = 1; });
@@ -138,11 +143,8 @@ void TMainForm::buildToolBar() {
                               logLines_ = 0;
                           });
     SpeedButton4 =
-        button("SpeedButton4", QStringLiteral("Graph"), QStyle::SP_FileDialogContentsView,
-               QStringLiteral("Show graph window"), [this] {
-                   graph_->show();
-                   graph_->raise();
-               });
+        commandButton("SpeedButton4", Graphcoordinates1, QStringLiteral("Graph"),
+                      QStyle::SP_FileDialogContentsView, QStringLiteral("Show graph window"));
     Bevel1 = new QFrame(bar);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::Panel);
@@ -165,71 +167,80 @@ void TMainForm::buildToolBar() {
     CheckBox1 = new QCheckBox(QStringLiteral("Enable stepping"), bar);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     bar->addWidget(CheckBox1);
-    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton4, SpeedButton6})
-        b->setEnabled(false);
+    for (QToolButton* b : {SpeedButton2, SpeedButton6}) b->setEnabled(false);
 }
 
-QAction* TMainForm::addCommand(QMenu* menu, const QString& text, std::function<void()> handler,
-                               const QKeySequence& key) {
+QAction* TMainForm::addCommand(QMenu* menu, const QString& text, int helpContext,
+                               std::function<void()> handler, const QKeySequence& key) {
     QAction* action = menu->addAction(text);
     if (!key.isEmpty()) action->setShortcut(key);
-    connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
+    if (helpContext != 0) SetHelpContext(action, helpContext);
+    if (handler)
+        connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
+    else
+        action->setEnabled(false);  // waits for the rich-text log
     return action;
+}
+
+void TMainForm::showGraphWindow() {
+    graph_->show();
+    graph_->raise();
 }
 
 void TMainForm::buildMenus() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    addCommand(File1, QStringLiteral("Specify &input files"),
-               [this] { Specifyinputfiles1Click(); });
-    addCommand(File1, QStringLiteral("Specify &output files"),
+    Specifyinputfiles1 = addCommand(File1, QStringLiteral("Specify &input files"), kInputFilesHelp,
+                                    [this] { Specifyinputfiles1Click(); });
+    addCommand(File1, QStringLiteral("Specify &output files"), kOutputFilesHelp,
                [this] { Specifyoutputfiles1Click(); });
-    Run1 = addCommand(File1, QStringLiteral("&Run"), [this] { SpeedButton1Click(); });
+    Run1 = addCommand(File1, QStringLiteral("&Run"), kRunHelp, [this] { SpeedButton1Click(); });
     Run1->setEnabled(false);
-    addCommand(File1, QStringLiteral("&Batch run"), [this] { Batchrun1Click(); });
-    // Saving, loading and printing the log wait for the rich-text log.
-    for (const char* text : {"S&ave editor to file", "&Load file into editor", "&Print log"})
-        File1->addAction(QString::fromLatin1(text))->setEnabled(false);
-    Graphcoordinates1 = addCommand(File1, QStringLiteral("&Graph window"), [this] {
-        graph_->show();
-        graph_->raise();
-    });
+    addCommand(File1, QStringLiteral("&Batch run"), kBatchRunHelp, [this] { Batchrun1Click(); });
+    addCommand(File1, QStringLiteral("S&ave editor to file"), kSaveLogHelp, {});
+    addCommand(File1, QStringLiteral("&Load file into editor"), kLoadLogHelp, {});
+    addCommand(File1, QStringLiteral("&Print log"), kPrintLogHelp, {});
+    Graphcoordinates1 = addCommand(File1, QStringLiteral("&Graph window"), kGraphWindowCommandHelp,
+                                   [this] { showGraphWindow(); });
     Graphcoordinates1->setEnabled(false);
-    addCommand(File1, QStringLiteral("&Velkor"), [this] { Velkor1Click(); });
-    addCommand(File1, QStringLiteral("&Brisal"), [this] { Brisal1Click(); });
+    addCommand(File1, QStringLiteral("&Velkor"), kStartSetupHelp, [this] { Velkor1Click(); });
+    addCommand(File1, QStringLiteral("&Brisal"), kStartAnalysisHelp, [this] { Brisal1Click(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    SetHelpContext(edit->menuAction(), kEditMenuHelp);
     connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
     cut_ = addCommand(
-        edit, QStringLiteral("Cu&t"), [this] { RichEdit1->cut(); },
+        edit, QStringLiteral("Cu&t"), 0, [this] { RichEdit1->cut(); },
         QKeySequence(Qt::CTRL | Qt::Key_X));
     copy_ = addCommand(
-        edit, QStringLiteral("&Copy"), [this] { RichEdit1->copy(); },
+        edit, QStringLiteral("&Copy"), 0, [this] { RichEdit1->copy(); },
         QKeySequence(Qt::CTRL | Qt::Key_C));
     addCommand(
-        edit, QStringLiteral("&Paste"), [this] { RichEdit1->paste(); },
+        edit, QStringLiteral("&Paste"), 0, [this] { RichEdit1->paste(); },
         QKeySequence(Qt::CTRL | Qt::Key_V));
     delete_ = addCommand(
-        edit, QStringLiteral("&Delete"), [this] { RichEdit1->textCursor().removeSelectedText(); },
+        edit, QStringLiteral("&Delete"), 0,
+        [this] { RichEdit1->textCursor().removeSelectedText(); },
         QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    addCommand(edit, QStringLiteral("&Select All"), [this] { RichEdit1->selectAll(); });
+    addCommand(edit, QStringLiteral("&Select All"), 0, [this] { RichEdit1->selectAll(); });
     edit->addAction(QStringLiteral("&Insert OLE object"))->setEnabled(false);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    Simulation1 =
-        addCommand(options, QStringLiteral("&Simulation"), [this] { Simulation1Click(); });
-    Showmemoryuse1 = addCommand(options, QStringLiteral("Show &memory use"), [this] {
-        showMemory_ = !showMemory_;
-        Showmemoryuse1->setChecked(showMemory_);
-        memoryDisplay_->setVisible(showMemory_);
-    });
+    Simulation1 = addCommand(options, QStringLiteral("&Simulation"), kSimulationOptionsHelp,
+                             [this] { Simulation1Click(); });
+    Showmemoryuse1 =
+        addCommand(options, QStringLiteral("Show &memory use"), kMemoryUseHelp, [this] {
+            showMemory_ = !showMemory_;
+            Showmemoryuse1->setChecked(showMemory_);
+            memoryDisplay_->setVisible(showMemory_);
+        });
     Showmemoryuse1->setCheckable(true);
-    addCommand(options, QStringLiteral("&Font"), [this] {
+    addCommand(options, QStringLiteral("&Font"), kLogFontHelp, [this] {
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, RichEdit1->font(), this);
         if (ok) RichEdit1->setFont(font);
     });
-    addCommand(options, QStringLiteral("&Page colour"), [this] {
+    addCommand(options, QStringLiteral("&Page colour"), kPageColourHelp, [this] {
         const QColor colour =
             QColorDialog::getColor(RichEdit1->palette().color(QPalette::Base), this);
         if (!colour.isValid()) return;
@@ -238,18 +249,10 @@ void TMainForm::buildMenus() {
         RichEdit1->setPalette(palette);
     });
 
-    // F1 on a highlighted menu item shows its page.
-    const std::pair<QMenu*, std::vector<int>> contexts[] = {
-        {File1, {110, 120, 130, 140, 150, 160, 170, 180, 194, 195}},
-        {options, {310, 317, 350, 360}}};
-    for (const auto& [menu, numbers] : contexts)
-        for (size_t i = 0; i < numbers.size() && i < size_t(menu->actions().size()); ++i)
-            menu->actions()[i]->setProperty(kHelpContextProperty, numbers[i]);
-    edit->menuAction()->setProperty(kHelpContextProperty, 200);
-
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("&Introduction"), [] { ShowEngineHelp(1); });
-    About1 = addCommand(help, QStringLiteral("&About"), [this] { aboutForm_->exec(); });
+    addCommand(help, QStringLiteral("&Introduction"), kEngineIntroductionHelp,
+               [] { ShowEngineHelp(kEngineIntroductionHelp); });
+    About1 = addCommand(help, QStringLiteral("&About"), 0, [this] { aboutForm_->exec(); });
 }
 
 void TMainForm::Edit1Click() {
@@ -263,9 +266,22 @@ void TMainForm::setStatus(const QString& text) {
     status_->setText(text);
 }
 
+// The log follows new lines while its view is within one line of the end (Ctrl+End, a resize);
+// a reader further up keeps the lines he is reading.
+void TMainForm::followLogEnd() {
+    QScrollBar* scroll = RichEdit1->verticalScrollBar();
+    connect(scroll, &QScrollBar::valueChanged, this, [this, scroll](int value) {
+        const int line = RichEdit1->fontMetrics().lineSpacing();
+        followingLog_ = scroll->maximum() - value <= line;
+    });
+    connect(scroll, &QScrollBar::rangeChanged, this, [this, scroll](int, int maximum) {
+        if (followingLog_) scroll->setValue(maximum);
+    });
+}
+
 void TMainForm::appendLog(const std::string& line, ColourRef colour) {
     QScrollBar* scroll = RichEdit1->verticalScrollBar();
-    const bool atEnd = scroll->value() >= scroll->maximum();
+    const bool follow = followingLog_;
     QTextDocument* doc = RichEdit1->document();
     if (doc->isEmpty() && logLines_ > 1) logLines_ = 0;  // emptied by hand
     QTextCursor cursor(doc);
@@ -275,7 +291,7 @@ void TMainForm::appendLog(const std::string& line, ColourRef colour) {
     if (logLines_ > 0) cursor.insertBlock(QTextBlockFormat(), format);
     cursor.insertText(DecodeText(line), format);
     ++logLines_;
-    if (atEnd) scroll->setValue(scroll->maximum());
+    if (follow) scroll->setValue(scroll->maximum());
 }
 
 void TMainForm::appendGreen(const std::vector<std::string>& lines) {
@@ -299,7 +315,7 @@ void TMainForm::graphFrame(const TGraphFrame& frame) {
 }
 
 void TMainForm::newImpact() {
-    if (graph_) graph_->freshPicture();
+    if (graph_) graph_->newImpact();
 }
 
 void TMainForm::pumpEvents() {
@@ -329,15 +345,14 @@ void TMainForm::Specifyinputfiles1Click() {
     if (running_) return;
     fileDialog_->exec();
     const bool inelastic = InelasticModelSelected(session_.globals.Options);
-    if (RunPossible(session_.files, inelastic)) {
+    runReady_ = RunPossible(session_.files, inelastic);
+    if (runReady_) {
         for (QAction* a : {Run1, Graphcoordinates1}) a->setEnabled(true);
-        for (QToolButton* b : {SpeedButton1, SpeedButton4}) b->setEnabled(true);
         setWindowTitle(DecodeText(ReadyCaption(session_.files)));
         setStatus(QStringLiteral("Ready to run"));
         appendGreen(InputFileLogLines(session_.files, inelastic));
     } else {
         Run1->setEnabled(false);
-        SpeedButton1->setEnabled(false);
         setWindowTitle(QString::fromLatin1(kEngineTitle));
         setStatus(QStringLiteral("Specify input files"));
     }
@@ -351,8 +366,8 @@ void TMainForm::Specifyoutputfiles1Click() {
 
 void TMainForm::enterRunning(bool batch) {
     running_ = true;
-    SpeedButton1->setEnabled(false);
-    SpeedButton3->setEnabled(false);
+    Run1->setEnabled(false);
+    Specifyinputfiles1->setEnabled(false);
     SpeedButton2->setEnabled(true);
     SpeedButton6->setEnabled(CheckBox1->isChecked());
     CheckBox1->setEnabled(false);
@@ -366,10 +381,11 @@ void TMainForm::enterRunning(bool batch) {
 
 void TMainForm::leaveRunning() {
     running_ = false;
-    for (QAction* a : {Simulation1, About1, File1->menuAction()}) a->setEnabled(true);
-    for (QWidget* w : {static_cast<QWidget*>(SpeedButton1), static_cast<QWidget*>(SpeedButton3),
-                       static_cast<QWidget*>(CheckBox1)})
-        w->setEnabled(true);
+    for (QAction* a : {Simulation1, About1, File1->menuAction(), Specifyinputfiles1})
+        a->setEnabled(true);
+    // "&Run" and its button share one state: after a batch, the one it had before the batch.
+    Run1->setEnabled(runReady_);
+    CheckBox1->setEnabled(true);
     SpeedButton2->setEnabled(false);
     SpeedButton6->setEnabled(false);
     setStatus(QStringLiteral("Ready to run"));
@@ -388,7 +404,7 @@ void TMainForm::SpeedButton1Click() {
 }
 
 void TMainForm::batchStarting() {
-    SpeedButton4->setEnabled(true);
+    Graphcoordinates1->setEnabled(true);
 }
 
 void TMainForm::jobStarting(int jobNumber, const std::string& label) {
@@ -471,14 +487,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        auto* menu = qobject_cast<QMenu*>(watched);
-        if (key->key() == Qt::Key_F1 && menu && menu->parentWidget() &&
-            menu->parentWidget()->window() == this) {
-            if (const int context = MenuHelpContext(menu)) {
-                RunGuarded(UiSink(), [context] { ShowEngineHelp(context); });
-                return true;
-            }
-        }
         const bool ctrlBreak =
             (key->key() == Qt::Key_Pause && (key->modifiers() & Qt::ControlModifier)) ||
             key->key() == Qt::Key_Cancel;

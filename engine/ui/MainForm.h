@@ -90,6 +90,7 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     QLabel* MemLabel;
     QFrame* Bevel1;
     QTextEdit* RichEdit1;
+    QAction* Specifyinputfiles1;
     QAction* Run1;
     QAction* Graphcoordinates1;
     QAction* Simulation1;
@@ -104,8 +105,11 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
   private:
     void buildToolBar();
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const QString& text, std::function<void()> handler,
-                        const QKeySequence& key = {});
+    // A command without a handler is shown disabled.
+    QAction* addCommand(QMenu* menu, const QString& text, int helpContext,
+                        std::function<void()> handler, const QKeySequence& key = {});
+    void showGraphWindow();
+    void followLogEnd();
     void appendLog(const std::string& line, ColourRef colour);
     void appendGreen(const std::vector<std::string>& lines);
     void setStatus(const QString& text);
@@ -132,6 +136,8 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     RunProjectFunction runProject_;
     ProgramLauncher launch_;
     bool running_ = false;
+    bool runReady_ = false;  // the input files allow a run
+    bool followingLog_ = true;
     bool closeConfirmed_ = false;
     bool showMemory_ = false;
     uint64_t lastAllocation_ = 0;

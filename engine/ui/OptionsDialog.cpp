@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogDefault.h"
 #include "DisplayText.h"
 #include "EngineHelp.h"
 #include "GuardedSlot.h"
@@ -17,8 +18,6 @@
 namespace halvern {
 
 namespace {
-
-constexpr int kHelpContext = 310;
 
 constexpr const char* kInelasticNeedsVerlet =
     "Inelastic loss options have been selected, but these are only available for the Verlet "
@@ -108,10 +107,11 @@ TOptionsDlg::TOptionsDlg(EngineGlobals& globals, QWidget* parent)
     SaveOptions = new QCheckBox(QStringLiteral("Save options to disk"), this);
     SaveOptions->setObjectName(QStringLiteral("SaveOptions"));
 
-    AddHelpKey(this, kHelpContext);
+    SetHelpContext(this, kSimulationOptionsHelp);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("BitBtn1"));
+    KeepOkDefault(this, buttons->button(QDialogButtonBox::Ok));
 
     auto* panel = new QGridLayout;
     panel->addWidget(screen, 0, 0);
@@ -133,7 +133,7 @@ TOptionsDlg::TOptionsDlg(EngineGlobals& globals, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, GuardedSlot([this] { BitBtn1Click(); }));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            GuardedSlot([] { ShowEngineHelp(kHelpContext); }));
+            GuardedSlot([] { ShowEngineHelp(kSimulationOptionsHelp); }));
     // Only the user's clicks run the rule, so filling the controls and unticking the models
     // from the rule itself never run it again.
     connect(AlgorithmOption, &RadioGroup::itemClicked, this,
@@ -192,7 +192,8 @@ void TOptionsDlg::AlgorithmOptionClick() {
     const bool modelTicked =
         LSSOption->isChecked() || OROption->isChecked() || STOption->isChecked();
     if (!modelTicked || AlgorithmOption->itemIndex() == 3) return;
-    if (UiSink().askOkCancel(kInelasticNeedsVerlet, BoxIcon::Warning)) {
+    if (UiSink().askOkCancelWithHelp(kInelasticNeedsVerlet, BoxIcon::Warning,
+                                     {kEngineHelpProgram, kSimulationOptionsHelp})) {
         for (QCheckBox* model : {LSSOption, OROption, STOption}) model->setChecked(false);
     } else {
         AlgorithmOption->setItemIndex(3);

@@ -7,18 +7,13 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "EngineHelp.h"
 #include "FileChooser.h"
 #include "FileNameBox.h"
 #include "GuardedSlot.h"
 #include "UiSink.h"
 
 namespace halvern {
-
-namespace {
-
-constexpr int kOutputHelp = 120;
-
-}  // namespace
 
 TOutfileDlg::TOutfileDlg(TEngineFileNames& names, QWidget* parent)
     : QDialog(parent), names_(names) {
@@ -42,7 +37,7 @@ TOutfileDlg::TOutfileDlg(TEngineFileNames& names, QWidget* parent)
         connect(buttons_[row], &QPushButton::clicked, this,
                 GuardedSlot([this, row] { selectRow(row); }));
     }
-    auto* buttons = AddDialogButtons(this, kOutputHelp);
+    auto* buttons = AddDialogButtons(this, kOutputFilesHelp);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Ok"));
     connect(buttons, &QDialogButtonBox::accepted, this, GuardedSlot([this] { BitBtn1Click(); }));
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "AboutForm.h"
 #include "AtomIcons.h"
 #include "EngineWindows.h"
+#include "ProgramEnd.h"
 #include "miscutil.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     halvern::TEngineSession session;
     auto main = halvern::CreateEngineWindows(session, halvern::ProgramDir(), splash);
     halvern::CentreOnScreen(main.get());
+    halvern::EndProgramWithMainWindow(main.get());
     main->show();
     splash->raise();
     return app.exec();

@@ -5,13 +5,12 @@
 #include <QDialog>
 
 #include "FltEdit.h"
+#include "HelpContexts.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace velkor {
-
-inline constexpr int kCrystalAxesHelp = 630;
 
 class TAxesForm : public QDialog {
     Q_OBJECT

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "HelpContexts.h"
 #include "batch/BatchTemplate.h"
 
 class QLineEdit;
@@ -14,8 +15,6 @@ class TIntegerEdit;
 }
 
 namespace velkor {
-
-inline constexpr int kBatchTemplateHelp = 600;
 
 class TBatchForm : public QDialog {
     Q_OBJECT

@@ -1,10 +1,6 @@
 #include "FieldControls.h"
 
-#include <QShortcut>
-
-#include "GuardedSlot.h"
 #include "HelpContexts.h"
-#include "HelpWindow.h"
 #include "TargetDialogParts.h"
 
 namespace velkor {
@@ -19,9 +15,7 @@ halvern::TIntegerEdit* MakeIntegerEdit(QWidget* parent, const char* name,
 }
 
 void AddHelpKey(QWidget* window, int context) {
-    auto* key = new QShortcut(QKeySequence::HelpContents, window);
-    QObject::connect(key, &QShortcut::activated, window,
-                     halvern::GuardedSlot([context] { halvern::ShowHelp(kHelpProgram, context); }));
+    halvern::SetHelpContext(window, context);
 }
 
 }  // namespace velkor

@@ -1,5 +1,9 @@
-// Help context numbers of the set-up program's windows; each has its page in help/velkor/.
+// Help context numbers of the set-up program's windows, in one table: a new window adds its
+// context here and its page in help/velkor/ (help/tests checks both).
 #pragma once
+
+#include "ContextHelp.h"
+#include "SharedHelpContexts.h"
 
 namespace velkor {
 
@@ -42,5 +46,53 @@ inline constexpr int kInelasticComputeHelp = 740;
 
 // The notices about input files of older versions.
 inline constexpr int kVersionNoticePage = 5000;
+inline constexpr int kNeighbourDistancesHelp = 106;
+inline constexpr int kNeighbourPotentialsHelp = 107;
+inline constexpr int kBatchTemplateHelp = 600;
+inline constexpr int kCrystalAxesHelp = 630;
+inline constexpr int kPairPotentialHelp = 640;
+
+// Every context of the program's windows, with the shared editor and scattering windows.
+inline constexpr halvern::HelpContextRow kHelpContexts[] = {
+    {kIntroductionHelp, "introduction and main window"},
+    {halvern::kEditorHelpContext, "editor window"},
+    {kCubicDialogHelp, "cubic lattice dialog"},
+    {kNeighbourDistancesHelp, "neighbour distances"},
+    {kNeighbourPotentialsHelp, "neighbour potentials"},
+    {kHexDialogHelp, "hexagonal lattice dialog"},
+    {kTwoSpeciesDialogHelp, "rocksalt and sphalerite dialog"},
+    {kTargetOrientHelp, "target orientation window"},
+    {kConvertVersion21Help, "conversion of version 2.1 target files"},
+    {kProjectileDialogHelp, "projectile dialog"},
+    {kProjectileSymbolHelp, "projectile: elemental symbol"},
+    {kProjectileAtomicNumberHelp, "projectile: atomic number"},
+    {kProjectileMassHelp, "projectile: atomic mass"},
+    {kProjectileEnergyHelp, "projectile: energy"},
+    {kRunDialogHelp, "run dialog"},
+    {kRunSamplingHelp, "run: sampling"},
+    {kRunOutputHelp, "run: output"},
+    {kRunAnglesHelp, "run: angles"},
+    {kRunPeriodicHelp, "run: periodic boundaries"},
+    {kRunCutOffHelp, "run: cut-off"},
+    {kRunSamplesHelp, "run: samples of output functions"},
+    {kModelDialogHelp, "model dialog"},
+    {kModelScreeningHelp, "model: screening"},
+    {kModelMorseHelp, "model: Morse potential"},
+    {kModelVibrationsHelp, "model: thermal vibrations"},
+    {kModelEnergiesHelp, "model: energies"},
+    {kModelCompositeHelp, "model: composite potential"},
+    {kImpactOrientHelp, "impact-point orientation window"},
+    {kBatchTemplateHelp, "batch project template"},
+    {halvern::kScatterHelp, "scattering relations"},
+    {kCrystalAxesHelp, "crystal axes"},
+    {kPairPotentialHelp, "pair potential and apsis"},
+    {kInelasticLssHelp, "inelastic: Lindhard-Scharff-Schiott"},
+    {kInelasticOrHelp, "inelastic: Oen-Robinson"},
+    {kInelasticStHelp, "inelastic: Shapiro-Tombrello"},
+    {kInelasticComputeHelp, "inelastic: computed tables"},
+    {kVersionNoticePage, "input files of older versions"},
+};
+
+inline constexpr halvern::HelpTable kHelpTable{kHelpProgram, kHelpContexts};
 
 }  // namespace velkor

@@ -14,7 +14,6 @@
 namespace velkor {
 
 namespace {
-constexpr const char* kHelpContextProperty = "helpContext";
 constexpr size_t kFileNameWidth = 255;
 }  // namespace
 
@@ -26,17 +25,6 @@ std::optional<std::string> AskSaveFileName(QWidget* parent, const halvern::FileD
         return std::nullopt;
     }
     return name;
-}
-
-void SetHelpContext(QWidget* widget, int context) {
-    widget->setProperty(kHelpContextProperty, context);
-}
-
-int HelpContextOf(const QWidget* widget) {
-    for (; widget != nullptr; widget = widget->parentWidget())
-        if (const QVariant v = widget->property(kHelpContextProperty); v.isValid())
-            return v.toInt();
-    return 0;
 }
 
 QLabel* PlainLabel(const QString& text, QWidget* parent) {

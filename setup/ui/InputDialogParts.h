@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "ContextHelp.h"
 #include "FileChooser.h"
 
 class QDialog;
@@ -22,8 +23,7 @@ namespace velkor {
 std::optional<std::string> AskSaveFileName(QWidget* parent, const halvern::FileDialogSpec& spec);
 
 // The help context that F1 shows for the control (and the controls inside it).
-void SetHelpContext(QWidget* widget, int context);
-int HelpContextOf(const QWidget* widget);
+using halvern::SetHelpContext;
 
 QLabel* PlainLabel(const QString& text, QWidget* parent);
 // A titled group; a context other than 0 is its help page.

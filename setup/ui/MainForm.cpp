@@ -60,6 +60,18 @@ std::optional<QString> RunSaveDialog(QWidget* parent, const SaveRequest& request
 
 constexpr int kMemoryPollMs = 500;
 
+int DialogHelpContext(TargetDialog dialog) {
+    switch (dialog) {
+        case TargetDialog::Cubic:
+            return kCubicDialogHelp;
+        case TargetDialog::Hex:
+            return kHexDialogHelp;
+        case TargetDialog::TwoSpecies:
+            return kTwoSpeciesDialogHelp;
+    }
+    return kIntroductionHelp;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
@@ -78,6 +90,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
     buildMenus();
     buildSpeedButtons();
+    halvern::SetHelpContext(this, kIntroductionHelp);
+    halvern::InstallContextHelp(this, kHelpProgram);
 
     statusText_ = new QLabel(this);
     statusText_->setObjectName(QStringLiteral("StatusText"));
@@ -118,6 +132,7 @@ void TMainForm::buildMenus() {
     for (const LatticeCommand& command : LatticeCommands()) {
         QAction* action = families[command.captions.family]->addAction(Text(command.captions.item));
         action->setObjectName(Text(command.captions.handler));
+        halvern::SetHelpContext(action, DialogHelpContext(command.dialog));
         connect(action, &QAction::triggered, this,
                 halvern::GuardedSlot([this, &command] { RunLatticeCommand(command); }));
     }
@@ -172,8 +187,9 @@ void TMainForm::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    addCommand(help, "Introduction1", "&Introduction",
-               [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
+    QAction* introduction = addCommand(help, "Introduction1", "&Introduction",
+                                       [] { halvern::ShowHelp(kHelpProgram, kIntroductionHelp); });
+    halvern::SetHelpContext(introduction, kIntroductionHelp);
     addCommand(help, "About1", "&About Velkor", [this] { runModal(*AboutBox); });
 }
 
@@ -186,7 +202,7 @@ void TMainForm::buildSpeedButtons() {
         const char* name;
         QStyle::StandardPixmap icon;
         const char* hint;
-        const char* command;  // the menu command it shares
+        const char* command;  // the menu command it shows
     };
     const Button buttons[] = {
         {"SpeedButton1", QStyle::SP_FileDialogContentsView, "Display/Orient Target", "Viewtarget1"},
@@ -198,14 +214,14 @@ void TMainForm::buildSpeedButtons() {
         {"SpeedButton7", QStyle::SP_FileIcon, "Open New File in Editor", "NewEdit"},
         {"SpeedButton8", QStyle::SP_BrowserReload, "New Inelastic file", "New6"},
     };
+    // A button is its menu command: enabled state, hint and shortcut have one source.
     for (const Button& b : buttons) {
-        const QAction* command = findChild<QAction*>(QString::fromLatin1(b.command));
-        QAction* action =
-            bar->addAction(style()->standardIcon(b.icon), QString::fromLatin1(b.hint));
-        action->setObjectName(QString::fromLatin1(b.name));
-        action->setToolTip(QString::fromLatin1(b.hint));
-        action->setEnabled(command != nullptr && command->isEnabled());
-        if (command != nullptr) connect(action, &QAction::triggered, command, &QAction::trigger);
+        QAction* command = findChild<QAction*>(QString::fromLatin1(b.command));
+        command->setIcon(style()->standardIcon(b.icon));
+        command->setIconVisibleInMenu(false);
+        command->setToolTip(QString::fromLatin1(b.hint));
+        bar->addAction(command);
+        bar->widgetForAction(command)->setObjectName(QString::fromLatin1(b.name));
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "FileChooser.h"
 #include "FltEdit.h"
+#include "HelpContexts.h"
 #include "neighbours/NeighbourReport.h"
 
 class QFormLayout;
@@ -17,9 +18,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace velkor {
-
-inline constexpr int kNeighbourDistancesHelp = 106;
-inline constexpr int kNeighbourPotentialsHelp = 107;
 
 class NeighbourDialog : public QDialog {
     Q_OBJECT

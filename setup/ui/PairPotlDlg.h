@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "FltEdit.h"
+#include "HelpContexts.h"
 #include "apsis/PairPotentialCalculator.h"
 
 class QLabel;
@@ -18,8 +19,6 @@ class RadioGroup;
 }  // namespace halvern
 
 namespace velkor {
-
-inline constexpr int kPairPotentialHelp = 640;
 
 class TPairPotlDlg : public QDialog {
     Q_OBJECT

@@ -8,8 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "DialogDefault.h"
 #include "DisplayText.h"
 #include "GuardedSlot.h"
+#include "HelpContexts.h"
 #include "HelpWindow.h"
 #include "NumberText.h"
 #include "NumericControl.h"
@@ -200,8 +202,10 @@ QLayout* MakeDialogButtons(QDialog* dialog, int helpContext, const char* okText,
                      }));
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(help, &QPushButton::clicked, dialog, halvern::GuardedSlot([helpContext] {
-                         halvern::ShowHelp("velkor", helpContext);
+                         halvern::ShowHelp(kHelpProgram, helpContext);
                      }));
+    halvern::SetHelpContext(dialog, helpContext);
+    halvern::KeepOkDefault(dialog, ok);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);

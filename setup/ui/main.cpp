@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "MainForm.h"
+#include "ProgramEnd.h"
 #include "ProgramIcon.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(velkor::ProgramIcon());
 
     velkor::TMainForm mainForm;
+    halvern::EndProgramWithMainWindow(&mainForm);
     mainForm.show();
     return QApplication::exec();
 }

@@ -9,10 +9,14 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include "FilterForm.h"
 #include "Genius2Form.h"
+#include "HelpContexts.h"
+#include "HelpWindow.h"
+#include "ProgramEnd.h"
 #include "SpecForm.h"
 #include "UiTestSupport.h"
 
@@ -43,6 +47,64 @@ class MainWindowTest : public UiTestCase {
     }
 
   private Q_SLOTS:
+    void closingWithAHelpWindowOpenEndsTheProgram() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        halvern::ShowHelp(kHelpProgram, kQueryLanguageHelp);
+        QVERIFY(halvern::ProgramHelpWindow()->isVisible());
+        auto* end = new halvern::ProgramEnd(w.main.get());
+        QEventLoop loop;
+        connect(end, &halvern::ProgramEnd::ended, &loop, &QEventLoop::quit);
+        QTimer::singleShot(0, w.main.get(), &QWidget::close);
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        QTRY_VERIFY(halvern::ProgramHelpWindow() == nullptr ||
+                    !halvern::ProgramHelpWindow()->isVisible());
+    }
+
+    // F1 on a highlighted menu item shows the item's page, elsewhere the window's.
+    void helpKeyShowsThePageOfTheItemOrWindow() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        auto shown = [] {
+            const halvern::HelpWindow* help = halvern::ProgramHelpWindow();
+            return help != nullptr && help->isVisible() ? help->source().fileName() : QString();
+        };
+        const std::pair<const char*, const char*> items[] = {{"SaveLogAs1", "110.html"},
+                                                             {"SelectAll1", "200.html"},
+                                                             {"Spectrum1", "340.html"},
+                                                             {"ShowMemoryUsage1", "430.html"},
+                                                             {"QueryLanguage1", "50.html"}};
+        for (const auto& [name, page] : items) {
+            QAction* item = Child<QAction>(*w.main, name);
+            auto* menu = qobject_cast<QMenu*>(item->parent());
+            QVERIFY2(menu != nullptr, name);
+            menu->popup(w.main->geometry().center());
+            menu->setActiveAction(item);
+            QTest::keyClick(menu, Qt::Key_F1);
+            menu->hide();
+            QCOMPARE(shown(), QString::fromLatin1(page));
+        }
+        QTest::keyClick(Child<QWidget>(*w.main, "RichEditEx1"), Qt::Key_F1);
+        QCOMPARE(shown(), QStringLiteral("1.html"));
+        QVERIFY(sink.texts().empty());
+        halvern::ProgramHelpWindow()->close();
+    }
+
+    // A speed button is its menu command: enabled state and hint from one source.
+    void speedButtonsFollowTheirCommands() {
+        BrisalWindows w = startProgram();
+        auto* command = Child<QAction>(*w.main, "Filter1");
+        auto* button = Child<QToolButton>(*w.main, "SpeedButton6");
+        QCOMPARE(button->defaultAction(), command);
+        for (bool enabled : {false, true}) {
+            command->setEnabled(enabled);
+            QCOMPARE(button->isEnabled(), enabled);
+        }
+        QCOMPARE(button->toolTip(), QStringLiteral("Filter OSL file"));
+        QCOMPARE(command->text(), QStringLiteral("&Filter   (OSL --> OSL)"));
+    }
+
     void noSecondCommandAndNoCloseDuringAProcess() {
         BrisalWindows w = startProgram();
         w.main->show();

@@ -15,8 +15,6 @@
 #include "FunctionsForms.h"
 #include "Genius2Form.h"
 #include "GeniusForm.h"
-#include "HelpContexts.h"
-#include "HelpWindow.h"
 #include "ScatterForm.h"
 #include "SpecForm.h"
 #include "UiTestSupport.h"
@@ -117,17 +115,6 @@ class StartupTest : public UiTestCase {
         QVERIFY(!buttons[3]->isEnabled());  // convert
         QVERIFY(!buttons[7]->isEnabled());  // trajectory plotter
         QVERIFY(!Child<QLabel>(*w.main, "MemLabel")->isVisible());
-    }
-
-    // Every help context of the program's windows has its own page.
-    void helpPagesForEveryContext() {
-        for (const int context : {kIntroductionHelp, kQueryLanguageHelp, kFilterHelp, kCollateHelp,
-                                  kAveragesHelp, kSpectrumHelp, kFormatColumnsHelp, kConvertHelp,
-                                  kFilterGeniusHelp, kExpressionGeniusHelp}) {
-            const std::string page = halvern::HelpPageFile(HALVERN_HELP_DIR, kHelpProgram, context);
-            QVERIFY2(QString::fromStdString(page).endsWith(QStringLiteral("/%1.html").arg(context)),
-                     page.c_str());
-        }
     }
 
     void commandLineFileIsChecked() {

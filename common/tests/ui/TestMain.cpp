@@ -8,13 +8,14 @@ int RunUiHelpersTests(int argc, char** argv);
 int RunRichEditTests(int argc, char** argv);
 int RunEditorWindowTests(int argc, char** argv);
 int RunScatterFormTests(int argc, char** argv);
+int RunContextHelpTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;
     for (auto* run :
          {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
-          RunRichEditTests, RunEditorWindowTests, RunScatterFormTests})
+          RunRichEditTests, RunEditorWindowTests, RunScatterFormTests, RunContextHelpTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

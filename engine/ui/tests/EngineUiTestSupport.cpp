@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "DisplayText.h"
+#include "HelpWindow.h"
 #include "UiSink.h"
 #include "miscutil.h"
 
@@ -82,6 +83,19 @@ void WhenModalOpens(std::function<void(QWidget* dialog)> action) {
         action(modal);
     });
     timer->start();
+}
+
+QString ShownHelpPage() {
+    const HelpWindow* help = ProgramHelpWindow();
+    if (help == nullptr || !help->isVisible()) return {};
+    return help->source().fileName();
+}
+
+int CountColoured(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += QColor(image.pixel(x, y)).hsvSaturation() > 0;
+    return n;
 }
 
 void SaveScreenshot(QWidget* window, const QString& name) {

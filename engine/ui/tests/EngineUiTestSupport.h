@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <functional>
@@ -51,6 +52,11 @@ int FindLogLine(const std::vector<LoggedLine>& lines, const QString& text, int f
 
 // Runs `action` on the next modal dialog that opens (once the event loop runs).
 void WhenModalOpens(std::function<void(QWidget* dialog)> action);
+
+// The file name of the page in the help window; empty when none is shown.
+QString ShownHelpPage();
+// Pixels of a picture in a colour (not white, grey or black): the drawn atoms.
+int CountColoured(const QImage& image);
 
 // Saves a window's picture into $HALVERN_SCREENSHOT_DIR.
 void SaveScreenshot(QWidget* window, const QString& name);

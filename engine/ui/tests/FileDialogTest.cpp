@@ -17,6 +17,7 @@ class FileDialogTest : public QObject {
     void missingProjectileIsReported();
     void inelasticRowFollowsTheModels();
     void outputDialogSetsTheThreeNames();
+    void enterAfterSelectAcceptsTheDialog();
     void filtersBecomeQtNameFilters();
 };
 
@@ -172,6 +173,33 @@ void FileDialogTest::outputDialogSetsTheThreeNames() {
     main.Specifyoutputfiles1Click();
     QCOMPARE(LogContents(main.log()).size(), size_t(8));
     QCOMPARE(main.session().files.initialConditions, ini);
+}
+
+// "Select" takes the focus; Enter then presses OK, not "Select" again.
+void FileDialogTest::enterAfterSelectAcceptsTheDialog() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::string prj = WriteProject(bench, "ag", {".prj", ".trg", ".mdl", ".run", ".imp"});
+    bench.chooser.script({prj, bench.file("ag.trg")});
+    int result = -1;
+    bool selectTookTheDefault = false;
+    WhenModalOpens([&](QWidget* dialog) {
+        auto* d = static_cast<TFileDialog*>(dialog);
+        for (int row : {0, 1}) {
+            QTest::mouseClick(d->selectButton(row), Qt::LeftButton);
+            d->selectButton(row)->setFocus();
+            selectTookTheDefault = selectTookTheDefault || d->selectButton(row)->isDefault();
+        }
+        QTest::keyClick(d->selectButton(1), Qt::Key_Return);
+        result = d->result();
+        if (d->isVisible()) d->reject();  // the test goes on either way
+    });
+    main.Specifyinputfiles1Click();
+    QVERIFY(!selectTookTheDefault);
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(bench.chooser.asked.size(), size_t(2));  // no third file dialog
+    QCOMPARE(main.session().files.projectile, prj);
+    QVERIFY(main.Run1->isEnabled());
 }
 
 void FileDialogTest::filtersBecomeQtNameFilters() {

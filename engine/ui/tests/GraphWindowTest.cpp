@@ -1,3 +1,4 @@
+#include <QMenu>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -5,6 +6,7 @@
 
 #include "EngineUiTestSupport.h"
 #include "GraphWindow.h"
+#include "HelpWindow.h"
 #include "QtColours.h"
 
 using namespace halvern;
@@ -17,6 +19,8 @@ class GraphWindowTest : public QObject {
     void hugeFramesAndValuesAreDrawnSafely();
     void menuAndKeysChangeTheView();
     void newImpactBlanksThePictureEvenWhenHidden();
+    void lastFrameIsDrawnAgainOnResizeAndViewChanges();
+    void helpKeyOnEachMenuItemShowsItsPage();
 };
 
 namespace {
@@ -141,6 +145,73 @@ void GraphWindowTest::newImpactBlanksThePictureEvenWhenHidden() {
     QImage blank(graph->picture().size(), graph->picture().format());
     blank.fill(Qt::white);
     QCOMPARE(graph->picture(), blank);
+}
+
+// After the run has moved on (or ended) the picture is drawn again from the kept frame; the next
+// impact forgets it.
+void GraphWindowTest::lastFrameIsDrawnAgainOnResizeAndViewChanges() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    TGraph* graph = main.graphWindow();
+    graph->show();
+    MenuItem(graph, QStringLiteral("&Circles"))->trigger();
+    std::vector<double> x{0, 5e-10, 10e-10}, y{0, 1e-10, 2e-10}, z{2e-10, -3e-10, -3e-10};
+    main.graphFrame({x.data(), y.data(), z.data(), 2, 1e-15f});
+    // The core's arrays move on after the send; the picture must not read them again.
+    for (std::vector<double>* a : {&x, &y, &z}) a->assign(3, std::nan(""));
+    const int drawn = CountColoured(graph->picture());
+    QVERIFY(drawn > 0);
+
+    const std::function<void()> changes[] = {
+        [&] { graph->resize(graph->size() + QSize(120, 80)); },
+        [&] { MenuItem(graph, QStringLiteral("&xy-plane"))->trigger(); },
+        [&] { graph->findChild<QToolButton*>(QStringLiteral("XZBtn"))->click(); },
+        [&] { MenuItem(graph, QStringLiteral("Zoom &in"))->trigger(); },
+        [&] { MenuItem(graph, QStringLiteral("&Points"))->trigger(); },
+    };
+    for (const auto& change : changes) {
+        change();
+        QCoreApplication::processEvents();
+        QVERIFY(CountColoured(graph->picture()) > 0);
+    }
+    QCOMPARE(graph->picture().size(), graph->centralWidget()->size());
+    QCOMPARE(graph->framesDrawn(), 1);
+    SaveScreenshot(graph, QStringLiteral("ostrel22-graph-window-redrawn"));
+
+    main.newImpact();
+    graph->resize(graph->size() - QSize(60, 40));
+    QCoreApplication::processEvents();
+    QCOMPARE(CountColoured(graph->picture()), 0);
+    graph->hide();
+}
+
+void GraphWindowTest::helpKeyOnEachMenuItemShowsItsPage() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    TGraph* graph = main.graphWindow();
+    graph->show();
+    const std::pair<const char*, const char*> items[] = {
+        {"&yz-plane", "1000.html"},          {"&Copy image", "1001.html"},
+        {"Zoom &out", "1002.html"},          {"Draw &small", "1003.html"},
+        {"&Refresh each step", "1004.html"}, {"&Toggle background colour", "1005.html"},
+        {"Reset &defaults", "1006.html"},    {"&Highlight", "1007.html"},
+    };
+    for (const auto& [text, page] : items) {
+        QAction* item = MenuItem(graph, QString::fromLatin1(text));
+        QVERIFY2(item, text);
+        auto* menu = qobject_cast<QMenu*>(item->parent());
+        QVERIFY2(menu, text);
+        menu->popup(graph->geometry().center());
+        menu->setActiveAction(item);
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->hide();
+        QCOMPARE(ShownHelpPage(), QString::fromLatin1(page));
+    }
+    QTest::keyClick(graph->centralWidget(), Qt::Key_F1);
+    QCOMPARE(ShownHelpPage(), QStringLiteral("1000.html"));
+    QVERIFY(bench.sink.texts().empty());
+    ProgramHelpWindow()->close();
+    graph->hide();
 }
 
 int RunGraphWindowTests(int argc, char** argv) {

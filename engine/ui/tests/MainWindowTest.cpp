@@ -4,12 +4,16 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 
+#include "EngineHelp.h"
 #include "EngineUiTestSupport.h"
 #include "FileSafety.h"
 #include "GraphWindow.h"
+#include "HelpWindow.h"
+#include "ProgramEnd.h"
 #include "QtColours.h"
 
 using namespace halvern;
@@ -27,6 +31,9 @@ class MainWindowTest : public QObject {
     void closeIsConfirmedAndWaitsForTheRun();
     void programNotFoundOffersTheExecuteDialog();
     void helpKeyOnAMenuItemShowsItsPage();
+    void closingTheMainWindowEndsTheProgram();
+    void logFollowsTheEndButNotAReader();
+    void speedButtonsShowTheirCommands();
 };
 
 namespace {
@@ -172,6 +179,13 @@ void MainWindowTest::runOfTheExampleProjectWritesReportAndOutputs() {
     main.log()->verticalScrollBar()->setValue(0);
     SaveScreenshot(&main, QStringLiteral("ostrel22-main-after-run"));
     SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window"));
+    // The final state of the last trajectory stays when the window is resized.
+    const QImage before = main.graphWindow()->picture();
+    main.graphWindow()->resize(main.graphWindow()->size() + QSize(160, 120));
+    QCoreApplication::processEvents();
+    QVERIFY(main.graphWindow()->picture().size() != before.size());
+    QVERIFY(CountColoured(main.graphWindow()->picture()) > 100);
+    SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window-resized"));
     main.graphWindow()->hide();
 }
 
@@ -303,13 +317,99 @@ void MainWindowTest::helpKeyOnAMenuItemShowsItsPage() {
     options->setActiveAction(main.Simulation1);
     QTest::keyClick(options, Qt::Key_F1);
     options->hide();
-    // The page of the options dialog, or the notice that names it when no pages are installed.
-    QString shown;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* browser = qobject_cast<QTextBrowser*>(w)) shown = browser->source().fileName();
-    const bool notice =
-        !bench.sink.texts().empty() && bench.sink.texts().back().find("310") != std::string::npos;
-    QVERIFY2(shown == QStringLiteral("310.html") || notice, qPrintable(shown));
+    QCOMPARE(ShownHelpPage(), QStringLiteral("310.html"));
+    // A control without a context of its own shows its window's page.
+    QTest::keyClick(main.log(), Qt::Key_F1);
+    QCOMPARE(ShownHelpPage(), QStringLiteral("1.html"));
+    QVERIFY(bench.sink.texts().empty());
+    ProgramHelpWindow()->close();
+}
+
+// The engine asks first; then its help and graph windows close with it and the program ends.
+void MainWindowTest::closingTheMainWindowEndsTheProgram() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    main.graphWindow()->show();
+    ShowEngineHelp(kEngineIntroductionHelp);
+    QVERIFY(ProgramHelpWindow()->isVisible());
+    auto* end = new ProgramEnd(&main);
+    QSignalSpy ended(end, &ProgramEnd::ended);
+
+    bench.sink.scriptAnswers({false});
+    main.close();
+    QTest::qWait(20);
+    QCOMPARE(ended.count(), 0);  // Cancel keeps the program
+    QVERIFY(main.isVisible());
+
+    QEventLoop loop;
+    connect(end, &ProgramEnd::ended, &loop, &QEventLoop::quit);
+    QTimer::singleShot(0, &main, &QWidget::close);
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0);
+    QCOMPARE(bench.sink.texts().back(), std::string("This will close Ostrel now."));
+    QVERIFY(!main.graphWindow()->isVisible());
+    QTRY_VERIFY(ProgramHelpWindow() == nullptr || !ProgramHelpWindow()->isVisible());
+}
+
+void MainWindowTest::logFollowsTheEndButNotAReader() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.resize(700, 420);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QScrollBar* scroll = main.log()->verticalScrollBar();
+    int n = 0;
+    auto addLines = [&](int count) {
+        for (int i = 0; i < count; ++i) main.logLine("line " + std::to_string(++n), colour::Black);
+        QCoreApplication::processEvents();
+    };
+    auto atEnd = [scroll] { return scroll->value() == scroll->maximum(); };
+    addLines(200);
+    QVERIFY(scroll->maximum() > 0);
+    QVERIFY(atEnd());
+
+    scroll->setValue(scroll->maximum() / 2);  // the user reads higher up
+    const int reading = scroll->value();
+    addLines(20);
+    QCOMPARE(scroll->value(), reading);
+
+    QTest::keyClick(main.log(), Qt::Key_End, Qt::ControlModifier);
+    addLines(20);
+    QVERIFY(atEnd());
+
+    // A few pixels short of the bottom counts as the end.
+    scroll->setValue(scroll->maximum() - main.log()->fontMetrics().lineSpacing() / 2);
+    addLines(5);
+    QVERIFY(atEnd());
+
+    main.resize(700, 260);
+    QCoreApplication::processEvents();
+    QVERIFY(atEnd());
+    addLines(5);
+    QVERIFY(atEnd());
+    QCOMPARE(LogContents(main.log()).back().text, QStringLiteral("line %1").arg(n));
+}
+
+// A tool-bar button shows its menu command: it follows the command's state and hint.
+void MainWindowTest::speedButtonsShowTheirCommands() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    const std::pair<QToolButton*, QAction*> shared[] = {
+        {main.SpeedButton1, main.Run1},
+        {main.SpeedButton3, main.Specifyinputfiles1},
+        {main.SpeedButton4, main.Graphcoordinates1}};
+    for (const auto& [button, command] : shared) {
+        QCOMPARE(button->defaultAction(), command);
+        for (bool enabled : {true, false, true}) {
+            command->setEnabled(enabled);
+            QCOMPARE(button->isEnabled(), enabled);
+        }
+    }
+    QCOMPARE(main.SpeedButton1->toolTip(), QStringLiteral("Begin simulation"));
+    QCOMPARE(main.SpeedButton3->toolTip(), QStringLiteral("Specify input files"));
+    QCOMPARE(main.SpeedButton4->toolTip(), QStringLiteral("Show graph window"));
+    QCOMPARE(main.Run1->text(), QStringLiteral("&Run"));
 }
 
 int RunMainWindowTests(int argc, char** argv) {

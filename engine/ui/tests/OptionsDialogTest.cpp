@@ -136,6 +136,9 @@ void OptionsDialogTest::inelasticModelsNeedVerlet() {
         QVERIFY(bench.sink.texts()[0].find("only available for the Verlet algorithm") !=
                 std::string::npos);
         QCOMPARE(bench.sink.entries()[0].icon, BoxIcon::Warning);
+        // The box has a Help button with the dialog's page.
+        QCOMPARE(bench.sink.entries()[0].help.program, std::string("ostrel"));
+        QCOMPARE(bench.sink.entries()[0].help.context, 310);
         if (ok) {
             QVERIFY(!d->OROption->isChecked());
             QCOMPARE(d->AlgorithmOption->itemIndex(), 2);

@@ -9,15 +9,20 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
 #include "CubicForm.h"
 #include "FileSafety.h"
+#include "HelpContexts.h"
+#include "HelpWindow.h"
 #include "HexForm.h"
 #include "MainForm.h"
 #include "MessageSink.h"
+#include "ProgramEnd.h"
 #include "RockSaltForm.h"
 #include "UiSink.h"
 
@@ -70,6 +75,15 @@ void SetBox(QDialog& dialog, int first, const QString& x, const QString& y, cons
     const QString texts[] = {x, y, l};
     for (int k = 0; k < 3; ++k)
         SetText(dialog, qPrintable(QStringLiteral("IntegerEdit%1").arg(first + k)), texts[k]);
+}
+
+QToolButton* SpeedButton(QWidget& window, int number) {
+    return window.findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(number));
+}
+
+QString ShownHelpPage() {
+    const halvern::HelpWindow* help = halvern::ProgramHelpWindow();
+    return help != nullptr && help->isVisible() ? help->source().fileName() : QString();
 }
 
 QString Text(QDialog& dialog, const char* name) {
@@ -187,8 +201,7 @@ class MainWindowTest : public QObject {
             "BatchTemplate1 VelocityReckoner1 ScatteringRelations1 CrystalAxes1 PairPotential1");
         for (const QString& name : later.split(' '))
             QVERIFY2(!Action(w, qPrintable(name))->isEnabled(), qPrintable(name));
-        for (int k = 1; k <= 8; ++k)
-            QVERIFY(!Action(w, qPrintable(QStringLiteral("SpeedButton%1").arg(k)))->isEnabled());
+        for (int k = 1; k <= 8; ++k) QVERIFY(!SpeedButton(w, k)->isEnabled());
         for (const char* name : {"Fcc100Click", "Hex111Click", "N110surface4Click", "PlainText1",
                                  "Introduction1", "About1"})
             QVERIFY2(Action(w, name)->isEnabled(), name);
@@ -385,6 +398,77 @@ class MainWindowTest : public QObject {
         QCOMPARE(sink_.texts(), std::vector<std::string>({"Switch editor mode to rich text format?",
                                                           "Switch editor mode to rich text format?",
                                                           "Switch editor to plain text mode?"}));
+    }
+
+    // A speed button is its menu command: it follows the command's state, shortcut and hint.
+    void speedButtonsFollowTheirCommands() {
+        TMainForm w;
+        const std::pair<int, const char*> shared[] = {
+            {1, "Viewtarget1"}, {2, "NewPrj"},   {3, "NewRun"},  {4, "NewMdl"},
+            {5, "NewImpact"},   {6, "OpenEdit"}, {7, "NewEdit"}, {8, "New6"}};
+        for (const auto& [number, name] : shared) {
+            QToolButton* button = SpeedButton(w, number);
+            QVERIFY2(button != nullptr, name);
+            QAction* command = Action(w, name);
+            QCOMPARE(button->defaultAction(), command);
+            command->setEnabled(true);
+            QVERIFY2(button->isEnabled(), name);
+            command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+            QCOMPARE(button->defaultAction()->shortcut(), command->shortcut());
+            command->setEnabled(false);
+            QVERIFY2(!button->isEnabled(), name);
+        }
+        QCOMPARE(SpeedButton(w, 2)->toolTip(), QStringLiteral("New Projectile File"));
+        QCOMPARE(Action(w, "NewPrj")->text(), QStringLiteral("&New"));
+    }
+
+    // F1 on a control of a dialog shows the dialog's page; the about box has none of its own
+    // and shows the introduction.
+    void helpKeyInEachDialogShowsItsPage() {
+        TMainForm w;
+        w.show();
+        const std::pair<const char*, const char*> dialogs[] = {{"Fcc100Click", "100.html"},
+                                                               {"Hex111Click", "110.html"},
+                                                               {"N100Surface3Click", "120.html"},
+                                                               {"About1", "10.html"}};
+        for (const auto& [command, page] : dialogs) {
+            QString shown;
+            w.runModal = Answer([&shown](QDialog& d) {
+                QWidget* control = d.findChild<QLineEdit*>();
+                if (control == nullptr) control = d.findChild<QPushButton*>();
+                control->setFocus();
+                QTest::keyClick(control, Qt::Key_F1);
+                shown = ShownHelpPage();
+            });
+            w.askSaveFileName = SaveAs(QString());
+            Action(w, command)->trigger();
+            QCOMPARE(shown, QString::fromLatin1(page));
+        }
+        // And on a menu command: the page of the dialog it opens.
+        auto* fcc = qobject_cast<QMenu*>(Action(w, "Fcc111Click")->parent());
+        QVERIFY(fcc != nullptr);
+        fcc->popup(w.geometry().center());
+        fcc->setActiveAction(Action(w, "Fcc111Click"));
+        QTest::keyClick(fcc, Qt::Key_F1);
+        fcc->hide();
+        QCOMPARE(ShownHelpPage(), QStringLiteral("100.html"));
+        QVERIFY(sink_.texts().empty());
+        halvern::ProgramHelpWindow()->close();
+    }
+
+    void closingTheMainWindowWithHelpOpenEndsTheProgram() {
+        TMainForm w;
+        w.show();
+        halvern::ShowHelp(kHelpProgram, kIntroductionHelp);
+        QVERIFY(halvern::ProgramHelpWindow()->isVisible());
+        auto* end = new halvern::ProgramEnd(&w);
+        QEventLoop loop;
+        connect(end, &halvern::ProgramEnd::ended, &loop, &QEventLoop::quit);
+        QTimer::singleShot(0, &w, &QWidget::close);
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        QTRY_VERIFY(halvern::ProgramHelpWindow() == nullptr ||
+                    !halvern::ProgramHelpWindow()->isVisible());
     }
 
     void aboutBox() {
