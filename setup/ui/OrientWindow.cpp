@@ -311,6 +311,7 @@ QLayout* OrientWindow::buildButtons() {
     ImposeBtn = Button("BitBtn1", "Impose", this);
     ExitBtn = Button("BitBtn3", "Exit", this);
     HelpBtn = Button("BitBtn5", "Help", this);
+    halvern::SetHelpContext(this, kind_.helpContext);
     connect(TestBtn, &QPushButton::clicked, this, halvern::GuardedSlot([this] { TestBtnClick(); }));
     connect(ReloadBtn, &QPushButton::clicked, this,
             halvern::GuardedSlot([this] { ReloadBtnClick(); }));
