@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -85,9 +84,8 @@ TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent) {
     Graph = new GraphImage(this);
     Graph->resize(kImageWidth, kImageHeight);
     setCentralWidget(Graph);
-    connect(Graph, &GraphImage::pressed, this, [this](int x, int y) {
-        halvern::RunGuarded(halvern::UiSink(), [&] { pressAt(x, y); });
-    });
+    connect(Graph, &GraphImage::pressed, this,
+            [this](int x, int y) { halvern::RunGuarded(halvern::UiSink(), [&] { pressAt(x, y); }); });
     connect(Graph, &GraphImage::released, this, [this](int x, int y) {
         halvern::RunGuarded(halvern::UiSink(), [&] { releaseAt(x, y); });
     });
@@ -95,8 +93,8 @@ TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildSpeedBar();
     halvern::SetHelpContext(this, kGrapherHelp);
-    resize(kImageWidth,
-           kImageHeight + menuBar()->sizeHint().height() + speedBar_->sizeHint().height());
+    resize(kImageWidth, kImageHeight + menuBar()->sizeHint().height() +
+                            speedBar_->sizeHint().height());
 
     GrOpenForm = new TGrOpenForm(this);
     StyleDlg = new TStyleDlg(this);
@@ -125,8 +123,8 @@ QAction* TGraphForm::command(const char* name) const {
 
 void TGraphForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(
-        addCommand("Open1", QStringLiteral("&Open data/Set display"), [this] { Open1Click(); }));
+    file->addAction(addCommand("Open1", QStringLiteral("&Open data/Set display"),
+                               [this] { Open1Click(); }));
     file->addAction(
         addCommand("Emptydata1", QStringLiteral("&Empty data"), [this] { Emptydata1Click(); }));
     file->addAction(addCommand("SaveBitmapAs1", QStringLiteral("&Save Bitmap As.."),
@@ -205,8 +203,7 @@ const QImage& TGraphForm::picture() const {
 
 void TGraphForm::DrawGraph() {
     if (!ready_) return;
-    Graph->picture =
-        PaintDisplayList(halvern::LayoutGraph(model_, Graph->width(), Graph->height()));
+    Graph->picture = PaintDisplayList(halvern::LayoutGraph(model_, Graph->width(), Graph->height()));
     Graph->update();
 }
 

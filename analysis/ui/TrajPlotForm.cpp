@@ -261,8 +261,7 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     RGDisplayType = new halvern::RadioGroup(
-        QString(),
-        {QStringLiteral("xy-plane"), QStringLiteral("yz-plane"), QStringLiteral("xz-plane")});
+        QString(), {QStringLiteral("xy-plane"), QStringLiteral("yz-plane"), QStringLiteral("xz-plane")});
     RGDisplayType->setObjectName(QStringLiteral("RGDisplayType"));
     RGDisplayType->setToolTip(QStringLiteral("Change plane of view"));
     RGDisplayType->setItemIndex(static_cast<int>(halvern::Perspective::XZ));
@@ -286,10 +285,9 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     int row = 0;
     for (const auto& p : planes) {
         rotations->addWidget(new QLabel(QString::fromLatin1(p.label)), row, 0);
-        rotations->addWidget(
-            UpDown(p.upDown, p.hint, Qt::Horizontal,
-                   [this, plane = p.plane](bool next) { rotateStep(plane, next); }),
-            row, 1);
+        rotations->addWidget(UpDown(p.upDown, p.hint, Qt::Horizontal,
+                                    [this, plane = p.plane](bool next) { rotateStep(plane, next); }),
+                             row, 1);
         auto* edit = new halvern::TFloatEdit;
         edit->setObjectName(QString::fromLatin1(p.edit));
         edit->setMinValue(-halvern::kRotationAngleLimit);
@@ -316,9 +314,9 @@ QWidget* TTrajPlotForm::buildLeftPanel() {
     zoom->addStretch();
     column->addLayout(zoom);
 
-    RGSymbols =
-        new halvern::RadioGroup(QString(), {QStringLiteral("Icons"), QStringLiteral("Circles"),
-                                            QStringLiteral("Points"), QStringLiteral("Spheres")});
+    RGSymbols = new halvern::RadioGroup(
+        QString(), {QStringLiteral("Icons"), QStringLiteral("Circles"), QStringLiteral("Points"),
+                    QStringLiteral("Spheres")});
     RGSymbols->setObjectName(QStringLiteral("RGSymbols"));
     RGSymbols->setToolTip(QStringLiteral("Symbols to display"));
     RGSymbols->setItemIndex(static_cast<int>(style_.symbols));
@@ -426,8 +424,8 @@ void TTrajPlotForm::DrawFrame() {
 }
 
 void TTrajPlotForm::showReadOut(QPoint position) {
-    const auto texts =
-        halvern::ReadOutTexts(plot_.view, picture_->height(), position.x(), position.y());
+    const auto texts = halvern::ReadOutTexts(plot_.view, picture_->height(), position.x(),
+                                             position.y());
     poslblx->setText(QString::fromStdString(texts[0]));
     poslbly->setText(QString::fromStdString(texts[1]));
 }
@@ -598,8 +596,8 @@ void TTrajPlotForm::SaveBitmap1Click() {
     buffer.open(QIODevice::WriteOnly);
     // Written whole to a temporary file and renamed, so a failed save keeps the old picture.
     if (!picture_->image.save(&buffer, "BMP") ||
-        !halvern::WriteFileReplacing(
-            *chosen, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        !halvern::WriteFileReplacing(*chosen, std::string_view(bytes.constData(),
+                                                               static_cast<size_t>(bytes.size()))))
         halvern::UiSink().error(halvern::ErrorWritingText(*chosen));
 }
 

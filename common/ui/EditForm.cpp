@@ -8,8 +8,8 @@
 #include <QStatusBar>
 #include <QTextBlock>
 
-#include "ContextHelp.h"
 #include "DisplayText.h"
+#include "ContextHelp.h"
 #include "FileChooser.h"
 #include "FindDialogs.h"
 #include "GuardedSlot.h"
@@ -85,41 +85,35 @@ void TEditForm::buildMenus() {
     addCommand(file, QStringLiteral("&Open"), [this] {
         if (host_) host_->openEditor();
     });
-    addCommand(
-        file, QStringLiteral("&Save"), [this] { Save1Click(); },
-        QKeySequence(Qt::CTRL | Qt::Key_S));
+    addCommand(file, QStringLiteral("&Save"), [this] { Save1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); });
     addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
-    Cut1 = addCommand(
-        edit, QStringLiteral("Cu&t"), [this] { EditWin->cut(); },
-        QKeySequence(Qt::CTRL | Qt::Key_X));
-    Copy1 = addCommand(
-        edit, QStringLiteral("&Copy"), [this] { EditWin->copy(); },
-        QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(
-        edit, QStringLiteral("&Paste"), [this] { EditWin->paste(); },
-        QKeySequence(Qt::CTRL | Qt::Key_V));
+    Cut1 = addCommand(edit, QStringLiteral("Cu&t"), [this] { EditWin->cut(); },
+                      QKeySequence(Qt::CTRL | Qt::Key_X));
+    Copy1 = addCommand(edit, QStringLiteral("&Copy"), [this] { EditWin->copy(); },
+                       QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(edit, QStringLiteral("&Paste"), [this] { EditWin->paste(); },
+               QKeySequence(Qt::CTRL | Qt::Key_V));
     Delete1 = addCommand(edit, QStringLiteral("&Delete"),
                          [this] { EditWin->textCursor().removeSelectedText(); });
     addCommand(edit, QStringLiteral("&Select All"), [this] { EditWin->selectAll(); });
-    InsertObject1 =
-        addCommand(edit, QStringLiteral("&Insert OLE object"), [this] { InsertObject1Click(); });
+    InsertObject1 = addCommand(edit, QStringLiteral("&Insert OLE object"),
+                               [this] { InsertObject1Click(); });
 
     QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
-    addCommand(
-        search, QStringLiteral("&Find"), [this] { Find1Click(); },
-        QKeySequence(Qt::CTRL | Qt::Key_F));
-    addCommand(
-        search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
-        QKeySequence(Qt::CTRL | Qt::Key_R));
+    addCommand(search, QStringLiteral("&Find"), [this] { Find1Click(); },
+               QKeySequence(Qt::CTRL | Qt::Key_F));
+    addCommand(search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
+               QKeySequence(Qt::CTRL | Qt::Key_R));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* mode = options->addMenu(QStringLiteral("&Format mode"));
     PlainText1 = addCommand(mode, QStringLiteral("&Plain text"), [this] { PlainText1Click(); });
-    RichText1 = addCommand(mode, QStringLiteral("&Rich text format"), [this] { RichText1Click(); });
+    RichText1 =
+        addCommand(mode, QStringLiteral("&Rich text format"), [this] { RichText1Click(); });
     WordWrap1 = addCommand(options, QStringLiteral("&Wordwrap"), [this] { WordWrap1Click(); });
     addCommand(options, QStringLiteral("&Colour"), [this] { Colour1Click(); });
     addCommand(options, QStringLiteral("&Font"), [this] { Font1Click(); });
@@ -204,8 +198,7 @@ void TEditForm::Print1Click() {
 }
 
 void TEditForm::InsertObject1Click() {
-    if (const auto request =
-            UiStandardDialogs().chooseObject(this, helpProgram_, kEditorHelpContext))
+    if (const auto request = UiStandardDialogs().chooseObject(this, helpProgram_, kEditorHelpContext))
         EditWin->insertObject(*request);
 }
 

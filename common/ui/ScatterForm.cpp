@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "ContextHelp.h"
 #include "DisplayText.h"
+#include "ContextHelp.h"
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
 #include "ReadOnlyEdit.h"
