@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "NumberText.h"
 
@@ -9,27 +10,37 @@ namespace halvern {
 
 namespace {
 
-// The fast paths below round the scaled value once in extended precision. The number-text module
-// rounds the exact value to 18 significant digits and then half away from zero; the two agree
-// unless the scaled value lies within a relative 1e-16 of a rounding half, where the module
-// itself is asked.
-constexpr long double kHalfTolerance = 1e-16L;
+// The fast paths round the scaled value once in double precision. The number-text module rounds
+// the exact value to 18 significant digits and then half away from zero; the two agree unless
+// the scaled value lies within a relative 4e-16 of a rounding half (double's rounding and the
+// 18 digits' together stay below it), where the module itself is asked.
+constexpr double kHalfTolerance = 4e-16;
 
-constexpr int kPowerRange = 64;
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
 
-// 10^k for |k| <= 64; the negative powers are within an ulp, which the tolerance covers.
-const std::array<long double, 2 * kPowerRange + 1>& PowersOfTen() {
-    static const auto table = [] {
-        std::array<long double, 2 * kPowerRange + 1> t{};
-        for (int k = -kPowerRange; k <= kPowerRange; ++k) t[k + kPowerRange] = std::pow(10.0L, k);
-        return t;
-    }();
-    return table;
-}
+// The longest line: every field at its longest fallback text is far below this.
+constexpr size_t kLineCapacity = 1024;
 
-long double PowerOfTen(int k) {
-    return PowersOfTen()[k + kPowerRange];
-}
+// A line built in place and appended to the output once.
+class LineBuffer {
+  public:
+    void put(char c) { text_[size_++] = c; }
+    void put(const char* p, size_t n) {
+        std::memcpy(text_ + size_, p, n);
+        size_ += n;
+    }
+    void put(const std::string& s) { put(s.data(), s.size()); }
+    // Right-aligned in width.
+    void putPadded(const char* p, size_t n, int width) {
+        while (static_cast<int>(n) < width--) put(' ');
+        put(p, n);
+    }
+    void appendTo(std::string& out) const { out.append(text_, size_); }
+
+  private:
+    char text_[kLineCapacity];
+    size_t size_ = 0;
+};
 
 // Writes the decimal digits of n backwards ending before `end`; returns the first digit.
 char* DigitsBackwards(uint64_t n, char* end) {
@@ -40,67 +51,76 @@ char* DigitsBackwards(uint64_t n, char* end) {
     return end;
 }
 
-void AppendPadded(std::string& out, const char* text, size_t length, int width) {
-    if (static_cast<int>(length) < width) out.append(static_cast<size_t>(width) - length, ' ');
-    out.append(text, length);
-}
-
 // The scaled magnitude rounded half up, or false when it lies too near a half to be sure.
-bool RoundScaled(long double scaled, uint64_t& rounded) {
-    const uint64_t whole = static_cast<uint64_t>(scaled);
-    const long double fraction = scaled - static_cast<long double>(whole);
-    const long double distance = fraction - 0.5L;
+bool RoundScaled(double scaled, uint64_t& rounded) {
+    const auto whole = static_cast<uint64_t>(scaled);
+    const double distance = (scaled - static_cast<double>(whole)) - 0.5;
     if (std::fabs(distance) <= scaled * kHalfTolerance) return false;
     rounded = whole + (distance > 0 ? 1 : 0);
     return true;
 }
 
-// x:width:decimals, decimals 1..6.
-void AppendFixed(std::string& out, long double x, int width, int decimals) {
-    const long double magnitude = std::fabs(x);
+// value x factor as x:width:decimals. The fast path scales the single-precision value in double
+// precision; the module is given the extended product, as the values of the line are defined.
+template <int Decimals>
+void PutFixed(LineBuffer& line, float value, long double factor, double scaledFactor, int width) {
+    const double scaled = std::fabs(static_cast<double>(value)) * scaledFactor;
     uint64_t rounded = 0;
-    // |x| < 1e9 keeps the scaled value below 1e15, far inside the 18 digits the module keeps.
-    if (!(magnitude < 1e9L) || !RoundScaled(magnitude * PowerOfTen(decimals), rounded)) {
-        out += FormatFixed(x, width, decimals);
+    // Below 1e15 the scaled value lies far inside the 18 digits the module keeps.
+    if (!(scaled < 1e15) || !RoundScaled(scaled, rounded)) {
+        line.put(FormatFixed(value * factor, width, Decimals));
         return;
     }
+    constexpr auto kScale = static_cast<uint64_t>(kPowersOfTen[Decimals]);
     char buffer[32];
     char* end = buffer + sizeof buffer;
-    const auto scale = static_cast<uint64_t>(PowerOfTen(decimals));
-    uint64_t fraction = rounded % scale;
+    uint64_t fraction = rounded % kScale;
     char* p = end;
-    for (int i = 0; i < decimals; ++i) {
+    for (int i = 0; i < Decimals; ++i) {
         *--p = static_cast<char>('0' + fraction % 10);
         fraction /= 10;
     }
     *--p = '.';
-    p = DigitsBackwards(rounded / scale, p);
-    if (x < 0) *--p = '-';
-    AppendPadded(out, p, static_cast<size_t>(end - p), width);
+    p = DigitsBackwards(rounded / kScale, p);
+    if (value < 0) *--p = '-';
+    line.putPadded(p, static_cast<size_t>(end - p), width);
+}
+
+constexpr int kPowerRange = 64;
+
+// 10^k for |k| <= 64; within an ulp, which the tolerance covers.
+const std::array<double, 2 * kPowerRange + 1>& PowersOfTen() {
+    static const auto table = [] {
+        std::array<double, 2 * kPowerRange + 1> t{};
+        for (int k = -kPowerRange; k <= kPowerRange; ++k) t[k + kPowerRange] = std::pow(10.0, k);
+        return t;
+    }();
+    return table;
+}
+
+double PowerOfTen(int k) {
+    return PowersOfTen()[k + kPowerRange];
 }
 
 // x:12, a sign position, d.ddd, "E", the exponent's sign and four digits.
-void AppendScientific12(std::string& out, long double x) {
-    if (!std::isfinite(x)) {
-        out += FormatScientific(x, kAsciiMassWidth);
-        return;
-    }
-    const long double magnitude = std::fabs(x);
+void PutScientific12(LineBuffer& line, float x) {
+    const double magnitude = std::fabs(static_cast<double>(x));
     int exponent = 0;
     uint64_t mantissa = 0;
+    if (!std::isfinite(x)) {
+        line.put(FormatScientific(x, kAsciiMassWidth));
+        return;
+    }
     if (magnitude != 0) {
         int binary = 0;
         (void)std::frexp(magnitude, &binary);
-        exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398119521L));
-        if (exponent < -kPowerRange + 8 || exponent > kPowerRange - 8) {
-            out += FormatScientific(x, kAsciiMassWidth);
-            return;
-        }
+        exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398119521));
         // The estimate is the exponent or one below it.
-        long double scaled = magnitude * PowerOfTen(3 - exponent);
+        double scaled = magnitude * PowerOfTen(3 - exponent);
         if (scaled >= 10000) scaled = magnitude * PowerOfTen(3 - ++exponent);
-        if (scaled < 1000 || scaled >= 10000 || !RoundScaled(scaled, mantissa)) {
-            out += FormatScientific(x, kAsciiMassWidth);
+        if (exponent < -kPowerRange + 8 || exponent > kPowerRange - 8 || scaled < 1000 ||
+            scaled >= 10000 || !RoundScaled(scaled, mantissa)) {
+            line.put(FormatScientific(x, kAsciiMassWidth));
             return;
         }
         if (mantissa == 10000) {
@@ -108,63 +128,68 @@ void AppendScientific12(std::string& out, long double x) {
             ++exponent;
         }
     }
-    char text[12];
-    text[0] = x < 0 ? '-' : ' ';
-    text[1] = static_cast<char>('0' + mantissa / 1000);
-    text[2] = '.';
-    text[3] = static_cast<char>('0' + mantissa / 100 % 10);
-    text[4] = static_cast<char>('0' + mantissa / 10 % 10);
-    text[5] = static_cast<char>('0' + mantissa % 10);
-    text[6] = 'E';
-    text[7] = exponent < 0 ? '-' : '+';
     const int e = exponent < 0 ? -exponent : exponent;
-    text[8] = static_cast<char>('0' + e / 1000);
-    text[9] = static_cast<char>('0' + e / 100 % 10);
-    text[10] = static_cast<char>('0' + e / 10 % 10);
-    text[11] = static_cast<char>('0' + e % 10);
-    out.append(text, sizeof text);
+    const char text[12] = {x < 0 ? '-' : ' ',
+                           static_cast<char>('0' + mantissa / 1000),
+                           '.',
+                           static_cast<char>('0' + mantissa / 100 % 10),
+                           static_cast<char>('0' + mantissa / 10 % 10),
+                           static_cast<char>('0' + mantissa % 10),
+                           'E',
+                           exponent < 0 ? '-' : '+',
+                           static_cast<char>('0' + e / 1000),
+                           static_cast<char>('0' + e / 100 % 10),
+                           static_cast<char>('0' + e / 10 % 10),
+                           static_cast<char>('0' + e % 10)};
+    line.put(text, sizeof text);
 }
 
-void AppendInt(std::string& out, int32_t n, int width) {
+void PutInt(LineBuffer& line, int32_t n, int width) {
     char buffer[16];
     char* end = buffer + sizeof buffer;
     const uint64_t magnitude = n < 0 ? 0 - static_cast<uint64_t>(static_cast<int64_t>(n))
                                      : static_cast<uint64_t>(n);
     char* p = DigitsBackwards(magnitude, end);
     if (n < 0) *--p = '-';
-    AppendPadded(out, p, static_cast<size_t>(end - p), width);
+    line.putPadded(p, static_cast<size_t>(end - p), width);
 }
 
 }  // namespace
 
+// The factors of the fields; the position's is the single-precision 1e10, exact.
+constexpr long double kPositionFactor = 1e10f;
+constexpr long double kMomentumFactor = 1e22L;
+constexpr long double kTimeFactor = 1e15L;
+
 AsciiTrajectoryValues AsciiValuesOf(const TOslRecord& r) {
-    constexpr long double kPositionFactor = 1e10f;  // exact in single precision
     return {{r.rx * kPositionFactor, r.ry * kPositionFactor, r.rz * kPositionFactor},
-            {r.px * 1e22L, r.py * 1e22L, r.pz * 1e22L},
-            r.ti * 1e15L,
+            {r.px * kMomentumFactor, r.py * kMomentumFactor, r.pz * kMomentumFactor},
+            r.ti * kTimeFactor,
             static_cast<long double>(r.ms),
             r.rw,
             r.rn};
 }
 
-void AppendAsciiTrajectoryLine(const TOslRecord& record, std::string& out) {
-    const AsciiTrajectoryValues v = AsciiValuesOf(record);
-    for (long double c : v.position) {
-        AppendFixed(out, c, kAsciiCoordinateWidth, kAsciiCoordinateDecimals);
-        out += ' ';
+void AppendAsciiTrajectoryLine(const TOslRecord& r, std::string& out) {
+    constexpr int kD = kAsciiCoordinateDecimals;
+    LineBuffer line;
+    for (float c : {r.rx, r.ry, r.rz}) {
+        PutFixed<kD>(line, c, kPositionFactor, 1e16, kAsciiCoordinateWidth);
+        line.put(' ');
     }
-    for (long double c : v.momentum) {
-        AppendFixed(out, c, kAsciiCoordinateWidth, kAsciiCoordinateDecimals);
-        out += ' ';
+    for (float c : {r.px, r.py, r.pz}) {
+        PutFixed<kD>(line, c, kMomentumFactor, 1e28, kAsciiCoordinateWidth);
+        line.put(' ');
     }
-    AppendFixed(out, v.time, kAsciiTimeWidth, kAsciiTimeDecimals);
-    out += ' ';
-    AppendScientific12(out, v.mass);
-    out += ' ';
-    AppendInt(out, v.particle, kAsciiIndexWidth);
-    out += ' ';
-    AppendInt(out, v.run, kAsciiIndexWidth);
-    out += "\r\n";
+    PutFixed<kAsciiTimeDecimals>(line, r.ti, kTimeFactor, 1e17, kAsciiTimeWidth);
+    line.put(' ');
+    PutScientific12(line, r.ms);
+    line.put(' ');
+    PutInt(line, r.rw, kAsciiIndexWidth);
+    line.put(' ');
+    PutInt(line, r.rn, kAsciiIndexWidth);
+    line.put("\r\n", 2);
+    line.appendTo(out);
 }
 
 }  // namespace halvern

@@ -87,12 +87,19 @@ TEST(AsciiTrajectoryLine, GoldenLines) {
 }
 
 float RandomFloat(std::mt19937& gen) {
-    // Every bit pattern, and values of the sizes a run writes, each half of the time.
-    if (gen() % 2 == 0) {
+    // Every bit pattern, values near a rounding half of the position (6 decimals of 1e-10),
+    // momentum (of 1e-22) and time (2 decimals of 1e-15) fields, and values of the sizes a run
+    // writes.
+    const uint32_t kind = gen() % 3;
+    if (kind == 0) {
         const uint32_t bits = gen();
         float f;
         std::memcpy(&f, &bits, sizeof f);
         return f;
+    }
+    if (kind == 1) {
+        static constexpr double kUnits[] = {1e-16, 1e-28, 1e-17};
+        return static_cast<float>((gen() % 20000000 + 0.5) * kUnits[gen() % 3]);
     }
     std::uniform_real_distribution<double> exponent(-30, 5);
     const double sign = gen() % 2 ? 1 : -1;
@@ -115,12 +122,19 @@ TEST(AsciiTrajectoryLine, FastTextsEqualTheNumberTextModule) {
             ADD_FAILURE() << "record " << i << "\n fast:   " << fast << " oracle: " << oracle;
         }
     }
-    // Values on a rounding half go to the module; these are halves in binary.
-    for (float half : {0.125e-10f, 5e-17f, 1.5e-16f, 2.5e-14f, 1.25e-25f}) {
-        TOslRecord r;
-        r.rx = r.px = r.ti = r.ms = half;
-        EXPECT_EQ(LineOf(r), OracleLine(r)) << half;
-    }
+    // Exact rounding halves: j 2^-17 m is j 5^16 / 2 millionths of an A, j 2^-18 s is
+    // j 5^17 / 2 hundredths of a fs; 1234.5 kg has a half in its fourth digit. Each rounds away
+    // from zero.
+    TOslRecord r;
+    r.rx = 0x1p-17f;
+    r.ry = -3 * 0x1p-17f;
+    r.ti = 0x1p-18f;
+    r.ms = 1234.5f;
+    EXPECT_EQ(LineOf(r), OracleLine(r));
+    EXPECT_EQ(LineOf(r).substr(0, 12), "76293.945313");
+    r.ms = -12345.0f;
+    EXPECT_EQ(LineOf(r), OracleLine(r));
+    EXPECT_NE(LineOf(r).find(" 3814697265.63 -1.235E+0004 "), std::string::npos) << LineOf(r);
 }
 
 class ConvertFile : public brisal_test::ScratchDir {};
