@@ -10,4 +10,8 @@ TConvertForm::TConvertForm(QWidget* parent)
            DestinationDialogSpec("dat", "Data file"), QStringLiteral("Display output file"), false},
           parent) {}
 
+ConvertInputs TConvertForm::inputs() const {
+    return {source(), destination(), display()};
+}
+
 }  // namespace brisal
