@@ -30,6 +30,7 @@
 #include "PlotOptionsForm.h"
 #include "ShortString.h"
 #include "UiSink.h"
+#include "WaitCursor.h"
 #include "plotter/PlotterSettings.h"
 #include "processes/ProcessFiles.h"
 
@@ -84,15 +85,6 @@ QLabel* NamedLabel(const char* name, const QString& text = {}) {
     label->setTextFormat(Qt::PlainText);
     return label;
 }
-
-// The wait cursor for the time of a load.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -549,7 +541,7 @@ void TTrajPlotForm::NewDataSource1Click() {
     }
     stopAndFree();
     plot_.fileName = *chosen;
-    WaitCursor wait;
+    halvern::WaitCursor wait;
     loadData();
 }
 
