@@ -6,6 +6,7 @@
 
 #include "AboutBox.h"
 #include "CollForm.h"
+#include "DisplaceForm.h"
 #include "ConvertForm.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
@@ -14,7 +15,9 @@
 #include "HelpContexts.h"
 #include "Pictures.h"
 #include "ScatterForm.h"
+#include "PlotOptionsForm.h"
 #include "SpecForm.h"
+#include "TrajPlotForm.h"
 #include "UiSink.h"
 
 namespace brisal {
@@ -62,12 +65,16 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     forms.convert = Make<TConvertForm>(windows, "TConvertForm");
     forms.filter = Make<TFilterForm>(windows, "TFilterForm");
     forms.genius2 = Make<TGenius2Form>(windows, "TGenius2Form");
+    forms.trajPlot = Make<TTrajPlotForm>(windows, "TTrajPlotForm");
+    forms.tOptions = Make<TTOptionsForm>(windows, "TTOptionsForm");
     forms.about = Make<TAboutBox>(windows, "TAboutBox");
+    forms.displace = Make<TDisplaceForm>(windows, "TDisplaceForm");
     forms.scatter = Make<halvern::TScatterForm>(windows, "TScatterForm", kHelpProgram);
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
              forms.spectrum, forms.coll, forms.avg, forms.formatCol})
         dialog->setGenius(*forms.genius);
     forms.filter->setFilterGenius(*forms.genius2);
+    forms.trajPlot->setOptionsForm(*forms.tOptions);
     windows.main->attachForms(forms);
 
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
@@ -79,6 +86,13 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
         halvern::UiSink().error(CannotFindFileText(windows.startupFile.name));
     CentreOnScreen(windows.main.get());
     return windows;
+}
+
+void ShowBrisalWindows(BrisalWindows& windows) {
+    windows.main->show();
+    // The file named at start opens in the trajectory plotter, over the main window.
+    if (windows.startupFile.kind == StartupFile::Kind::PlotterFile)
+        windows.main->showTrajectoryPlot(windows.startupFile.name);
 }
 
 }  // namespace brisal

@@ -26,6 +26,8 @@ struct BrisalWindows {
 // Makes every window; `arguments` is the command line without the program's name. A single
 // argument that names no file is reported as the windows are made.
 BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments);
+// Shows the main window, then the trajectory plotter on the file named at start, if any.
+void ShowBrisalWindows(BrisalWindows& windows);
 
 void CentreOnScreen(QWidget* window);
 

@@ -16,6 +16,8 @@
 
 #include "AboutBox.h"
 #include "CollForm.h"
+#include "ConvertForm.h"
+#include "DisplaceForm.h"
 #include "DisplayText.h"
 #include "FileChooser.h"
 #include "FilterForm.h"
@@ -29,8 +31,11 @@
 #include "Pictures.h"
 #include "ProcessCommands.h"
 #include "ScatterForm.h"
+#include "ShortString.h"
 #include "SpecForm.h"
+#include "TrajPlotForm.h"
 #include "UiSink.h"
+#include "WaitCursor.h"
 
 namespace brisal {
 
@@ -106,6 +111,9 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::attachForms(const TProcessForms& forms) {
     forms_ = forms;
+    if (forms_.trajPlot != nullptr)
+        connect(forms_.trajPlot, &TTrajPlotForm::closed, this,
+                GuardedSlot([this] { UMTrajPlotClosed(); }));
 }
 
 QAction* TMainForm::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -158,16 +166,17 @@ void TMainForm::buildMenus() {
                [this] { Spectrum1Click(); });
     addCommand(process, "FormatColumns1", QStringLiteral("Fo&rmat columns   (OSL --> DAT)"),
                kFormatColumnsHelp, [this] { FormatColumns1Click(); });
-    addCommand(process, "Convert1", QStringLiteral("Co&nvert   (OSL --> DAT)"), kConvertHelp);
+    addCommand(process, "Convert1", QStringLiteral("Co&nvert   (OSL --> DAT)"), kConvertHelp,
+               [this] { Convert1Click(); });
     addCommand(process, "Displacements1", QStringLiteral("&Displacements (2*OSL -> OSL)"),
-               kDisplacementsHelp);
+               kDisplacementsHelp, [this] { DisplacementsClick(); });
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
     addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"),
                halvern::kScatterHelp, [this] { ScatteringRelations1Click(); });
     addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"), kGrapherHelp);
     addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"),
-               kTrajectoryPlotterHelp);
+               kTrajectoryPlotterHelp, [this] { TrajectoryPlotter1Click(); });
     memoryUsage_ = addCommand(utilities, "ShowMemoryUsage1", QStringLiteral("Show &memory usage"),
                               kMemoryUsageHelp, [this] { ShowMemoryUsage1Click(); });
     memoryUsage_->setCheckable(true);
@@ -311,6 +320,37 @@ void TMainForm::Spectrum1Click() {
 
 void TMainForm::FormatColumns1Click() {
     processCommand(forms_.formatCol, RunFormatColumnsCommand);
+}
+
+void TMainForm::Convert1Click() {
+    processCommand(forms_.convert, RunConvertCommand);
+}
+
+void TMainForm::DisplacementsClick() {
+    processCommand(forms_.displace, RunDisplacementsCommand);
+}
+
+void TMainForm::TrajectoryPlotter1Click() {
+    if (busy_ || forms_.trajPlot == nullptr) return;
+    const auto chosen = halvern::UiFileChooser().openFile(this, PlotterOpenDialogSpec());
+    if (!chosen) return;
+    if (!halvern::FileNameFits(*chosen)) {
+        sink().error(halvern::FileNameTooLongText(*chosen));
+        return;
+    }
+    halvern::WaitCursor wait;
+    showTrajectoryPlot(*chosen);
+}
+
+void TMainForm::showTrajectoryPlot(const std::string& fileName) {
+    if (forms_.trajPlot == nullptr) return;
+    findChild<QAction*>(QStringLiteral("TrajectoryPlotter1"))->setEnabled(false);
+    forms_.trajPlot->setDataFileName(fileName);
+    forms_.trajPlot->show();
+}
+
+void TMainForm::UMTrajPlotClosed() {
+    findChild<QAction*>(QStringLiteral("TrajectoryPlotter1"))->setEnabled(true);
 }
 
 void TMainForm::SaveLogAs1Click() {

@@ -28,11 +28,14 @@ namespace brisal {
 class TAboutBox;
 class TCollForm;
 class TConvertForm;
+class TDisplaceForm;
 class TFilterForm;
 class TFunctionsForm;
 class TGenius2Form;
 class TGeniusForm;
 class TSpecForm;
+class TTOptionsForm;
+class TTrajPlotForm;
 
 // The windows the main window opens, made once at program start.
 struct TProcessForms {
@@ -44,7 +47,10 @@ struct TProcessForms {
     TConvertForm* convert = nullptr;
     TFilterForm* filter = nullptr;
     TGenius2Form* genius2 = nullptr;
+    TTrajPlotForm* trajPlot = nullptr;
+    TTOptionsForm* tOptions = nullptr;
     TAboutBox* about = nullptr;
+    TDisplaceForm* displace = nullptr;
     halvern::TScatterForm* scatter = nullptr;
 };
 
@@ -73,6 +79,14 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void Averages1Click();
     void Spectrum1Click();
     void FormatColumns1Click();
+    void Convert1Click();
+    void DisplacementsClick();
+    // The plotter on a chosen file; its command stays shut until the plotter closes.
+    void TrajectoryPlotter1Click();
+    // Shows the plotter on the file, its command shut (also for the file named at start).
+    void showTrajectoryPlot(const std::string& fileName);
+    // The plotter has closed (UM_TRAJPLOTCLOSED): its command opens again.
+    void UMTrajPlotClosed();
     void SaveLogAs1Click();
     void ShowMemoryUsage1Click();
     void ScatteringRelations1Click();

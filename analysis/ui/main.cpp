@@ -15,6 +15,6 @@ int main(int argc, char** argv) {
         arguments.push_back(argument.toStdString());
     brisal::BrisalWindows windows = brisal::CreateBrisalWindows(arguments);
     halvern::EndProgramWithMainWindow(windows.main.get());
-    windows.main->show();
+    brisal::ShowBrisalWindows(windows);
     return QApplication::exec();
 }

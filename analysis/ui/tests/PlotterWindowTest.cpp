@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QToolButton>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
@@ -15,6 +17,9 @@
 #include "QtColours.h"
 #include "TrajPlotForm.h"
 #include "UiTestSupport.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "run/RunSimulation.h"
 
 using namespace brisal;
 using namespace brisal_test;
@@ -81,7 +86,73 @@ class PlotterWindowTest : public UiTestCase {
         return drawn;
     }
 
+    // The example project run by the engine, seeded: its dynamical-variables file.
+    QString runExample() {
+        for (const char* ext : {".prj", ".trg", ".mdl", ".run", ".imp", ".inl"})
+            QFile::copy(QStringLiteral(HALVERN_EXAMPLES_DIR "/cu100") + ext, path("cu100") + ext);
+        halvern::EngineGlobals globals;
+        globals.RandomSeed = 1;
+        halvern::RecordingHost engine;
+        const std::string p = path("cu100").toStdString();
+        const QString dynamics = path("dynvars.osl");
+        halvern::RunSimulation(p + ".prj", p + ".trg", p + ".mdl", p + ".run", p + ".imp",
+                               p + ".inl", path("inivars.osl").toStdString(),
+                               dynamics.toStdString(), path("inelast.dat").toStdString(), true,
+                               globals, engine);
+        return dynamics;
+    }
+
   private Q_SLOTS:
+    // Started with a run's output on the command line: the plotter opens over the main window,
+    // whose plotter command stays shut until the plotter closes.
+    void startedOnTheExampleRunFromTheCommandLine() {
+        const QString run = runExample();
+        BrisalWindows w = startProgram({run.toStdString()});
+        ShowBrisalWindows(w);
+        TTrajPlotForm& plotter = *w.main->forms().trajPlot;
+        QVERIFY(QTest::qWaitForWindowExposed(&plotter));
+        auto* command = Child<QAction>(*w.main, "TrajectoryPlotter1");
+        QVERIFY(!command->isEnabled());
+        QVERIFY(!Child<QToolButton>(*w.main, "SpeedButton8")->isEnabled());
+        const int32_t frames = plotter.plot().animation.frameCount();
+        QVERIFY2(frames > 2, qPrintable(QString::number(frames)));
+        QVERIFY(plotter.windowTitle().startsWith("Trajectory Plot: " + run + " ("));
+
+        // A delay long enough to pause in the middle of the play.
+        ModalScripts modal;
+        modal.add([](QDialog& d) {
+            SetText(d, "IntegerEdit2", QStringLiteral("30"));
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(plotter, "Options1")->trigger();
+        Click(plotter, "PlayBtn");
+        QTRY_VERIFY(plotter.plot().animation.current() >= 1);
+        Click(plotter, "PauseBtn");
+        QVERIFY(!plotter.plot().animation.playing());
+        const int32_t paused = plotter.plot().animation.current();
+        QVERIFY(paused < frames - 1);
+        QTest::qWait(60);
+        QCOMPARE(plotter.plot().animation.current(), paused);
+        const QString shots = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            QVERIFY(plotter.grab().save(shots + "/brisal22-plotter-example-run.png"));
+
+        plotter.close();
+        QVERIFY(command->isEnabled());
+        QVERIFY(Child<QToolButton>(*w.main, "SpeedButton8")->isEnabled());
+        QCOMPARE(plotter.plot().data.count(), 0);
+        QVERIFY(sink.entries().empty());
+
+        // Its command opens it again on a chosen file.
+        fileDialogs.script({run.toStdString()});
+        command->trigger();
+        QVERIFY(plotter.isVisible());
+        QVERIFY(!command->isEnabled());
+        QCOMPARE(fileDialogs.asked.back().title, std::string("Open for Trajectory Plot"));
+        plotter.close();
+        QVERIFY(command->isEnabled());
+    }
+
     void showLoadsAndPlayRunsToTheLastFrame() {
         Plotter p;
         const QString file = writeRun();

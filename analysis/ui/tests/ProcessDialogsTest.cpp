@@ -2,6 +2,8 @@
 // files and log, Browse proposes destinations, OK is refused for a bad source or number, and the
 // expression boxes keep their history.
 #include <QAction>
+#include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QtTest>
 
@@ -73,6 +75,72 @@ class ProcessDialogsTest : public UiTestCase {
         QCOMPARE(
             w.main->logLines().last(),
             QStringLiteral("Spectrum: ke/ep { particle KE, in eV }; run.osl --> spectrum.dat"));
+    }
+
+    // Convert writes a line per record and logs; "Display output file" waits for the editor
+    // windows and stays shut.
+    void convertThroughItsDialogWritesTheTextFile() {
+        BrisalWindows w = startProgram();
+        const QString source = path("RUN7.OSL");
+        writeRun(source);
+        fileDialogs.script({source.toStdString()});
+        ModalScripts modal;
+        modal.add([](QDialog& d) {
+            QVERIFY(!Child<QCheckBox>(d, "CheckBox1")->isEnabled());
+            Click(d, "Button1");  // the source, and RUN7.dat beside it
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Convert1")->trigger();
+        QVERIFY(modal.allUsed());
+        QVERIFY(sink.entries().empty());
+        const QByteArray text = FileBytes(path("RUN7.dat"));
+        QCOMPARE(text.size(), 4 * 99);
+        QVERIFY(text.startsWith("  0.000000   0.000000   0.000000   0.000000   0.000000"));
+        QCOMPARE(w.main->logLines().last(), QStringLiteral("Convert: RUN7.OSL --> RUN7.dat"));
+        QCOMPARE(w.main->statusLine(), QString());
+        QVERIFY(!w.main->busy());
+    }
+
+    // Displacements from the three names of its dialog; a refused name leaves nothing behind.
+    void displacementsThroughItsDialog() {
+        BrisalWindows w = startProgram();
+        const QString initial = path("inivars.osl"), later = path("dynvars.osl");
+        WriteRecords(initial, {Particle(50), Particle(150, 1)});
+        WriteRecords(later, {Particle(60, 1), Particle(70)});
+        const QString destination = path("moved.osl");
+        fileDialogs.script({initial.toStdString(), later.toStdString(), destination.toStdString()});
+        ModalScripts modal;
+        const QString shots = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
+        modal.add([&](QDialog& d) {
+            Click(d, "Button1");
+            Click(d, "Button2");
+            Click(d, "Button3");
+            if (!shots.isEmpty() && QDir().mkpath(shots))
+                QVERIFY(d.grab().save(shots + "/brisal22-displacements-dialog.png"));
+            Click(d, "BitBtn1");
+        });
+        modal.add([&](QDialog& d) {
+            SetText(d, "Edit3", later);
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Displacements1")->trigger();
+        QCOMPARE(modal.shown, QStringList{"Displacements"});
+        QCOMPARE(fileDialogs.asked.at(2).title, std::string("Specify Destination File"));
+        QCOMPARE(fileDialogs.asked.at(2).filter, std::string("Ostrel output file|*.osl"));
+        QVERIFY(sink.entries().empty());
+        const QByteArray moved = FileBytes(destination);
+        QCOMPARE(moved.size(), 80);
+        // Particle 1 moved along z: pz differs, rw and the mass are file 2's.
+        const halvern::TOslRecord first =
+            halvern::DecodeOslRecord(reinterpret_cast<const unsigned char*>(moved.constData()));
+        QCOMPARE(first.rw, 1);
+        QCOMPARE(first.pz, Particle(60, 1).pz - Particle(150, 1).pz);
+
+        const QByteArray before = FileBytes(later);
+        Child<QAction>(*w.main, "Displacements1")->trigger();
+        QCOMPARE(FileBytes(later), before);
+        QCOMPARE(sink.entries().size(), size_t{1});
+        QVERIFY(w.main->logLines().join(QString()).isEmpty());
     }
 
     void browseProposesTheDestination() {

@@ -11,12 +11,15 @@
 #include "AboutBox.h"
 #include "CollForm.h"
 #include "ConvertForm.h"
+#include "DisplaceForm.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
 #include "Genius2Form.h"
 #include "GeniusForm.h"
 #include "ScatterForm.h"
+#include "PlotOptionsForm.h"
 #include "SpecForm.h"
+#include "TrajPlotForm.h"
 #include "UiTestSupport.h"
 
 using namespace brisal;
@@ -42,9 +45,11 @@ class StartupTest : public UiTestCase {
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Brisal 2.2"));
         QCOMPARE(w.main->windowTitle(), QStringLiteral("Brisal 2.2"));
         QCOMPARE(std::strcmp(std::setlocale(LC_NUMERIC, nullptr), "C"), 0);
-        const QStringList order = {"TMainForm",    "TSpecForm",      "TGeniusForm",  "TCollForm",
-                                   "TAvgForm",     "TFormatColForm", "TConvertForm", "TFilterForm",
-                                   "TGenius2Form", "TAboutBox",      "TScatterForm"};
+        const QStringList order = {"TMainForm",     "TSpecForm",      "TGeniusForm",
+                                   "TCollForm",     "TAvgForm",       "TFormatColForm",
+                                   "TConvertForm",  "TFilterForm",    "TGenius2Form",
+                                   "TTrajPlotForm", "TTOptionsForm",  "TAboutBox",
+                                   "TDisplaceForm", "TScatterForm"};
         QCOMPARE(w.created, order);
         const TProcessForms& f = w.main->forms();
         const QList<QPair<QWidget*, QString>> captions = {
@@ -56,7 +61,10 @@ class StartupTest : public UiTestCase {
             {f.convert, "Convert"},
             {f.filter, "Filter"},
             {f.genius2, "Filter Genius"},
+            {f.trajPlot, "Trajectory Plotter"},
+            {f.tOptions, "Trajectory display options"},
             {f.about, "About Brisal"},
+            {f.displace, "Displacements"},
             {f.scatter, "Scattering Relations"},
         };
         for (const auto& [window, caption] : captions) QCOMPARE(window->windowTitle(), caption);
@@ -74,12 +82,12 @@ class StartupTest : public UiTestCase {
                               "&Averages   (OSL --> TXT)", "&Spectrum   (OSL --> DAT)",
                               "Fo&rmat columns   (OSL --> DAT)", "Co&nvert   (OSL --> DAT)",
                               "&Displacements (2*OSL -> OSL)"}));
-        for (const char* name :
-             {"New1", "Open1", "Convert1", "Displacements1", "Grapher1", "TrajectoryPlotter1"})
+        for (const char* name : {"New1", "Open1", "Grapher1"})
             QVERIFY2(!Child<QAction>(*w.main, name)->isEnabled(), name);
         for (const char* name :
              {"SaveLogAs1", "Filter1", "Collate1", "Averages1", "Spectrum1", "FormatColumns1",
-              "ShowMemoryUsage1", "AboutBrisal1", "ScatteringRelations1"})
+              "Convert1", "Displacements1", "TrajectoryPlotter1", "ShowMemoryUsage1",
+              "AboutBrisal1", "ScatteringRelations1"})
             QVERIFY2(Child<QAction>(*w.main, name)->isEnabled(), name);
         QCOMPARE(Child<QAction>(*w.main, "Introduction1")->shortcut(), QKeySequence(Qt::Key_F1));
     }
@@ -112,8 +120,9 @@ class StartupTest : public UiTestCase {
                               "Get spectrum from a OSL file", "Format columns", "Show grapher",
                               "Trajectory plotter"}));
         QVERIFY(buttons[0]->isEnabled());
-        QVERIFY(!buttons[3]->isEnabled());  // convert
-        QVERIFY(!buttons[7]->isEnabled());  // trajectory plotter
+        QVERIFY(buttons[3]->isEnabled());   // convert
+        QVERIFY(!buttons[6]->isEnabled());  // grapher
+        QVERIFY(buttons[7]->isEnabled());   // trajectory plotter
         QVERIFY(!Child<QLabel>(*w.main, "MemLabel")->isVisible());
     }
 
