@@ -1,8 +1,10 @@
 #include "CompositePotential.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 
+#include "MdlForm.h"
 #include "PotlForm.h"
 #include "PotlGraph.h"
 #include "UiSink.h"
@@ -41,6 +43,28 @@ void CompositePotentialView::PlotPotential() {
         PotentialGraph->move(PotentialGraph->x(), ForceGraph->y() + 25);
         PotentialGraph->show();
     }
+}
+
+void ViewModelComposite(CompositePotentialView& view, TMdlForm& model) {
+    if (!view.AskTargetZ() || !model.CheckBox1->isChecked()) return;
+    const TModelSpec controls = model.controlsRecord();
+    TModelSpec& r = model.record();
+    r.TtKind = controls.TtKind;
+    r.TtCorrection = controls.TtCorrection;
+    r.MorseD = controls.MorseD;
+    r.MorseA = controls.MorseA;
+    r.MorseR0 = controls.MorseR0;
+    r.SplineLow = controls.SplineLow;
+    r.SplineHigh = controls.SplineHigh;
+    TCompositeRequest request;
+    request.kind = r.TtKind;
+    request.correction = r.TtCorrection.str();
+    request.D = r.MorseD.str();
+    request.alpha = r.MorseA.str();
+    request.r0 = r.MorseR0.str();
+    request.low = r.SplineLow.str();
+    request.high = r.SplineHigh.str();
+    view.ViewComposite(request);
 }
 
 }  // namespace velkor

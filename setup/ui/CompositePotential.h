@@ -12,6 +12,7 @@ class QWidget;
 
 namespace velkor {
 
+class TMdlForm;
 class TPotlForm;
 class TPotlGraph;
 
@@ -36,5 +37,11 @@ class CompositePotentialView {
     // shown when it loaded, the first 25 pixels below the second.
     void PlotPotential();
 };
+
+// The model dialog's "View Composite Potential": asks for the target atomic number and, while
+// "Use Morse potential" is checked, stores the target-target kind and correction, the Morse
+// constants and the spline range of the controls into the model record and views their
+// composite.
+void ViewModelComposite(CompositePotentialView& view, TMdlForm& model);
 
 }  // namespace velkor

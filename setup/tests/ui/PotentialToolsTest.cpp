@@ -1,6 +1,7 @@
 // The potential tools of the set-up program on the offscreen platform: the composite potential's
 // dialog and graphs, and the pair-potential window with its chart. Messages go to a recording;
 // the files are written into a scratch folder made the current one.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include "CompositePotential.h"
 #include "ItemRadioGroup.h"
 #include "LineChart.h"
+#include "MdlForm.h"
 #include "MessageSink.h"
 #include "PairPotlDlg.h"
 #include "PotlForm.h"
@@ -113,6 +115,32 @@ class PotentialToolsTest : public QObject {
         QVERIFY(QFile::exists(QStringLiteral("FORCE.SPL")));
         QVERIFY(!view.ForceGraph->isVisible());
         QVERIFY(!view.PotentialGraph->isVisible());
+    }
+
+    // The model dialog's button: only with Morse checked, and with the controls' values, which
+    // go into the model record.
+    void theModelDialogViewsTheCompositeOfItsControls() {
+        QWidget owner;
+        CompositePotentialView view(&owner);
+        TModelSpec spec;
+        TMdlForm model(spec);
+        view.runModal = [](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            return dialog.result();
+        };
+        model.CheckBox1->setChecked(false);
+        ViewModelComposite(view, model);
+        QVERIFY(sink_.entries().empty());
+        QVERIFY(!view.ForceGraph->isVisible());
+
+        model.CheckBox1->setChecked(true);
+        model.FloatEdit7->setText(QStringLiteral("2.5"));
+        sink_.scriptAnswers({true});
+        ViewModelComposite(view, model);
+        QCOMPARE(spec.SplineHigh.str(), std::string("2.5"));
+        QVERIFY(view.ForceGraph->isVisible());
+        QCOMPARE(view.ForceGraph->curve().count(), size_t(381));
     }
 
     void keysZoomShiftAndRedraw() {
