@@ -24,8 +24,10 @@
 #include "MemoryInUse.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
+#include "PotlForm.h"
 #include "RockSaltForm.h"
 #include "ShortString.h"
+#include "ToolWindows.h"
 #include "UiSink.h"
 #include "miscutil.h"
 #include "text/TextConversions.h"
@@ -87,6 +89,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CubicForm = new TCubicForm(this);
     HexForm = new THexForm(this);
     RockSaltForm = new TRockSaltForm(params_.RockSaltParams, this);
+    tools_ = std::make_unique<ToolWindows>(this);
 
     buildMenus();
     buildSpeedButtons();
@@ -180,10 +183,20 @@ void TMainForm::buildMenus() {
     utilities->setObjectName(QStringLiteral("Utilities1"));
     addCommand(utilities, "BatchTemplate1", "&Batch project template");
     utilities->addSeparator();
-    addCommand(utilities, "VelocityReckoner1", "&Velocity reckoner");
-    addCommand(utilities, "ScatteringRelations1", "&Scattering relations");
-    addCommand(utilities, "CrystalAxes1", "&Crystal axes");
-    addCommand(utilities, "PairPotential1", "&Pair potential, Apsis");
+    addCommand(utilities, "VelocityReckoner1", "&Velocity reckoner",
+               [this] { tools_->show(UtilityWindow::VelocityReckoner); });
+    const std::pair<QAction*, int> helped[] = {
+        {addCommand(utilities, "ScatteringRelations1", "&Scattering relations",
+                    [this] { tools_->show(UtilityWindow::ScatteringRelations); }),
+         halvern::kScatterHelp},
+        {addCommand(utilities, "CrystalAxes1", "&Crystal axes",
+                    [this] { tools_->show(UtilityWindow::CrystalAxes); }),
+         kCrystalAxesHelp},
+        {addCommand(utilities, "PairPotential1", "&Pair potential, Apsis",
+                    [this] { tools_->show(UtilityWindow::PairPotential); }),
+         kPairPotentialHelp},
+    };
+    for (const auto& [action, context] : helped) halvern::SetHelpContext(action, context);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -230,6 +243,10 @@ void TMainForm::ShowMemoryStatus() {
     if (allocated == lastAllocated_) return;
     lastAllocated_ = allocated;
     statusText_->setText(QStringLiteral("Allocated memory: ") + QString::number(allocated));
+}
+
+int32_t TMainForm::potentialTargetZ() const {
+    return tools_->Composite.PotlForm->Z2;
 }
 
 bool TMainForm::plainTextMode() const {
@@ -320,7 +337,7 @@ void TMainForm::runCubicCommand(const LatticeCommand& command) {
         const WaitCursor wait;
         command.generateCubic(params, halvern::UiSink());
     }
-    potentialTargetZ_ = TextToIntQuiet(FieldText(CubicForm->IntegerEdit1));
+    tools_->Composite.PotlForm->Z2 = TextToIntQuiet(FieldText(CubicForm->IntegerEdit1));
 }
 
 void TMainForm::runHexCommand(const LatticeCommand& command) {
@@ -335,7 +352,7 @@ void TMainForm::runHexCommand(const LatticeCommand& command) {
         const WaitCursor wait;
         command.generateHex(params, halvern::UiSink());
     }
-    potentialTargetZ_ = TextToIntQuiet(FieldText(HexForm->IntegerEdit1));
+    tools_->Composite.PotlForm->Z2 = TextToIntQuiet(FieldText(HexForm->IntegerEdit1));
 }
 
 // The dialog works on RockSaltParams; a sphalerite command puts its own record there for its

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "targets/LatticeCommands.h"
@@ -21,6 +22,7 @@ class TAboutBox;
 class TCubicForm;
 class THexForm;
 class TRockSaltForm;
+struct ToolWindows;
 
 // What the target save dialog is asked.
 struct SaveRequest {
@@ -44,7 +46,8 @@ class TMainForm : public QMainWindow {
 
     TargetParams& targetParams() { return params_; }
     // The target Z handed to the potential tools by the last single-species lattice command.
-    int32_t potentialTargetZ() const { return potentialTargetZ_; }
+    int32_t potentialTargetZ() const;
+    ToolWindows& tools() { return *tools_; }
     bool plainTextMode() const;
 
     TCubicForm* CubicForm = nullptr;
@@ -79,7 +82,7 @@ class TMainForm : public QMainWindow {
     void setFormatMode(bool plain);
 
     TargetParams params_;
-    int32_t potentialTargetZ_ = 29;
+    std::unique_ptr<ToolWindows> tools_;
     uint64_t lastAllocated_ = 0;
     QLabel* statusText_ = nullptr;
     QTimer* memoryTimer_ = nullptr;

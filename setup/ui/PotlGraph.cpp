@@ -108,14 +108,14 @@ void TPotlGraph::buildToolBar() {
         PotlGraphCommand command;
     };
     const Button buttons[] = {
-        {"SpeedButton1", "x-zoom in", "x+", Qt::NoArrow, PotlGraphCommand::XZoomIn},
-        {"SpeedButton2", "x-zoom out", "x-", Qt::NoArrow, PotlGraphCommand::XZoomOut},
-        {"SpeedButton3", "y-zoom in", "y+", Qt::NoArrow, PotlGraphCommand::YZoomIn},
-        {"SpeedButton4", "y-zoom out", "y-", Qt::NoArrow, PotlGraphCommand::YZoomOut},
-        {"SpeedButton5", "+x shift", "", Qt::RightArrow, PotlGraphCommand::XShiftPlus},
-        {"SpeedButton6", "-x shift", "", Qt::LeftArrow, PotlGraphCommand::XShiftMinus},
-        {"SpeedButton7", "+y shift", "", Qt::UpArrow, PotlGraphCommand::YShiftPlus},
-        {"SpeedButton8", "-y shift", "", Qt::DownArrow, PotlGraphCommand::YShiftMinus},
+        {"GraphButton1", "x-zoom in", "x+", Qt::NoArrow, PotlGraphCommand::XZoomIn},
+        {"GraphButton2", "x-zoom out", "x-", Qt::NoArrow, PotlGraphCommand::XZoomOut},
+        {"GraphButton3", "y-zoom in", "y+", Qt::NoArrow, PotlGraphCommand::YZoomIn},
+        {"GraphButton4", "y-zoom out", "y-", Qt::NoArrow, PotlGraphCommand::YZoomOut},
+        {"GraphButton5", "+x shift", "", Qt::RightArrow, PotlGraphCommand::XShiftPlus},
+        {"GraphButton6", "-x shift", "", Qt::LeftArrow, PotlGraphCommand::XShiftMinus},
+        {"GraphButton7", "+y shift", "", Qt::UpArrow, PotlGraphCommand::YShiftPlus},
+        {"GraphButton8", "-y shift", "", Qt::DownArrow, PotlGraphCommand::YShiftMinus},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(bar);

@@ -198,13 +198,34 @@ class MainWindowTest : public QObject {
             "Viewtarget1 Distances1 NeighbourPotential1 Convert1 NewPrj OpenPrj NewRun Open1 "
             "NewMdl "
             "OpenMdl NewImpact OpenImpact ViewImpact1 New6 OpenInelastic NewEdit OpenEdit "
-            "BatchTemplate1 VelocityReckoner1 ScatteringRelations1 CrystalAxes1 PairPotential1");
+            "BatchTemplate1");
         for (const QString& name : later.split(' '))
             QVERIFY2(!Action(w, qPrintable(name))->isEnabled(), qPrintable(name));
         for (int k = 1; k <= 8; ++k) QVERIFY(!SpeedButton(w, k)->isEnabled());
         for (const char* name : {"Fcc100Click", "Hex111Click", "N110surface4Click", "PlainText1",
-                                 "Introduction1", "About1"})
+                                 "Introduction1", "About1", "VelocityReckoner1",
+                                 "ScatteringRelations1", "CrystalAxes1", "PairPotential1"})
             QVERIFY2(Action(w, name)->isEnabled(), name);
+    }
+
+    // The calculators open beside the main window, not modal, and stay made.
+    void utilityCommandsShowTheirWindows() {
+        TMainForm w;
+        const std::pair<const char*, const char*> commands[] = {
+            {"VelocityReckoner1", "Velocity Reckoner"},
+            {"ScatteringRelations1", "Scattering Relations"},
+            {"CrystalAxes1", "Crystal Axes"},
+            {"PairPotential1", "Pair Potential, Apsis"}};
+        for (const auto& [name, caption] : commands) {
+            Action(w, name)->trigger();
+            QWidget* shown = QApplication::activeModalWidget();
+            QVERIFY2(shown == nullptr, name);
+            bool found = false;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->isVisible() && window->windowTitle() == QLatin1String(caption))
+                    found = !window->isModal();
+            QVERIFY2(found, name);
+        }
     }
 
     void latticeCommandWritesTheTargetAndKeepsItsRecord() {
