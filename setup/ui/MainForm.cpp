@@ -21,6 +21,7 @@
 #include "HelpContexts.h"
 #include "HelpWindow.h"
 #include "HexForm.h"
+#include "InputFileCommands.h"
 #include "MemoryInUse.h"
 #include "NumberText.h"
 #include "ProgramIcon.h"
@@ -90,8 +91,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     HexForm = new THexForm(this);
     RockSaltForm = new TRockSaltForm(params_.RockSaltParams, this);
     tools_ = std::make_unique<ToolWindows>(this);
+    inputFiles_ = std::make_unique<InputFileCommands>(
+        this, tools_->Composite, [this](QDialog& dialog) { return runModal(dialog); });
 
     buildMenus();
+    inputFiles_->connectMenus(*this);
     buildSpeedButtons();
     halvern::SetHelpContext(this, kIntroductionHelp);
     halvern::InstallContextHelp(this, kHelpProgram);

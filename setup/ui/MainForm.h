@@ -21,6 +21,7 @@ namespace velkor {
 class TAboutBox;
 class TCubicForm;
 class THexForm;
+class InputFileCommands;
 class TRockSaltForm;
 struct ToolWindows;
 
@@ -48,6 +49,7 @@ class TMainForm : public QMainWindow {
     // The target Z handed to the potential tools by the last single-species lattice command.
     int32_t potentialTargetZ() const;
     ToolWindows& tools() { return *tools_; }
+    InputFileCommands& inputFiles() { return *inputFiles_; }
     bool plainTextMode() const;
 
     TCubicForm* CubicForm = nullptr;
@@ -83,6 +85,7 @@ class TMainForm : public QMainWindow {
 
     TargetParams params_;
     std::unique_ptr<ToolWindows> tools_;
+    std::unique_ptr<InputFileCommands> inputFiles_;
     uint64_t lastAllocated_ = 0;
     QLabel* statusText_ = nullptr;
     QTimer* memoryTimer_ = nullptr;

@@ -195,13 +195,12 @@ class MainWindowTest : public QObject {
     void commandsOfOtherWindowsAreDisabled() {
         TMainForm w;
         const QString later = QStringLiteral(
-            "Viewtarget1 Distances1 NeighbourPotential1 Convert1 NewPrj OpenPrj NewRun Open1 "
-            "NewMdl "
-            "OpenMdl NewImpact OpenImpact ViewImpact1 New6 OpenInelastic NewEdit OpenEdit "
+            "Viewtarget1 Distances1 NeighbourPotential1 Convert1 "
+            "NewImpact OpenImpact ViewImpact1 NewEdit OpenEdit "
             "BatchTemplate1");
         for (const QString& name : later.split(' '))
             QVERIFY2(!Action(w, qPrintable(name))->isEnabled(), qPrintable(name));
-        for (int k = 1; k <= 8; ++k) QVERIFY(!SpeedButton(w, k)->isEnabled());
+        for (int k : {1, 5, 6, 7}) QVERIFY(!SpeedButton(w, k)->isEnabled());
         for (const char* name : {"Fcc100Click", "Hex111Click", "N110surface4Click", "PlainText1",
                                  "Introduction1", "About1", "VelocityReckoner1",
                                  "ScatteringRelations1", "CrystalAxes1", "PairPotential1"})
