@@ -204,10 +204,15 @@ struct TestProject : TestRun {
 // The example project: 486 copper atoms in fcc(100) under 1 keV argon, with the set-up
 // program's default model and run values; the first `impacts` of its impact points.
 inline void UseExample(TestProject& p, int impacts) {
+#ifdef HALVERN_EXAMPLES_DIR
+    const std::string dir = std::string(HALVERN_EXAMPLES_DIR) + "/cu100";
+#else
+    // Found from this header only where the compiler was given its absolute path.
     const std::string dir =
         (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
          "cu100")
             .string();
+#endif
     p.projectile = FileLines(dir + ".prj");
     p.target = FileLines(dir + ".trg");
     p.model = FileLines(dir + ".mdl");
