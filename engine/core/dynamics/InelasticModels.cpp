@@ -22,9 +22,9 @@ int64_t ZProduct64(const TParticleArrays& p, int32_t i, int32_t j) {
     return static_cast<int64_t>(p.Z[i]) * p.Z[j];
 }
 
-TForceField ForceFieldOf(const TRunState& rs) {
-    return TForceField{&rs.potentials, rs.particles.Z.data(), rs.particles.flags.data(),
-                       rs.options.SelfBombardment != 0};
+TForceField FieldOf(const TRunShared& run, const TTrajectoryState& tj) {
+    return TForceField{&run.potentials, tj.particles.Z.data(), tj.particles.flags.data(),
+                       run.options.SelfBombardment != 0};
 }
 
 double Distance2(const TParticleArrays& p, int32_t i, int32_t j) {
@@ -81,14 +81,21 @@ struct TEvent {
     int32_t electrons;  // -1 for Oen-Robinson
 };
 
-void ReportEvent(TRunState& rs, const TEvent& e, double dt) {
-    if (rs.options.RecordInelastic && rs.inelasticEventsFile.isOpen())
-        rs.inelasticEventsFile.write(InelasticEventLine(
-            rs.RunCount, e.i, e.j, e.dE * kEvPerJoule, e.rOld * kAngstromsPerMetre,
+void ReportEvent(const TRunShared& run, TTrajectoryState& tj, const TEvent& e, double dt) {
+    const TRecordTargets& to = tj.records;
+    const bool open = to.pending ? to.eventsOpen : to.events && to.events->isOpen();
+    if (run.options.RecordInelastic && open) {
+        const std::string line = InelasticEventLine(
+            tj.RunCount, e.i, e.j, e.dE * kEvPerJoule, e.rOld * kAngstromsPerMetre,
             e.rNew * kAngstromsPerMetre, e.z * kAngstromsPerMetre, dt * 1e15, e.E * kEvPerJoule,
-            e.electrons));
-    if (rs.options.Verbose)
-        Log(rs,
+            e.electrons);
+        if (to.pending)
+            to.pending->append(PendingStream::Events, line);
+        else
+            to.events->write(line);
+    }
+    if (run.options.Verbose)
+        Log(run, tj,
             std::string("  ") + e.model + " event, particles: " + IntToText(e.i) + " and " +
                 IntToText(e.j) + ", dE = " + RealToText8(e.dE * kEvPerJoule) +
                 " eV, R(old) = " + RealToText8(e.rNow * kAngstromsPerMetre) +
@@ -114,9 +121,10 @@ std::string InelasticEventLine(int32_t run, int32_t i, int32_t j, double dE, dou
     return line + "\r\n";
 }
 
-double SeparationCorrection(TRunState& rs, int32_t i, int32_t j, double Q) {
-    TParticleArrays& p = rs.particles;
-    const TForceField f = ForceFieldOf(rs);
+double SeparationCorrection(const TRunShared& run, TTrajectoryState& tj, int32_t i, int32_t j,
+                            double Q) {
+    TParticleArrays& p = tj.particles;
+    const TForceField f = FieldOf(run, tj);
     const double r = std::sqrt(Distance2(p, i, j));
     const double F = PairForceMagnitude(f, p, i, j);
     MoveApart(p, i, j, F != 0 ? -Q / F : 0);
@@ -128,10 +136,10 @@ double SeparationCorrection(TRunState& rs, int32_t i, int32_t j, double Q) {
     return std::sqrt(Distance2(p, i, j));
 }
 
-void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt) {
-    TParticleArrays& p = rs.particles;
-    TInelasticState& in = rs.inelastic;
-    const TForceField f = ForceFieldOf(rs);
+void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random, int32_t N, double dt) {
+    TParticleArrays& p = tj.particles;
+    TInelasticState& in = tj.inelastic;
+    const TForceField f = FieldOf(run, tj);
     for (int32_t i = 0; i < N; ++i) {
         TStSlot* row = in.stRows.row(i);
         for (int32_t k = 0; row[k].partner != kEndOfRow; ++k) {
@@ -145,7 +153,7 @@ void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt) {
             if (d2 >= s.previousD2 && s.armed) {
                 const TStEntry st = StLookup(in.params, zz);
                 const int32_t n = st.dE != 0 ? PromotedElectrons(TrialCount(s.radialEnergy / st.dE),
-                                                                 st.Nmax, st.prob, rs.random)
+                                                                 st.Nmax, st.prob, random)
                                              : 0;
                 if (n == 0) continue;  // drawn again at the next step while in range
                 const double Q = -n * st.dE;
@@ -161,8 +169,8 @@ void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt) {
                          0.5 * mu * RelativeSpeed2(p, i, j) + RepulsiveEnergy(f, i, j, r),
                          n};
                 in.stLoss += Q;
-                e.rNew = SeparationCorrection(rs, i, j, Q);
-                ReportEvent(rs, e, dt);
+                e.rNew = SeparationCorrection(run, tj, i, j, Q);
+                ReportEvent(run, tj, e, dt);
                 s.done = 1;
                 continue;
             }
@@ -190,10 +198,10 @@ void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt) {
     }
 }
 
-void OenRobinsonPass(TRunState& rs, int32_t N, double dt) {
-    TParticleArrays& p = rs.particles;
-    TInelasticState& in = rs.inelastic;
-    const TForceField f = ForceFieldOf(rs);
+void OenRobinsonPass(const TRunShared& run, TTrajectoryState& tj, int32_t N, double dt) {
+    TParticleArrays& p = tj.particles;
+    TInelasticState& in = tj.inelastic;
+    const TForceField f = FieldOf(run, tj);
     for (int32_t i = 0; i < N; ++i) {
         TOrSlot* row = in.orRows.row(i);
         for (int32_t k = 0; row[k].partner != kEndOfRow; ++k) {
@@ -217,18 +225,19 @@ void OenRobinsonPass(TRunState& rs, int32_t N, double dt) {
             const double Q = -K * v0 * q * q * std::exp(-q * R0);
             TEvent e{"OR", i, j, Q, R0, r, 0, (p.z[i] + p.z[j]) / 2, E, -1};
             in.orLoss += Q;
-            e.rNew = SeparationCorrection(rs, i, j, Q);
-            ReportEvent(rs, e, dt);
+            e.rNew = SeparationCorrection(run, tj, i, j, Q);
+            ReportEvent(run, tj, e, dt);
             s.done = 1;
         }
     }
 }
 
-void LssPass(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt) {
-    TParticleArrays& p = rs.particles;
-    TInelasticState& in = rs.inelastic;
+void LssPass(const TRunShared& run, TTrajectoryState& tj, const TTargetExtent& extent, int32_t N,
+             double dt) {
+    TParticleArrays& p = tj.particles;
+    TInelasticState& in = tj.inelastic;
     for (int32_t i = 0; i <= N; ++i) {
-        if (!InLatticeZone(extent, p.x[i], p.y[i], p.z[i]) || p.z[i] > rs.TargetTop) continue;
+        if (!InLatticeZone(extent, p.x[i], p.y[i], p.z[i]) || p.z[i] > run.TargetTop) continue;
         const double v2 = p.vx[i] * p.vx[i] + p.vy[i] * p.vy[i] + p.vz[i] * p.vz[i];
         const double v = std::sqrt(v2);
         // A particle at rest loses nothing, also with a threshold of 0.
@@ -255,10 +264,15 @@ void LssPass(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt) {
     }
 }
 
+void ApplyInelasticModels(const TRunShared& run, TTrajectoryState& tj, UniformRandom* random,
+                          const TTargetExtent& extent, int32_t N, double dt) {
+    if (run.options.ShapiroTombrelloModel && random) ShapiroTombrelloPass(run, tj, *random, N, dt);
+    if (run.options.OenRobinsonModel) OenRobinsonPass(run, tj, N, dt);
+    if (run.options.LssModel) LssPass(run, tj, extent, N, dt);
+}
+
 void ApplyInelasticModels(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt) {
-    if (rs.options.ShapiroTombrelloModel) ShapiroTombrelloPass(rs, N, dt);
-    if (rs.options.OenRobinsonModel) OenRobinsonPass(rs, N, dt);
-    if (rs.options.LssModel) LssPass(rs, extent, N, dt);
+    ApplyInelasticModels(rs, rs, &rs.random, extent, N, dt);
 }
 
 }  // namespace halvern

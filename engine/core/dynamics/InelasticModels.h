@@ -15,6 +15,8 @@
 namespace halvern {
 
 struct TRunState;
+struct TRunShared;
+struct TTrajectoryState;
 
 // One watched pair of an Oen-Robinson row.
 struct TOrSlot {
@@ -183,14 +185,20 @@ std::string InelasticEventLine(int32_t run, int32_t i, int32_t j, double dE, dou
 
 // Takes the energy change Q (J, negative for a loss) out of the pair's potential energy by moving
 // i and j apart along their line of centres; returns the distance afterwards (m).
-double SeparationCorrection(TRunState& rs, int32_t i, int32_t j, double Q);
+double SeparationCorrection(const TRunShared& run, TTrajectoryState& tj, int32_t i, int32_t j,
+                            double Q);
 
-void ShapiroTombrelloPass(TRunState& rs, int32_t N, double dt);
-void OenRobinsonPass(TRunState& rs, int32_t N, double dt);
-void LssPass(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt);
+void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random,
+                          int32_t N, double dt);
+void OenRobinsonPass(const TRunShared& run, TTrajectoryState& tj, int32_t N, double dt);
+void LssPass(const TRunShared& run, TTrajectoryState& tj, const TTargetExtent& extent, int32_t N,
+             double dt);
 
 // The selected models in their order (Shapiro-Tombrello, Oen-Robinson, LSS), after the velocity
-// update of a Verlet step.
+// update of a Verlet step; the Shapiro-Tombrello draws come from `random` (a run with that model
+// gives its generator).
+void ApplyInelasticModels(const TRunShared& run, TTrajectoryState& tj, UniformRandom* random,
+                          const TTargetExtent& extent, int32_t N, double dt);
 void ApplyInelasticModels(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt);
 
 }  // namespace halvern

@@ -16,7 +16,13 @@ constexpr double kTanFiveDegrees = 0.0874887;
 
 bool Write(TRecordOutput& out, int32_t index, int32_t run, double x, double y, double z, double px,
            double py, double pz, double t, double m) {
-    if (out.file) out.file->write(MakeOslRecord(index, run, x, y, z, px, py, pz, t, m));
+    const TOslRecord record = MakeOslRecord(index, run, x, y, z, px, py, pz, t, m);
+    if (out.pending) {
+        const OslRecordBytes bytes = EncodeOslRecord(record);
+        out.pending->append(out.stream, bytes.data(), bytes.size());
+    } else if (out.file) {
+        out.file->write(record);
+    }
     return true;
 }
 
@@ -161,9 +167,11 @@ bool SetFilterExpression(const std::string& text, TOutputFilter& filter, Message
 }
 
 void ReportFilterErrors(EngineHost& host, const TOutputFilter& filter) {
-    if (!filter.run || filter.run->semanticErrorRecords() == 0) return;
+    const int64_t left = (filter.run ? filter.run->semanticErrorRecords() : 0) +
+                         filter.otherErrorRecords;
+    if (left == 0) return;
     LogLine(host,
-            "  Output filter: " + IntToText(filter.run->semanticErrorRecords()) +
+            "  Output filter: " + IntToText(left) +
                 " records left out after an error in the expression",
             colour::Red);
 }

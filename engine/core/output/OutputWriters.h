@@ -12,6 +12,7 @@
 #include "OslRecord.h"
 #include "dynamics/ParticleArrays.h"
 #include "host/EngineHost.h"
+#include "output/PendingOutput.h"
 
 namespace halvern {
 
@@ -53,12 +54,18 @@ class CheckedOutputFile {
 struct TOutputFilter {
     std::string expression;  // upper-cased, at most 255 characters
     std::shared_ptr<expr::FilterRun> run;
+    // Records left out by evaluations of other compilations of the same expression (the
+    // trajectories of a parallel run evaluate their own).
+    int64_t otherErrorRecords = 0;
 };
 
-// Where the writers put their records.
+// Where the writers put their records: the file, or the stream of a pending output when one
+// is given.
 struct TRecordOutput {
     CheckedOutputFile* file = nullptr;
     TOutputFilter* filter = nullptr;
+    PendingOutput* pending = nullptr;
+    PendingStream stream = PendingStream::Dynamics;
 };
 
 // One particle's record; the result tells whether the pass goes on with the next particle.

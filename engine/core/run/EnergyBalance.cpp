@@ -111,11 +111,17 @@ double PotentialEnergy(const TForceField& f, const TParticleArrays& p, int32_t N
 }
 
 double SystemEnergy(TRunState& rs, const TTargetExtent& extent, bool final) {
-    if (!rs.options.ReportEnergy) return 0;
-    const TParticleArrays& p = rs.particles;
-    const int32_t N = rs.N;
-    const bool verbose = rs.options.Verbose != 0;
-    if (verbose && final) Log(rs, "  Now getting final configuration...", colour::Blue);
+    return SystemEnergy(rs, rs, extent, final);
+}
+
+double SystemEnergy(const TRunShared& run, const TTrajectoryState& tj, const TTargetExtent& extent,
+                    bool final) {
+    if (!run.options.ReportEnergy) return 0;
+    const TParticleArrays& p = tj.particles;
+    const int32_t N = run.N;
+    const bool verbose = run.options.Verbose != 0;
+    EngineHost& host = HostOf(run, tj);
+    if (verbose && final) LogLine(host, "  Now getting final configuration...", colour::Blue);
 
     double ke = 0, Lx = 0, Ly = 0, Lz = 0, Px = 0, Py = 0, Pz = 0;
     for (int32_t i = 0; i <= N; ++i) {
@@ -137,57 +143,57 @@ double SystemEnergy(TRunState& rs, const TTargetExtent& extent, bool final) {
                 ++ejected;
                 ejectedEnergy += 0.5 * p.mass[i] * p.vz[i] * p.vz[i];
             }
-        Log(rs,
+        LogLine(host,
             "  No. of ejected atoms (z > 3 A): " + IntToText(ejected) +
                 "   Sputtered fraction: " + RealToTextDigits(static_cast<double>(ejected) / N, 2),
             colour::Black);
         if (ejected > 0)
-            Log(rs,
+            LogLine(host,
                 "  Mean ejected atom energy: " +
                     RealToText8(ejectedEnergy / ejected * kEvPerJoule) + " eV",
                 colour::Black);
     }
 
-    const TForceSwitches switches{rs.options.SelfBombardment != 0,
-                                  rs.options.IgnoreTargetForces != 0};
-    const double pe = PotentialEnergy(ForceFieldOf(rs), p, N, switches) * kEvPerJoule;
+    const TForceSwitches switches{run.options.SelfBombardment != 0,
+                                  run.options.IgnoreTargetForces != 0};
+    const double pe = PotentialEnergy(ForceFieldOf(run, tj), p, N, switches) * kEvPerJoule;
     const double E = ke * kEvPerJoule + pe;
 
     if (verbose) {
-        Log(rs, "  Total System Energy: " + RealToText8(E) + " eV", colour::Blue);
-        Log(rs, "  Potential: " + RealToText8(pe) + " eV; Kinetic : " + RealToText8(E - pe) + " eV",
+        LogLine(host, "  Total System Energy: " + RealToText8(E) + " eV", colour::Blue);
+        LogLine(host, "  Potential: " + RealToText8(pe) + " eV; Kinetic : " + RealToText8(E - pe) + " eV",
             colour::Blue);
-        Log(rs,
+        LogLine(host,
             "  Px:" + RealToText8(Px * 1e21) + " Py:" + RealToText8(Py * 1e21) +
                 " Pz:" + RealToText8(Pz * 1e21) + " (*1.0E+21 kg m/s)",
             colour::Green);
-        Log(rs,
+        LogLine(host,
             "  Lx:" + RealToText8(Lx * 1e31) + " Ly:" + RealToText8(Ly * 1e31) +
                 " Lz:" + RealToText8(Lz * 1e31) + " (*1.0E+31 Js)",
             colour::Green);
-        Log(rs,
+        LogLine(host,
             "  Projectile (x,y,z) coordinates (A): " +
                 Triple(p.x[0] * 1e10, p.y[0] * 1e10, p.z[0] * 1e10),
             colour::Black);
-        Log(rs,
+        LogLine(host,
             "  Projectile (x,y,z) velocities (Mm/s): " +
                 Triple(p.vx[0] * 1e-6, p.vy[0] * 1e-6, p.vz[0] * 1e-6),
             colour::Black);
         if (N >= 1) {
-            Log(rs,
+            LogLine(host,
                 "  Particle 1 (x,y,z) coordinates (A): " +
                     Triple(p.x[1] * 1e10, p.y[1] * 1e10, p.z[1] * 1e10),
                 colour::Grey);
-            Log(rs,
+            LogLine(host,
                 "  Particle 1 (x,y,z) velocities (Mm/s): " +
                     Triple(p.vx[1] * 1e-6, p.vy[1] * 1e-6, p.vz[1] * 1e-6),
                 colour::Grey);
         }
-        Log(rs,
+        LogLine(host,
             "  Lattice zone lower coordinates (A): " +
                 Triple(extent.xMin * 1e10, extent.yMin * 1e10, extent.zMin * 1e10),
             colour::Black);
-        Log(rs,
+        LogLine(host,
             "  Lattice zone upper coordinates (A): " +
                 Triple(extent.xMax * 1e10, extent.yMax * 1e10, extent.zMax * 1e10),
             colour::Black);
@@ -195,42 +201,16 @@ double SystemEnergy(TRunState& rs, const TTargetExtent& extent, bool final) {
     return E;
 }
 
+TLosses LossesOf(const TInelasticState& in) {
+    return TLosses{in.lssLoss, in.orLoss, in.stLoss};
+}
+
 void ReportEnergyBalance(TRunState& rs, double E0, double E1, double barrierSums) {
-    const TInelasticState& in = rs.inelastic;
-    const double dE = (barrierSums - (in.lssLoss + in.orLoss + in.stLoss)) * kEvPerJoule + E1 - E0;
-    if (std::fabs(E0) < kNegligibleEnergy) {
-        // The relative error has no meaning; the trajectory stays out of the mean.
-        Log(rs, "  dE = " + RealToText8(dE) + " eV", colour::Blue);
-        Log(rs, "  Initial system energy is about 0 eV: left out of the cumulative error.",
-            colour::Blue);
-        return;
-    }
-    const double error = dE * 100 / E0;
-    rs.CumulativeEnergyError += error;
-    rs.BalancedTrajectories += 1;
-    Log(rs,
-        "  dE = " + RealToText8(dE) + " eV; dE/(KE+PE) = " + RealToTextDigits(error, 4) + " %; " +
-            " (Cumulative: " +
-            RealToTextDigits(rs.CumulativeEnergyError / rs.BalancedTrajectories, 4) + " %)",
-        colour::Blue);
+    ReportEnergyBalance(*rs.host, rs, TBalance{E0, E1, barrierSums, LossesOf(rs.inelastic)});
 }
 
 void ReportInelasticLosses(TRunState& rs) {
-    const TInelasticState& in = rs.inelastic;
-    const struct {
-        const char* title;
-        double trajectory;
-        double& cumulative;
-    } lines[] = {{"  LSS loss (eV): This run: ", in.lssLoss, rs.CumulativeLssLoss},
-                 {"  OR loss  (eV): This run: ", in.orLoss, rs.CumulativeOrLoss},
-                 {"  ST loss  (eV): This run: ", in.stLoss, rs.CumulativeStLoss}};
-    for (const auto& l : lines) {
-        l.cumulative += l.trajectory;
-        Log(rs,
-            l.title + RealToText8(l.trajectory * kEvPerJoule) +
-                ", cumulative: " + RealToText8(l.cumulative * kEvPerJoule),
-            colour::Blue);
-    }
+    ReportInelasticLosses(*rs.host, rs, LossesOf(rs.inelastic));
 }
 
 void ReportCumulativeEnergyError(TRunState& rs) {

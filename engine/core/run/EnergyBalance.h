@@ -7,10 +7,14 @@
 #include "dynamics/PairForce.h"
 #include "dynamics/ParticleArrays.h"
 #include "dynamics/TargetExtent.h"
+#include "run/RunTotals.h"
 
 namespace halvern {
 
 struct TRunState;
+struct TRunShared;
+struct TTrajectoryState;
+struct TInelasticState;
 
 // The energy of a target pair at distance d < Rc by region (J).
 double TargetPairEnergy(const TForceField& f, int32_t i, int32_t j, double d);
@@ -24,16 +28,17 @@ double PotentialEnergy(const TForceField& f, const TParticleArrays& p, int32_t N
 // With ReportEnergy set: the total energy (eV) and, with Verbose, its report lines; `final` marks
 // the call at the end of a trajectory, which also reports the ejected atoms. Without ReportEnergy
 // nothing is computed and 0 is returned.
+double SystemEnergy(const TRunShared& run, const TTrajectoryState& tj, const TTargetExtent& extent,
+                    bool final);
 double SystemEnergy(TRunState& rs, const TTargetExtent& extent, bool final);
 
 // Initial energies (eV) below this size leave a trajectory out of the cumulative error.
 constexpr double kNegligibleEnergy = 1e-6;
 
-// The balance line of a trajectory: barrier sums (J) against the change of energy (eV) and the
-// inelastic losses of rs.inelastic; adds the trajectory to the cumulative error.
-void ReportEnergyBalance(TRunState& rs, double E0, double E1, double barrierSums);
+TLosses LossesOf(const TInelasticState& in);
 
-// The LSS, Oen-Robinson and Shapiro-Tombrello lines; adds the trajectory's sums to the run's.
+// The report lines of RunTotals.h on the losses of rs.inelastic, through the run's host.
+void ReportEnergyBalance(TRunState& rs, double E0, double E1, double barrierSums);
 void ReportInelasticLosses(TRunState& rs);
 
 // The closing line of a run: the mean error of the balanced trajectories (0 when none was).

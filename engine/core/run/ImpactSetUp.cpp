@@ -64,49 +64,66 @@ bool SetUpImpact(int32_t projectileZ, int32_t N, const std::string& targetFile,
 }
 
 bool SetInitialVelocities(int32_t N, double energy, TRunState& rs) {
-    TParticleArrays& p = rs.particles;
-    const double theta = rs.run.Theta;
-    const double phi = rs.run.Phi;
+    SetInitialVelocities(rs, rs, rs.random, energy);
+    static_cast<void>(N);
+    return true;
+}
+
+void SetInitialVelocities(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random,
+                          double energy) {
+    TParticleArrays& p = tj.particles;
+    const double theta = run.run.Theta;
+    const double phi = run.run.Phi;
     const double v = std::sqrt(energy * kTwoJoulesPerKeV / p.mass[0]);
     p.vx[0] = -std::cos(theta) * std::cos(phi) * v;
     p.vy[0] = -std::cos(theta) * std::sin(phi) * v;
     p.vz[0] = -std::sin(theta) * v;
-    const bool thermal = rs.model.VibrationFlag == 1 && rs.options.HotTarget != 0;
-    for (int32_t i = 1; i <= N; ++i) {
+    const bool thermal = run.model.VibrationFlag == 1 && run.options.HotTarget != 0;
+    for (int32_t i = 1; i <= run.N; ++i) {
         if (thermal) {
-            const double variance = units::Boltzmann * rs.model.Temperature / p.mass[i];
-            p.vx[i] = ThermalVelocity(variance, rs.random);
-            p.vy[i] = ThermalVelocity(variance, rs.random);
-            p.vz[i] = ThermalVelocity(variance, rs.random);
+            const double variance = units::Boltzmann * run.model.Temperature / p.mass[i];
+            p.vx[i] = ThermalVelocity(variance, random);
+            p.vy[i] = ThermalVelocity(variance, random);
+            p.vz[i] = ThermalVelocity(variance, random);
         } else {
             p.vx[i] = p.vy[i] = p.vz[i] = 0;
         }
     }
-    return true;
 }
 
 void PlaceProjectile(TRunState& rs) {
-    TParticleArrays& p = rs.particles;
-    const double theta = rs.run.Theta;
-    const double phi = rs.run.Phi;
-    const double h = rs.ImpactHeight;
+    PlaceProjectile(rs, rs);
+}
+
+void PlaceProjectile(const TRunShared& run, TTrajectoryState& tj) {
+    TParticleArrays& p = tj.particles;
+    const double theta = run.run.Theta;
+    const double phi = run.run.Phi;
+    const double h = tj.ImpactHeight;
     p.x[0] = std::cos(theta) * h * 1e-10 / std::sin(theta) * std::cos(phi) + p.siteX[1] +
-             rs.ImpactX * 1e-10;
+             tj.ImpactX * 1e-10;
     p.y[0] = std::cos(theta) * h * 1e-10 / std::sin(theta) * std::sin(phi) + p.siteY[1] +
-             rs.ImpactY * 1e-10;
+             tj.ImpactY * 1e-10;
     p.z[0] = h * 1e-10 + p.siteZ[1];
     p.flags[0] = p.initialFlags[0];
 }
 
 void ResetTarget(int32_t N, TRunState& rs) {
-    TParticleArrays& p = rs.particles;
-    for (int32_t i = 1; i <= N; ++i) {
+    const int32_t kept = rs.N;
+    rs.N = N;
+    ResetTarget(rs, rs, rs.random);
+    rs.N = kept;
+}
+
+void ResetTarget(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random) {
+    TParticleArrays& p = tj.particles;
+    for (int32_t i = 1; i <= run.N; ++i) {
         p.x[i] = p.siteX[i];
         p.y[i] = p.siteY[i];
         p.z[i] = p.siteZ[i];
         p.flags[i] = p.initialFlags[i];
-        if (i == 1) PlaceProjectile(rs);
-        if (rs.model.VibrationFlag == 0) ApplyThermalDisplacements(i, rs);
+        if (i == 1) PlaceProjectile(run, tj);
+        if (run.model.VibrationFlag == 0) ApplyThermalDisplacements(i, run, tj, random);
     }
 }
 
@@ -125,15 +142,21 @@ double ThermalDisplacement(double variance, UniformRandom& random) {
 }
 
 void ApplyThermalDisplacements(int32_t i, TRunState& rs) {
-    TParticleArrays& p = rs.particles;
-    const TModelParameters& m = rs.model;
-    if (i == 1 && rs.options.Verbose) Log(rs, "  Getting thermal displacements...", colour::Blue);
+    ApplyThermalDisplacements(i, rs, rs, rs.random);
+}
+
+void ApplyThermalDisplacements(int32_t i, const TRunShared& run, TTrajectoryState& tj,
+                               UniformRandom& random) {
+    TParticleArrays& p = tj.particles;
+    const TModelParameters& m = run.model;
+    if (i == 1 && run.options.Verbose)
+        Log(run, tj, "  Getting thermal displacements...", colour::Blue);
     const bool bulk = p.z[1] - 1e-10 > p.z[i];
     const double inPlane = bulk ? m.BulkVariance : m.ParallelVariance;
     const double normal = bulk ? m.BulkVariance : m.PerpendicularVariance;
-    p.x[i] += ThermalDisplacement(inPlane, rs.random);
-    if (!rs.options.NoYVibration) p.y[i] += ThermalDisplacement(inPlane, rs.random);
-    p.z[i] += ThermalDisplacement(normal, rs.random);
+    p.x[i] += ThermalDisplacement(inPlane, random);
+    if (!run.options.NoYVibration) p.y[i] += ThermalDisplacement(inPlane, random);
+    p.z[i] += ThermalDisplacement(normal, random);
 }
 
 double ThermalVelocity(double variance, UniformRandom& random) {

@@ -12,6 +12,8 @@
 namespace halvern {
 
 struct TRunState;
+struct TRunShared;
+struct TTrajectoryState;
 struct TParticleArrays;
 
 // The box method's cell grid: 25 x 25 x 17 cells of 4 A round the origin.
@@ -29,13 +31,20 @@ bool SetUpImpact(int32_t projectileZ, int32_t N, const std::string& targetFile,
 // The projectile's velocity along the incidence direction and, for a hot target without
 // displacements, thermal velocities of the target atoms. Always true.
 bool SetInitialVelocities(int32_t N, double energy, TRunState& rs);
+void SetInitialVelocities(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random,
+                          double energy);
+
+// The split forms take the run's shared part, the trajectory's own and the run's generator;
+// their log lines go to the trajectory's channel.
 
 // The projectile starts rs.ImpactHeight above atom 1's site, moved back along the incidence
 // direction and shifted by the impact offsets.
 void PlaceProjectile(TRunState& rs);
+void PlaceProjectile(const TRunShared& run, TTrajectoryState& tj);
 
 // Later impacts: positions and flags from the sites, the projectile placed, atoms displaced.
 void ResetTarget(int32_t N, TRunState& rs);
+void ResetTarget(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random);
 
 // One displacement (m) of a Rayleigh-times-cosine distribution of the variance (square
 // Angstrom), its positive tail cut at 2.5 sigma. Draws: sign, angle, then magnitudes until one
@@ -46,6 +55,8 @@ double ThermalDisplacement(double variance, UniformRandom& random);
 // variance on all axes, surface atoms by the parallel one in x, y and the perpendicular one in
 // z; y is kept with the option NoYVibration. Draws in the order x, y, z.
 void ApplyThermalDisplacements(int32_t i, TRunState& rs);
+void ApplyThermalDisplacements(int32_t i, const TRunShared& run, TTrajectoryState& tj,
+                               UniformRandom& random);
 
 // One velocity component (m/s) of the variance (m^2/s^2): draws sign, angle and magnitude.
 double ThermalVelocity(double variance, UniformRandom& random);

@@ -10,6 +10,9 @@
 namespace halvern {
 
 struct TRunState;
+struct TRunShared;
+struct TTrajectoryState;
+class UniformRandom;
 
 // The values a trajectory keeps; all set anew at its start.
 struct TTrajectory {
@@ -33,23 +36,37 @@ struct TTrajectory {
     bool result = true;       // false after a confirmed abort
 };
 
-// The force field of the run's particles.
+// The force field of the trajectory's particles.
+TForceField ForceFieldOf(const TRunShared& run, const TTrajectoryState& tj);
 TForceField ForceFieldOf(const TRunState& rs);
 
-// Follows one impact; false when the user confirmed an abort (the run then ends).
+// Follows one impact whose particles the set-up has placed in tj; false when the user confirmed
+// an abort or the partner rows overflowed (the run then ends). `random` is the run's generator
+// for the Shapiro-Tombrello draws, needed only with that model.
+bool RunTrajectory(const TRunShared& run, TTrajectoryState& tj, UniformRandom* random,
+                   double initialTimestep);
+// The same on the run's own trajectory part, reporting straight to its host and totals.
 bool RunTrajectory(const TTargetExtent& extent, int32_t N, double initialTimestep, TRunState& rs);
 
 // The start values of a trajectory for the current particles.
 TTrajectory StartTrajectory(const TTargetExtent& extent, double initialTimestep,
-                            const TRunState& rs);
+                            const TRunShared& run, const TTrajectoryState& tj);
 
-void AdaptTimestep(TTrajectory& tr, const TRunState& rs);
-void UpdatePartnerRadius(TTrajectory& tr, const TRunState& rs);
-bool TrajectoryFinished(const TTrajectory& tr, const TRunState& rs);
-void UpdateOrEventRows(const TTrajectory& tr, TRunState& rs);
-void UpdateStEventRows(const TTrajectory& tr, TRunState& rs);
+void AdaptTimestep(TTrajectory& tr, const TRunShared& run, const TTrajectoryState& tj);
+void UpdatePartnerRadius(TTrajectory& tr, const TRunShared& run);
+bool TrajectoryFinished(const TTrajectory& tr, const TRunShared& run, const TTrajectoryState& tj);
+void UpdateOrEventRows(const TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj);
+void UpdateStEventRows(const TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj);
 
 // The surface barriers: U1 at the surface plane, U2 at the x and y faces of the lattice zone.
+void ApplyFirstBarrier(TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj);
+void ApplySecondBarrier(TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj);
+
+// The steps above on the run's own trajectory part.
+TTrajectory StartTrajectory(const TTargetExtent& extent, double initialTimestep,
+                            const TRunState& rs);
+void AdaptTimestep(TTrajectory& tr, const TRunState& rs);
+bool TrajectoryFinished(const TTrajectory& tr, const TRunState& rs);
 void ApplyFirstBarrier(TTrajectory& tr, TRunState& rs);
 void ApplySecondBarrier(TTrajectory& tr, TRunState& rs);
 
