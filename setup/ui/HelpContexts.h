@@ -81,6 +81,8 @@ inline constexpr halvern::HelpContextRow kHelpContexts[] = {
     {kModelVibrationsHelp, "model: thermal vibrations"},
     {kModelEnergiesHelp, "model: energies"},
     {kModelCompositeHelp, "model: composite potential"},
+    {kImpactDialogHelp, "impact-point mesh dialog"},
+    {kImpactTemplatesHelp, "impact-point mesh templates"},
     {kImpactOrientHelp, "impact-point orientation window"},
     {kBatchTemplateHelp, "batch project template"},
     {halvern::kScatterHelp, "scattering relations"},

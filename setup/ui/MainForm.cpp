@@ -24,6 +24,7 @@
 #include "InputFileCommands.h"
 #include "MemoryInUse.h"
 #include "NumberText.h"
+#include "OrientCommands.h"
 #include "ProgramIcon.h"
 #include "PotlForm.h"
 #include "RockSaltForm.h"
@@ -93,9 +94,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     tools_ = std::make_unique<ToolWindows>(this);
     inputFiles_ = std::make_unique<InputFileCommands>(
         this, tools_->Composite, [this](QDialog& dialog) { return runModal(dialog); });
+    orient_ = std::make_unique<OrientCommands>(this, runModal);
 
     buildMenus();
     inputFiles_->connectMenus(*this);
+    orient_->connectCommands(*this);
     buildSpeedButtons();
     halvern::SetHelpContext(this, kIntroductionHelp);
     halvern::InstallContextHelp(this, kHelpProgram);

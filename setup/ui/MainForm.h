@@ -23,6 +23,7 @@ class TCubicForm;
 class THexForm;
 class InputFileCommands;
 class TRockSaltForm;
+class OrientCommands;
 struct ToolWindows;
 
 // What the target save dialog is asked.
@@ -50,6 +51,7 @@ class TMainForm : public QMainWindow {
     int32_t potentialTargetZ() const;
     ToolWindows& tools() { return *tools_; }
     InputFileCommands& inputFiles() { return *inputFiles_; }
+    OrientCommands& orientCommands() { return *orient_; }
     bool plainTextMode() const;
 
     TCubicForm* CubicForm = nullptr;
@@ -86,6 +88,7 @@ class TMainForm : public QMainWindow {
     TargetParams params_;
     std::unique_ptr<ToolWindows> tools_;
     std::unique_ptr<InputFileCommands> inputFiles_;
+    std::unique_ptr<OrientCommands> orient_;
     uint64_t lastAllocated_ = 0;
     QLabel* statusText_ = nullptr;
     QTimer* memoryTimer_ = nullptr;

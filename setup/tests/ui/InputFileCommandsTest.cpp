@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -154,8 +155,10 @@ class InputFileCommandsTest : public DialogTestCase {
                 clickOk(dialog);
                 QCOMPARE(dialog.result(), int(QDialog::Accepted));
             };
-            auto* button =
-                w.findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(row.kind.speedButton));
+            // The main window's own button: the orientation windows have buttons of this name.
+            auto* button = w.findChild<QToolBar*>(QStringLiteral("SpeedBar"))
+                               ->findChild<QToolButton*>(
+                                   QStringLiteral("SpeedButton%1").arg(row.kind.speedButton));
             QVERIFY2(button != nullptr && button->isEnabled(), row.kind.name);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(shown_, QStringList{QString::fromLatin1(row.kind.newCaption)});
