@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -15,19 +16,23 @@
 #include <map>
 
 #include "AboutBox.h"
+#include "BatchForm.h"
 #include "CubicForm.h"
 #include "DisplayText.h"
+#include "EditorReports.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
 #include "HexForm.h"
 #include "InputFileCommands.h"
 #include "MemoryInUse.h"
+#include "NeighbourDialogs.h"
 #include "NumberText.h"
 #include "OrientCommands.h"
 #include "ProgramIcon.h"
 #include "PotlForm.h"
 #include "RockSaltForm.h"
+#include "SetupEditorHost.h"
 #include "ShortString.h"
 #include "ToolWindows.h"
 #include "UiSink.h"
@@ -95,6 +100,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     inputFiles_ = std::make_unique<InputFileCommands>(
         this, tools_->Composite, [this](QDialog& dialog) { return runModal(dialog); });
     orient_ = std::make_unique<OrientCommands>(this, runModal);
+    BatchForm = new TBatchForm(this);
+    editors_ = std::make_unique<SetupEditorHost>(this, [this] { return plainMode_; });
 
     buildMenus();
     inputFiles_->connectMenus(*this);
@@ -119,6 +126,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (editors_->closeAll())
+        event->accept();
+    else
+        event->ignore();
+}
 
 QAction* TMainForm::addCommand(QMenu* menu, const char* name, const char* caption,
                                std::function<void()> handler) {
@@ -148,8 +162,14 @@ void TMainForm::buildMenus() {
     }
     target->addSeparator();
     addCommand(target, "Viewtarget1", "&Display/Orient");
-    addCommand(target, "Distances1", "Neighbour &distances");
-    addCommand(target, "NeighbourPotential1", "Neighbour &potential");
+    QAction* distances = addCommand(target, "Distances1", "Neighbour &distances", [this] {
+        RunNeighbourReport(*tools_->DistanceDlg, false, runModal, *editors_);
+    });
+    QAction* potential = addCommand(target, "NeighbourPotential1", "Neighbour &potential", [this] {
+        RunNeighbourReport(*tools_->NPotlDlg, true, runModal, *editors_);
+    });
+    halvern::SetHelpContext(distances, kNeighbourDistancesHelp);
+    halvern::SetHelpContext(potential, kNeighbourPotentialsHelp);
     target->addSeparator();
     addCommand(target, "Convert1", "&Convert version 2.1 file");
 
@@ -176,8 +196,10 @@ void TMainForm::buildMenus() {
 
     QMenu* editor = menuBar()->addMenu(QStringLiteral("&Editor"));
     editor->setObjectName(QStringLiteral("Editor1"));
-    addCommand(editor, "NewEdit", "&New");
-    addCommand(editor, "OpenEdit", "&Open");
+    QAction* newEdit = addCommand(editor, "NewEdit", "&New", [this] { editors_->newEditor(); });
+    QAction* openEdit = addCommand(editor, "OpenEdit", "&Open", [this] { editors_->openEditor(); });
+    halvern::SetHelpContext(newEdit, halvern::kEditorHelpContext);
+    halvern::SetHelpContext(openEdit, halvern::kEditorHelpContext);
     QMenu* format = editor->addMenu(QStringLiteral("&Format mode"));
     format->setObjectName(QStringLiteral("FormatMode1"));
     plainText_ = addCommand(format, "PlainText1", "&Plain text", [this] { PlainText1Click(); });
@@ -188,7 +210,9 @@ void TMainForm::buildMenus() {
 
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
     utilities->setObjectName(QStringLiteral("Utilities1"));
-    addCommand(utilities, "BatchTemplate1", "&Batch project template");
+    QAction* batch = addCommand(utilities, "BatchTemplate1", "&Batch project template",
+                                [this] { RunBatchTemplate(*BatchForm, runModal, *editors_); });
+    halvern::SetHelpContext(batch, kBatchTemplateHelp);
     utilities->addSeparator();
     addCommand(utilities, "VelocityReckoner1", "&Velocity reckoner",
                [this] { tools_->show(UtilityWindow::VelocityReckoner); });

@@ -18,7 +18,9 @@ class QTimer;
 
 namespace velkor {
 
+class SetupEditorHost;
 class TAboutBox;
+class TBatchForm;
 class TCubicForm;
 class THexForm;
 class InputFileCommands;
@@ -52,12 +54,14 @@ class TMainForm : public QMainWindow {
     ToolWindows& tools() { return *tools_; }
     InputFileCommands& inputFiles() { return *inputFiles_; }
     OrientCommands& orientCommands() { return *orient_; }
+    SetupEditorHost& editors() { return *editors_; }
     bool plainTextMode() const;
 
     TCubicForm* CubicForm = nullptr;
     THexForm* HexForm = nullptr;
     TRockSaltForm* RockSaltForm = nullptr;
     TAboutBox* AboutBox = nullptr;
+    TBatchForm* BatchForm = nullptr;
 
     void ShowMemoryStatus();
     void RunLatticeCommand(const LatticeCommand& command);
@@ -66,6 +70,11 @@ class TMainForm : public QMainWindow {
     void ShowCubicParams(const TTargetSpec& params) const;
     void StoreHexParams(THexTargetSpec& params, const std::string& fileName) const;
     void ShowHexParams(const THexTargetSpec& params) const;
+
+  protected:
+    // The editor windows close first, each asking about its changes; one that stays keeps the
+    // main window open.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildMenus();
@@ -89,6 +98,7 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<ToolWindows> tools_;
     std::unique_ptr<InputFileCommands> inputFiles_;
     std::unique_ptr<OrientCommands> orient_;
+    std::unique_ptr<SetupEditorHost> editors_;
     uint64_t lastAllocated_ = 0;
     QLabel* statusText_ = nullptr;
     QTimer* memoryTimer_ = nullptr;
