@@ -79,9 +79,6 @@ class HelpTablesTest : public QObject {
 
     void setupWindowsUseTheirTable() {
         velkor::TMainForm main;
-        for (int c : ContextsInUse(main)) qDebug() << "ctx" << c;
-        for (QObject* o : main.findChildren<QObject*>())
-            if (halvern::OwnHelpContext(o)) qDebug() << o << halvern::OwnHelpContext(o);
         CheckWindowsAgainstTable(main, velkor::kHelpTable);
         QVERIFY(ContextsInUse(main).count(velkor::kTwoSpeciesDialogHelp) == 1);
     }

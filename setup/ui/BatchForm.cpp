@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "FieldControls.h"
 #include "FileChooser.h"
 #include "FltEdit.h"
 #include "GuardedSlot.h"
@@ -72,6 +73,7 @@ TBatchForm::TBatchForm(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
             halvern::GuardedSlot([] { halvern::ShowHelp(kHelpProgram, kBatchTemplateHelp); }));
+    AddHelpKey(this, kBatchTemplateHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {GenerateButton, cancel, help}) buttons->addWidget(b);

@@ -70,6 +70,12 @@ TInlForm::TInlForm(TInelasticSpec& spec, QWidget* parent) : QDialog(parent), spe
     PageControl1->addTab(makeOrPage(), QStringLiteral("Oen-Robinson"));
     PageControl1->addTab(makeStPage(), QStringLiteral("Shapiro-Tombrello"));
     PageControl1->addTab(makeComputePage(), QStringLiteral("Compute K(LSS), K(OR)"));
+    // F1 outside the pages (on the tabs, OK or Cancel) shows the page in view.
+    auto helpOfPage = [this](int index) {
+        halvern::SetHelpContext(this, halvern::OwnHelpContext(PageControl1->widget(index)));
+    };
+    helpOfPage(PageControl1->currentIndex());
+    connect(PageControl1, &QTabWidget::currentChanged, this, helpOfPage);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
