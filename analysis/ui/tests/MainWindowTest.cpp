@@ -232,6 +232,64 @@ class MainWindowTest : public UiTestCase {
         genius.hide();
         QVERIFY(w.main->grab().save(shots + "/brisal22-main-window.png"));
     }
+
+    // The example run taken on as the README tells: Filter with its own expression (the source
+    // from Browse, the destination it proposes), then the spectrum of the filtered file up to
+    // the projectile's energy. The window afterwards is the README's picture.
+    void exampleRunFilteredThenItsSpectrum() {
+        const QString dynamics = RunExampleProject(dir->path());
+        const qint64 runRecords = FileBytes(dynamics).size() / 40;
+        QVERIFY(runRecords > 0);
+        BrisalWindows w = startProgram();
+        w.main->resize(600, 240);
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+
+        const QString filtered = path("dynvar$.osl");
+        const QString spectrum = path("dynvar$.dat");
+        fileDialogs.script({dynamics.toStdString(), filtered.toStdString()});
+        ModalScripts modal;
+        QString expression;
+        modal.add([&](QDialog& d) {
+            Click(d, "Button1");
+            QCOMPARE(Text(d, "Edit2"), filtered);
+            expression = Text(d, "VarBox");
+            Click(d, "BitBtn1");
+        });
+        modal.add([&](QDialog& d) {
+            Click(d, "Button1");
+            QCOMPARE(Text(d, "Edit2"), spectrum);
+            QCOMPARE(Text(d, "VarBox"), QStringLiteral("ke/ep { particle KE, in eV }"));
+            QCOMPARE(Text(d, "IntegerEdit1"), QStringLiteral("20"));
+            SetText(d, "HiEdit", QStringLiteral("1000"));
+            Click(d, "BitBtn1");
+        });
+        Child<QAction>(*w.main, "Filter1")->trigger();
+        Child<QAction>(*w.main, "Spectrum1")->trigger();
+        QVERIFY(modal.allUsed());
+        QCOMPARE(modal.shown, QStringList({"Filter", "Make Spectrum"}));
+        QCOMPARE(expression, QStringLiteral("[ke/ep > 100.0] { KE > 100 eV }"));
+        QVERIFY(sink.entries().empty());
+
+        // The fast particles are a few of the run's records; each lies in one channel.
+        const qint64 kept = FileBytes(filtered).size() / 40;
+        QVERIFY2(kept > 0 && kept < runRecords, qPrintable(QString::number(kept)));
+        const QStringList lines =
+            QString::fromLatin1(FileBytes(spectrum)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 20);
+        double counted = 0;
+        for (const QString& line : lines)
+            counted += line.simplified().split(' ').value(1).toDouble();
+        QCOMPARE(counted, double(kept));
+        const QString log = Child<QPlainTextEdit>(*w.main, "RichEditEx1")->toPlainText();
+        QVERIFY2(log.contains(QStringLiteral("dynvars.osl (%1 recs.)").arg(runRecords)),
+                 qPrintable(log));
+        QVERIFY2(log.contains(QStringLiteral("Spectrum: ke/ep")), qPrintable(log));
+
+        const QString shots = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
+        if (!shots.isEmpty() && QDir().mkpath(shots))
+            QVERIFY(w.main->grab().save(shots + "/brisal22-example-spectrum.png"));
+    }
 };
 
 int RunMainWindowTests(int argc, char** argv) {

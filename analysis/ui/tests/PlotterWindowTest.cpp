@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QToolButton>
 #include <QLabel>
 #include <QSignalSpy>
@@ -17,9 +16,6 @@
 #include "QtColours.h"
 #include "TrajPlotForm.h"
 #include "UiTestSupport.h"
-#include "host/EngineGlobals.h"
-#include "host/EngineHost.h"
-#include "run/RunSimulation.h"
 
 using namespace brisal;
 using namespace brisal_test;
@@ -86,27 +82,11 @@ class PlotterWindowTest : public UiTestCase {
         return drawn;
     }
 
-    // The example project run by the engine, seeded: its dynamical-variables file.
-    QString runExample() {
-        for (const char* ext : {".prj", ".trg", ".mdl", ".run", ".imp", ".inl"})
-            QFile::copy(QStringLiteral(HALVERN_EXAMPLES_DIR "/cu100") + ext, path("cu100") + ext);
-        halvern::EngineGlobals globals;
-        globals.RandomSeed = 1;
-        halvern::RecordingHost engine;
-        const std::string p = path("cu100").toStdString();
-        const QString dynamics = path("dynvars.osl");
-        halvern::RunSimulation(p + ".prj", p + ".trg", p + ".mdl", p + ".run", p + ".imp",
-                               p + ".inl", path("inivars.osl").toStdString(),
-                               dynamics.toStdString(), path("inelast.dat").toStdString(), true,
-                               globals, engine);
-        return dynamics;
-    }
-
   private Q_SLOTS:
     // Started with a run's output on the command line: the plotter opens over the main window,
     // whose plotter command stays shut until the plotter closes.
     void startedOnTheExampleRunFromTheCommandLine() {
-        const QString run = runExample();
+        const QString run = RunExampleProject(dir->path());
         BrisalWindows w = startProgram({run.toStdString()});
         ShowBrisalWindows(w);
         TTrajPlotForm& plotter = *w.main->forms().trajPlot;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
@@ -10,6 +11,9 @@
 #include "ItemRadioGroup.h"
 #include "ModalRunner.h"
 #include "UiSink.h"
+#include "host/EngineGlobals.h"
+#include "host/EngineHost.h"
+#include "run/RunSimulation.h"
 
 namespace brisal_test {
 
@@ -57,6 +61,23 @@ QByteArray FileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
+}
+
+QString RunExampleProject(const QString& folder) {
+    const QDir dir(folder);
+    for (const char* ext : {".prj", ".trg", ".mdl", ".run", ".imp", ".inl"})
+        QFile::copy(QStringLiteral(HALVERN_EXAMPLES_DIR "/cu100") + ext,
+                    dir.filePath("cu100") + ext);
+    halvern::EngineGlobals globals;
+    globals.RandomSeed = 1;
+    halvern::RecordingHost engine;
+    const std::string p = dir.filePath(QStringLiteral("cu100")).toStdString();
+    const QString dynamics = dir.filePath(QStringLiteral("dynvars.osl"));
+    halvern::RunSimulation(
+        p + ".prj", p + ".trg", p + ".mdl", p + ".run", p + ".imp", p + ".inl",
+        dir.filePath(QStringLiteral("inivars.osl")).toStdString(), dynamics.toStdString(),
+        dir.filePath(QStringLiteral("inelast.dat")).toStdString(), true, globals, engine);
+    return dynamics;
 }
 
 brisal::BrisalWindows UiTestCase::startProgram(const std::vector<std::string>& arguments) {

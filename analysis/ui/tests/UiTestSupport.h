@@ -45,6 +45,9 @@ class ModalScripts {
 halvern::TOslRecord Particle(double eV, int32_t rw = 0, int32_t rn = 1);
 void WriteRecords(const QString& path, const std::vector<halvern::TOslRecord>& records);
 QByteArray FileBytes(const QString& path);
+// The example project copied into `folder` and run by the engine with its default options and a
+// fixed seed; gives the dynamical-variables file.
+QString RunExampleProject(const QString& folder);
 
 class UiTestCase : public QObject {
     Q_OBJECT

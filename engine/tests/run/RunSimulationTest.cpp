@@ -98,8 +98,10 @@ TEST(RunSimulation, ReportLinesFollowTheFilesAndOptions) {
 
 TEST(RunSimulation, RefusedConfirmationEndsTheRunBeforeAllocationAndBatchNeverAsks) {
     TestProject refused;
+    refused.folder.write("dynvars.osl", "an earlier run");
     refused.host.messages.scriptAnswers({false});
     refused.simulate();
+    EXPECT_EQ(refused.output("dynvars.osl"), "an earlier run");  // No leaves the output alone
     EXPECT_EQ(refused.host.lines.back().text, "  ...Simulation aborted");
     EXPECT_EQ(refused.host.lines.back().colour, colour::Red);
     EXPECT_FALSE(refused.rs.arraysAllocated);

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
+#include <set>
 
 #include "EngineHelp.h"
 #include "EngineUiTestSupport.h"
@@ -187,6 +188,20 @@ void MainWindowTest::runOfTheExampleProjectWritesReportAndOutputs() {
     QVERIFY(CountColoured(main.graphWindow()->picture()) > 100);
     SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window-resized"));
     main.graphWindow()->hide();
+
+    // With the options as they start, the run adds its dynamical-variables file and nothing else
+    // to the project's folder.
+    std::set<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(bench.file(".")))
+        if (entry.is_regular_file() && entry.path().stem() != "cu100")
+            written.insert(entry.path().filename().string());
+    QCOMPARE(written, std::set<std::string>{"dynvars.osl"});
+
+    // The README's picture: the end of the run in a smaller window.
+    main.resize(720, 420);
+    QCoreApplication::processEvents();
+    main.log()->verticalScrollBar()->setValue(main.log()->verticalScrollBar()->maximum());
+    SaveScreenshot(&main, QStringLiteral("ostrel22-example-run"));
 }
 
 void MainWindowTest::abortAnsweredYesEndsTheRunAndNoGoesOn() {
