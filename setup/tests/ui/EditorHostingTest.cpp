@@ -183,6 +183,14 @@ class EditorHostingTest : public QObject {
 
     // The main window closes its editors first; one whose save is cancelled keeps it open.
     void closingTheMainWindowClosesItsEditors() {
+        QPointer<halvern::TEditForm> orphan;
+        {
+            TMainForm gone;
+            Trigger(gone, "NewEdit");
+            orphan = gone.editors().windows().front();
+        }
+        QVERIFY(orphan.isNull());  // no window outlives the host its New and Open call
+
         TMainForm w;
         w.show();
         Trigger(w, "NewEdit");
@@ -197,7 +205,8 @@ class EditorHostingTest : public QObject {
 
         sink_.scriptAnswers({false});
         QVERIFY(w.close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // they free themselves
+        // They free themselves.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.editors().windows().empty());
     }
 
