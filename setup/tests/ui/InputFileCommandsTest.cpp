@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 
 #include "DialogTestCase.h"
 #include "FileSafety.h"
+#include "HelpWindow.h"
 #include "InlForm.h"
 #include "InputFileCommands.h"
 #include "MainForm.h"
@@ -46,6 +48,11 @@ std::string Contents(const std::string& path) {
 QString EditText(QDialog& dialog, const char* name) {
     auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
     return edit != nullptr ? edit->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+QString ShownHelpPage() {
+    const halvern::HelpWindow* help = halvern::ProgramHelpWindow();
+    return help != nullptr && help->isVisible() ? help->source().fileName() : QString();
 }
 
 void Screenshot(QWidget& window, const QString& file) {
@@ -321,6 +328,31 @@ class InputFileCommandsTest : public DialogTestCase {
                  std::vector<std::string>{halvern::FileNameTooLongText(overlong, 255)});
         QVERIFY(shown_.isEmpty());
         QVERIFY(w.inputFiles().Run == TRunSpec{});
+    }
+
+    // F1 on each command's menu entry shows the page of the dialog it opens.
+    void helpKeyOnTheMenuEntriesShowsTheDialogsPage() {
+        const std::pair<const Kind&, const char*> pages[] = {{kKinds[0], "200.html"},
+                                                             {kKinds[1], "300.html"},
+                                                             {kKinds[2], "400.html"},
+                                                             {kKinds[3], "710.html"}};
+        TMainForm w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        answerDialogs(w);
+        for (const auto& [kind, page] : pages)
+            for (const char* name : {kind.newAction, kind.openAction}) {
+                QAction* command = action(w, name);
+                auto* menu = qobject_cast<QMenu*>(command->parent());
+                QVERIFY(menu != nullptr);
+                menu->popup(w.geometry().center());
+                menu->setActiveAction(command);
+                QTest::keyClick(menu, Qt::Key_F1);
+                menu->hide();
+                QCOMPARE(ShownHelpPage(), QString::fromLatin1(page));
+                halvern::ProgramHelpWindow()->close();
+            }
+        QVERIFY(shown_.isEmpty() && sink_.entries().empty());
     }
 
     // Files of older versions open after their notice, with the defaults of what they lack.
