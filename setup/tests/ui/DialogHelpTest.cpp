@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
-#include <memory>
 #include <set>
 
 #include "AxesForm.h"
@@ -18,10 +17,12 @@
 #include "IOrientForm.h"
 #include "ImpForm.h"
 #include "InlForm.h"
+#include "InputFileCommands.h"
 #include "MainForm.h"
 #include "MdlForm.h"
 #include "MessageSink.h"
 #include "NeighbourDialogs.h"
+#include "OrientCommands.h"
 #include "OrientForm.h"
 #include "PairPotlDlg.h"
 #include "PotlForm.h"
@@ -46,28 +47,17 @@ QString Page(int context) {
     return QStringLiteral("%1.html").arg(context);
 }
 
-// The records the input dialogs edit.
-struct Records {
-    TProjectileSpec projectile;
-    TRunSpec run;
-    TModelSpec model;
-    TImpactSpec impact;
-    TInelasticSpec inelastic;
-};
-
 struct DialogCase {
     const char* name;
-    // The dialog, owned by the main window as the program owns it.
-    std::function<QDialog*(TMainForm&, Records&)> open;
+    // The program's own dialog, owned by its main window.
+    std::function<QDialog*(TMainForm&)> open;
     int page;                     // F1 on its OK button
     const char* field = nullptr;  // a control with a page of its own,
     int fieldPage = 0;            // and that page
 };
 
-// An orientation window on a file of the example project.
-template <class Form>
-QDialog* Oriented(TMainForm& main, const char* file) {
-    auto* window = new Form(&main);
+// An orientation window of the program on a file of the example project.
+QDialog* Oriented(OrientWindow* window, const char* file) {
     window->FileName = std::string(HALVERN_EXAMPLES_DIR) + file;
     return window;
 }
@@ -113,63 +103,54 @@ class DialogHelpTest : public QObject {
 
     void helpKeyInEachDialogShowsItsPage() {
         const DialogCase cases[] = {
-            {"cubic lattice", [](TMainForm& m, Records&) -> QDialog* { return m.CubicForm; },
+            {"cubic lattice", [](TMainForm& m) -> QDialog* { return m.CubicForm; },
              kCubicDialogHelp},
-            {"hexagonal lattice", [](TMainForm& m, Records&) -> QDialog* { return m.HexForm; },
+            {"hexagonal lattice", [](TMainForm& m) -> QDialog* { return m.HexForm; },
              kHexDialogHelp},
-            {"rocksalt and sphalerite",
-             [](TMainForm& m, Records&) -> QDialog* { return m.RockSaltForm; },
+            {"rocksalt and sphalerite", [](TMainForm& m) -> QDialog* { return m.RockSaltForm; },
              kTwoSpeciesDialogHelp},
-            {"projectile", [](TMainForm& m, Records& r) { return new TPrjForm(r.projectile, &m); },
+            {"projectile", [](TMainForm& m) -> QDialog* { return m.inputFiles().PrjForm; },
              kProjectileDialogHelp, "FloatEdit2", kProjectileEnergyHelp},
-            {"run", [](TMainForm& m, Records& r) { return new TRunForm(r.run, &m); },
+            {"run", [](TMainForm& m) -> QDialog* { return m.inputFiles().RunForm; },
              kRunDialogHelp},
-            {"model", [](TMainForm& m, Records& r) { return new TMdlForm(r.model, &m); },
+            {"model", [](TMainForm& m) -> QDialog* { return m.inputFiles().MdlForm; },
              kModelDialogHelp, "BitBtn4", kModelCompositeHelp},
-            {"impact mesh", [](TMainForm& m, Records& r) { return new TImpForm(r.impact, &m); },
-             kImpactDialogHelp},
-            {"inelastic losses",
-             [](TMainForm& m, Records& r) { return new TInlForm(r.inelastic, &m); },
+            {"inelastic losses", [](TMainForm& m) -> QDialog* { return m.inputFiles().InlForm; },
              kInelasticLssHelp},
+            {"impact mesh", [](TMainForm& m) -> QDialog* { return m.orientCommands().ImpForm; },
+             kImpactDialogHelp},
             {"target orientation",
-             [](TMainForm& m, Records&) { return Oriented<TOrientForm>(m, "/cu100.trg"); },
+             [](TMainForm& m) { return Oriented(m.orientCommands().OrientForm, "/cu100.trg"); },
              kTargetOrientHelp},
             {"impact-point orientation",
-             [](TMainForm& m, Records&) { return Oriented<TIOrientForm>(m, "/cu100.imp"); },
+             [](TMainForm& m) { return Oriented(m.orientCommands().IOrientForm, "/cu100.imp"); },
              kImpactOrientHelp},
-            {"batch template",
-             [](TMainForm& m, Records&) -> QDialog* { return new TBatchForm(&m); },
+            {"batch template", [](TMainForm& m) -> QDialog* { return m.BatchForm; },
              kBatchTemplateHelp},
             // Two windows without a page of their own show the main window's.
-            {"velocity reckoner",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().ReckonForm; },
+            {"velocity reckoner", [](TMainForm& m) -> QDialog* { return m.tools().ReckonForm; },
              kIntroductionHelp},
             {"potential (target Z)",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().Composite.PotlForm; },
+             [](TMainForm& m) -> QDialog* { return m.tools().Composite.PotlForm; },
              kIntroductionHelp},
-            {"scattering relations",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().ScatterForm; },
+            {"scattering relations", [](TMainForm& m) -> QDialog* { return m.tools().ScatterForm; },
              halvern::kScatterHelp},
-            {"crystal axes", [](TMainForm& m, Records&) -> QDialog* { return m.tools().AxesForm; },
+            {"crystal axes", [](TMainForm& m) -> QDialog* { return m.tools().AxesForm; },
              kCrystalAxesHelp},
-            {"pair potential",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().PairPotlDlg; },
+            {"pair potential", [](TMainForm& m) -> QDialog* { return m.tools().PairPotlDlg; },
              kPairPotentialHelp},
-            {"neighbour distances",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().DistanceDlg; },
+            {"neighbour distances", [](TMainForm& m) -> QDialog* { return m.tools().DistanceDlg; },
              kNeighbourDistancesHelp},
-            {"neighbour potentials",
-             [](TMainForm& m, Records&) -> QDialog* { return m.tools().NPotlDlg; },
+            {"neighbour potentials", [](TMainForm& m) -> QDialog* { return m.tools().NPotlDlg; },
              kNeighbourPotentialsHelp},
         };
         std::set<int> listed;
         for (const halvern::HelpContextRow& row : kHelpTable.contexts) listed.insert(row.number);
 
         for (const DialogCase& c : cases) {
-            Records records;  // outlives the dialogs the main window owns
             TMainForm main;
             main.show();
-            QDialog* dialog = c.open(main, records);
+            QDialog* dialog = c.open(main);
             QVERIFY2(dialog != nullptr, c.name);
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -197,10 +178,9 @@ class DialogHelpTest : public QObject {
 
     // The inelastic dialog's OK and Cancel show the page in view.
     void inelasticDialogHelpFollowsItsPage() {
-        TInelasticSpec spec;
         TMainForm main;
         main.show();
-        TInlForm dialog(spec, &main);
+        TInlForm& dialog = *main.inputFiles().InlForm;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const int pages[] = {kInelasticLssHelp, kInelasticOrHelp, kInelasticStHelp,
