@@ -51,7 +51,7 @@ struct GroupState {
     int uc = 1;
     bool starred = false;   // \* seen: an unknown destination word skips the group
     bool sawWord = false;   // a control word was read in this group
-    bool sawText = false;   // text or a control symbol was read in this group
+    bool sawText = false;   // text, a control symbol or a nested group was read in this group
     size_t start = 0;       // offset of the group's '{'
 };
 
@@ -235,6 +235,9 @@ void RtfParse::openGroup() {
         tooDeep_ = true;
         return;
     }
+    // A destination word must open its group: one after a nested group is no destination, or a
+    // picture's or object's source would hold text the document has already taken.
+    if (!stack_.empty()) top().sawText = true;
     GroupState child = stack_.empty() ? GroupState{} : top();
     child.start = pos_ - 1;
     child.starred = false;

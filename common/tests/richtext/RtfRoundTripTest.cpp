@@ -138,6 +138,32 @@ TEST(RtfRoundTrip, OnlyTextNamesFonts) {
     EXPECT_EQ(WriteRtf(ReadRtf(written).doc), written);
 }
 
+// Found by fuzzing: a destination word after a nested group opens nothing. Taken as a picture
+// or object, its group's source held text the document had already read, and every write
+// doubled it.
+TEST(RtfRoundTrip, WordAfterNestedGroupIsNoDestination) {
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
+        {"{\\rtf{{f}\\pict}", "f"},
+        {"{\\rtf{{f}\\pict\\wmetafile8 0102}}", "f0102"},
+        {"{\\rtf{{a}{b}\\object{\\*\\objclass X}{\\result{\\pict\\wmetafile8 01}}}}", "ab"},
+        {"{\\rtf x{{\\pict\\wmetafile8 0102}\\pict} y}", "x y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rtf);
+        const RtfReadResult read = ReadRtf(c.rtf);
+        ASSERT_TRUE(read.ok) << read.error;
+        EXPECT_EQ(RichPlainText(read.doc), c.text);
+        const std::string written = WriteRtf(read.doc);
+        const RtfReadResult again = ReadRtf(written);
+        ASSERT_TRUE(again.ok) << again.error;
+        EXPECT_EQ(RichPlainText(again.doc), c.text);
+        EXPECT_EQ(WriteRtf(again.doc), written);
+    }
+}
+
 TEST(RtfRoundTrip, ObjectPacketRefusesWhatIsNotWhole) {
     RichObject object;
     object.fileName = "a.txt";
