@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDir>
-#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -23,10 +21,12 @@
 #include "GraphWindow.h"
 #include "GuardedSlot.h"
 #include "InputFilesDialog.h"
+#include "LogFiles.h"
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
 #include "OutputFilesDialog.h"
 #include "QtColours.h"
+#include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"
 #include "run/RunSimulation.h"
@@ -57,8 +57,9 @@ TMainForm::TMainForm(TEngineSession& session, const std::string& programDir, QWi
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QString::fromLatin1(kEngineTitle));
 
-    RichEdit1 = new QTextEdit(this);
+    RichEdit1 = new RichEditEx(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setPlainTextMode(false);
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setAcceptRichText(false);
     RichEdit1->setFont(CourierNewFont(10));
@@ -178,7 +179,7 @@ QAction* TMainForm::addCommand(QMenu* menu, const QString& text, int helpContext
     if (handler)
         connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
     else
-        action->setEnabled(false);  // waits for the rich-text log
+        action->setEnabled(false);
     return action;
 }
 
@@ -197,9 +198,11 @@ void TMainForm::buildMenus() {
     Run1 = addCommand(File1, QStringLiteral("&Run"), kRunHelp, [this] { SpeedButton1Click(); });
     Run1->setEnabled(false);
     addCommand(File1, QStringLiteral("&Batch run"), kBatchRunHelp, [this] { Batchrun1Click(); });
-    addCommand(File1, QStringLiteral("S&ave editor to file"), kSaveLogHelp, {});
-    addCommand(File1, QStringLiteral("&Load file into editor"), kLoadLogHelp, {});
-    addCommand(File1, QStringLiteral("&Print log"), kPrintLogHelp, {});
+    addCommand(File1, QStringLiteral("S&ave editor to file"), kSaveLogHelp,
+               [this] { Savelog1Click(); });
+    addCommand(File1, QStringLiteral("&Load file into editor"), kLoadLogHelp,
+               [this] { Loadfileintoeditor1Click(); });
+    addCommand(File1, QStringLiteral("&Print log"), kPrintLogHelp, [this] { Print1Click(); });
     Graphcoordinates1 = addCommand(File1, QStringLiteral("&Graph window"), kGraphWindowCommandHelp,
                                    [this] { showGraphWindow(); });
     Graphcoordinates1->setEnabled(false);
@@ -235,19 +238,10 @@ void TMainForm::buildMenus() {
             memoryDisplay_->setVisible(showMemory_);
         });
     Showmemoryuse1->setCheckable(true);
-    addCommand(options, QStringLiteral("&Font"), kLogFontHelp, [this] {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, RichEdit1->font(), this);
-        if (ok) RichEdit1->setFont(font);
-    });
-    addCommand(options, QStringLiteral("&Page colour"), kPageColourHelp, [this] {
-        const QColor colour =
-            QColorDialog::getColor(RichEdit1->palette().color(QPalette::Base), this);
-        if (!colour.isValid()) return;
-        QPalette palette = RichEdit1->palette();
-        palette.setColor(QPalette::Base, colour);
-        RichEdit1->setPalette(palette);
-    });
+    addCommand(options, QStringLiteral("&Font"), kLogFontHelp,
+               [this] { ChooseTextFont(*RichEdit1, this); });
+    addCommand(options, QStringLiteral("&Page colour"), kPageColourHelp,
+               [this] { ChoosePageColour(*RichEdit1, this); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, QStringLiteral("&Introduction"), kEngineIntroductionHelp,
@@ -260,6 +254,21 @@ void TMainForm::Edit1Click() {
     cut_->setEnabled(selection);
     copy_->setEnabled(selection);
     delete_->setEnabled(selection);
+}
+
+void TMainForm::Savelog1Click() {
+    SaveLogToFile(*RichEdit1, this);
+}
+
+// New lines go below the loaded ones.
+void TMainForm::Loadfileintoeditor1Click() {
+    if (!LoadFileIntoLog(*RichEdit1, this)) return;
+    QTextDocument* doc = RichEdit1->document();
+    logLines_ = doc->isEmpty() ? 0 : doc->blockCount();
+}
+
+void TMainForm::Print1Click() {
+    PrintTextEdit(*RichEdit1, this);
 }
 
 void TMainForm::setStatus(const QString& text) {

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
 
+#include "RichEditEx.h"
 #include "host/EngineHost.h"
 #include "input/BatchFile.h"
 #include "run/EngineStartup.h"
@@ -68,10 +68,13 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     void Simulation1Click();
     void Velkor1Click();
     void Brisal1Click();
+    void Savelog1Click();
+    void Loadfileintoeditor1Click();
+    void Print1Click();
 
     bool running() const { return running_; }
     QString statusText() const { return status_->text(); }
-    QTextEdit* log() const { return RichEdit1; }
+    RichEditEx* log() const { return RichEdit1; }
     TGraph* graphWindow() const { return graph_; }
     TFileDialog* fileDialog() const { return fileDialog_; }
     TOutfileDlg* outfileDialog() const { return outfileDlg_; }
@@ -89,7 +92,7 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     QCheckBox* CheckBox1;
     QLabel* MemLabel;
     QFrame* Bevel1;
-    QTextEdit* RichEdit1;
+    RichEditEx* RichEdit1;
     QAction* Specifyinputfiles1;
     QAction* Run1;
     QAction* Graphcoordinates1;

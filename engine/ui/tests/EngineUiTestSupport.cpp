@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -9,7 +10,9 @@
 #include <fstream>
 
 #include "DisplayText.h"
+#include "FileSafety.h"
 #include "HelpWindow.h"
+#include "MainForm.h"
 #include "UiSink.h"
 #include "miscutil.h"
 
@@ -54,6 +57,26 @@ std::string EngineTestBench::copyExampleProject() const {
 TMainForm& EngineTestBench::start() {
     main = CreateEngineWindows(session, ProgramDir());
     return *main;
+}
+
+void SpecifyExampleProject(EngineTestBench& bench, TMainForm& main, int impactLines) {
+    const std::string prj = bench.copyExampleProject();
+    QVERIFY2(!prj.empty(), "the example project is missing");
+    if (impactLines > 0) {
+        std::string bytes;
+        const std::string imp = ChangeFileExt(prj, ".imp");
+        QVERIFY(ReadFileBytes(imp, bytes));
+        size_t end = 0;
+        for (int i = 0; i < impactLines; ++i) end = bytes.find('\n', end) + 1;
+        bench.write(FileNameOf(imp), bytes.substr(0, end));
+    }
+    bench.chooser.script({prj});
+    WhenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    main.Specifyinputfiles1Click();
+    QVERIFY(main.Run1->isEnabled());
 }
 
 std::vector<LoggedLine> LogContents(const QTextEdit* log) {

@@ -42,6 +42,10 @@ class EngineTestBench {
     QString oldCurrent_;
 };
 
+// The example project in the bench folder (the impact file cut to its first lines when
+// `impactLines` is given), named in the input-files dialog.
+void SpecifyExampleProject(EngineTestBench& bench, TMainForm& main, int impactLines = 0);
+
 struct LoggedLine {
     QString text;
     QColor colour;

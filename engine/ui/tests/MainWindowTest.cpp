@@ -53,27 +53,6 @@ class PumpUser {
     QTimer timer_;
 };
 
-// The example project in the bench folder, named in the input-files dialog.
-void SpecifyExampleProject(EngineTestBench& bench, TMainForm& main, int impactLines = 0) {
-    const std::string prj = bench.copyExampleProject();
-    QVERIFY2(!prj.empty(), "the example project is missing");
-    if (impactLines > 0) {
-        std::string bytes;
-        const std::string imp = ChangeFileExt(prj, ".imp");
-        QVERIFY(ReadFileBytes(imp, bytes));
-        size_t end = 0;
-        for (int i = 0; i < impactLines; ++i) end = bytes.find('\n', end) + 1;
-        bench.write(FileNameOf(imp), bytes.substr(0, end));
-    }
-    bench.chooser.script({prj});
-    WhenModalOpens([](QWidget* dialog) {
-        dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-    });
-    main.Specifyinputfiles1Click();
-    QVERIFY(main.Run1->isEnabled());
-}
-
 int CountLines(const std::vector<LoggedLine>& log, const QString& prefix) {
     int n = 0;
     for (const LoggedLine& l : log) n += l.text.startsWith(prefix) ? 1 : 0;
