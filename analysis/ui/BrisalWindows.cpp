@@ -12,6 +12,7 @@
 #include "FunctionsForms.h"
 #include "Genius2Form.h"
 #include "GeniusForm.h"
+#include "GraphForm.h"
 #include "HelpContexts.h"
 #include "Pictures.h"
 #include "ScatterForm.h"
@@ -69,6 +70,7 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     forms.tOptions = Make<TTOptionsForm>(windows, "TTOptionsForm");
     forms.about = Make<TAboutBox>(windows, "TAboutBox");
     forms.displace = Make<TDisplaceForm>(windows, "TDisplaceForm");
+    forms.graph = Make<TGraphForm>(windows, "TGraphForm");
     forms.scatter = Make<halvern::TScatterForm>(windows, "TScatterForm", kHelpProgram);
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
              forms.spectrum, forms.coll, forms.avg, forms.formatCol})
@@ -78,8 +80,8 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     windows.main->attachForms(forms);
 
     for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
-             forms.spectrum, forms.coll, forms.avg, forms.formatCol, forms.convert})
-        dialog->setDisplayAvailable(false);  // no grapher or editor window yet
+             forms.coll, forms.avg, forms.formatCol, forms.convert})
+        dialog->setDisplayAvailable(false);  // no editor window yet
 
     windows.startupFile = CheckStartupArguments(arguments);
     if (windows.startupFile.kind == StartupFile::Kind::Missing)

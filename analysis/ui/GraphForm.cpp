@@ -78,14 +78,15 @@ void GraphImage::resizeEvent(QResizeEvent*) {
     Q_EMIT resized();
 }
 
-TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent) {
+TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Grapher"));
     halvern::SetGraphDefaults(model_, true, kImageWidth, kImageHeight);
     Graph = new GraphImage(this);
     Graph->resize(kImageWidth, kImageHeight);
     setCentralWidget(Graph);
-    connect(Graph, &GraphImage::pressed, this,
-            [this](int x, int y) { halvern::RunGuarded(halvern::UiSink(), [&] { pressAt(x, y); }); });
+    connect(Graph, &GraphImage::pressed, this, [this](int x, int y) {
+        halvern::RunGuarded(halvern::UiSink(), [&] { pressAt(x, y); });
+    });
     connect(Graph, &GraphImage::released, this, [this](int x, int y) {
         halvern::RunGuarded(halvern::UiSink(), [&] { releaseAt(x, y); });
     });
@@ -93,8 +94,8 @@ TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildSpeedBar();
     halvern::SetHelpContext(this, kGrapherHelp);
-    resize(kImageWidth, kImageHeight + menuBar()->sizeHint().height() +
-                            speedBar_->sizeHint().height());
+    resize(kImageWidth,
+           kImageHeight + menuBar()->sizeHint().height() + speedBar_->sizeHint().height());
 
     GrOpenForm = new TGrOpenForm(this);
     StyleDlg = new TStyleDlg(this);
@@ -107,10 +108,11 @@ TGraphForm::~TGraphForm() {
     ready_ = false;
 }
 
-QAction* TGraphForm::addCommand(const char* name, const QString& caption,
+QAction* TGraphForm::addCommand(const char* name, const QString& caption, int helpContext,
                                 std::function<void()> handler) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
+    halvern::SetHelpContext(action, helpContext);
     connect(action, &QAction::triggered, this, GuardedSlot(std::move(handler)));
     commands_[name] = action;
     return action;
@@ -123,23 +125,26 @@ QAction* TGraphForm::command(const char* name) const {
 
 void TGraphForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(addCommand("Open1", QStringLiteral("&Open data/Set display"),
+    file->addAction(addCommand("Open1", QStringLiteral("&Open data/Set display"), kOpenDisplayHelp,
                                [this] { Open1Click(); }));
-    file->addAction(
-        addCommand("Emptydata1", QStringLiteral("&Empty data"), [this] { Emptydata1Click(); }));
+    file->addAction(addCommand("Emptydata1", QStringLiteral("&Empty data"), kEmptyDataHelp,
+                               [this] { Emptydata1Click(); }));
     file->addAction(addCommand("SaveBitmapAs1", QStringLiteral("&Save Bitmap As.."),
-                               [this] { SaveBitmapAs1Click(); }));
-    file->addAction(
-        addCommand("Hardcopy1", QStringLiteral("&Hardcopy"), [this] { Hardcopy1Click(); }));
+                               kSaveBitmapHelp, [this] { SaveBitmapAs1Click(); }));
+    file->addAction(addCommand("Hardcopy1", QStringLiteral("&Hardcopy"), kHardcopyHelp,
+                               [this] { Hardcopy1Click(); }));
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(addCommand("Copy1", QStringLiteral("&Copy"), [this] { Copy1Click(); }));
+    edit->addAction(
+        addCommand("Copy1", QStringLiteral("&Copy"), kGrapherHelp, [this] { Copy1Click(); }));
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->addAction(addCommand("Setup1", QStringLiteral("&Set-Up"), [this] { Setup1Click(); }));
-    options->addAction(addCommand("Font1", QStringLiteral("&Font"), [this] { Font1Click(); }));
+    options->addAction(addCommand("Setup1", QStringLiteral("&Set-Up"), kGraphSetupHelp,
+                                  [this] { Setup1Click(); }));
+    options->addAction(
+        addCommand("Font1", QStringLiteral("&Font"), kGraphFontHelp, [this] { Font1Click(); }));
     options->addAction(addCommand("Defaultvalues1", QStringLiteral("&Default values"),
-                                  [this] { Defaultvalues1Click(); }));
-    menuBar()->addAction(
-        addCommand("Help1", QStringLiteral("&Help"), [] { ShowGrapherHelp(kGrapherHelp); }));
+                                  kGraphDefaultsHelp, [this] { Defaultvalues1Click(); }));
+    menuBar()->addAction(addCommand("Help1", QStringLiteral("&Help"), kGrapherHelp,
+                                    [] { ShowGrapherHelp(kGrapherHelp); }));
 }
 
 void TGraphForm::buildSpeedBar() {
@@ -186,7 +191,7 @@ void TGraphForm::buildSpeedBar() {
     for (const Button& b : buttons) {
         QAction* action = b.command != nullptr
                               ? command(b.command)
-                              : addCommand(b.name, QString::fromLatin1(b.hint),
+                              : addCommand(b.name, QString::fromLatin1(b.hint), kGrapherHelp,
                                            [this, edit = b.edit] { change(edit); });
         action->setIcon(GraphSpeedGlyph(b.glyph));
         action->setToolTip(QString::fromLatin1(b.hint));
@@ -203,7 +208,8 @@ const QImage& TGraphForm::picture() const {
 
 void TGraphForm::DrawGraph() {
     if (!ready_) return;
-    Graph->picture = PaintDisplayList(halvern::LayoutGraph(model_, Graph->width(), Graph->height()));
+    Graph->picture =
+        PaintDisplayList(halvern::LayoutGraph(model_, Graph->width(), Graph->height()));
     Graph->update();
 }
 

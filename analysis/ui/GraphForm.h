@@ -79,7 +79,8 @@ class TGraphForm : public QMainWindow {
   private:
     void buildMenus();
     void buildSpeedBar();
-    QAction* addCommand(const char* name, const QString& caption, std::function<void()> handler);
+    QAction* addCommand(const char* name, const QString& caption, int helpContext,
+                        std::function<void()> handler);
     // A change of the settings, then the decrease buttons' state and the picture.
     void change(const std::function<void()>& edit);
     void updateTickButtons();

@@ -22,6 +22,7 @@
 #include "FileChooser.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
+#include "GrapherLink.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
@@ -174,7 +175,8 @@ void TMainForm::buildMenus() {
     QMenu* utilities = menuBar()->addMenu(QStringLiteral("&Utilities"));
     addCommand(utilities, "ScatteringRelations1", QStringLiteral("&Scattering relations"),
                halvern::kScatterHelp, [this] { ScatteringRelations1Click(); });
-    addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"), kGrapherHelp);
+    addCommand(utilities, "Grapher1", QStringLiteral("&Grapher"), kGrapherHelp,
+               [this] { Grapher1Click(); });
     addCommand(utilities, "TrajectoryPlotter1", QStringLiteral("&Trajectory plotter"),
                kTrajectoryPlotterHelp, [this] { TrajectoryPlotter1Click(); });
     memoryUsage_ = addCommand(utilities, "ShowMemoryUsage1", QStringLiteral("Show &memory usage"),
@@ -280,9 +282,12 @@ void TMainForm::setWaitCursor(bool waiting) {
     }
 }
 
-// The grapher and the editor windows are not part of this program yet; the dialogs' display
-// boxes are shut, so nothing asks for them.
-void TMainForm::plotFile(const TPlotRequest&) {}
+void TMainForm::plotFile(const TPlotRequest& request) {
+    if (forms_.graph != nullptr) PlotInGrapher(*forms_.graph, request);
+}
+
+// The editor windows are not part of this program yet; the dialogs' display boxes that ask
+// for them are shut.
 void TMainForm::editFile(const std::string&) {}
 
 QString TMainForm::statusLine() const {
@@ -373,6 +378,10 @@ void TMainForm::ScatteringRelations1Click() {
     forms_.scatter->show();
     forms_.scatter->raise();
     forms_.scatter->activateWindow();
+}
+
+void TMainForm::Grapher1Click() {
+    if (forms_.graph != nullptr) ShowGrapher(*forms_.graph);
 }
 
 void TMainForm::AboutBrisal1Click() {

@@ -32,6 +32,7 @@ class TDisplaceForm;
 class TFilterForm;
 class TFunctionsForm;
 class TGenius2Form;
+class TGraphForm;
 class TGeniusForm;
 class TSpecForm;
 class TTOptionsForm;
@@ -51,6 +52,7 @@ struct TProcessForms {
     TTOptionsForm* tOptions = nullptr;
     TAboutBox* about = nullptr;
     TDisplaceForm* displace = nullptr;
+    TGraphForm* graph = nullptr;
     halvern::TScatterForm* scatter = nullptr;
 };
 
@@ -90,6 +92,7 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void SaveLogAs1Click();
     void ShowMemoryUsage1Click();
     void ScatteringRelations1Click();
+    void Grapher1Click();
     void AboutBrisal1Click();
     // Whenever the program is idle: the low-disk warning and the memory display.
     void ApplicationIdle();

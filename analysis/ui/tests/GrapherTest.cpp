@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 
+#include "ContextHelp.h"
 #include "EmptyDlg.h"
 #include "FileSafety.h"
 #include "GrOpenForm.h"
@@ -267,6 +268,32 @@ class GrapherTest : public UiTestCase {
         QCOMPARE(s.y.labelH, 36);
         QCOMPARE(s.x.labelV, -1);
         QCOMPARE(s.leftMargin, 55);
+    }
+
+    // F1 on a menu command, its speed button or a dialog gives that command's page.
+    void helpContextsOfCommandsAndDialogs() {
+        TGraphForm g;
+        const struct {
+            const char* command;
+            const char* button;  // the speed button sharing the command, if any
+            int context;
+        } commands[] = {
+            {"Open1", "SpeedButton3", 7030},  {"Emptydata1", nullptr, 7040},
+            {"SaveBitmapAs1", nullptr, 7050}, {"Hardcopy1", nullptr, 7060},
+            {"Copy1", nullptr, 7010},         {"Setup1", "SpeedButton1", 7070},
+            {"Font1", "SpeedButton2", 7080},  {"Defaultvalues1", nullptr, 7090},
+            {"Help1", nullptr, 7010},         {"SpeedButton4", "SpeedButton4", 7010},
+        };
+        for (const auto& c : commands) {
+            QCOMPARE(halvern::OwnHelpContext(g.command(c.command)), c.context);
+            if (c.button != nullptr)
+                QCOMPARE(halvern::HelpContextFor(Child<QToolButton>(g, c.button)), c.context);
+        }
+        const QList<QPair<QWidget*, int>> dialogs = {
+            {g.GrOpenForm, 7030}, {g.EmptyDlg, 7040}, {g.StyleDlg, 7070}, {g.FontDialog, 7080}};
+        for (const auto& [dialog, context] : dialogs)
+            QCOMPARE(halvern::HelpContextFor(dialog), context);
+        QCOMPARE(halvern::HelpContextFor(Child<QWidget>(g, "Graph")), 7010);
     }
 
     void draggingATitle() {

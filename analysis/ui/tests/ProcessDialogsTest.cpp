@@ -11,6 +11,7 @@
 #include "FileSafety.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
+#include "GraphForm.h"
 #include "SpecForm.h"
 #include "UiTestSupport.h"
 
@@ -23,6 +24,15 @@ class ProcessDialogsTest : public UiTestCase {
     void writeRun(const QString& file) {
         // 20 eV lies within half a channel below a low limit of 50 eV.
         WriteRecords(file, {Particle(50), Particle(150, 1), Particle(250, 2), Particle(20, 3)});
+    }
+
+    // Three channels from 50 to 250 of the default expression.
+    static void FillSpectrum(QDialog& d, const QString& source, const QString& destination) {
+        SetText(d, "Edit1", source);
+        SetText(d, "Edit2", destination);
+        SetText(d, "LoEdit", QStringLiteral("50"));
+        SetText(d, "HiEdit", QStringLiteral("250.0"));
+        SetText(d, "IntegerEdit1", QStringLiteral("3"));
     }
 
   private Q_SLOTS:
@@ -58,11 +68,7 @@ class ProcessDialogsTest : public UiTestCase {
         writeRun(source);
         ModalScripts modal;
         modal.add([&](QDialog& d) {
-            SetText(d, "Edit1", source);
-            SetText(d, "Edit2", destination);
-            SetText(d, "LoEdit", QStringLiteral("50"));
-            SetText(d, "HiEdit", QStringLiteral("250.0"));
-            SetText(d, "IntegerEdit1", QStringLiteral("3"));
+            FillSpectrum(d, source, destination);
             Click(d, "BitBtn1");
         });
         Child<QAction>(*w.main, "Spectrum1")->trigger();
@@ -75,6 +81,52 @@ class ProcessDialogsTest : public UiTestCase {
         QCOMPARE(
             w.main->logLines().last(),
             QStringLiteral("Spectrum: ke/ep { particle KE, in eV }; run.osl --> spectrum.dat"));
+    }
+
+    // "Display spectrum" ticked: the spectrum shows in the grapher's cache 1 under its title,
+    // the axes fitted to it and the other caches kept; unticked, the grapher stays as it was.
+    void spectrumShownInTheGrapher() {
+        BrisalWindows w = startProgram();
+        const QString source = path("run.osl"), destination = path("spectrum.dat");
+        writeRun(source);
+        TGraphForm& grapher = *w.main->forms().graph;
+        halvern::GrapherModel& model = grapher.model();
+        model.caches[1].points = {{1, 1}};
+        const auto runSpectrum = [&](bool display) {
+            ModalScripts modal;
+            modal.add([&](QDialog& d) {
+                FillSpectrum(d, source, destination);
+                auto* box = Child<QCheckBox>(d, "CheckBox1");
+                QVERIFY(box->isEnabled());
+                box->setChecked(display);
+                Click(d, "BitBtn1");
+            });
+            Child<QAction>(*w.main, "Spectrum1")->trigger();
+            QVERIFY(modal.allUsed());
+        };
+
+        runSpectrum(false);
+        QVERIFY(!grapher.isVisible());
+        QVERIFY(model.caches[0].points.empty());
+
+        runSpectrum(true);
+        QVERIFY(sink.entries().empty());
+        QVERIFY(grapher.isVisible());
+        const halvern::DataCache& cache = model.caches[0];
+        QCOMPARE(cache.fileName, destination.toStdString());
+        QCOMPARE(cache.points.size(), size_t(3));
+        QCOMPARE(cache.points[2].x, 250.0f);
+        QCOMPARE(cache.points[2].y, 1.0f);
+        QCOMPARE(cache.penStyle, halvern::PenStyle::Solid);
+        QVERIFY(cache.symbolsOn);
+        QCOMPARE(cache.symbolSize, 1);
+        QCOMPARE(model.settings.x.minimum, 50.0f);
+        QCOMPARE(model.settings.x.span, 200.0f);
+        QCOMPARE(model.mainTitle.text,
+                 std::string("ke/ep { particle KE, in eV }: spectrum.dat").substr(0, 50));
+        QVERIFY(model.mainTitle.visible);
+        QCOMPARE(model.caches[1].points.size(), size_t(1));
+        QVERIFY(!w.main->busy());
     }
 
     // Convert writes a line per record and logs; "Display output file" waits for the editor

@@ -10,12 +10,14 @@
 
 #include "AboutBox.h"
 #include "CollForm.h"
+#include "ContextHelp.h"
 #include "ConvertForm.h"
 #include "DisplaceForm.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
 #include "Genius2Form.h"
 #include "GeniusForm.h"
+#include "GraphForm.h"
 #include "ScatterForm.h"
 #include "PlotOptionsForm.h"
 #include "SpecForm.h"
@@ -49,7 +51,7 @@ class StartupTest : public UiTestCase {
                                    "TCollForm",     "TAvgForm",       "TFormatColForm",
                                    "TConvertForm",  "TFilterForm",    "TGenius2Form",
                                    "TTrajPlotForm", "TTOptionsForm",  "TAboutBox",
-                                   "TDisplaceForm", "TScatterForm"};
+                                   "TDisplaceForm", "TGraphForm",     "TScatterForm"};
         QCOMPARE(w.created, order);
         const TProcessForms& f = w.main->forms();
         const QList<QPair<QWidget*, QString>> captions = {
@@ -65,6 +67,7 @@ class StartupTest : public UiTestCase {
             {f.tOptions, "Trajectory display options"},
             {f.about, "About Brisal"},
             {f.displace, "Displacements"},
+            {f.graph, "Grapher"},
             {f.scatter, "Scattering Relations"},
         };
         for (const auto& [window, caption] : captions) QCOMPARE(window->windowTitle(), caption);
@@ -82,12 +85,12 @@ class StartupTest : public UiTestCase {
                               "&Averages   (OSL --> TXT)", "&Spectrum   (OSL --> DAT)",
                               "Fo&rmat columns   (OSL --> DAT)", "Co&nvert   (OSL --> DAT)",
                               "&Displacements (2*OSL -> OSL)"}));
-        for (const char* name : {"New1", "Open1", "Grapher1"})
+        for (const char* name : {"New1", "Open1"})
             QVERIFY2(!Child<QAction>(*w.main, name)->isEnabled(), name);
         for (const char* name :
              {"SaveLogAs1", "Filter1", "Collate1", "Averages1", "Spectrum1", "FormatColumns1",
               "Convert1", "Displacements1", "TrajectoryPlotter1", "ShowMemoryUsage1",
-              "AboutBrisal1", "ScatteringRelations1"})
+              "AboutBrisal1", "ScatteringRelations1", "Grapher1"})
             QVERIFY2(Child<QAction>(*w.main, name)->isEnabled(), name);
         QCOMPARE(Child<QAction>(*w.main, "Introduction1")->shortcut(), QKeySequence(Qt::Key_F1));
     }
@@ -100,6 +103,25 @@ class StartupTest : public UiTestCase {
         QVERIFY(form.isVisible());
         QVERIFY(!form.isModal());
         QCOMPARE(form.Edit2->text(), QStringLiteral("93.6113052"));
+    }
+
+    // "&Grapher" shows the grapher as a window of its own beside the main window; asked again,
+    // the same window comes back, with what it showed.
+    void grapherOpensNotModal() {
+        BrisalWindows w = startProgram();
+        TGraphForm& grapher = *w.main->forms().graph;
+        QVERIFY(!grapher.isVisible());
+        Child<QAction>(*w.main, "Grapher1")->trigger();
+        QVERIFY(grapher.isVisible());
+        QVERIFY(grapher.isWindow());
+        QVERIFY(!grapher.isModal());
+        QCOMPARE(halvern::HelpContextFor(&grapher), 7010);
+        grapher.model().mainTitle.text = "kept";
+        grapher.close();
+        QVERIFY(!grapher.isVisible());
+        Child<QAction>(*w.main, "Grapher1")->trigger();
+        QVERIFY(grapher.isVisible());
+        QCOMPARE(grapher.model().mainTitle.text, std::string("kept"));
     }
 
     void speedButtonsLeftToRight() {
@@ -121,7 +143,8 @@ class StartupTest : public UiTestCase {
                               "Trajectory plotter"}));
         QVERIFY(buttons[0]->isEnabled());
         QVERIFY(buttons[3]->isEnabled());   // convert
-        QVERIFY(!buttons[6]->isEnabled());  // grapher
+        QVERIFY(buttons[6]->isEnabled());   // grapher
+        QCOMPARE(buttons[6]->defaultAction(), Child<QAction>(*w.main, "Grapher1"));
         QVERIFY(buttons[7]->isEnabled());   // trajectory plotter
         QVERIFY(!Child<QLabel>(*w.main, "MemLabel")->isVisible());
     }

@@ -1,0 +1,26 @@
+#include "GrapherLink.h"
+
+#include "GraphForm.h"
+#include "WaitCursor.h"
+
+namespace brisal {
+
+void ShowGrapher(TGraphForm& grapher) {
+    if (grapher.isMinimized()) grapher.showNormal();
+    grapher.show();
+    grapher.raise();
+    grapher.activateWindow();
+}
+
+void PlotInGrapher(TGraphForm& grapher, const TPlotRequest& request) {
+    halvern::PlotDataRequest plot;
+    plot.fileName = request.fileName;
+    plot.title = request.title;
+    {
+        halvern::WaitCursor wait;
+        grapher.PlotDataFile(plot);
+    }
+    ShowGrapher(grapher);
+}
+
+}  // namespace brisal
