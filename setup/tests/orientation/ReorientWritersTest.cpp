@@ -8,6 +8,7 @@
 #include "FileSafety.h"
 #include "GeneratorTestSupport.h"
 #include "NumberText.h"
+#include "inputfiles/ImpactFile.h"
 #include "orientation/ReorientWriters.h"
 
 namespace velkor {
@@ -162,6 +163,20 @@ TEST_F(ReorientImpacts, HeaderFollowsTheFirstKeptPoint) {
                             " 0.000000 2.555980 0.000000 1.277990 90.000000 0 50 25 3.000000");
     EXPECT_EQ(lines[0].substr(0, 23), " 1.00000000000000E+0000");
     EXPECT_TRUE(sink.entries().empty());
+
+    // The set-up program opens the re-oriented file with the mesh it came from.
+    TImpactSpec loaded;
+    loaded.Nx = 1;
+    ASSERT_TRUE(LoadImpFile(path("turned.imp"), loaded, sink));
+    EXPECT_EQ(loaded.Nx, 50);
+    EXPECT_EQ(loaded.Ny, 25);
+    EXPECT_EQ(loaded.Angle, 90.0);
+    RecordingSink quiet;
+    const TMeshNumbers mesh = MeshNumbersOf(loaded, quiet);
+    EXPECT_EQ(mesh.layout.bounds.bxMax, 2.55598);
+    EXPECT_EQ(mesh.layout.bounds.byMax, 1.27799);
+    EXPECT_EQ(mesh.z0, 3.0);
+    EXPECT_TRUE(sink.entries().empty() && quiet.entries().empty());
 }
 
 TEST_F(ReorientImpacts, QuarterTurnAboutZ) {
