@@ -79,10 +79,6 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     forms.trajPlot->setOptionsForm(*forms.tOptions);
     windows.main->attachForms(forms);
 
-    for (TProcessDialog* dialog : std::initializer_list<TProcessDialog*>{
-             forms.coll, forms.avg, forms.formatCol, forms.convert})
-        dialog->setDisplayAvailable(false);  // no editor window yet
-
     windows.startupFile = CheckStartupArguments(arguments);
     if (windows.startupFile.kind == StartupFile::Kind::Missing)
         halvern::UiSink().error(CannotFindFileText(windows.startupFile.name));

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "AboutBox.h"
+#include "AnalysisEditorHost.h"
 #include "CollForm.h"
 #include "ConvertForm.h"
 #include "DisplaceForm.h"
@@ -82,6 +83,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     resize(640, 420);
     freeDiskBytes = CurrentDriveFreeBytes;
     allocatedBytes = halvern::AllocatedBytes;
+    editors_ = std::make_unique<AnalysisEditorHost>(this);
 
     log_ = new QPlainTextEdit(this);
     log_->setObjectName(QStringLiteral("RichEditEx1"));
@@ -131,8 +133,10 @@ QAction* TMainForm::addCommand(QMenu* menu, const char* name, const QString& cap
 
 void TMainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, "New1", QStringLiteral("&New"), kEditorFilesHelp);
-    addCommand(file, "Open1", QStringLiteral("&Open"), kEditorFilesHelp);
+    addCommand(file, "New1", QStringLiteral("&New"), kEditorFilesHelp,
+               [this] { editors_->newEditor(); });
+    addCommand(file, "Open1", QStringLiteral("&Open"), kEditorFilesHelp,
+               [this] { editors_->openFromMainWindow(); });
     addCommand(file, "SaveLogAs1", QStringLiteral("Save Log &As"), kSaveLogHelp,
                [this] { SaveLogAs1Click(); });
 
@@ -286,9 +290,9 @@ void TMainForm::plotFile(const TPlotRequest& request) {
     if (forms_.graph != nullptr) PlotInGrapher(*forms_.graph, request);
 }
 
-// The editor windows are not part of this program yet; the dialogs' display boxes that ask
-// for them are shut.
-void TMainForm::editFile(const std::string&) {}
+void TMainForm::editFile(const std::string& fileName) {
+    editors_->openResult(fileName);
+}
 
 QString TMainForm::statusLine() const {
     return status_->text();
@@ -396,6 +400,11 @@ void TMainForm::ApplicationIdle() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!busy_) {
+        // The editors go first, each asking about its changes; one that stays keeps the program.
+        if (!editors_->closeAll()) {
+            event->ignore();
+            return;
+        }
         event->accept();
         Q_EMIT closed();
         return;

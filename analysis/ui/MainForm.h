@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,7 @@ class TScatterForm;
 
 namespace brisal {
 
+class AnalysisEditorHost;
 class TAboutBox;
 class TCollForm;
 class TConvertForm;
@@ -74,6 +76,9 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void setWaitCursor(bool waiting) override;
     void plotFile(const TPlotRequest& request) override;
     void editFile(const std::string& fileName) override;
+
+    // The editor windows: "&New", "&Open", an editor's own New and Open, and the results.
+    AnalysisEditorHost& editors() { return *editors_; }
 
     // Command handlers.
     void Filter1Click();
@@ -127,6 +132,7 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void setCommandsEnabled(bool enabled);
 
     TProcessForms forms_;
+    std::unique_ptr<AnalysisEditorHost> editors_;
     IdleChecks idle_;
     bool busy_ = false;
     bool closeRequested_ = false;

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QtTest>
 
+#include "AnalysisEditorHost.h"
 #include "ConvertForm.h"
+#include "EditForm.h"
 #include "FileSafety.h"
 #include "FilterForm.h"
 #include "FunctionsForms.h"
@@ -129,8 +131,8 @@ class ProcessDialogsTest : public UiTestCase {
         QVERIFY(!w.main->busy());
     }
 
-    // Convert writes a line per record and logs; "Display output file" waits for the editor
-    // windows and stays shut.
+    // Convert writes a line per record and logs; with "Display output file" ticked the text
+    // opens in an editor.
     void convertThroughItsDialogWritesTheTextFile() {
         BrisalWindows w = startProgram();
         const QString source = path("RUN7.OSL");
@@ -138,7 +140,10 @@ class ProcessDialogsTest : public UiTestCase {
         fileDialogs.script({source.toStdString()});
         ModalScripts modal;
         modal.add([](QDialog& d) {
-            QVERIFY(!Child<QCheckBox>(d, "CheckBox1")->isEnabled());
+            auto* display = Child<QCheckBox>(d, "CheckBox1");
+            QVERIFY(display->isEnabled());
+            QVERIFY(!display->isChecked());
+            display->setChecked(true);
             Click(d, "Button1");  // the source, and RUN7.dat beside it
             Click(d, "BitBtn1");
         });
@@ -151,6 +156,11 @@ class ProcessDialogsTest : public UiTestCase {
         QCOMPARE(w.main->logLines().last(), QStringLiteral("Convert: RUN7.OSL --> RUN7.dat"));
         QCOMPARE(w.main->statusLine(), QString());
         QVERIFY(!w.main->busy());
+        const std::vector<halvern::TEditForm*> editors = w.main->editors().windows();
+        QCOMPARE(editors.size(), size_t{1});
+        QCOMPARE(editors[0]->windowTitle(), path("RUN7.dat"));
+        QCOMPARE(editors[0]->EditWin->toPlainText().toUtf8() + "\n",
+                 QByteArray(text).replace("\r\n", "\n"));
     }
 
     // Displacements from the three names of its dialog; a refused name leaves nothing behind.

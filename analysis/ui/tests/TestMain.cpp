@@ -9,13 +9,14 @@ int RunGeniusTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunGrapherTests(int argc, char** argv);
 int RunPlotterWindowTests(int argc, char** argv);
+int RunEditorHostingTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     brisal::PrepareApplication();
     int failures = 0;
     for (auto* run : {RunStartupTests, RunProcessDialogsTests, RunGeniusTests, RunMainWindowTests,
-                      RunGrapherTests, RunPlotterWindowTests})
+                      RunGrapherTests, RunPlotterWindowTests, RunEditorHostingTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
