@@ -136,6 +136,29 @@ TEST_F(LoadCacheTest, CountTextAndFailures) {
     EXPECT_EQ(sink.entries().size(), 5u);
 }
 
+// An empty file (or one of blank lines) loads as no points with count "0", and the axes
+// fitted to it span 100 from 0, whatever held them before.
+TEST_F(LoadCacheTest, EmptyFileFitsDefaultAxes) {
+    for (const char* text : {"", "\r\n \r\n"}) {
+        SCOPED_TRACE(text);
+        DataCache cache = cacheOf("e.dat", text);
+        cache.points = {{3, 4}};
+        cache.countText = "1";
+        EXPECT_TRUE(LoadCache(cache, 1, 2, sink));
+        EXPECT_TRUE(cache.points.empty());
+        EXPECT_EQ(cache.countText, "0");
+        GrapherSettings s;
+        s.x = {7, 3};
+        s.y = {-2, 5};
+        FitAxes(s, cache);
+        EXPECT_EQ(s.x.minimum, 0);
+        EXPECT_EQ(s.x.span, 100);
+        EXPECT_EQ(s.y.minimum, 0);
+        EXPECT_EQ(s.y.span, 100);
+    }
+    EXPECT_TRUE(sink.entries().empty());
+}
+
 TEST_F(LoadCacheTest, SpectrumFileParsesIntoItsChannels) {
     const std::string source = writeRecords("s.osl", {Rec(0), Rec(5), Rec(5), Rec(10)});
     ASSERT_TRUE(MakeSpectrum(host, source, path("s.dat"), "rx", 3, 10, 0));
