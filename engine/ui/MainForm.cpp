@@ -343,6 +343,10 @@ EngineFlags& TMainForm::flags() {
     return session_.globals.Flags;
 }
 
+bool TMainForm::showsEachTrajectory() {
+    return graph_ && graph_->isVisible();
+}
+
 void TMainForm::ShowMemoryUse() {
     const uint64_t allocated = AllocatedBytes();
     if (allocated == lastAllocation_) return;

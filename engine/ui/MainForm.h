@@ -52,6 +52,7 @@ class TMainForm : public QMainWindow, public EngineHost, public BatchHost {
     void idle() override;
     MessageSink& sink() override;
     EngineFlags& flags() override;
+    bool showsEachTrajectory() override;
 
     // BatchHost.
     void batchStarting() override;

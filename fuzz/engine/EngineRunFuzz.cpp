@@ -74,6 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     fuzz::FuzzRun run;
     run.globals.Options = OptionsFrom(data[1], data[2]);
+    // Two workers: the impacts after the first run on a worker, as on a multi-core machine.
+    run.globals.Threads = 2;
     run.host.onPump = [](RecordingHost& host) {
         if (host.pumps >= 40 || host.impacts >= 4) host.engineFlags.AbortRequested = 1;
     };

@@ -39,9 +39,11 @@ class EngineCross : public test::GeneratorTest {
     }
 };
 
-// The projectile's place in the first graph frame of every impact: where the engine put it.
+// The projectile's place in the first graph frame of every impact: where the engine put it. It
+// watches the frames as the graph window does, so the run shows it every trajectory.
 class ImpactRecordingHost : public halvern::RecordingHost {
   public:
+    ImpactRecordingHost() { showingEachTrajectory = true; }
     void newImpact() override {
         RecordingHost::newImpact();
         framePending_ = true;

@@ -2,6 +2,7 @@
 // flags. One instance lives for the whole program run.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -21,6 +22,12 @@ struct EngineGlobals {
 
     // When set, every run seeds its random generator with this value instead of the clock.
     std::optional<uint32_t> RandomSeed;
+
+    // Worker threads of a run; unset: the environment's HALVERN_THREADS, else one per core.
+    std::optional<int> Threads;
+    // Bytes of one trajectory's output kept in memory while it waits for its turn; the rest
+    // waits in a temporary file beside the output.
+    std::size_t PendingMemoryLimit = std::size_t{4} << 20;
 };
 
 }  // namespace halvern

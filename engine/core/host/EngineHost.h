@@ -44,6 +44,9 @@ class EngineHost {
     virtual void idle() = 0;
     virtual MessageSink& sink() = 0;
     virtual EngineFlags& flags() = 0;
+    // True while the window shows each trajectory as it runs (the graph window is open): the
+    // run then follows its trajectories one at a time.
+    virtual bool showsEachTrajectory() { return false; }
 };
 
 // Cuts a log line to the 100 characters a log line holds and hands it to the host.
@@ -66,6 +69,7 @@ class RecordingHost : public EngineHost {
     void idle() override { ++idleCalls; }
     MessageSink& sink() override { return messages; }
     EngineFlags& flags() override { return engineFlags; }
+    bool showsEachTrajectory() override { return showingEachTrajectory; }
 
     std::vector<std::string> texts() const;
     // Index of the first line equal to text, or -1.
@@ -82,6 +86,7 @@ class RecordingHost : public EngineHost {
     RecordingSink messages;
     EngineFlags engineFlags;
     std::function<void(RecordingHost&)> onPump;
+    bool showingEachTrajectory = false;
 };
 
 }  // namespace halvern

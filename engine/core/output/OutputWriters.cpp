@@ -66,6 +66,12 @@ bool CheckedOutputFile::write(const TOslRecord& record) {
     return true;
 }
 
+bool CheckedOutputFile::writeRecords(std::string_view bytes) {
+    if (!write(bytes.data(), bytes.size())) return false;
+    written_ += static_cast<int64_t>(bytes.size() / kOslRecordSize);
+    return true;
+}
+
 bool CheckedOutputFile::close() {
     if (!file_.isOpen()) return !failed_;
     if (!file_.close() && !failed_) fail("  Error writing output file: ");

@@ -28,6 +28,8 @@ class CheckedOutputFile {
     bool write(const void* data, size_t size);
     bool write(std::string_view text) { return write(text.data(), text.size()); }
     bool write(const TOslRecord& record);
+    // Encoded records, written at once and counted.
+    bool writeRecords(std::string_view bytes);
     // False when the creation, any write or the close failed.
     bool close();
     bool isOpen() const { return file_.isOpen(); }

@@ -14,6 +14,7 @@
 #include "output/OutputWriters.h"
 #include "run/EnergyBalance.h"
 #include "run/ImpactSetUp.h"
+#include "run/ParallelImpacts.h"
 #include "run/Trajectory.h"
 
 namespace halvern {
@@ -117,29 +118,6 @@ bool CreateOutputFile(TRunState& rs, CheckedOutputFile& file, const std::string&
     return true;
 }
 
-void RunImpactLoop(TRunState& rs) {
-    EngineHost& host = *rs.host;
-    TImpactLine impact;
-    // Blank lines after the last impact line are no impact (the reals would read as zeros and
-    // put the projectile on atom 1).
-    while (NextImpactLine(rs.impactFile, impact)) {
-        ++rs.RunCount;
-        host.newImpact();
-        Log(rs, "  Run count: " + IntToText(rs.RunCount), colour::Magenta);
-        rs.ImpactX = impact.x;
-        rs.ImpactY = impact.y;
-        rs.ImpactHeight = impact.height;
-        if (!CheckImpactLine(impact, rs.files.impact, host) ||
-            !SetUpImpact(rs.projectile.Z, rs.N, rs.files.target, rs.targetExtent, rs.files.model,
-                         rs.projectile.Mass, rs) ||
-            !SetInitialVelocities(rs.N, rs.projectile.Energy, rs)) {
-            host.sink().error("General initialisation error (or aborted by user).");
-            break;
-        }
-        if (!RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs)) break;
-    }
-}
-
 // The initial-conditions file is rewritten at every trajectory; one that cannot be created ends
 // the run before its first trajectory, as the dynamical-variables file does.
 bool CreateInitialConditionsFile(TRunState& rs) {
@@ -152,18 +130,23 @@ bool CreateInitialConditionsFile(TRunState& rs) {
 
 }  // namespace
 
+void AimGraphFrame(TTrajectoryState& tj, const TSimulationOptions& options, int32_t N) {
+    TParticleArrays& p = tj.particles;
+    tj.graphFrame = TGraphFrame{};
+    tj.graphFrame.N = N;
+    const bool velocities = options.GraphMode == 1;
+    tj.graphFrame.x = velocities ? p.vx.data() : p.x.data();
+    tj.graphFrame.y = velocities ? p.vy.data() : p.y.data();
+    tj.graphFrame.z = velocities ? p.vz.data() : p.z.data();
+}
+
 void AllocateRun(TRunState& rs) {
     const int32_t N = rs.N;
     TParticleArrays& p = rs.particles;
     AllocateParticleArrays(p, N, rs.options.Algorithm);
     rs.arraysAllocated = true;
     p.initialFlags[0] = rs.projectile.Flags;
-    rs.graphFrame = TGraphFrame{};
-    rs.graphFrame.N = N;
-    const bool velocities = rs.options.GraphMode == 1;
-    rs.graphFrame.x = velocities ? p.vx.data() : p.x.data();
-    rs.graphFrame.y = velocities ? p.vy.data() : p.y.data();
-    rs.graphFrame.z = velocities ? p.vz.data() : p.z.data();
+    AimGraphFrame(rs, rs.options, N);
     AllocateMassAndZ(p, N);
     AllocatePartnerRows(rs.partners, N + 1, rs.run.PartnerLimit + 1);
 }
@@ -245,7 +228,7 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     AllocateRun(rs);
 
     host.idle();
-    RunImpactLoop(rs);
+    RunImpacts(rs);
     ReleaseRun(rs);
 
     ReportFilterErrors(host, rs.outputFilter);

@@ -28,6 +28,9 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs);
 // projectile's flag byte and points the graph frame at the positions (or velocities).
 void AllocateRun(TRunState& rs);
 
+// Points the trajectory's graph frame at its positions (or, in the velocity plot, velocities).
+void AimGraphFrame(TTrajectoryState& tj, const TSimulationOptions& options, int32_t N);
+
 // Closes the run's files and frees its rows and arrays (and the Morse table), in that order.
 // Safe to call more than once.
 void ReleaseRun(TRunState& rs);

@@ -1,0 +1,24 @@
+// The impact loop of a run: one impact after the other on the window thread, or trajectories on
+// worker threads ahead of a commit point that hands their lines, messages and records to the
+// host and the files in impact order, so that a run writes the same bytes with any number of
+// threads. The set-up of each impact, with its random draws, is made on the window thread in
+// impact order before its trajectory starts.
+#pragma once
+
+#include "input/ImpactFile.h"
+
+namespace halvern {
+
+struct TRunState;
+
+// One impact on the window thread (set-up and trajectory on the run's own trajectory part);
+// false when the run is to end. rs.RunCount is the impact's number.
+bool RunSerialImpact(TRunState& rs, const TImpactLine& impact);
+
+// Every impact of rs.impactFile. Trajectories run one after the other with one thread, with the
+// Shapiro-Tombrello model (its draws are made during the trajectory), for the first impact
+// (which reads the target and the model), while the host shows each trajectory and once Step
+// has been used; otherwise up to two per thread are in flight.
+void RunImpacts(TRunState& rs);
+
+}  // namespace halvern
