@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "DisplayText.h"
 #include "FileChooser.h"
@@ -20,8 +20,13 @@ InsertObjectDialog::InsertObjectDialog(std::string helpProgram, int helpContext,
     setWindowTitle(QStringLiteral("Insert Object"));
     file_ = new QLineEdit(this);
     file_->setObjectName(QStringLiteral("FileEdit"));
-    auto* label = new QLabel(QStringLiteral("Create from &file:"), this);
-    label->setBuddy(file_);
+    // Only objects from files can be made here; the other choice is shown, and says so.
+    auto* createNew = new QRadioButton(QString::fromLatin1(kCreateNewNotAvailable), this);
+    createNew->setObjectName(QStringLiteral("CreateNewChoice"));
+    createNew->setEnabled(false);
+    auto* fromFile = new QRadioButton(QStringLiteral("Create from &file:"), this);
+    fromFile->setChecked(true);
+    connect(fromFile, &QRadioButton::clicked, file_, [this] { file_->setFocus(); });
     auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
     browse->setAutoDefault(false);
     link_ = new QCheckBox(QStringLiteral("&Link"), this);
@@ -43,12 +48,13 @@ InsertObjectDialog::InsertObjectDialog(std::string helpProgram, int helpContext,
             GuardedSlot([helpProgram, helpContext] { ShowHelp(helpProgram, helpContext); }));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label, 0, 0, 1, 2);
-    layout->addWidget(file_, 1, 0);
-    layout->addWidget(browse, 1, 1);
-    layout->addWidget(link_, 2, 0, 1, 2);
-    layout->addWidget(icon_, 3, 0, 1, 2);
-    layout->addWidget(buttons, 4, 0, 1, 2);
+    layout->addWidget(createNew, 0, 0, 1, 2);
+    layout->addWidget(fromFile, 1, 0, 1, 2);
+    layout->addWidget(file_, 2, 0);
+    layout->addWidget(browse, 2, 1);
+    layout->addWidget(link_, 3, 0, 1, 2);
+    layout->addWidget(icon_, 4, 0, 1, 2);
+    layout->addWidget(buttons, 5, 0, 1, 2);
     resize(440, sizeHint().height());
 }
 

@@ -1,5 +1,6 @@
 // The insert-object dialog: an object from a file, embedded or linked, shown as its content or
-// as an icon. Creating a new object of a registered type has no counterpart here.
+// as an icon. Creating a new object of a registered type has no counterpart here: the dialog
+// shows that choice disabled, saying it is not available.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +12,9 @@ class QCheckBox;
 class QLineEdit;
 
 namespace halvern {
+
+inline constexpr const char* kCreateNewNotAvailable =
+    "Create new object of a registered type: not available";
 
 class InsertObjectDialog : public QDialog {
     Q_OBJECT

@@ -1,19 +1,27 @@
 // The rich-edit control: files in both modes, objects from files (copied, pasted, saved,
 // reloaded, printed, opened and embedded again, resized), and the failures it reports.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include "FileSafety.h"
+#include "InsertObjectDialog.h"
 #include "RichDocAdapter.h"
 #include "RichEditEx.h"
 #include "RichObjects.h"
+#include "Screenshot.h"
+#include "ScriptedFileChooser.h"
 #include "ScriptedStandardDialogs.h"
 #include "SinkTestCase.h"
 #include "richtext/RtfReader.h"
@@ -218,6 +226,39 @@ class RichEditTest : public SinkTestCase {
         // A document that nobody set up for objects cannot take one.
         edit.setDocument(new QTextDocument(&edit));
         QCOMPARE(refusal({data, false, false}), std::string("Internal Error : Interface not initialized"));
+    }
+
+    // A new object of a registered type cannot be made here: the dialog shows that choice
+    // disabled and saying so, and an object comes from a file.
+    void insertDialogTakesFilesOnly() {
+        ScriptedFileChooser files;
+        SetUiFileChooser(&files);
+        InsertObjectDialog dialog("velkor", 30);
+        auto* createNew = dialog.findChild<QRadioButton*>(QStringLiteral("CreateNewChoice"));
+        QVERIFY(createNew);
+        QVERIFY(!createNew->isEnabled());
+        QVERIFY(createNew->text().endsWith(QStringLiteral(": not available")));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(createNew, Qt::LeftButton);
+        QVERIFY(!createNew->isChecked());
+        SaveWindowScreenshot(&dialog, QStringLiteral("editor-insert-object-dialog.png"));
+
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QVERIFY(!ok->isEnabled());
+        const std::string chosen = path("chosen file.dat").toStdString();
+        files.script({chosen});
+        QPushButton* browse = nullptr;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Browse...")) browse = b;
+        QVERIFY(browse);
+        browse->click();
+        QVERIFY(ok->isEnabled());
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) box->setChecked(true);
+        const ObjectRequest request = dialog.request();
+        QCOMPARE(request.path, chosen);
+        QVERIFY(request.link && request.asIcon);
+        SetUiFileChooser(nullptr);
     }
 
     void embeddedObjectOpensThroughACopyThatIsEmbeddedAgain() {
