@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "ContextHelp.h"
+#include "HelpContexts.h"
 #include "MdlForm.h"
 #include "PotlForm.h"
 #include "PotlGraph.h"
@@ -18,6 +20,10 @@ CompositePotentialView::CompositePotentialView(QWidget* owner)
       runModal([](QDialog& dialog) { return dialog.exec(); }) {
     PotentialGraph->setObjectName(QStringLiteral("PotlGraph"));
     ForceGraph->setObjectName(QStringLiteral("PotlGraph2"));
+    // The composite potential's page tells of the dialog and of both graphs.
+    for (QWidget* window : {static_cast<QWidget*>(PotlForm), static_cast<QWidget*>(PotentialGraph),
+                            static_cast<QWidget*>(ForceGraph)})
+        halvern::SetHelpContext(window, kModelCompositeHelp);
 }
 
 bool CompositePotentialView::AskTargetZ() {

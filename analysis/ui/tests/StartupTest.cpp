@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 #include <clocale>
@@ -18,6 +19,7 @@
 #include "Genius2Form.h"
 #include "GeniusForm.h"
 #include "GraphForm.h"
+#include "HelpWindow.h"
 #include "ScatterForm.h"
 #include "PlotOptionsForm.h"
 #include "SpecForm.h"
@@ -101,6 +103,14 @@ class StartupTest : public UiTestCase {
         QVERIFY(form.isVisible());
         QVERIFY(!form.isModal());
         QCOMPARE(form.Edit2->text(), QStringLiteral("93.6113052"));
+        // F1 in it shows this program's page of the window.
+        QTest::keyClick(form.BitBtn1, Qt::Key_F1);
+        halvern::HelpWindow* help = halvern::ProgramHelpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->source().fileName(), QStringLiteral("620.html"));
+        QVERIFY2(help->source().path().contains(QStringLiteral("/brisal/")),
+                 qPrintable(help->source().toString()));
+        help->close();
     }
 
     // "&Grapher" shows the grapher as a window of its own beside the main window; asked again,

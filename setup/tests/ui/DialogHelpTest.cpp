@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 #include <set>
@@ -26,6 +27,7 @@
 #include "OrientForm.h"
 #include "PairPotlDlg.h"
 #include "PotlForm.h"
+#include "PotlGraph.h"
 #include "PrjForm.h"
 #include "ReckonForm.h"
 #include "RockSaltForm.h"
@@ -127,12 +129,12 @@ class DialogHelpTest : public QObject {
              kImpactOrientHelp},
             {"batch template", [](TMainForm& m) -> QDialog* { return m.BatchForm; },
              kBatchTemplateHelp},
-            // Two windows without a page of their own show the main window's.
+            // A window without a page of its own shows the main window's.
             {"velocity reckoner", [](TMainForm& m) -> QDialog* { return m.tools().ReckonForm; },
              kIntroductionHelp},
             {"potential (target Z)",
              [](TMainForm& m) -> QDialog* { return m.tools().Composite.PotlForm; },
-             kIntroductionHelp},
+             kModelCompositeHelp},
             {"scattering relations", [](TMainForm& m) -> QDialog* { return m.tools().ScatterForm; },
              halvern::kScatterHelp},
             {"crystal axes", [](TMainForm& m) -> QDialog* { return m.tools().AxesForm; },
@@ -174,6 +176,23 @@ class DialogHelpTest : public QObject {
             QVERIFY2(sink_.texts().empty(), c.name);  // every page was found
             dialog->hide();
         }
+    }
+
+    // F1 in either potential graph, on its picture or a speed button, shows the composite
+    // potential's page.
+    void helpKeyInThePotentialGraphsShowsTheCompositePage() {
+        TMainForm main;
+        main.show();
+        for (TPotlGraph* graph :
+             {main.tools().Composite.PotentialGraph, main.tools().Composite.ForceGraph}) {
+            graph->show();
+            QVERIFY(QTest::qWaitForWindowExposed(graph));
+            QCOMPARE(helpOn(graph->findChild<QWidget*>(QStringLiteral("Graph"))),
+                     Page(kModelCompositeHelp));
+            QCOMPARE(helpOn(graph->findChild<QToolButton*>()), Page(kModelCompositeHelp));
+            graph->hide();
+        }
+        QVERIFY(sink_.texts().empty());
     }
 
     // The inelastic dialog's OK and Cancel show the page in view.
