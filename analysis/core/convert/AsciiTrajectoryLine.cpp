@@ -21,6 +21,9 @@ constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
 // The longest line: every field at its longest fallback text is far below this.
 constexpr size_t kLineCapacity = 1024;
 
+// As many blanks as the widest field holds.
+constexpr char kBlanks[] = "                ";
+
 // A line built in place and appended to the output once.
 class LineBuffer {
   public:
@@ -32,7 +35,9 @@ class LineBuffer {
     void put(const std::string& s) { put(s.data(), s.size()); }
     // Right-aligned in width.
     void putPadded(const char* p, size_t n, int width) {
-        while (static_cast<int>(n) < width--) put(' ');
+        // Blanks for the widest field, then the text over those it does not need.
+        std::memcpy(text_ + size_, kBlanks, sizeof kBlanks - 1);
+        if (static_cast<int>(n) < width) size_ += static_cast<size_t>(width) - n;
         put(p, n);
     }
     void appendTo(std::string& out) const { out.append(text_, size_); }
@@ -42,12 +47,24 @@ class LineBuffer {
     size_t size_ = 0;
 };
 
+// "00" to "99": digits are written two at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void PutPairBackwards(uint64_t pair, char*& end) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + 2 * pair, 2);
+}
+
 // Writes the decimal digits of n backwards ending before `end`; returns the first digit.
 char* DigitsBackwards(uint64_t n, char* end) {
-    do {
-        *--end = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
+    for (; n >= 100; n /= 100) PutPairBackwards(n % 100, end);
+    if (n >= 10)
+        PutPairBackwards(n, end);
+    else
+        *--end = static_cast<char>('0' + n);
     return end;
 }
 
@@ -71,18 +88,18 @@ void PutFixed(LineBuffer& line, float value, long double factor, double scaledFa
         line.put(FormatFixed(value * factor, width, Decimals));
         return;
     }
+    static_assert(Decimals % 2 == 0, "decimals are written in pairs");
     constexpr auto kScale = static_cast<uint64_t>(kPowersOfTen[Decimals]);
     char buffer[32];
     char* end = buffer + sizeof buffer;
     uint64_t fraction = rounded % kScale;
     char* p = end;
-    for (int i = 0; i < Decimals; ++i) {
-        *--p = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
+    for (int i = 0; i < Decimals / 2; ++i, fraction /= 100) PutPairBackwards(fraction % 100, p);
     *--p = '.';
     p = DigitsBackwards(rounded / kScale, p);
-    if (value < 0) *--p = '-';
+    // The sign without a branch: always written, kept for a negative value.
+    p[-1] = '-';
+    p -= value < 0 ? 1 : 0;
     line.putPadded(p, static_cast<size_t>(end - p), width);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "SingleReal.h"
+
 namespace halvern {
 
 namespace {
@@ -10,8 +12,9 @@ ReferenceEntry EntryOf(const TOslRecord& r) {
     return {{r.rx, r.ry, r.rz}, {r.px, r.py, r.pz}};
 }
 
+// Beyond the single range the difference is infinite, as the hardware gives it.
 float Difference(float later, float reference) {
-    return static_cast<float>(static_cast<long double>(later) - reference);
+    return ToSingle(static_cast<long double>(later) - reference);
 }
 
 }  // namespace

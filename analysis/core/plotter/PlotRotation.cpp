@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "SingleReal.h"
+
 namespace halvern {
 
 namespace {

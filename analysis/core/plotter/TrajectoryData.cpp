@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cmath>
 #include <limits>
 #include <new>
 
@@ -43,13 +42,6 @@ bool TrajectoryData::reserve(int64_t n) {
         return false;
     }
     return true;
-}
-
-float ToSingle(long double value) {
-    constexpr long double kMax = std::numeric_limits<float>::max();
-    if (value > kMax) return std::numeric_limits<float>::infinity();
-    if (value < -kMax) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
 }
 
 std::string TooLargeText(const std::string& name) {

@@ -35,10 +35,6 @@ inline constexpr int64_t kMaxTrajectoryRecords = INT32_MAX;
 // Bytes a record takes while loaded: its five values and its share of the frame's arrays.
 inline constexpr int64_t kTrajectoryRecordBytes = 9 * 4;
 
-// The conversion of a value read to single precision: beyond its range the value is infinite
-// (and is not drawn) rather than undefined.
-float ToSingle(long double value);
-
 // "Not enough memory to load <name>.".
 std::string TooLargeText(const std::string& name);
 

@@ -4,6 +4,7 @@
 
 #include "FileSafety.h"
 #include "NumberText.h"
+#include "SingleReal.h"
 #include "plotter/TextLines.h"
 #include "records/OslFile.h"
 

@@ -2,6 +2,9 @@
 // forms, indexes without a reference, and the failures reported once at the end.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "TestFiles.h"
 #include "displacements/Displacements.h"
 #include "displacements/ReferenceTable.h"
@@ -106,6 +109,30 @@ TEST_F(Displacements, IndexesWithoutAReferenceAreComparedWithZero) {
     EXPECT_FALSE(table.dense());
     table.prepare(400, 100);
     EXPECT_TRUE(table.dense());
+}
+
+// Differences beyond the single range come out infinite (with the sign of the difference)
+// rather than undefined; a NaN stays NaN.
+TEST(Displacement, DifferencesBeyondTheSingleRangeAreInfinite) {
+    constexpr float kBig = 3e38f, kInf = std::numeric_limits<float>::infinity();
+    const struct {
+        float later, reference, expected;
+    } cases[] = {
+        {kBig, -kBig, kInf},  {-kBig, kBig, -kInf}, {kBig, kBig, 0.0f},
+        {kInf, 1.0f, kInf},   {1.5f, -2.0f, 3.5f},  {1e-30f, 1e-30f, 0.0f},
+    };
+    for (const auto& c : cases) {
+        TOslRecord later;
+        later.rx = later.pz = c.later;
+        ReferenceEntry reference;
+        reference.position[0] = reference.momentum[2] = c.reference;
+        const TOslRecord d = Displacement(later, reference);
+        EXPECT_EQ(d.rx, c.expected) << c.later << " - " << c.reference;
+        EXPECT_EQ(d.pz, c.expected) << c.later << " - " << c.reference;
+    }
+    TOslRecord later;
+    later.ry = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_TRUE(std::isnan(Displacement(later, ReferenceEntry{}).ry));
 }
 
 TEST_F(Displacements, FailuresAreReportedOnceAtTheEnd) {
