@@ -193,6 +193,20 @@ class PotentialToolsTest : public QObject {
         QCOMPARE(dialog.Chart1->series()[1].colour, QColor(Qt::white));
         SaveWindowScreenshot(&dialog, QStringLiteral("pair-potential.png"));
 
+        // A rectangle dragged on the chart zooms into it; "Undo zoom" goes back.
+        const halvern::ChartArea area = dialog.Chart1->plotArea();
+        const QPoint from(int(area.left + area.width / 4), int(area.top + area.height / 4));
+        const QPoint to(int(area.left + area.width / 2), int(area.top + area.height / 2));
+        QTest::mousePress(dialog.Chart1, Qt::LeftButton, {}, from);
+        QTest::mouseMove(dialog.Chart1, to);
+        QTest::mouseRelease(dialog.Chart1, Qt::LeftButton, {}, to);
+        QVERIFY(dialog.Chart1->zoomed());
+        QVERIFY(dialog.Chart1->range().xMin > 0.2);
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        QVERIFY(!dialog.Chart1->zoomed());
+        QCOMPARE(dialog.Chart1->range().xMin, 0.2);
+        QCOMPARE(dialog.Chart1->range().xMax, 1.0);
+
         // Another type changes the numbers, not the chart.
         const double before = dialog.Chart1->series()[0].points[10].y;
         dialog.FloatEdit7->setText(QStringLiteral("2"));
