@@ -76,8 +76,8 @@ TSlot& TakeSlot(TParallelLoop& l) {
     return *l.slots.back();
 }
 
-// The set-up of SetUpImpact and RunSerialImpact for a later impact, reported to the slot.
-bool SetUpSlot(TRunState& rs, TSlot& slot, const TImpactLine& impact) {
+// The slot reports to its recorder and writes into its pending output.
+void PrepareSlot(const TRunState& rs, TSlot& slot) {
     TTrajectoryState& tj = slot.state;
     TrajectoryRecorder& rec = slot.recorder;
     rec.reset();
@@ -93,6 +93,13 @@ bool SetUpSlot(TRunState& rs, TSlot& slot, const TImpactLine& impact) {
                                 rs.dynamicsFile.isOpen(),
                                 rs.inelasticEventsFile.isOpen()};
     tj.RunCount = rs.RunCount;
+}
+
+// The set-up of SetUpImpact and RunSerialImpact for a later impact, reported to the slot.
+bool SetUpSlot(TRunState& rs, TSlot& slot, const TImpactLine& impact) {
+    PrepareSlot(rs, slot);
+    TTrajectoryState& tj = slot.state;
+    TrajectoryRecorder& rec = slot.recorder;
     tj.ImpactX = impact.x;
     tj.ImpactY = impact.y;
     tj.ImpactHeight = impact.height;
@@ -148,7 +155,7 @@ bool Commit(TParallelLoop& l, TSlot& slot) {
 // The window's Abort and Step during a parallel run reach the trajectory at the commit point:
 // the abort question is asked here, and a confirmed abort ends the run after that trajectory.
 void ForwardWindowFlags(TParallelLoop& l) {
-    if (l.inflight.empty()) return;
+    if (l.inflight.empty() || l.aborting) return;
     TSlot& head = *l.inflight.front();
     EngineHost& host = *l.rs.host;
     EngineFlags& flags = host.flags();
@@ -159,9 +166,10 @@ void ForwardWindowFlags(TParallelLoop& l) {
             for (TSlot* later : l.inflight)
                 if (later != &head) later->recorder.cancel();
             l.aborting = true;
-        } else {
-            flags.StopTrajectory = 0;
+            flags.StopTrajectory = 1;  // as a serial run leaves it: the batch asks about the rest
+            return;
         }
+        flags.StopTrajectory = 0;
     }
     if (flags.StopTrajectory) {
         flags.StopTrajectory = 0;
@@ -208,6 +216,17 @@ bool AskBoxQuestion(TParallelLoop& l, const TSlot& slot) {
     return true;
 }
 
+void Submit(TParallelLoop& l, TSlot& slot) {
+    l.inflight.push_back(&slot);
+    const TRunShared& run = l.rs;
+    const double dt = l.rs.run.TimeStep;
+    l.workers.submit(
+        [&run, &slot, dt] {
+            if (!slot.recorder.cancelled()) slot.result = RunTrajectory(run, slot.state, nullptr, dt);
+        },
+        slot.done);
+}
+
 void StartSlot(TParallelLoop& l, const TImpactLine& impact) {
     TRunState& rs = l.rs;
     TSlot& slot = TakeSlot(l);
@@ -223,14 +242,21 @@ void StartSlot(TParallelLoop& l, const TImpactLine& impact) {
         return;
     }
     SetInitialVelocities(rs, slot.state, rs.random, rs.projectile.Energy);
-    l.inflight.push_back(&slot);
-    const TRunShared& run = rs;
-    const double dt = rs.run.TimeStep;
-    l.workers.submit(
-        [&run, &slot, dt] {
-            if (!slot.recorder.cancelled()) slot.result = RunTrajectory(run, slot.state, nullptr, dt);
-        },
-        slot.done);
+    Submit(l, slot);
+}
+
+// The first impact reads the target and the model on the window thread, reporting to the host
+// at once (nothing comes before it); its trajectory runs on a worker.
+void StartFirstSlot(TParallelLoop& l, const TImpactLine& impact) {
+    TRunState& rs = l.rs;
+    if (!SetUpSerialImpact(rs, impact)) {
+        l.ending = true;
+        return;
+    }
+    WarnOfHighTerminationEnergy(rs, rs);
+    TSlot& slot = TakeSlot(l);
+    PrepareSlot(rs, slot);
+    Submit(l, slot);
 }
 
 bool SerialDue(TParallelLoop& l) {
@@ -249,6 +275,8 @@ void RunInParallel(TRunState& rs, int threads) {
             ++rs.RunCount;
             if (!SerialDue(l)) {
                 StartSlot(l, impact);
+            } else if (rs.RunCount == 1 && !rs.host->showsEachTrajectory()) {
+                StartFirstSlot(l, impact);
             } else if (Drain(l) && !RunSerialImpact(rs, impact)) {
                 l.ending = true;
             }
@@ -264,7 +292,7 @@ void RunInParallel(TRunState& rs, int threads) {
 
 }  // namespace
 
-bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
+bool SetUpSerialImpact(TRunState& rs, const TImpactLine& impact) {
     EngineHost& host = *rs.host;
     host.newImpact();
     Log(rs, "  Run count: " + IntToText(rs.RunCount), colour::Magenta);
@@ -278,7 +306,12 @@ bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
         host.sink().error(kInitialisationErrorText);
         return false;
     }
-    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
+    return true;
+}
+
+bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
+    return SetUpSerialImpact(rs, impact) &&
+           RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
 }
 
 void RunImpacts(TRunState& rs) {

@@ -11,14 +11,18 @@ namespace halvern {
 
 struct TRunState;
 
+// The set-up of one impact on the window thread and the run's own trajectory part, reported to
+// the host at once; false (after the error box) when the run is to end.
+bool SetUpSerialImpact(TRunState& rs, const TImpactLine& impact);
+
 // One impact on the window thread (set-up and trajectory on the run's own trajectory part);
 // false when the run is to end. rs.RunCount is the impact's number.
 bool RunSerialImpact(TRunState& rs, const TImpactLine& impact);
 
 // Every impact of rs.impactFile. Trajectories run one after the other with one thread, with the
-// Shapiro-Tombrello model (its draws are made during the trajectory), for the first impact
-// (which reads the target and the model), while the host shows each trajectory and once Step
-// has been used; otherwise up to two per thread are in flight.
+// Shapiro-Tombrello model (its draws are made during the trajectory), while the host shows each
+// trajectory and once Step has been used; otherwise up to two per thread are in flight. The
+// first impact, which reads the target and the model, is set up on the window thread.
 void RunImpacts(TRunState& rs);
 
 }  // namespace halvern

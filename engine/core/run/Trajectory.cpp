@@ -98,18 +98,6 @@ void WriteInitialRecords(const TRunShared& run, TTrajectoryState& tj) {
                            HostOf(run, tj));
 }
 
-// Shown through the run's own host: only the first trajectory asks, before it starts.
-void WarnOfHighTerminationEnergy(const TRunShared& run, const TTrajectoryState& tj) {
-    const TParticleArrays& p = tj.particles;
-    const double m0 = p.mass[0], m1 = p.mass[1];
-    const double vp = Speed(p, 0);
-    const double ke0 = 0.5 * m0 * vp * vp;
-    if (2 * ke0 * m0 * m1 / ((m0 + m1) * (m0 + m1)) < run.model.TerminationEnergy)
-        run.host->sink().warning(
-            "Termination energy is too high to ensure satisfactory handling of direct impact "
-            "collisions (see Help). Recommend you abort.");
-}
-
 void ReportTermination(const TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj) {
     const TParticleArrays& p = tj.particles;
     HostOf(run, tj).sink().beep();
@@ -165,6 +153,17 @@ void CrossSlab(double lo, double hi, double c, double& v, double m, double U2, T
 }
 
 }  // namespace
+
+void WarnOfHighTerminationEnergy(const TRunShared& run, const TTrajectoryState& tj) {
+    const TParticleArrays& p = tj.particles;
+    const double m0 = p.mass[0], m1 = p.mass[1];
+    const double vp = Speed(p, 0);
+    const double ke0 = 0.5 * m0 * vp * vp;
+    if (2 * ke0 * m0 * m1 / ((m0 + m1) * (m0 + m1)) < run.model.TerminationEnergy)
+        run.host->sink().warning(
+            "Termination energy is too high to ensure satisfactory handling of direct impact "
+            "collisions (see Help). Recommend you abort.");
+}
 
 TForceField ForceFieldOf(const TRunShared& run, const TTrajectoryState& tj) {
     return TForceField{&run.potentials, tj.particles.Z.data(), tj.particles.flags.data(),
@@ -291,7 +290,7 @@ bool RunTrajectory(const TRunShared& run, TTrajectoryState& tj, UniformRandom* r
     if (tj.records.events) tj.records.events->reportTo(&host);
     TTrajectory tr = StartTrajectory(tj.targetExtent, initialTimestep, run, tj);
 
-    if (tj.RunCount == 1) WarnOfHighTerminationEnergy(run, tj);
+    if (tj.RunCount == 1 && !tj.channel) WarnOfHighTerminationEnergy(run, tj);
     tr.E0 = SystemEnergy(run, tj, tr.extent, false);
     // A sampling interval of 0 means no periodic and no initial-conditions records, in every
     // trajectory of the run.

@@ -48,6 +48,10 @@ bool RunTrajectory(const TRunShared& run, TTrajectoryState& tj, UniformRandom* r
 // The same on the run's own trajectory part, reporting straight to its host and totals.
 bool RunTrajectory(const TTargetExtent& extent, int32_t N, double initialTimestep, TRunState& rs);
 
+// The warning of a termination energy too high for direct impacts, through the run's own host; a
+// trajectory on the run's host gives it itself at the first impact.
+void WarnOfHighTerminationEnergy(const TRunShared& run, const TTrajectoryState& tj);
+
 // The start values of a trajectory for the current particles.
 TTrajectory StartTrajectory(const TTargetExtent& extent, double initialTimestep,
                             const TRunShared& run, const TTrajectoryState& tj);

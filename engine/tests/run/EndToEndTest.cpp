@@ -107,6 +107,7 @@ TEST(EndToEnd, AFixedSeedGivesByteIdenticalOutput) {
 TEST(EndToEnd, StepEndsOnlyTheCurrentTrajectory) {
     ExampleRun r(2);
     r.globals.Options.FixedTimestep = 1;  // so that the end sequence's figures are known
+    r.globals.Threads = 1;                // the pumps are those of the trajectory's rebuilds
     // Step during the third rebuild of the first trajectory.
     r.host.onPump = [](RecordingHost& h) {
         if (h.pumps == 3) h.flags().StopTrajectory = 1;
@@ -128,6 +129,7 @@ TEST(EndToEnd, StepEndsOnlyTheCurrentTrajectory) {
 
 TEST(EndToEnd, ConfirmedAbortEndsTheRunAfterTheTrajectory) {
     ExampleRun r(3);
+    r.globals.Threads = 1;  // the pumps are those of the trajectory's rebuilds
     r.host.onPump = [](RecordingHost& h) {
         if (h.pumps == 2) h.flags().AbortRequested = 1;
     };

@@ -105,6 +105,7 @@ TEST(ParallelRun, AbortCommitsExactlyTheTrajectoriesBeforeTheAbortPoint) {
     const RunOutcome aborted = OutcomeOf(p);
     ASSERT_TRUE(pressed);
     EXPECT_EQ(p.host.messages.count(RecordingSink::Kind::YesNo), 1);
+    EXPECT_EQ(p.host.engineFlags.StopTrajectory, 1);  // a batch asks about its remaining jobs
 
     // k: the last impact whose lines were committed.
     int k = 0;
