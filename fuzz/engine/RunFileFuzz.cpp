@@ -2,6 +2,7 @@
 #include "FuzzFiles.h"
 #include "FuzzRun.h"
 #include "input/RunFile.h"
+#include "run/RunInputs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace halvern;

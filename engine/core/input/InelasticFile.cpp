@@ -6,7 +6,6 @@
 #include "Colours.h"
 #include "TextReader.h"
 #include "input/InputChecks.h"
-#include "run/RunState.h"
 
 namespace halvern {
 
@@ -132,16 +131,6 @@ bool ReadInelasticFile(const std::string& name, TInelasticParameters& params,
                      "  Warning: ST inelastic option disabled (null parameters in INL file)", host);
 
     return reals.check(name, host) && !in.failed();
-}
-
-bool ReadInelasticFile(const std::string& name, TRunState& rs) {
-    const TSimulationOptions before = rs.options;
-    const bool ok = ReadInelasticFile(name, rs.inelastic.params, rs.options, *rs.host);
-    for (uint8_t TSimulationOptions::*model :
-         {&TSimulationOptions::LssModel, &TSimulationOptions::OenRobinsonModel,
-          &TSimulationOptions::ShapiroTombrelloModel})
-        if (before.*model && !(rs.options.*model)) WriteBackOption(rs, model, 0);
-    return ok;
 }
 
 }  // namespace halvern

@@ -19,10 +19,4 @@ namespace halvern {
 bool ReadInelasticFile(const std::string& name, TInelasticParameters& params,
                        TSimulationOptions& options, EngineHost& host);
 
-struct TRunState;
-
-// The run's read, into rs.inelastic.params: a model the file switches off stays off for this run
-// and in the program-wide options.
-bool ReadInelasticFile(const std::string& name, TRunState& rs);
-
 }  // namespace halvern

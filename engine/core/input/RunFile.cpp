@@ -19,9 +19,6 @@ constexpr size_t kFilterExpressionLength = 255;
 double DegreesToRadians(double degrees) {
     return degrees * 2.0 * std::numbers::pi / 360.0;
 }
-double RadiansToDegrees(double radians) {
-    return radians * 360.0 * 0.5 / std::numbers::pi;
-}
 
 // The values as the file holds them, for the messages that name them.
 struct RawRunValues {
@@ -235,62 +232,6 @@ std::string AlgorithmName(int32_t algorithm) {
         default:
             return "***** UNDEFINED *****";
     }
-}
-
-int32_t ReportRunParameters(int32_t projectileZ, const std::string& name, int32_t N, double energy,
-                            double mass, TRunState& rs) {
-    const TRunParameters& p = rs.run;
-    const TSimulationOptions& o = rs.options;
-    Log(rs, "  Integration algorithm: " + AlgorithmName(o.Algorithm), colour::Black);
-
-    const std::string every = "  Sampling periodically (every " + IntToText(p.SampleInterval);
-    if (p.SampleMode == 1)
-        Log(rs, "  Sampling at termination", colour::Blue);
-    else if (p.SampleMode == 3)
-        Log(rs, every + " timesteps) and at termination", colour::Blue);
-    else if (p.SampleMode == 2)
-        Log(rs, every + " timesteps) but not at termination", colour::Blue);
-
-    Log(rs,
-        "  Projectile: " + RealToTextDigits(energy, 3) + " keV " + name +
-            "+ (Z=" + IntToText(projectileZ) + ", mass=" + RealToText8(mass) + ", " +
-            "theta = " + RealToTextDigits(RadiansToDegrees(p.Theta), 2) +
-            ", phi = " + RealToTextDigits(RadiansToDegrees(p.Phi), 2) + ")",
-        colour::Blue);
-    Log(rs, "  Number of atoms in target: " + IntToText(N), colour::Magenta);
-    Log(rs, "  General parameters: ", colour::Black);
-    Log(rs,
-        "   - Calculations will start with " + RealToTextDigits(p.TimeStep * 1e15, 4) +
-            " fs timestep",
-        colour::Black);
-    Log(rs,
-        "   - Time before termination tests begin: " + RealToTextDigits(p.TMin * 1e15, 2) + " fs",
-        colour::Black);
-    Log(rs,
-        "   - Time before compulsory termination: " + RealToTextDigits(p.TMax * 1e15, 2) + " fs",
-        colour::Black);
-    Log(rs,
-        rs.model.TestProjectileOnly == 1 ? "   - Testing projectile only for term. energy"
-                                         : "   - Testing all particles for termination energy",
-        colour::Black);
-    Log(rs, " ", colour::Black);
-    Log(rs, "   - Potential cuts off at " + RealToTextDigits(p.CutOff * 1e10, 3) + " A",
-        colour::Black);
-    Log(rs, "   - Max. No. of collision partners = " + IntToText(p.PartnerLimit), colour::Black);
-    if (!InelasticModelSelected(o)) {
-        Log(rs, "    - Ignoring inelastic effects ", colour::Black);
-    } else {
-        std::string models;
-        if (o.LssModel) models += "LSS, ";
-        if (o.OenRobinsonModel) models += "OR, ";
-        if (o.ShapiroTombrelloModel) models += "ST, ";
-        Log(rs, "   - Including inelastic effects: " + models + "model(s) ", colour::Black);
-    }
-    Log(rs, " ", colour::Black);
-    Log(rs, "  ==> Ready to run calculations in earnest.", colour::Blue);
-
-    if (rs.batch) return 0;
-    return rs.host->sink().askYesNo("Proceed with simulation now?") ? 0 : 1;
 }
 
 void ReportRunRefused(EngineHost& host) {

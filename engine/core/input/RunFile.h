@@ -1,6 +1,5 @@
 // The run file (.RUN): sampling, output selection, incidence angles, time step, partner-list
-// rebuilds, termination times, cut-off, partner limit and output-filter expression; and the
-// parameter report with its confirmation.
+// rebuilds, termination times, cut-off, partner limit and output-filter expression.
 #pragma once
 
 #include <cstdint>
@@ -39,12 +38,6 @@ int32_t ReadRunFile(const std::string& fileName, TRunState& rs);
 
 // "HGE (B)", "Two-Step (A)", "Beeman", "Verlet", other "***** UNDEFINED *****".
 std::string AlgorithmName(int32_t algorithm);
-
-// Logs the parameter block and, unless rs.batch is set, asks "Proceed with simulation now?".
-// Non-zero when the user refuses the run. The termination-test line shows
-// rs.model.TestProjectileOnly, which the caller reads from the model file beforehand.
-int32_t ReportRunParameters(int32_t projectileZ, const std::string& name, int32_t N, double energy,
-                            double mass, TRunState& rs);
 
 // Logs "  ...Simulation aborted" in red.
 void ReportRunRefused(EngineHost& host);

@@ -15,6 +15,7 @@
 #include "run/EnergyBalance.h"
 #include "run/ImpactSetUp.h"
 #include "run/ParallelImpacts.h"
+#include "run/RunInputs.h"
 #include "run/Trajectory.h"
 
 namespace halvern {
