@@ -21,6 +21,7 @@
 #include "input/ProjectileFile.h"
 #include "input/TargetFile.h"
 #include "run/ImpactSetUp.h"
+#include "run/RunInputs.h"
 #include "run/RunSimulation.h"
 #include "run/Trajectory.h"
 

@@ -9,6 +9,7 @@
 #include "FuzzRun.h"
 #include "input/RunFile.h"
 #include "input/TargetFile.h"
+#include "run/RunInputs.h"
 #include "run/RunSimulation.h"
 
 namespace {

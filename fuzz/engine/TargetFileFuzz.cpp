@@ -4,6 +4,7 @@
 #include "FuzzFiles.h"
 #include "FuzzRun.h"
 #include "input/TargetFile.h"
+#include "run/RunInputs.h"
 #include "run/RunSimulation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,7 +6,6 @@
 #include <numbers>
 
 #include "ScratchDir.h"
-#include "host/EngineGlobals.h"
 #include "host/EngineHost.h"
 #include "input/InelasticFile.h"
 #include "input/ModelFile.h"
@@ -16,7 +15,6 @@
 #include "inputfiles/ModelFile.h"
 #include "inputfiles/ProjectileFile.h"
 #include "inputfiles/RunFile.h"
-#include "run/RunState.h"
 
 namespace velkor {
 namespace {
@@ -44,12 +42,8 @@ TEST_F(InputFilesCross, RunFileDefaultsAndLargestPeriod) {
     TRunSpec spec;
     spec.FileName = path("a.run");
     ASSERT_TRUE(WriteRunFile(spec, sink_));
-    halvern::EngineGlobals globals;
-    halvern::TRunState rs;
-    rs.host = &host_;
-    rs.globals = &globals;
-    ASSERT_EQ(halvern::ReadRunFile(spec.FileName, rs), 0);
-    const halvern::TRunParameters& p = rs.run;
+    halvern::TRunParameters p;
+    ASSERT_EQ(halvern::ReadRunFile(spec.FileName, p, host_), 0);
     EXPECT_EQ(p.SampleMode, 1);
     EXPECT_EQ(p.SampleInterval, 1);
     EXPECT_EQ(p.OutputOption, 0);
@@ -66,8 +60,8 @@ TEST_F(InputFilesCross, RunFileDefaultsAndLargestPeriod) {
     spec.Period = "65535";
     spec.SampleMode = 2;
     ASSERT_TRUE(WriteRunFile(spec, sink_));
-    ASSERT_EQ(halvern::ReadRunFile(spec.FileName, rs), 0);
-    EXPECT_EQ(rs.run.SampleInterval, 65535);
+    ASSERT_EQ(halvern::ReadRunFile(spec.FileName, p, host_), 0);
+    EXPECT_EQ(p.SampleInterval, 65535);
     EXPECT_TRUE(sink_.entries().empty());
 }
 

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "Colours.h"
 #include "TextReader.h"
 #include "Units.h"
 #include "input/InputChecks.h"
 #include "miscutil.h"
 #include "potentials/MorseTable.h"
-#include "run/RunState.h"
 
 namespace halvern {
 
@@ -91,28 +91,30 @@ bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
     return check.ok;
 }
 
-bool ReadModelFile(const std::string& fileName, TRunState& rs) {
-    EngineHost& host = *rs.host;
+bool ReadModelFile(const std::string& fileName, const TModelFileInputs& inputs, TModelParameters& m,
+                   TPairPotentials& potentials, EngineHost& host) {
     TextReader r;
     if (!r.open(fileName)) {
-        Log(rs, "  Cannot open " + fileName + " ...Aborting", colour::Red);
+        LogLine(host, "  Cannot open " + fileName + " ...Aborting", colour::Red);
         return false;
     }
     bool ok = true;
-    TModelParameters& m = rs.model;
+    const TSimulationOptions& options = inputs.options;
+    const TParticleArrays& particles = inputs.particles;
     const double latticeMass = ReadModelValues(r, m);
-    if (m.VibrationFlag == 0 && std::fabs(latticeMass - rs.particles.mass[1]) > kMassTolerance &&
+    if (m.VibrationFlag == 0 && std::fabs(latticeMass - particles.mass[1]) > kMassTolerance &&
         !host.sink().askYesNo(kMassMismatchText, BoxIcon::Warning))
         ok = false;
 
-    if (rs.options.HotTarget)
-        Log(rs, "  Hot target: T = " + RealToTextDigits(m.Temperature, 2) + " K", colour::Black);
+    if (options.HotTarget)
+        LogLine(host, "  Hot target: T = " + RealToTextDigits(m.Temperature, 2) + " K",
+                colour::Black);
 
     if (r.failed()) {
         host.sink().error("Format error in " + fileName + ".");
         return false;
     }
-    if (!CheckModelValues(m, rs.options, fileName, host)) return false;
+    if (!CheckModelValues(m, options, fileName, host)) return false;
 
     TPotentialInputs in;
     in.ptKind = m.PtKind;
@@ -125,12 +127,12 @@ bool ReadModelFile(const std::string& fileName, TRunState& rs) {
     in.r0 = m.MorseR0;
     in.Rlow = m.SplineLow;
     in.Rhigh = m.SplineHigh;
-    in.Rc = rs.run.CutOff;
-    in.projectileZ = rs.particles.Z[0];
-    in.targetZ = rs.particles.Z[1];
-    in.MinForce = rs.options.MinForce;
-    in.Verbose = rs.options.Verbose != 0;
-    if (!PreparePotentials(in, rs.potentials, host)) ok = false;
+    in.Rc = inputs.cutOff;
+    in.projectileZ = particles.Z[0];
+    in.targetZ = particles.Z[1];
+    in.MinForce = options.MinForce;
+    in.Verbose = options.Verbose != 0;
+    if (!PreparePotentials(in, potentials, host)) ok = false;
     return ok;
 }
 

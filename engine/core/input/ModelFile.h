@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "dynamics/ParticleArrays.h"
 #include "host/EngineHost.h"
 #include "host/SimulationOptions.h"
+#include "potentials/PairPotentials.h"
 
 namespace halvern {
-
-struct TRunState;
 
 struct TModelParameters {
     int32_t PtKind = 0;   // projectile-target potential: 0 ZBL, 1 Moliere-Lindhard, 2 Firsov
@@ -35,9 +35,18 @@ struct TModelParameters {
     uint8_t TestProjectileOnly = 0;    // 1 only the projectile is tested against the energy
 };
 
-// Reads the model file and prepares the pair potentials of the run (rs.potentials) from it,
-// target atom 1 (its Z and its mass still in amu) and the projectile's Z; true for success.
-bool ReadModelFile(const std::string& fileName, TRunState& rs);
+// What the model file's read takes from the run: its options, its cut-off radius (m) and the
+// particles, of which target atom 1 (its Z and its mass still in amu) and the projectile's Z.
+struct TModelFileInputs {
+    const TSimulationOptions& options;
+    double cutOff;
+    const TParticleArrays& particles;
+};
+
+// Reads the model file into `model` and prepares the pair potentials of the run from it; true for
+// success.
+bool ReadModelFile(const std::string& fileName, const TModelFileInputs& inputs,
+                   TModelParameters& model, TPairPotentials& potentials, EngineHost& host);
 
 // Reads the values ahead of the first impact, before the parameter report (which shows line 21)
 // and without preparing anything; false when the file cannot be opened or read.

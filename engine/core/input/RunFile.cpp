@@ -8,7 +8,6 @@
 #include "Units.h"
 #include "input/InputChecks.h"
 #include "miscutil.h"
-#include "run/RunState.h"
 
 namespace halvern {
 
@@ -74,9 +73,9 @@ RawRunValues ReadRunValues(TextReader& r, TRunParameters& p) {
     return raw;
 }
 
-void LogParameterError(TRunState& rs, const std::string& text) {
-    Log(rs, "  ++++ Error ++++", colour::Red);
-    Log(rs, text, colour::Red);
+void LogParameterError(EngineHost& host, const std::string& text) {
+    LogLine(host, "  ++++ Error ++++", colour::Red);
+    LogLine(host, text, colour::Red);
 }
 
 std::string OutputLine(const TRunParameters& p) {
@@ -146,9 +145,9 @@ void CheckRunTimes(ValueChecks& check, const TRunParameters& p, const RawRunValu
 
 // Values that would divide by zero, never rebuild the partner lists, allocate rows of no slot,
 // wrap, or never end; checked only on a file that was read whole.
-bool CheckRunValues(TRunState& rs, const RawRunValues& raw, const std::string& fileName) {
-    const TRunParameters& p = rs.run;
-    ValueChecks check{*rs.host, fileName};
+bool CheckRunValues(const TRunParameters& p, const RawRunValues& raw, const std::string& fileName,
+                    EngineHost& host) {
+    ValueChecks check{host, fileName};
     CheckRunFields(check, raw);
     if (std::fmod(raw.thetaDegrees, 180.0) == 0)
         check.require(false, "Polar angle", ValueText(raw.thetaDegrees), 4,
@@ -172,50 +171,48 @@ bool CheckRunValues(TRunState& rs, const RawRunValues& raw, const std::string& f
 
 }  // namespace
 
-int32_t ReadRunFile(const std::string& fileName, TRunState& rs) {
-    Log(rs, "  " + std::string(98, '-'), colour::Black);
+int32_t ReadRunFile(const std::string& fileName, TRunParameters& p, EngineHost& host) {
+    LogLine(host, "  " + std::string(98, '-'), colour::Black);
     int32_t result = 0;
 
     TextReader reader;
     const bool opened = reader.open(fileName);
-    TRunParameters& p = rs.run;
     p = TRunParameters{};
     const RawRunValues raw = ReadRunValues(reader, p);
     const bool readWhole = opened && !reader.failed();
     if (!readWhole) {
-        LogParameterError(rs, "  Format error in .RUN file");
+        LogParameterError(host, "  Format error in .RUN file");
         result = 1;
     }
 
-    // The filter expression of option 8 is compiled once by the run routine before the report.
-    rs.OutputWriter = SelectOutputWriter(p.OutputOption);
     if (p.OutputOption > kMaxOutputOption) {
-        LogParameterError(rs, "  Parameter error in .RUN file");
+        LogParameterError(host, "  Parameter error in .RUN file");
         result = 1;
     }
 
-    Log(rs, "  SIMULATION PARAMETERS", colour::Black);
-    Log(rs, OutputLine(p), colour::Blue);
+    LogLine(host, "  SIMULATION PARAMETERS", colour::Black);
+    LogLine(host, OutputLine(p), colour::Blue);
 
     if (p.SampleMode >= 4) {
-        LogParameterError(rs, "  Parameter error in .RUN file (sample mode)");
+        LogParameterError(host, "  Parameter error in .RUN file (sample mode)");
         result = 1;
     }
     if (p.PartnerLimit > kMaxPartnerLimit) {
-        Log(rs, "  ++++ Error ++++", colour::Red);
-        Log(rs,
-            "  No. of partners parameter (set at " + IntToText(p.PartnerLimit) +
-                ") in .RUN file is larger",
-            colour::Red);
-        Log(rs,
-            "  than the maximum allowed value of " + IntToText(kMaxPartnerLimit) +
-                ". Decrease the former",
-            colour::Red);
-        Log(rs, "  in the .RUN file, or increase the latter in the source file (if available).",
-            colour::Red);
+        LogLine(host, "  ++++ Error ++++", colour::Red);
+        LogLine(host,
+                "  No. of partners parameter (set at " + IntToText(p.PartnerLimit) +
+                    ") in .RUN file is larger",
+                colour::Red);
+        LogLine(host,
+                "  than the maximum allowed value of " + IntToText(kMaxPartnerLimit) +
+                    ". Decrease the former",
+                colour::Red);
+        LogLine(host,
+                "  in the .RUN file, or increase the latter in the source file (if available).",
+                colour::Red);
         result = 1;
     }
-    if (readWhole && !CheckRunValues(rs, raw, fileName)) result = 1;
+    if (readWhole && !CheckRunValues(p, raw, fileName, host)) result = 1;
     return result;
 }
 

@@ -9,8 +9,6 @@
 
 namespace halvern {
 
-struct TRunState;
-
 struct TRunParameters {
     uint16_t SampleMode = 0;      // bit 0 at termination, bit 1 periodically
     uint16_t SampleInterval = 0;  // time steps
@@ -32,9 +30,9 @@ constexpr int32_t kMaxRebuildInterval = 65535;
 constexpr int32_t kMaxOutputOption = 8;
 constexpr int32_t kUserProgrammedOutput = 8;
 
-// Reads the run file into rs.run and logs the output selection; 0 for success. Every error is
+// Reads the run file into `run` and logs the output selection; 0 for success. Every error is
 // logged and the reading goes on; a non-zero result means the run is not started.
-int32_t ReadRunFile(const std::string& fileName, TRunState& rs);
+int32_t ReadRunFile(const std::string& fileName, TRunParameters& run, EngineHost& host);
 
 // "HGE (B)", "Two-Step (A)", "Beeman", "Verlet", other "***** UNDEFINED *****".
 std::string AlgorithmName(int32_t algorithm);

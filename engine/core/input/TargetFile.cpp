@@ -2,14 +2,14 @@
 
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
+#include "FileSafety.h"
 #include "TextReader.h"
 #include "Units.h"
 #include "input/InputChecks.h"
-#include "run/ImpactSetUp.h"
-#include "run/RunState.h"
 
 namespace halvern {
 
@@ -169,11 +169,8 @@ bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host) 
     return true;
 }
 
-bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
-                    TRunState& rs) {
-    EngineHost& host = *rs.host;
-    TParticleArrays& p = rs.particles;
-    SeedRandomFromClock(rs.random, rs.globals->RandomSeed);
+bool ReadTargetAtoms(const std::string& targetFile, int32_t N, TParticleArrays& p, EngineHost& host,
+                     const std::function<bool(int32_t)>& atomRead) {
     TextReader r;
     if (!r.open(targetFile)) {
         host.sink().error(FormatErrorText(1));
@@ -183,7 +180,7 @@ bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile,
     for (int32_t i = 1; i <= N; ++i) {
         const TTargetLine t = ReadTargetValues(r);
         if (i == 1) {
-            Log(rs, "  Target :" + r.readLine(), colour::Black);
+            LogLine(host, "  Target :" + r.readLine(), colour::Black);
             if (r.failed()) {
                 host.sink().error(FormatErrorText(1));
                 return false;
@@ -203,11 +200,7 @@ bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile,
         p.Z[i] = t.Z;
         p.mass[i] = t.mass;
         p.flags[i] = p.initialFlags[i] = t.flags;
-        if (i == 1) {
-            PlaceProjectile(rs);
-            if (!ReadModelFile(modelFile, rs)) return false;
-        }
-        if (rs.model.VibrationFlag == 0) ApplyThermalDisplacements(i, rs);
+        if (!atomRead(i)) return false;
         p.mass[i] = p.mass[i] * units::Amu;
     }
     return true;

@@ -3,14 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "MessageSink.h"
+#include "dynamics/ParticleArrays.h"
 #include "host/EngineHost.h"
 
 namespace halvern {
-
-struct TRunState;
 
 constexpr int32_t kMaxTargetAtoms = 30000;
 constexpr int32_t kMaxAtomicNumber = 1000;
@@ -22,14 +22,14 @@ int32_t CountTargetLines(const std::string& fileName, MessageSink& sink);
 // Before anything is allocated: refuses a target whose atomic numbers leave 1..1000, whose
 // masses are not above 0 or exceed 1e4 amu, whose positions leave +-1e6 A or that has two atoms
 // at the same place, with a box and a red line naming the line, the value and the file. Lines
-// that cannot be read are left to ReadTargetFile, which reports them.
+// that cannot be read are left to ReadTargetAtoms, which reports them.
 bool CheckTargetAtoms(const std::string& fileName, int32_t N, EngineHost& host);
 
-// Reads the N atoms into particles 1..N at the first impact (positions and sites in m, masses
-// in kg), placing the projectile and reading the model file after line 1 and displacing every
-// atom when the model's vibrations are on. False, after its box, on a format error or a value
-// that CheckTargetAtoms refuses.
-bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
-                    TRunState& rs);
+// Reads the N atoms into particles 1..N (positions and sites in m, masses in kg), logging the
+// rest of line 1. `atomRead(i)` follows each atom's values, its mass still in amu; a false
+// result ends the reading with false. False, after its box, on a format error or a value that
+// CheckTargetAtoms refuses.
+bool ReadTargetAtoms(const std::string& targetFile, int32_t N, TParticleArrays& particles,
+                     EngineHost& host, const std::function<bool(int32_t)>& atomRead);
 
 }  // namespace halvern

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "Units.h"
-#include "input/TargetFile.h"
+#include "run/RunInputs.h"
 #include "run/RunState.h"
 
 namespace halvern {

@@ -3,7 +3,12 @@
 #include <numbers>
 
 #include "input/InelasticFile.h"
+#include "input/ModelFile.h"
+#include "input/RunFile.h"
+#include "input/TargetFile.h"
 #include "miscutil.h"
+#include "output/OutputWriters.h"
+#include "run/ImpactSetUp.h"
 
 namespace halvern {
 
@@ -23,6 +28,27 @@ bool ReadInelasticFile(const std::string& name, TRunState& rs) {
           &TSimulationOptions::ShapiroTombrelloModel})
         if (before.*model && !(rs.options.*model)) WriteBackOption(rs, model, 0);
     return ok;
+}
+
+int32_t ReadRunFile(const std::string& fileName, TRunState& rs) {
+    const int32_t result = ReadRunFile(fileName, rs.run, *rs.host);
+    // The filter expression of option 8 is compiled once by the run routine before the report.
+    rs.OutputWriter = SelectOutputWriter(rs.run.OutputOption);
+    return result;
+}
+
+bool ReadTargetFile(const std::string& targetFile, const std::string& modelFile, int32_t N,
+                    TRunState& rs) {
+    SeedRandomFromClock(rs.random, rs.globals->RandomSeed);
+    return ReadTargetAtoms(targetFile, N, rs.particles, *rs.host, [&](int32_t i) {
+        if (i == 1) {
+            PlaceProjectile(rs);
+            const TModelFileInputs inputs{rs.options, rs.run.CutOff, rs.particles};
+            if (!ReadModelFile(modelFile, inputs, rs.model, rs.potentials, *rs.host)) return false;
+        }
+        if (rs.model.VibrationFlag == 0) ApplyThermalDisplacements(i, rs);
+        return true;
+    });
 }
 
 int32_t ReportRunParameters(int32_t projectileZ, const std::string& name, int32_t N, double energy,

@@ -7,6 +7,7 @@
 
 #include "EngineTestRuns.h"
 #include "input/ModelFile.h"
+#include "input/TargetFile.h"
 
 namespace halvern::test {
 namespace {
@@ -84,6 +85,36 @@ TEST(TargetFile, CountsEveryLineAndCutsTooMany) {
     EXPECT_EQ(CountTargetLines(folder.file("none.trg"), missing), 0);
     EXPECT_EQ(missing.texts(),
               std::vector<std::string>{"Cannot open Target file:\r" + folder.file("none.trg")});
+}
+
+// The atoms arrive one by one, each followed by the caller's step while its mass is in amu; a
+// step that fails ends the reading there.
+TEST(TargetFile, AtomsReachTheCallerInOrderAndAFailedStepEndsTheReading) {
+    ScratchFolder folder("trg");
+    const std::string file =
+        folder.write("a.trg", Lines({"0 0 0 29 63.546 0 Cu", "1.805 1.805 0 29 63.546 1 Cu",
+                                     "1.805 0 -1.805 18 39.948 0 Ar"}));
+    for (const int32_t stopAt : {0, 2}) {
+        RecordingHost host;
+        TParticleArrays p;
+        AllocateParticleArrays(p, 3, 3);
+        AllocateMassAndZ(p, 3);
+        std::vector<std::pair<int32_t, double>> seen;  // atom, mass at the step
+        const bool read = ReadTargetAtoms(file, 3, p, host, [&](int32_t i) {
+            seen.emplace_back(i, p.mass[i]);
+            return i != stopAt;
+        });
+        EXPECT_EQ(read, stopAt == 0);
+        const std::vector<std::pair<int32_t, double>> whole{{1, 63.546}, {2, 63.546}, {3, 39.948}};
+        EXPECT_EQ(seen, std::vector(whole.begin(), whole.begin() + (stopAt == 0 ? 3 : 2)));
+        EXPECT_DOUBLE_EQ(p.mass[1], 63.546 * kAmu);
+        EXPECT_DOUBLE_EQ(p.y[2], 1.805 * kAngstrom);
+        EXPECT_EQ(p.initialFlags[2], 1);
+        ASSERT_FALSE(host.lines.empty());
+        EXPECT_EQ(host.lines[0].text, "  Target : Cu");
+        FreeMassAndZ(p);
+        FreeParticleArrays(p);
+    }
 }
 
 // Target and model faults found while the first impact is set up end the run with the set-up's
