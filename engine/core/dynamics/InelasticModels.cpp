@@ -8,7 +8,6 @@
 #include "ScreenedCoulomb.h"
 #include "dynamics/PairForce.h"
 #include "miscutil.h"
-#include "run/RunState.h"
 
 namespace halvern {
 
@@ -20,11 +19,6 @@ constexpr double kAngstromsPerMetre = 1e10;
 // The key of the Oen-Robinson and Shapiro-Tombrello tables, formed in 64 bits.
 int64_t ZProduct64(const TParticleArrays& p, int32_t i, int32_t j) {
     return static_cast<int64_t>(p.Z[i]) * p.Z[j];
-}
-
-TForceField FieldOf(const TRunShared& run, const TTrajectoryState& tj) {
-    return TForceField{&run.potentials, tj.particles.Z.data(), tj.particles.flags.data(),
-                       run.options.SelfBombardment != 0};
 }
 
 double Distance2(const TParticleArrays& p, int32_t i, int32_t j) {
@@ -81,26 +75,19 @@ struct TEvent {
     int32_t electrons;  // -1 for Oen-Robinson
 };
 
-void ReportEvent(const TRunShared& run, TTrajectoryState& tj, const TEvent& e, double dt) {
-    const TRecordTargets& to = tj.records;
-    const bool open = to.pending ? to.eventsOpen : to.events && to.events->isOpen();
-    if (run.options.RecordInelastic && open) {
-        const std::string line = InelasticEventLine(
-            tj.RunCount, e.i, e.j, e.dE * kEvPerJoule, e.rOld * kAngstromsPerMetre,
-            e.rNew * kAngstromsPerMetre, e.z * kAngstromsPerMetre, dt * 1e15, e.E * kEvPerJoule,
-            e.electrons);
-        if (to.pending)
-            to.pending->append(PendingStream::Events, line);
-        else
-            to.events->write(line);
-    }
-    if (run.options.Verbose)
-        Log(run, tj,
-            std::string("  ") + e.model + " event, particles: " + IntToText(e.i) + " and " +
-                IntToText(e.j) + ", dE = " + RealToText8(e.dE * kEvPerJoule) +
-                " eV, R(old) = " + RealToText8(e.rNow * kAngstromsPerMetre) +
-                " A, R(new) = " + RealToText8(e.rNew * kAngstromsPerMetre) + " A",
-            colour::DarkRed);
+void ReportEvent(TInelasticStep& s, const TEvent& e, double dt) {
+    if (s.events.wanted())
+        s.events.write(InelasticEventLine(s.runCount, e.i, e.j, e.dE * kEvPerJoule,
+                                          e.rOld * kAngstromsPerMetre, e.rNew * kAngstromsPerMetre,
+                                          e.z * kAngstromsPerMetre, dt * 1e15, e.E * kEvPerJoule,
+                                          e.electrons));
+    if (s.verbose)
+        LogLine(s.host,
+                std::string("  ") + e.model + " event, particles: " + IntToText(e.i) + " and " +
+                    IntToText(e.j) + ", dE = " + RealToText8(e.dE * kEvPerJoule) +
+                    " eV, R(old) = " + RealToText8(e.rNow * kAngstromsPerMetre) +
+                    " A, R(new) = " + RealToText8(e.rNew * kAngstromsPerMetre) + " A",
+                colour::DarkRed);
 }
 
 // trunc(x) + 1 as a trial count, kept inside the int32 range.
@@ -121,10 +108,9 @@ std::string InelasticEventLine(int32_t run, int32_t i, int32_t j, double dE, dou
     return line + "\r\n";
 }
 
-double SeparationCorrection(const TRunShared& run, TTrajectoryState& tj, int32_t i, int32_t j,
-                            double Q) {
-    TParticleArrays& p = tj.particles;
-    const TForceField f = FieldOf(run, tj);
+double SeparationCorrection(TInelasticStep& s, int32_t i, int32_t j, double Q) {
+    TParticleArrays& p = s.particles;
+    const TForceField& f = s.field;
     const double r = std::sqrt(Distance2(p, i, j));
     const double F = PairForceMagnitude(f, p, i, j);
     MoveApart(p, i, j, F != 0 ? -Q / F : 0);
@@ -136,10 +122,10 @@ double SeparationCorrection(const TRunShared& run, TTrajectoryState& tj, int32_t
     return std::sqrt(Distance2(p, i, j));
 }
 
-void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random, int32_t N, double dt) {
-    TParticleArrays& p = tj.particles;
-    TInelasticState& in = tj.inelastic;
-    const TForceField f = FieldOf(run, tj);
+void ShapiroTombrelloPass(TInelasticStep& step, UniformRandom& random, int32_t N, double dt) {
+    TParticleArrays& p = step.particles;
+    TInelasticState& in = step.inelastic;
+    const TForceField& f = step.field;
     for (int32_t i = 0; i < N; ++i) {
         TStSlot* row = in.stRows.row(i);
         for (int32_t k = 0; row[k].partner != kEndOfRow; ++k) {
@@ -169,8 +155,8 @@ void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRa
                          0.5 * mu * RelativeSpeed2(p, i, j) + RepulsiveEnergy(f, i, j, r),
                          n};
                 in.stLoss += Q;
-                e.rNew = SeparationCorrection(run, tj, i, j, Q);
-                ReportEvent(run, tj, e, dt);
+                e.rNew = SeparationCorrection(step, i, j, Q);
+                ReportEvent(step, e, dt);
                 s.done = 1;
                 continue;
             }
@@ -198,10 +184,10 @@ void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRa
     }
 }
 
-void OenRobinsonPass(const TRunShared& run, TTrajectoryState& tj, int32_t N, double dt) {
-    TParticleArrays& p = tj.particles;
-    TInelasticState& in = tj.inelastic;
-    const TForceField f = FieldOf(run, tj);
+void OenRobinsonPass(TInelasticStep& step, int32_t N, double dt) {
+    TParticleArrays& p = step.particles;
+    TInelasticState& in = step.inelastic;
+    const TForceField& f = step.field;
     for (int32_t i = 0; i < N; ++i) {
         TOrSlot* row = in.orRows.row(i);
         for (int32_t k = 0; row[k].partner != kEndOfRow; ++k) {
@@ -225,19 +211,18 @@ void OenRobinsonPass(const TRunShared& run, TTrajectoryState& tj, int32_t N, dou
             const double Q = -K * v0 * q * q * std::exp(-q * R0);
             TEvent e{"OR", i, j, Q, R0, r, 0, (p.z[i] + p.z[j]) / 2, E, -1};
             in.orLoss += Q;
-            e.rNew = SeparationCorrection(run, tj, i, j, Q);
-            ReportEvent(run, tj, e, dt);
+            e.rNew = SeparationCorrection(step, i, j, Q);
+            ReportEvent(step, e, dt);
             s.done = 1;
         }
     }
 }
 
-void LssPass(const TRunShared& run, TTrajectoryState& tj, const TTargetExtent& extent, int32_t N,
-             double dt) {
-    TParticleArrays& p = tj.particles;
-    TInelasticState& in = tj.inelastic;
+void LssPass(TInelasticStep& step, const TTargetExtent& extent, int32_t N, double dt) {
+    TParticleArrays& p = step.particles;
+    TInelasticState& in = step.inelastic;
     for (int32_t i = 0; i <= N; ++i) {
-        if (!InLatticeZone(extent, p.x[i], p.y[i], p.z[i]) || p.z[i] > run.TargetTop) continue;
+        if (!InLatticeZone(extent, p.x[i], p.y[i], p.z[i]) || p.z[i] > step.targetTop) continue;
         const double v2 = p.vx[i] * p.vx[i] + p.vy[i] * p.vy[i] + p.vz[i] * p.vz[i];
         const double v = std::sqrt(v2);
         // A particle at rest loses nothing, also with a threshold of 0.
@@ -264,15 +249,12 @@ void LssPass(const TRunShared& run, TTrajectoryState& tj, const TTargetExtent& e
     }
 }
 
-void ApplyInelasticModels(const TRunShared& run, TTrajectoryState& tj, UniformRandom* random,
-                          const TTargetExtent& extent, int32_t N, double dt) {
-    if (run.options.ShapiroTombrelloModel && random) ShapiroTombrelloPass(run, tj, *random, N, dt);
-    if (run.options.OenRobinsonModel) OenRobinsonPass(run, tj, N, dt);
-    if (run.options.LssModel) LssPass(run, tj, extent, N, dt);
-}
-
-void ApplyInelasticModels(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt) {
-    ApplyInelasticModels(rs, rs, &rs.random, extent, N, dt);
+void ApplyInelasticModels(const TSimulationOptions& options, TInelasticStep& s,
+                          UniformRandom* random, const TTargetExtent& extent, int32_t N,
+                          double dt) {
+    if (options.ShapiroTombrelloModel && random) ShapiroTombrelloPass(s, *random, N, dt);
+    if (options.OenRobinsonModel) OenRobinsonPass(s, N, dt);
+    if (options.LssModel) LssPass(s, extent, N, dt);
 }
 
 }  // namespace halvern

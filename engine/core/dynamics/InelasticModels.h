@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "dynamics/InelasticTables.h"
+#include "dynamics/PairForce.h"
 #include "dynamics/ParticleArrays.h"
 #include "dynamics/TargetExtent.h"
-#include "dynamics/InelasticTables.h"
+#include "dynamics/UniformRandom.h"
+#include "host/EngineHost.h"
+#include "host/SimulationOptions.h"
 
 namespace halvern {
-
-struct TRunState;
-struct TRunShared;
-struct TTrajectoryState;
 
 // One watched pair of an Oen-Robinson row.
 struct TOrSlot {
@@ -183,22 +183,42 @@ struct TInelasticState {
 std::string InelasticEventLine(int32_t run, int32_t i, int32_t j, double dE, double rOld,
                                double rNew, double z, double dtFs, double E, int32_t electrons);
 
+// Where the events of the passes are recorded as lines of the inelastic-events file.
+class InelasticEventLines {
+  public:
+    virtual ~InelasticEventLines() = default;
+    // True when a line is kept (its option on and its file open).
+    virtual bool wanted() const = 0;
+    virtual void write(const std::string& line) = 0;
+};
+
+// What the passes work on: the pair potentials as a force field, the particles, the tables with
+// the event rows and loss sums, the top of the target (the LSS friction acts below it, m), the
+// impact that event lines name, and where events are reported: their lines, and with `verbose`
+// a line each in the log of `host`.
+struct TInelasticStep {
+    TForceField field;
+    TParticleArrays& particles;
+    TInelasticState& inelastic;
+    double targetTop;
+    int32_t runCount;
+    bool verbose;
+    EngineHost& host;
+    InelasticEventLines& events;
+};
+
 // Takes the energy change Q (J, negative for a loss) out of the pair's potential energy by moving
 // i and j apart along their line of centres; returns the distance afterwards (m).
-double SeparationCorrection(const TRunShared& run, TTrajectoryState& tj, int32_t i, int32_t j,
-                            double Q);
+double SeparationCorrection(TInelasticStep& s, int32_t i, int32_t j, double Q);
 
-void ShapiroTombrelloPass(const TRunShared& run, TTrajectoryState& tj, UniformRandom& random,
-                          int32_t N, double dt);
-void OenRobinsonPass(const TRunShared& run, TTrajectoryState& tj, int32_t N, double dt);
-void LssPass(const TRunShared& run, TTrajectoryState& tj, const TTargetExtent& extent, int32_t N,
-             double dt);
+void ShapiroTombrelloPass(TInelasticStep& s, UniformRandom& random, int32_t N, double dt);
+void OenRobinsonPass(TInelasticStep& s, int32_t N, double dt);
+void LssPass(TInelasticStep& s, const TTargetExtent& extent, int32_t N, double dt);
 
-// The selected models in their order (Shapiro-Tombrello, Oen-Robinson, LSS), after the velocity
-// update of a Verlet step; the Shapiro-Tombrello draws come from `random` (a run with that model
-// gives its generator).
-void ApplyInelasticModels(const TRunShared& run, TTrajectoryState& tj, UniformRandom* random,
-                          const TTargetExtent& extent, int32_t N, double dt);
-void ApplyInelasticModels(TRunState& rs, const TTargetExtent& extent, int32_t N, double dt);
+// The models that `options` selects in their order (Shapiro-Tombrello, Oen-Robinson, LSS), after
+// the velocity update of a Verlet step; the Shapiro-Tombrello draws come from `random` (a run with
+// that model gives its generator).
+void ApplyInelasticModels(const TSimulationOptions& options, TInelasticStep& s,
+                          UniformRandom* random, const TTargetExtent& extent, int32_t N, double dt);
 
 }  // namespace halvern

@@ -4,6 +4,7 @@
 
 #include "Colours.h"
 #include "dynamics/InelasticModels.h"
+#include "run/RunInelastic.h"
 #include "dynamics/Integrators.h"
 #include "dynamics/PartnerLists.h"
 #include "miscutil.h"

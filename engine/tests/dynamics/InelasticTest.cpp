@@ -8,6 +8,7 @@
 #include "dynamics/InelasticModels.h"
 #include "input/InelasticFile.h"
 #include "miscutil.h"
+#include "run/RunInelastic.h"
 
 namespace halvern::test {
 namespace {
@@ -301,6 +302,55 @@ TEST(InelasticModels, NoLssLossOutsideTheZoneOrAboveTheTarget) {
         run.steps(10, 1e-16);
         EXPECT_EQ(run.rs.inelastic.lssLoss, 0) << outside;
         EXPECT_EQ(run.rs.particles.vx[0], 6.95e4);
+    }
+}
+
+// Keeps the event lines when asked to.
+class KeptEventLines : public InelasticEventLines {
+  public:
+    explicit KeptEventLines(bool keep) : keep_(keep) {}
+    bool wanted() const override { return keep_; }
+    void write(const std::string& line) override { lines.push_back(line); }
+    std::vector<std::string> lines;
+
+  private:
+    bool keep_;
+};
+
+// An Oen-Robinson pair past its closest approach, outside any run: the loss is counted whether
+// or not its line is wanted or logged, and the line names the step's impact.
+TEST(InelasticModels, EventOfAStepGoesToItsLinesAndItsHost) {
+    for (const bool keep : {false, true}) {
+        for (const bool verbose : {false, true}) {
+            CuCrystal c(0, 1);
+            TParticleArrays& p = c.rs.particles;
+            p.x[0] = p.x[1] + 1.0e-10;
+            p.y[0] = p.y[1];
+            p.z[0] = p.z[1];
+            p.vx[0] = 1e5;
+            TInelasticState in;
+            in.params.oenRobinson = {{18 * 29, 5e-44}};
+            in.params.gamma = 0.3;
+            AllocateEventRows(in.orRows, c.rs.N + 1, 4);
+            TOrSlot slot;
+            slot.partner = 1;
+            slot.previousD2 = 0.9e-10 * 0.9e-10;
+            ASSERT_TRUE(InsertOrSlot(in.orRows, slot, 0, 0));
+            KeptEventLines lines(keep);
+            RecordingHost host;
+            TInelasticStep step{ForceFieldOf(c.rs), p, in, 0, 7, verbose, host, lines};
+            OenRobinsonPass(step, 1, 1e-16);
+            EXPECT_LT(in.orLoss, 0);
+            EXPECT_EQ(in.orRows.row(0)[0].done, 1);
+            ASSERT_EQ(lines.lines.size(), keep ? 1u : 0u);
+            if (keep) {
+                EXPECT_EQ(lines.lines[0].substr(0, 15), "    7    0    1");
+            }
+            ASSERT_EQ(host.lines.size(), verbose ? 1u : 0u);
+            if (verbose) {
+                EXPECT_EQ(host.lines[0].text.rfind("  OR event, particles: 0 and 1", 0), 0u);
+            }
+        }
     }
 }
 
