@@ -36,21 +36,13 @@
 #include "ShortString.h"
 #include "ToolWindows.h"
 #include "UiSink.h"
+#include "WaitCursor.h"
 #include "miscutil.h"
 #include "text/TextConversions.h"
 
 namespace velkor {
 
 namespace {
-
-// The hour-glass cursor for the time of a generator run, restored also when it throws.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QString Text(std::string_view text) {
     return halvern::DecodeText(text);
@@ -365,7 +357,7 @@ void TMainForm::runCubicCommand(const LatticeCommand& command) {
     if (!name) return;
     StoreCubicParams(params, *name);
     {
-        const WaitCursor wait;
+        const halvern::WaitCursor wait;
         command.generateCubic(params, halvern::UiSink());
     }
     tools_->Composite.PotlForm->Z2 = TextToIntQuiet(FieldText(CubicForm->IntegerEdit1));
@@ -380,7 +372,7 @@ void TMainForm::runHexCommand(const LatticeCommand& command) {
     if (!name) return;
     StoreHexParams(params, *name);
     {
-        const WaitCursor wait;
+        const halvern::WaitCursor wait;
         command.generateHex(params, halvern::UiSink());
     }
     tools_->Composite.PotlForm->Z2 = TextToIntQuiet(FieldText(HexForm->IntegerEdit1));
@@ -409,7 +401,7 @@ void TMainForm::runTwoSpeciesCommand(const LatticeCommand& command) {
     if (!name) return;
     working.FileName = *name;
     {
-        const WaitCursor wait;
+        const halvern::WaitCursor wait;
         command.buildTwoSpecies(working, halvern::UiSink());
     }
     if (sphalerite) params_.SphaleriteParams = working;
