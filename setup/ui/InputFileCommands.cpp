@@ -42,12 +42,12 @@ struct CommandTexts {
 };
 
 constexpr CommandTexts kCommands[] = {
-    {InputFile::Projectile, "NewPrj", "OpenPrj", "UNTITLED.PRJ", "Projectile: ", "*.PRJ", "PRJ",
-     0, "Projectile specification file", "Projectile: ", kProjectileDialogHelp},
+    {InputFile::Projectile, "NewPrj", "OpenPrj", "UNTITLED.PRJ", "Projectile: ", "*.PRJ", "PRJ", 0,
+     "Projectile specification file", "Projectile: ", kProjectileDialogHelp},
     {InputFile::Run, "NewRun", "Open1", "UNTITLED.RUN", "Run Specifications: ", "*.RUN", "RUN", 2,
      "Simulation run specification file", "Run specifications: ", kRunDialogHelp},
-    {InputFile::Model, "NewMdl", "OpenMdl", "UNTITLED.MDL", "Simulation Model: ", "*.MDL", "MDL",
-     1, "Simulation model specification file", "Simulation model: ", kModelDialogHelp},
+    {InputFile::Model, "NewMdl", "OpenMdl", "UNTITLED.MDL", "Simulation Model: ", "*.MDL", "MDL", 1,
+     "Simulation model specification file", "Simulation model: ", kModelDialogHelp},
     {InputFile::Inelastic, "New6", "OpenInelastic", "UNTITLED.INL", nullptr, "*.INL", "INL", 4,
      "Simulation inelastic losses file", nullptr, kInelasticLssHelp},
 };
@@ -160,22 +160,30 @@ void InputFileCommands::newFile(InputFile kind) {
     show(kind, texts.newPrefix);
 }
 
-void InputFileCommands::openFile(InputFile kind) {
-    const std::optional<std::string> chosen =
-        halvern::UiFileChooser().openFile(owner_, OpenInputFileRequest(kind));
-    if (!chosen || chosen->empty()) return;
+std::optional<std::string> ChooseAndLoad(QWidget* owner, const halvern::FileDialogSpec& request,
+                                         const std::function<bool(const std::string&)>& load) {
+    const std::optional<std::string> chosen = halvern::UiFileChooser().openFile(owner, request);
+    if (!chosen || chosen->empty()) return std::nullopt;
     const std::string& name = *chosen;
     halvern::MessageSink& sink = halvern::UiSink();
     // The dialogs keep their file names in 255 characters: a longer one is refused, never cut.
     if (!halvern::FileNameFits(name, kFileNameWidth)) {
         sink.error(halvern::FileNameTooLongText(name, kFileNameWidth));
-        return;
+        return std::nullopt;
     }
-    if (!load(kind, name)) {
+    if (!load(name)) {
         sink.error("Error reading " + name + ".");
-        return;
+        return std::nullopt;
     }
-    fileName(kind) = name;
+    return chosen;
+}
+
+void InputFileCommands::openFile(InputFile kind) {
+    const std::optional<std::string> name =
+        ChooseAndLoad(owner_, OpenInputFileRequest(kind),
+                      [&](const std::string& file) { return load(kind, file); });
+    if (!name) return;
+    fileName(kind) = *name;
     show(kind, TextsOf(kind).openPrefix);
 }
 

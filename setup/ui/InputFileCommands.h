@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "FileChooser.h"
@@ -33,6 +34,12 @@ enum class InputFile { Projectile, Run, Model, Inelastic };
 
 // The open dialog as the kind's Open command asks it: its pattern, extension, list entry and title.
 halvern::FileDialogSpec OpenInputFileRequest(InputFile kind);
+
+// The steps every Open command shares: asks for a file, refuses a name too long for the dialogs'
+// 255 characters, loads it, and reports "Error reading <name>." when it does not load. The name
+// of a loaded file, or none.
+std::optional<std::string> ChooseAndLoad(QWidget* owner, const halvern::FileDialogSpec& request,
+                                         const std::function<bool(const std::string&)>& load);
 
 class InputFileCommands {
   public:

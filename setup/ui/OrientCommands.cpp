@@ -30,15 +30,6 @@ constexpr int kImpactFilterEntry = 3;  // in the open dialog's list, from 0
 constexpr const char* kImpactCaption = "Impact specifications: ";
 constexpr const char* kUntitledImpact = "UNTITLED.IMP";
 
-// A chosen name that a dialog's file name can hold, else its message and nothing.
-std::optional<std::string> FittingName(std::optional<std::string> chosen) {
-    if (chosen && !halvern::FileNameFits(*chosen)) {
-        halvern::UiSink().error(halvern::FileNameTooLongText(*chosen));
-        return std::nullopt;
-    }
-    return chosen;
-}
-
 }  // namespace
 
 OrientCommands::OrientCommands(QWidget* owner, const std::function<int(QDialog&)>& runModal)
@@ -84,15 +75,14 @@ void OrientCommands::NewImp() {
 }
 
 void OrientCommands::OpenImp() {
-    const std::optional<std::string> name = FittingName(halvern::UiFileChooser().openFile(
-        owner_, {"Impact parameters specification file", kInputFilesOpenFilter, "*.IMP", "IMP",
-                 kImpactFilterEntry}));
-    if (!name) return;
-    if (!LoadImpFile(*name, ImpactParams, halvern::UiSink())) {
-        halvern::UiSink().error("Error reading " + *name + ".");
-        return;
-    }
-    showImpactDialog(*name);
+    const std::optional<std::string> name =
+        ChooseAndLoad(owner_,
+                      {"Impact parameters specification file", kInputFilesOpenFilter, "*.IMP",
+                       "IMP", kImpactFilterEntry},
+                      [this](const std::string& file) {
+                          return LoadImpFile(file, ImpactParams, halvern::UiSink());
+                      });
+    if (name) showImpactDialog(*name);
 }
 
 void OrientCommands::Viewtarget1Click() {
