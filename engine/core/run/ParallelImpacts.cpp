@@ -245,26 +245,29 @@ void StartSlot(TParallelLoop& l, const TImpactLine& impact) {
     Submit(l, slot);
 }
 
-// The first impact reads the target and the model on the window thread, reporting to the host
-// at once (nothing comes before it); its trajectory runs on a worker.
-void StartFirstSlot(TParallelLoop& l, const TImpactLine& impact) {
+// The first impact, set up before the outputs were created: its trajectory runs on the window
+// thread while the host shows each trajectory, else on a worker.
+void StartFirstImpact(TParallelLoop& l) {
     TRunState& rs = l.rs;
-    if (!SetUpSerialImpact(rs, impact)) {
-        l.ending = true;
+    if (!rs.host->showsEachTrajectory()) {
+        TSlot& slot = TakeSlot(l);
+        PrepareSlot(rs, slot);
+        Submit(l, slot);
         return;
     }
-    WarnOfHighTerminationEnergy(rs, rs);
-    TSlot& slot = TakeSlot(l);
-    PrepareSlot(rs, slot);
-    Submit(l, slot);
+    if (!RunFirstTrajectory(rs)) l.ending = true;
+    // Its semantic errors were shown as they came; the parse-error dialog is not shown again.
+    if (rs.outputFilter.run && rs.outputFilter.run->semanticErrorRecords() > 0)
+        l.showParseError = false;
 }
 
 bool SerialDue(TParallelLoop& l) {
-    return l.rs.RunCount == 1 || l.stepping || l.rs.host->showsEachTrajectory();
+    return l.stepping || l.rs.host->showsEachTrajectory();
 }
 
 void RunInParallel(TRunState& rs, int threads) {
     TParallelLoop l(rs, threads);
+    if (rs.RunCount == 1) StartFirstImpact(l);
     TImpactLine impact;
     while (!l.ending) {
         while (!l.ending && !l.aborting && l.linesLeft && l.inflight.size() < l.limit) {
@@ -273,16 +276,10 @@ void RunInParallel(TRunState& rs, int threads) {
                 break;
             }
             ++rs.RunCount;
-            if (!SerialDue(l)) {
+            if (!SerialDue(l))
                 StartSlot(l, impact);
-            } else if (rs.RunCount == 1 && !rs.host->showsEachTrajectory()) {
-                StartFirstSlot(l, impact);
-            } else if (Drain(l) && !RunSerialImpact(rs, impact)) {
+            else if (Drain(l) && !RunSerialImpact(rs, impact))
                 l.ending = true;
-            }
-            if (l.rs.RunCount == 1 && rs.outputFilter.run &&
-                rs.outputFilter.run->semanticErrorRecords() > 0)
-                l.showParseError = false;
         }
         if (l.ending || l.inflight.empty()) break;
         CommitFront(l);
@@ -314,6 +311,19 @@ bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
            RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
 }
 
+bool SetUpFirstImpact(TRunState& rs) {
+    TImpactLine impact;
+    if (!NextImpactLine(rs.impactFile, impact)) return true;
+    rs.RunCount = 1;
+    if (!SetUpSerialImpact(rs, impact)) return false;
+    WarnOfHighTerminationEnergy(rs, rs);
+    return true;
+}
+
+bool RunFirstTrajectory(TRunState& rs) {
+    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
+}
+
 void RunImpacts(TRunState& rs) {
     const std::optional<int>& configured = rs.globals->Threads;
     const int threads = RunThreadCount(configured ? &*configured : nullptr);
@@ -321,6 +331,7 @@ void RunImpacts(TRunState& rs) {
         RunInParallel(rs, threads);
         return;
     }
+    if (rs.RunCount == 1 && !RunFirstTrajectory(rs)) return;
     TImpactLine impact;
     // Blank lines after the last impact line are no impact (the reals would read as zeros and
     // put the projectile on atom 1).

@@ -19,10 +19,18 @@ bool SetUpSerialImpact(TRunState& rs, const TImpactLine& impact);
 // false when the run is to end. rs.RunCount is the impact's number.
 bool RunSerialImpact(TRunState& rs, const TImpactLine& impact);
 
-// Every impact of rs.impactFile. Trajectories run one after the other with one thread, with the
-// Shapiro-Tombrello model (its draws are made during the trajectory), while the host shows each
-// trajectory and once Step has been used; otherwise up to two per thread are in flight. The
-// first impact, which reads the target and the model, is set up on the window thread.
+// The first impact line's set-up on the window thread: it reads the target and the model and
+// asks the questions of the run's start, so the run calls it before creating its outputs.
+// rs.RunCount becomes 1 when there was a line; false (after the error box) when the run is to end.
+bool SetUpFirstImpact(TRunState& rs);
+
+// The trajectory of the impact that SetUpFirstImpact set up, on the window thread.
+bool RunFirstTrajectory(TRunState& rs);
+
+// Every impact of rs.impactFile, starting with the one SetUpFirstImpact set up (rs.RunCount 1).
+// Trajectories run one after the other with one thread, with the Shapiro-Tombrello model (its
+// draws are made during the trajectory), while the host shows each trajectory and once Step has
+// been used; otherwise up to two per thread are in flight.
 void RunImpacts(TRunState& rs);
 
 }  // namespace halvern

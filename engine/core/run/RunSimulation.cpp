@@ -216,7 +216,12 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     }
     if (!CheckImpactFile(rs.impactFile, f.impact, host)) return;
 
-    // Every input is checked: only now are output files created and arrays allocated.
+    // The first impact's set-up reads the target and the model and asks the start's questions:
+    // a No or an error there must leave the last run's outputs as they were.
+    AllocateRun(rs);
+    if (!SetUpFirstImpact(rs)) return;
+
+    // Every input is checked and every question answered: only now are output files created.
     if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
         rs.options.RecordInelastic &&
         !CreateOutputFile(rs, rs.inelasticEventsFile, f.inelasticEvents, "inelastic"))
@@ -225,8 +230,6 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
         !CreateOutputFile(rs, rs.dynamicsFile, f.dynamics, "dynamical variables"))
         return;
     if (!CreateInitialConditionsFile(rs)) return;
-
-    AllocateRun(rs);
 
     host.idle();
     RunImpacts(rs);

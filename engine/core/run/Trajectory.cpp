@@ -291,7 +291,6 @@ bool RunTrajectory(const TRunShared& run, TTrajectoryState& tj, UniformRandom* r
     if (tj.records.events) tj.records.events->reportTo(&host);
     TTrajectory tr = StartTrajectory(tj.targetExtent, initialTimestep, run, tj);
 
-    if (tj.RunCount == 1 && !tj.channel) WarnOfHighTerminationEnergy(run, tj);
     tr.E0 = SystemEnergy(run, tj, tr.extent, false);
     // A sampling interval of 0 means no periodic and no initial-conditions records, in every
     // trajectory of the run.
