@@ -16,6 +16,10 @@
 #include "input/ModelFile.h"
 #include "input/TargetFile.h"
 #include "inputfiles/ImpactFile.h"
+#include "inputfiles/InelasticFile.h"
+#include "inputfiles/ModelFile.h"
+#include "inputfiles/ProjectileFile.h"
+#include "inputfiles/RunFile.h"
 #include "orientation/OrientPoints.h"
 #include "orientation/ReorientWriters.h"
 #include "potentials/PairPotentials.h"
@@ -148,6 +152,69 @@ TEST(BatchTemplateCross, EngineReadsEveryJobWithItsNames) {
         EXPECT_EQ(f.dynamics, stem + ".osl");
         EXPECT_EQ(f.inelasticEvents, stem + ".dat");
     }
+}
+
+// Runs each batch job as the engine's main window does.
+class BatchRunningHost : public halvern::BatchHost {
+  public:
+    halvern::MessageSink& sink() override { return host.messages; }
+    halvern::EngineFlags& flags() override { return host.engineFlags; }
+    void batchStarting() override {}
+    void jobStarting(int, const std::string&) override {}
+    void runJob(const halvern::TEngineFileNames& f) override {
+        halvern::RunSimulation(f.projectile, f.target, f.model, f.run, f.impact, f.inelastic,
+                               f.initialConditions, f.dynamics, f.inelasticEvents, true, globals,
+                               host);
+    }
+    void jobEnded() override {}
+    void batchEnded() override {}
+
+    halvern::EngineGlobals globals;
+    halvern::RecordingHost host;
+};
+
+// A project as the set-up program's dialogs save it when only its stem is typed: the
+// extensions in capitals; one impact point.
+void WriteSetupProject(const std::string& stem) {
+    halvern::RecordingSink sink;
+    ASSERT_TRUE(test::Generate(test::CommandNamed("Fcc100Click"), {1, 1, 2}, stem + ".TRG", sink));
+    ASSERT_TRUE(WriteProjectileFile(TProjectileSpec{}, stem + ".PRJ", sink));
+    TRunSpec run;
+    run.FileName = stem + ".RUN";
+    ASSERT_TRUE(WriteRunFile(run, sink));
+    const TModelSpec model;
+    ASSERT_TRUE(WriteModelFile(model, ComputeVibrationAmplitudes(model), stem + ".MDL", sink));
+    TImpactSpec mesh;
+    mesh.Nx = mesh.Ny = 1;
+    ASSERT_TRUE(WriteImpactFile(mesh, stem + ".IMP", sink));
+    ASSERT_TRUE(WriteInelasticFile(TInelasticSpec{}, stem + ".INL", sink));
+}
+
+// The batch template names the six files with small extensions; the engine finds the
+// set-up program's files whatever the case of theirs, and runs every job.
+TEST_F(EngineCross, BatchTemplateRunsTheSetupProgramsProjects) {
+    WriteSetupProject(path("cu"));
+    WriteSetupProject(path("ni"));
+    std::string text;
+    for (const char* stem : {"cu", "ni"})
+        for (const std::string& line : MakeBatchTemplate(path(stem), 1)) text += line + "\r\n";
+    const std::string batch = path("two.bdf");
+    ASSERT_TRUE(halvern::WriteFileReplacing(batch, text));
+
+    BatchRunningHost runner;
+    runner.globals.Threads = 1;
+    halvern::TEngineFileNames current = halvern::InitialEngineFileNames();
+    EXPECT_EQ(halvern::RunBatch(batch, current, runner), 2);
+    EXPECT_EQ(runner.host.messages.texts(), std::vector<std::string>{"Proceed with batch jobs?"});
+    EXPECT_EQ(runner.host.impacts, 2);
+    EXPECT_EQ(runner.host.find("  ++++ Error ++++"), -1);
+    for (const char* out : {"cu.osl", "ni.osl"}) {
+        ASSERT_TRUE(halvern::FileExists(path(out))) << out;
+        EXPECT_GT(contents(path(out)).size(), 0u) << out;
+    }
+    // The current names are the files the last job ran with.
+    EXPECT_EQ(current.run, path("ni.RUN"));
+    EXPECT_EQ(current.dynamics, path("ni.osl"));
 }
 
 // The composite potential shows the join the engine runs with: the example model read by the

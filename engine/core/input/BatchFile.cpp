@@ -41,11 +41,6 @@ const std::string* FirstTooLongName(const TEngineFileNames& f) {
     return nullptr;
 }
 
-bool RequiredInputsExist(const TEngineFileNames& f) {
-    return InputFileExists(f.projectile) && InputFileExists(f.impact) && InputFileExists(f.run) &&
-           InputFileExists(f.target) && InputFileExists(f.model);
-}
-
 }  // namespace
 
 std::vector<TBatchJob> ParseBatchDefinition(const std::string& bytes) {
@@ -61,6 +56,17 @@ std::vector<TBatchJob> ParseBatchDefinition(const std::string& bytes) {
         jobs.push_back(std::move(job));
     }
     return jobs;
+}
+
+std::string BatchJobNotFoundText(int jobNumber, const std::string& label,
+                                 const std::vector<TMissingInput>& missing) {
+    std::string text = "One or more input files specified for batch job was not found.\rJob " +
+                       IntToText(jobNumber);
+    const size_t end = label.find_last_not_of(' ');
+    if (end != std::string::npos) text += " (" + label.substr(0, end + 1) + ")";
+    text += ":";
+    for (const TMissingInput& m : missing) text += "\r" + MissingInputText(m);
+    return text;
 }
 
 std::string BatchJobCaption(int jobNumber, const std::string& label) {
@@ -91,13 +97,15 @@ int RunBatch(const std::string& path, TEngineFileNames& current, BatchHost& host
 
     int run = 0;
     for (const TBatchJob& job : jobs) {
-        current = job.files;
+        current = WithCompanionInputs(job.files);
         if (const std::string* tooLong = FirstTooLongName(current)) {
             ShowError(sink, FileNameTooLongText(*tooLong));
             break;
         }
-        if (!RequiredInputsExist(current)) {
-            ShowError(sink, "One or more input files specified for batch job was not found.");
+        // The inelastic file is needed only with a model selected; the run itself says so.
+        const std::vector<TMissingInput> missing = MissingInputFiles(current, false);
+        if (!missing.empty()) {
+            ShowError(sink, BatchJobNotFoundText(run + 1, job.label, missing));
             break;
         }
         ++run;

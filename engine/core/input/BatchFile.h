@@ -41,11 +41,17 @@ class BatchHost {
 
 std::string BatchJobCaption(int jobNumber, const std::string& label);
 
+// "One or more input files specified for batch job was not found." and, a line each, the job
+// ("Job 2 (Project 2:):", its label without trailing blanks) and every missing file.
+std::string BatchJobNotFoundText(int jobNumber, const std::string& label,
+                                 const std::vector<TMissingInput>& missing);
+
 // Runs the batch file `path` (the name the user chose): checks it, asks to proceed, then runs
-// its jobs in order. Each job's names become the current file names as the job is read. A job
-// whose projectile, impact, run, target or model file is missing ends the batch; a job whose
-// run fails goes on to the next job unless the user stepped or aborted and asks to stop.
-// Returns the number of jobs run.
+// its jobs in order. Each job's input names are resolved as the input-files dialog resolves
+// them (the extension in any case) and become, with its output names as written, the current
+// file names as the job is read. A job whose projectile, impact, run, target or model file is
+// missing ends the batch; a job whose run fails goes on to the next job unless the user stepped
+// or aborted and asks to stop. Returns the number of jobs run.
 int RunBatch(const std::string& path, TEngineFileNames& current, BatchHost& host);
 
 }  // namespace halvern

@@ -51,11 +51,34 @@ void CopyInputBoxes(const TInputFileBoxes& boxes, TEngineFileNames& names) {
     names.inelastic = boxes[5];
 }
 
+TRunFileNames WithCompanionInputs(const TRunFileNames& names) {
+    TRunFileNames found = names;
+    for (std::string* name : {&found.projectile, &found.target, &found.model, &found.run,
+                              &found.impact, &found.inelastic})
+        *name = FindCompanionFile(*name);
+    return found;
+}
+
+std::vector<TMissingInput> MissingInputFiles(const TEngineFileNames& names,
+                                             bool inelasticModelSelected) {
+    std::vector<TMissingInput> missing = {{"projectile", names.projectile},
+                                          {"target", names.target},
+                                          {"model", names.model},
+                                          {"run", names.run},
+                                          {"impact", names.impact}};
+    if (inelasticModelSelected) missing.push_back({"inelastic", names.inelastic});
+    std::erase_if(missing, [](const TMissingInput& input) { return InputFileExists(input.name); });
+    return missing;
+}
+
 bool RunPossible(const TEngineFileNames& names, bool inelasticModelSelected) {
-    return InputFileExists(names.projectile) && InputFileExists(names.impact) &&
-           InputFileExists(names.run) && InputFileExists(names.target) &&
-           InputFileExists(names.model) &&
-           (!inelasticModelSelected || InputFileExists(names.inelastic));
+    return MissingInputFiles(names, inelasticModelSelected).empty();
+}
+
+std::string MissingInputText(const TMissingInput& missing) {
+    std::string kind = missing.kind;
+    kind[0] = static_cast<char>(kind[0] - 'a' + 'A');
+    return kind + " file: " + (missing.name.empty() ? "(none)" : missing.name);
 }
 
 std::vector<std::string> InputFileLogLines(const TEngineFileNames& names,

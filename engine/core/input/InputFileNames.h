@@ -39,9 +39,27 @@ int FillCompanionNames(const std::string& projectile, TInputFileBoxes& boxes);
 
 void CopyInputBoxes(const TInputFileBoxes& boxes, TEngineFileNames& names);
 
+// The six input names resolved as the input-files dialog resolves them: the exact name, else the
+// same folder and stem with the extension in any case (FindCompanionFile). Outputs stay as named.
+TRunFileNames WithCompanionInputs(const TRunFileNames& names);
+
+// An input file that a run needs and that does not exist (or is named with a wildcard).
+struct TMissingInput {
+    const char* kind;  // "projectile", "target", "model", "run", "impact", "inelastic"
+    std::string name;
+};
+
+// The missing inputs in the order projectile, target, model, run, impact, then inelastic when
+// an inelastic model is selected.
+std::vector<TMissingInput> MissingInputFiles(const TEngineFileNames& names,
+                                             bool inelasticModelSelected);
+
 // A run needs projectile, impact, run, target and model files, and the inelastic file only when
 // an inelastic model is selected.
 bool RunPossible(const TEngineFileNames& names, bool inelasticModelSelected);
+
+// "Target file: " + the name, or "Target file: (none)" for an empty name.
+std::string MissingInputText(const TMissingInput& missing);
 
 // The lines the main window logs in green: "  " and each name, then an empty line.
 std::vector<std::string> InputFileLogLines(const TEngineFileNames& names,

@@ -6,6 +6,7 @@
 #include "input/ImpactFile.h"
 #include "input/InelasticFile.h"
 #include "input/InputChecks.h"
+#include "input/InputFileNames.h"
 #include "input/ModelFile.h"
 #include "input/ProjectileFile.h"
 #include "input/RunFile.h"
@@ -33,14 +34,6 @@ class RunRelease {
   private:
     TRunState& rs_;
 };
-
-TRunFileNames WithCompanionFiles(const TRunFileNames& n) {
-    TRunFileNames found = n;
-    for (std::string* name : {&found.projectile, &found.target, &found.model, &found.run,
-                              &found.impact, &found.inelastic})
-        *name = FindCompanionFile(*name);
-    return found;
-}
 
 void ResetRunTotals(TRunState& rs) {
     EngineFlags& flags = rs.host->flags();
@@ -174,7 +167,7 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     RunRelease release(rs);
     rs.options = rs.globals->Options;
     rs.batch = batch;
-    rs.files = WithCompanionFiles(names);
+    rs.files = WithCompanionInputs(names);
     const TRunFileNames& f = rs.files;
 
     ResetRunTotals(rs);

@@ -78,10 +78,15 @@ class FakeBatchHost : public BatchHost {
     std::function<void(FakeBatchHost&)> onRun;
 };
 
+const std::string kNotFound = "One or more input files specified for batch job was not found.";
+
 struct BatchFolder {
     ScratchFolder dir{"batch"};
-    std::string project(const std::string& stem) {
-        for (const char* ext : {".prj", ".trg", ".mdl", ".run", ".imp"}) dir.write(stem + ext, "x");
+    // The five files a job needs, with the extensions as given (the job names them in small
+    // letters).
+    std::string project(const std::string& stem, std::initializer_list<const char*> extensions = {
+                                                     ".prj", ".trg", ".mdl", ".run", ".imp"}) {
+        for (const char* ext : extensions) dir.write(stem + ext, "x");
         return JobLines("Project " + stem + ":", dir.file(stem), "\r\n");
     }
 };
@@ -105,17 +110,45 @@ TEST(BatchRunner, RunsEveryJobAndKeepsTheLastJobsNames) {
     EXPECT_EQ(current.dynamics, f.dir.file("b.osl"));
 }
 
-TEST(BatchRunner, MissingInputEndsTheBatchAtThatJob) {
+// The set-up program saves with capital extensions (and a user may mix them); the job's names
+// are resolved as the input-files dialog resolves them, its outputs kept as written.
+TEST(BatchRunner, InputsAreFoundWithTheirExtensionInAnyCase) {
     BatchFolder f;
-    std::string bytes =
-        f.project("a") + JobLines("gone", f.dir.file("nothing"), "\n") + f.project("c");
+    const std::string bytes = f.project("a", {".PRJ", ".TRG", ".MDL", ".RUN", ".IMP", ".INL"}) +
+                              f.project("b", {".prj", ".Trg", ".mdl", ".RUN", ".imp"});
     FakeBatchHost host;
     TEngineFileNames current = InitialEngineFileNames();
-    EXPECT_EQ(RunBatch(f.dir.write("b.bdf", bytes), current, host), 1);
-    EXPECT_EQ(host.messages.texts().back(),
-              "One or more input files specified for batch job was not found.");
-    EXPECT_EQ(host.events.back(), "end");
-    EXPECT_EQ(current.projectile, f.dir.file("nothing.prj"));  // names of the last job read
+    EXPECT_EQ(RunBatch(f.dir.write("caps.bdf", bytes), current, host), 2);
+    EXPECT_EQ(host.messages.texts(), std::vector<std::string>{"Proceed with batch jobs?"});
+    EXPECT_EQ(host.events[2], "run " + f.dir.file("a.PRJ"));
+    EXPECT_EQ(current.target, f.dir.file("b.Trg"));
+    EXPECT_EQ(current.run, f.dir.file("b.RUN"));
+    EXPECT_EQ(current.inelastic, f.dir.file("b.inl"));  // none: kept as named
+    EXPECT_EQ(current.dynamics, f.dir.file("b.osl"));
+}
+
+// The job and each of its missing files are named after the text.
+TEST(BatchRunner, MissingInputEndsTheBatchAtThatJobAndIsNamed) {
+    const struct {
+        std::initializer_list<const char*> written;
+        std::string named;  // "<dir>" for the folder
+    } cases[] = {
+        {{".prj", ".trg", ".mdl", ".imp"}, "Run file: <dir>/b.run"},
+        {{".trg", ".mdl", ".run"}, "Projectile file: <dir>/b.prj\rImpact file: <dir>/b.imp"},
+    };
+    for (const auto& c : cases) {
+        BatchFolder f;
+        const std::string bytes = f.project("a") + f.project("b", c.written) + f.project("c");
+        FakeBatchHost host;
+        TEngineFileNames current = InitialEngineFileNames();
+        EXPECT_EQ(RunBatch(f.dir.write("b.bdf", bytes), current, host), 1);
+        std::string named = c.named;
+        for (size_t at; (at = named.find("<dir>")) != std::string::npos;)
+            named.replace(at, 5, f.dir.path().string());
+        EXPECT_EQ(host.messages.texts().back(), kNotFound + "\rJob 2 (Project b:):\r" + named);
+        EXPECT_EQ(host.events.back(), "end");
+        EXPECT_EQ(current.projectile, f.dir.file("b.prj"));  // names of the last job read
+    }
 }
 
 TEST(BatchRunner, EmptyOrIncompleteFilesRunNothingBeyondTheirCompleteJobs) {
@@ -124,13 +157,18 @@ TEST(BatchRunner, EmptyOrIncompleteFilesRunNothingBeyondTheirCompleteJobs) {
         std::string bytes;
         int jobs;
     };
+    const std::string none =
+        "Target file: (none)\rModel file: (none)\rRun file: (none)\r"
+        "Impact file: (none)";
     for (const Case& c : {Case{"", 0}, Case{"\r\n\r\n", 0},
-                          Case{f.project("a") + "label\r\n" + f.dir.file("a.prj"), 1}}) {
+                          Case{f.project("a") + "label \r\n" + f.dir.file("a.prj"), 1}}) {
         FakeBatchHost host;
         TEngineFileNames current = InitialEngineFileNames();
         EXPECT_EQ(RunBatch(f.dir.write("c.bdf", c.bytes), current, host), c.jobs);
         EXPECT_EQ(host.messages.texts().back(),
-                  "One or more input files specified for batch job was not found.");
+                  kNotFound +
+                      (c.jobs ? "\rJob 2 (label):\r" : "\rJob 1:\rProjectile file: (none)\r") +
+                      none);
     }
 }
 

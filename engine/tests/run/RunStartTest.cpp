@@ -41,7 +41,8 @@ TEST(RunStart, EndBeforeTheFirstTrajectoryLeavesTheOutputsAsTheyWere) {
         {"masses differ, No",
          [](TestProject& p) { p.target[0] = TargetLine(0, 0, 0, 29, 63.3); },
          {kMassesQuestion, kInitialisationError}},
-        {"model line 6 no number", [](TestProject& p) { p.model[5] = "0.3429eV"; },
+        {"model line 6 no number",
+         [](TestProject& p) { p.model[5] = "0.3429eV"; },
          {"Format error in <.mdl>.", kInitialisationError}},
         {"target line 3 no number",
          [](TestProject& p) { p.target[2] = "1.805 0 -1.805 29 sixty 0 Cu"; },
@@ -83,8 +84,8 @@ TEST(RunStart, RefusedStartCreatesNoOutput) {
     p.simulate(true);
     EXPECT_EQ(p.host.messages.texts(),
               (std::vector<std::string>{kMassesQuestion, kInitialisationError}));
-    for (const std::string& out : {p.names().initialConditions, p.names().dynamics,
-                                   p.names().inelasticEvents})
+    for (const std::string& out :
+         {p.names().initialConditions, p.names().dynamics, p.names().inelasticEvents})
         EXPECT_FALSE(fs::exists(out)) << out;
 }
 
@@ -119,8 +120,8 @@ TEST(RunStart, QuestionsComeBeforeTheOutputsAreCreated) {
             RunSimulationSteps(names, true, p.rs);
             EXPECT_EQ(p.host.messages.texts(),
                       (std::vector<std::string>{
-                          c.question, "Cannot create dynamical variables output file: " +
-                                          names.dynamics}));
+                          c.question,
+                          "Cannot create dynamical variables output file: " + names.dynamics}));
             EXPECT_EQ(p.host.frames, 0);
             EXPECT_FALSE(LogsEnergyLine(p.host));
         }
