@@ -356,19 +356,27 @@ void TMainForm::ShowMemoryUse() {
 
 void TMainForm::Specifyinputfiles1Click() {
     if (running_) return;
-    fileDialog_->exec();
-    const bool inelastic = InelasticModelSelected(session_.globals.Options);
-    runReady_ = RunPossible(session_.files, inelastic);
+    const bool accepted = fileDialog_->exec() == QDialog::Accepted;
+    const TSimulationOptions& options = session_.globals.Options;
+    const bool inelastic = InelasticModelSelected(options);
+    const std::vector<TMissingInput> missing = MissingInputFiles(session_.files, inelastic);
+    runReady_ = missing.empty();
     if (runReady_) {
         for (QAction* a : {Run1, Graphcoordinates1}) a->setEnabled(true);
         setWindowTitle(DecodeText(ReadyCaption(session_.files)));
         setStatus(QStringLiteral("Ready to run"));
         appendGreen(InputFileLogLines(session_.files, inelastic));
-    } else {
-        Run1->setEnabled(false);
-        setWindowTitle(QString::fromLatin1(kEngineTitle));
-        setStatus(QStringLiteral("Specify input files"));
+        return;
     }
+    Run1->setEnabled(false);
+    setWindowTitle(QString::fromLatin1(kEngineTitle));
+    setStatus(QStringLiteral("Specify input files"));
+    // After OK the user expects to run: say which file is still missing.
+    if (!accepted) return;
+    const TMissingInputReport report = ReportMissingInputs(missing, options);
+    setStatus(DecodeText(report.status));
+    for (const std::string& line : report.lines) appendLog(line, colour::Red);
+    appendLog("", colour::Black);
 }
 
 void TMainForm::Specifyoutputfiles1Click() {

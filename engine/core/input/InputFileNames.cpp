@@ -1,5 +1,6 @@
 #include "input/InputFileNames.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -14,6 +15,28 @@ std::string Absolute(const std::string& name) {
     std::error_code ec;
     std::filesystem::path p = std::filesystem::absolute(name, ec);
     return ec ? name : p.lexically_normal().string();
+}
+
+std::string Capitalised(std::string text) {
+    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+// "a", "a and b", "a, b and c".
+std::string JoinedWithAnd(const std::vector<std::string>& items) {
+    std::string text;
+    for (size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : k + 1 == items.size() ? " and " : ", ") + items[k];
+    return text;
+}
+
+// "LSS model", "LSS and Oen-Robinson models": the inelastic-loss models the options tick.
+std::string TickedInelasticModels(const TSimulationOptions& options) {
+    std::vector<std::string> models;
+    if (options.LssModel) models.emplace_back("LSS");
+    if (options.OenRobinsonModel) models.emplace_back("Oen-Robinson");
+    if (options.ShapiroTombrelloModel) models.emplace_back("Shapiro-Tombrello");
+    return JoinedWithAnd(models) + (models.size() == 1 ? " model" : " models");
 }
 
 }  // namespace
@@ -76,9 +99,25 @@ bool RunPossible(const TEngineFileNames& names, bool inelasticModelSelected) {
 }
 
 std::string MissingInputText(const TMissingInput& missing) {
-    std::string kind = missing.kind;
-    kind[0] = static_cast<char>(kind[0] - 'a' + 'A');
-    return kind + " file: " + (missing.name.empty() ? "(none)" : missing.name);
+    return Capitalised(missing.kind) + " file: " + (missing.name.empty() ? "(none)" : missing.name);
+}
+
+TMissingInputReport ReportMissingInputs(const std::vector<TMissingInput>& missing,
+                                        const TSimulationOptions& options) {
+    TMissingInputReport report;
+    std::vector<std::string> kinds;
+    for (const TMissingInput& m : missing) {
+        kinds.emplace_back(m.kind);
+        const bool named = !m.name.empty() && !HasWildcards(m.name);
+        report.lines.push_back(named ? "  " + Capitalised(m.kind) + " file not found: " + m.name
+                                     : "  No " + std::string(m.kind) + " file specified");
+        if (std::string_view(m.kind) == "inelastic")
+            report.lines.push_back("  (needed by the " + TickedInelasticModels(options) +
+                                   " ticked in Options | Simulation)");
+    }
+    report.status = "Specify input files: " + JoinedWithAnd(kinds) +
+                    (kinds.size() == 1 ? " file missing" : " files missing");
+    return report;
 }
 
 std::vector<std::string> InputFileLogLines(const TEngineFileNames& names,

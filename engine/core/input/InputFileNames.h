@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "host/SimulationOptions.h"
+
 namespace halvern {
 
 // The run's six input and three output file names, in RunSimulation's argument order.
@@ -60,6 +62,17 @@ bool RunPossible(const TEngineFileNames& names, bool inelasticModelSelected);
 
 // "Target file: " + the name, or "Target file: (none)" for an empty name.
 std::string MissingInputText(const TMissingInput& missing);
+
+// What the main window says when the input-files dialog's OK leaves a run without a file it
+// needs: the status text and the log's red lines, a file each ("  No target file specified"
+// for a wildcard name, "  Target file not found: " + the name), the inelastic one followed by
+// the models ticked in the options that need it.
+struct TMissingInputReport {
+    std::string status;
+    std::vector<std::string> lines;
+};
+TMissingInputReport ReportMissingInputs(const std::vector<TMissingInput>& missing,
+                                        const TSimulationOptions& options);
 
 // The lines the main window logs in green: "  " and each name, then an empty line.
 std::vector<std::string> InputFileLogLines(const TEngineFileNames& names,

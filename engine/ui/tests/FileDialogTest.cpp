@@ -16,6 +16,7 @@ class FileDialogTest : public QObject {
     void missingCompanionsKeepTheirBoxesAndCancelChangesNothing();
     void missingProjectileIsReported();
     void inelasticRowFollowsTheModels();
+    void okWithoutAFileTheRunNeedsSaysWhichIsMissing();
     void outputDialogSetsTheThreeNames();
     void enterAfterSelectAcceptsTheDialog();
     void filtersBecomeQtNameFilters();
@@ -140,6 +141,51 @@ void FileDialogTest::inelasticRowFollowsTheModels() {
     QVERIFY(main.Run1->isEnabled());
     const auto log = LogContents(main.log());
     QCOMPARE(log[5].text, QString::fromStdString("  " + bench.file("ni.inl")));
+}
+
+// OK closed the dialog silently with Run disabled; now the status and the log (in red) say
+// which file is missing, and for the inelastic file which ticked model needs it.
+void FileDialogTest::okWithoutAFileTheRunNeedsSaysWhichIsMissing() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.session().globals.Options.OenRobinsonModel = 1;
+    const std::string prj = WriteProject(bench, "ag", {".prj", ".trg", ".mdl", ".run", ".imp"});
+    bench.chooser.script({prj});
+    WhenModalOpens([](QWidget* dialog) {
+        static_cast<TFileDialog*>(dialog)->selectButton(0)->click();
+        ClickOk(dialog);
+    });
+    main.Specifyinputfiles1Click();
+    QVERIFY(!main.Run1->isEnabled());
+    QCOMPARE(main.windowTitle(), QStringLiteral("Ostrel 2.2"));
+    QCOMPARE(main.statusText(), QStringLiteral("Specify input files: inelastic file missing"));
+    const auto log = LogContents(main.log());
+    QCOMPARE(log.size(), size_t(3));
+    QCOMPARE(log[0].text, QStringLiteral("  No inelastic file specified"));
+    QCOMPARE(log[1].text,
+             QStringLiteral("  (needed by the Oen-Robinson model ticked in Options | Simulation)"));
+    for (int i : {0, 1}) QCOMPARE(log[i].colour, ToQColor(colour::Red));
+    QCOMPARE(log[2].text, QString());
+    SaveScreenshot(&main, QStringLiteral("ostrel22-missing-inelastic-file"));
+
+    // A named file that is gone, and two models; Cancel says nothing.
+    main.session().globals.Options.LssModel = 1;
+    main.fileDialog()->show();
+    const std::string gone = bench.file("ag.inl");
+    bench.chooser.script({gone});
+    main.fileDialog()->selectButton(5)->click();
+    main.fileDialog()->hide();
+    WhenModalOpens([](QWidget* dialog) { ClickOk(dialog); });
+    main.Specifyinputfiles1Click();
+    const auto more = LogContents(main.log());
+    QCOMPARE(more.size(), size_t(6));
+    QCOMPARE(more[3].text, QString::fromStdString("  Inelastic file not found: " + gone));
+    QCOMPARE(more[4].text, QStringLiteral("  (needed by the LSS and Oen-Robinson models ticked in "
+                                          "Options | Simulation)"));
+    WhenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    main.Specifyinputfiles1Click();
+    QCOMPARE(LogContents(main.log()).size(), size_t(6));
+    QCOMPARE(main.statusText(), QStringLiteral("Specify input files"));
 }
 
 void FileDialogTest::outputDialogSetsTheThreeNames() {
