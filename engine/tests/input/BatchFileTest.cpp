@@ -110,23 +110,6 @@ TEST(BatchRunner, RunsEveryJobAndKeepsTheLastJobsNames) {
     EXPECT_EQ(current.dynamics, f.dir.file("b.osl"));
 }
 
-// The set-up program saves with capital extensions (and a user may mix them); the job's names
-// are resolved as the input-files dialog resolves them, its outputs kept as written.
-TEST(BatchRunner, InputsAreFoundWithTheirExtensionInAnyCase) {
-    BatchFolder f;
-    const std::string bytes = f.project("a", {".PRJ", ".TRG", ".MDL", ".RUN", ".IMP", ".INL"}) +
-                              f.project("b", {".prj", ".Trg", ".mdl", ".RUN", ".imp"});
-    FakeBatchHost host;
-    TEngineFileNames current = InitialEngineFileNames();
-    EXPECT_EQ(RunBatch(f.dir.write("caps.bdf", bytes), current, host), 2);
-    EXPECT_EQ(host.messages.texts(), std::vector<std::string>{"Proceed with batch jobs?"});
-    EXPECT_EQ(host.events[2], "run " + f.dir.file("a.PRJ"));
-    EXPECT_EQ(current.target, f.dir.file("b.Trg"));
-    EXPECT_EQ(current.run, f.dir.file("b.RUN"));
-    EXPECT_EQ(current.inelastic, f.dir.file("b.inl"));  // none: kept as named
-    EXPECT_EQ(current.dynamics, f.dir.file("b.osl"));
-}
-
 // The job and each of its missing files are named after the text.
 TEST(BatchRunner, MissingInputEndsTheBatchAtThatJobAndIsNamed) {
     const struct {

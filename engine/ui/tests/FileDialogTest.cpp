@@ -168,23 +168,10 @@ void FileDialogTest::okWithoutAFileTheRunNeedsSaysWhichIsMissing() {
     QCOMPARE(log[2].text, QString());
     SaveScreenshot(&main, QStringLiteral("ostrel22-missing-inelastic-file"));
 
-    // A named file that is gone, and two models; Cancel says nothing.
-    main.session().globals.Options.LssModel = 1;
-    main.fileDialog()->show();
-    const std::string gone = bench.file("ag.inl");
-    bench.chooser.script({gone});
-    main.fileDialog()->selectButton(5)->click();
-    main.fileDialog()->hide();
-    WhenModalOpens([](QWidget* dialog) { ClickOk(dialog); });
-    main.Specifyinputfiles1Click();
-    const auto more = LogContents(main.log());
-    QCOMPARE(more.size(), size_t(6));
-    QCOMPARE(more[3].text, QString::fromStdString("  Inelastic file not found: " + gone));
-    QCOMPARE(more[4].text, QStringLiteral("  (needed by the LSS and Oen-Robinson models ticked in "
-                                          "Options | Simulation)"));
+    // Cancel says nothing.
     WhenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
     main.Specifyinputfiles1Click();
-    QCOMPARE(LogContents(main.log()).size(), size_t(6));
+    QCOMPARE(LogContents(main.log()).size(), size_t(3));
     QCOMPARE(main.statusText(), QStringLiteral("Specify input files"));
 }
 

@@ -9,7 +9,6 @@ int RunMainWindowTests(int argc, char** argv);
 int RunBatchWindowTests(int argc, char** argv);
 int RunGraphWindowTests(int argc, char** argv);
 int RunLogCommandsTests(int argc, char** argv);
-int RunRunStartWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,7 +16,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (auto* run :
          {RunStartupTests, RunFileDialogTests, RunOptionsDialogTests, RunMainWindowTests,
-          RunBatchWindowTests, RunGraphWindowTests, RunLogCommandsTests, RunRunStartWindowTests})
+          RunBatchWindowTests, RunGraphWindowTests, RunLogCommandsTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
