@@ -359,8 +359,7 @@ void TMainForm::Specifyinputfiles1Click() {
     const bool accepted = fileDialog_->exec() == QDialog::Accepted;
     const TSimulationOptions& options = session_.globals.Options;
     const bool inelastic = InelasticModelSelected(options);
-    const std::vector<TMissingInput> missing = MissingInputFiles(session_.files, inelastic);
-    runReady_ = missing.empty();
+    runReady_ = RunPossible(session_.files, inelastic);
     if (runReady_) {
         for (QAction* a : {Run1, Graphcoordinates1}) a->setEnabled(true);
         setWindowTitle(DecodeText(ReadyCaption(session_.files)));
@@ -373,7 +372,8 @@ void TMainForm::Specifyinputfiles1Click() {
     setStatus(QStringLiteral("Specify input files"));
     // After OK the user expects to run: say which file is still missing.
     if (!accepted) return;
-    const TMissingInputReport report = ReportMissingInputs(missing, options);
+    const TMissingInputReport report =
+        ReportMissingInputs(MissingInputFiles(session_.files, inelastic), options);
     setStatus(DecodeText(report.status));
     for (const std::string& line : report.lines) appendLog(line, colour::Red);
     appendLog("", colour::Black);
