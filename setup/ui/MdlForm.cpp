@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "FieldControls.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "InputDialogParts.h"
@@ -72,8 +73,7 @@ QWidget* TMdlForm::makePotentialGroup() {
             exclusive->addButton(buttons[k]);
             layout->addWidget(buttons[k]);
         }
-        edit = MakeFloatEdit(box, editName, 0.0L, 2.0L, decltype(TModelSpec::PtCorrection)::kWidth,
-                             "1.0");
+        edit = MakeFloatEdit(box, editName, kScreeningCorrectionField);
         layout->addWidget(PlainLabel(QStringLiteral("Scr. Length correction"), box));
         layout->addWidget(edit);
         columns->addWidget(box);
@@ -89,12 +89,9 @@ QWidget* TMdlForm::makeMorseGroup() {
     QGroupBox* group =
         HelpGroup(QStringLiteral("Morse and Spline Potentials"), kModelMorseHelp, this);
     auto* constants = new QGroupBox(QStringLiteral("Morse Constants"), group);
-    FloatEdit3 = MakeFloatEdit(constants, "FloatEdit3", -20.0L, 20.0L,
-                               decltype(spec_.MorseD)::kWidth, "0.480");
-    FloatEdit4 = MakeFloatEdit(constants, "FloatEdit4", 0.0L, 20.0L, decltype(spec_.MorseA)::kWidth,
-                               "1.405");
-    FloatEdit5 = MakeFloatEdit(constants, "FloatEdit5", 0.0L, 20.0L,
-                               decltype(spec_.MorseR0)::kWidth, "2.628");
+    FloatEdit3 = MakeFloatEdit(constants, "FloatEdit3", kMorseDField);
+    FloatEdit4 = MakeFloatEdit(constants, "FloatEdit4", kMorseAField);
+    FloatEdit5 = MakeFloatEdit(constants, "FloatEdit5", kMorseR0Field);
     auto* constantsForm = new QFormLayout(constants);
     QLabel* labels[] = {PlainLabel(QStringLiteral("D (eV)"), constants),
                         PlainLabel(QStringLiteral("a (/A)"), constants),
@@ -103,10 +100,8 @@ QWidget* TMdlForm::makeMorseGroup() {
     constantsForm->addRow(labels[1], FloatEdit4);
     constantsForm->addRow(labels[2], FloatEdit5);
     auto* spline = new QGroupBox(QStringLiteral("Spline Range"), group);
-    FloatEdit6 =
-        MakeFloatEdit(spline, "FloatEdit6", 1.0L, 10.0L, decltype(spec_.SplineLow)::kWidth, "1.5");
-    FloatEdit7 =
-        MakeFloatEdit(spline, "FloatEdit7", 1.0L, 10.0L, decltype(spec_.SplineHigh)::kWidth, "2.1");
+    FloatEdit6 = MakeFloatEdit(spline, "FloatEdit6", kSplineLowField);
+    FloatEdit7 = MakeFloatEdit(spline, "FloatEdit7", kSplineHighField);
     auto* splineForm = new QFormLayout(spline);
     QLabel* low = PlainLabel(QStringLiteral("Low (A)"), spline);
     QLabel* high = PlainLabel(QStringLiteral("High (A)"), spline);
@@ -139,8 +134,7 @@ QWidget* TMdlForm::makeVibrationGroup() {
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     FloatEdit8 =
         MakeFloatEdit(group, "FloatEdit8", 1e-06L, 1000.0L, decltype(spec_.Mass)::kWidth, "63.546");
-    FloatEdit9 = MakeFloatEdit(group, "FloatEdit9", 1.0L, 3000.0L,
-                               decltype(spec_.Temperature)::kWidth, "300.0");
+    FloatEdit9 = MakeFloatEdit(group, "FloatEdit9", kLatticeTemperatureField);
     auto* debye = new QGroupBox(QStringLiteral("Debeye Temperatures (K)"), group);
     FloatEdit10 = MakeFloatEdit(debye, "FloatEdit10", 1.0L, 3000.0L,
                                 decltype(spec_.DebyeBulk)::kWidth, "343");
@@ -171,12 +165,9 @@ QWidget* TMdlForm::makeVibrationGroup() {
 
 QWidget* TMdlForm::makeEnergyGroup() {
     QGroupBox* group = HelpGroup(QStringLiteral("SPECIFIC ENERGIES"), kModelEnergiesHelp, this);
-    FloatEdit13 = MakeFloatEdit(group, "FloatEdit13", -100.0L, 100.0L,
-                                decltype(spec_.SurfaceBinding)::kWidth, "0.00");
-    FloatEdit14 = MakeFloatEdit(group, "FloatEdit14", -100.0L, 100.0L,
-                                decltype(spec_.BulkBinding)::kWidth, "0.00");
-    FloatEdit15 = MakeFloatEdit(group, "FloatEdit15", 0.0L, 100000.0L,
-                                decltype(spec_.TerminationEnergy)::kWidth, "3.0");
+    FloatEdit13 = MakeFloatEdit(group, "FloatEdit13", kBindingEnergyField);
+    FloatEdit14 = MakeFloatEdit(group, "FloatEdit14", kBindingEnergyField);
+    FloatEdit15 = MakeFloatEdit(group, "FloatEdit15", kTerminationEnergyField);
     CheckBox3 = new QCheckBox(QStringLiteral("Test projectile energy only"), group);
     CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
     auto* form = new QFormLayout(group);

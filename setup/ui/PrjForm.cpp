@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
+#include "FieldControls.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "InputDialogParts.h"
@@ -46,14 +47,11 @@ TPrjForm::TPrjForm(TProjectileSpec& spec, QWidget* parent) : QDialog(parent), sp
     // A typed "H" must stay "H", not be completed to "He".
     ComboBox1->setCompleter(nullptr);
     SetHelpContext(ComboBox1, kProjectileSymbolHelp);
-    IntegerEdit1 =
-        MakeIntegerEdit(this, "IntegerEdit1", 1, 99, decltype(spec.AtomicNumber)::kWidth, "18");
+    IntegerEdit1 = MakeIntegerEdit(this, "IntegerEdit1", kProjectileZField);
     SetHelpContext(IntegerEdit1, kProjectileAtomicNumberHelp);
-    FloatEdit1 =
-        MakeFloatEdit(this, "FloatEdit1", 0.0001L, 1000.0L, decltype(spec.Mass)::kWidth, "39.948");
+    FloatEdit1 = MakeFloatEdit(this, "FloatEdit1", kProjectileMassField);
     SetHelpContext(FloatEdit1, kProjectileMassHelp);
-    FloatEdit2 =
-        MakeFloatEdit(this, "FloatEdit2", 0.0L, 1000.0L, decltype(spec.Energy)::kWidth, "1.0");
+    FloatEdit2 = MakeFloatEdit(this, "FloatEdit2", kProjectileEnergyField);
     SetHelpContext(FloatEdit2, kProjectileEnergyHelp);
     FlagEdit = MakeIntegerEdit(this, "FlagEdit", 0, 255, 3, "0");
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "DisplayText.h"
+#include "FieldControls.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
@@ -76,8 +77,7 @@ QWidget* TRunForm::makeSamplingGroup() {
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(QStringLiteral("Periodically during each run..."), group);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    IntegerEdit1 = MakeIntegerEdit(group, "IntegerEdit1", 1, kMaxSamplingPeriod,
-                                   decltype(spec_.Period)::kWidth, "001");
+    IntegerEdit1 = MakeIntegerEdit(group, "IntegerEdit1", kPeriodField);
     PeriodLabel = PlainLabel(QStringLiteral("Period (timesteps):"), group);
     auto* period = new QHBoxLayout;
     period->addSpacing(20);
@@ -117,10 +117,8 @@ QWidget* TRunForm::makeOutputGroup() {
 QWidget* TRunForm::makeAnglesGroup() {
     QGroupBox* group =
         HelpGroup(QStringLiteral("Projectile incident angles"), kRunAnglesHelp, this);
-    FloatEdit1 =
-        MakeFloatEdit(group, "FloatEdit1", 0.0L, 90.0L, decltype(spec_.Altitude)::kWidth, "90.00");
-    FloatEdit2 =
-        MakeFloatEdit(group, "FloatEdit2", 0.0L, 360.0L, decltype(spec_.Azimuth)::kWidth, "0.00");
+    FloatEdit1 = MakeFloatEdit(group, "FloatEdit1", kAltitudeField);
+    FloatEdit2 = MakeFloatEdit(group, "FloatEdit2", kAzimuthField);
     auto* form = new QFormLayout(group);
     form->addRow(QStringLiteral("Altitudinal angle"),
                  WithNote(FloatEdit1, QStringLiteral("(\u03B8\u2032 = 90 - \u03B8)"), group));
@@ -131,10 +129,8 @@ QWidget* TRunForm::makeAnglesGroup() {
 
 QWidget* TRunForm::makePeriodicGroup() {
     QGroupBox* group = HelpGroup(QStringLiteral("Periodic parameters"), kRunPeriodicHelp, this);
-    FloatEdit3 = MakeFloatEdit(group, "FloatEdit3", 1e-19L, 1e-12L,
-                               decltype(spec_.TimeStep)::kWidth, "07.0e-17");
-    IntegerEdit2 = MakeIntegerEdit(group, "IntegerEdit2", 1, 999,
-                                   decltype(spec_.NeighbourUpdate)::kWidth, "10");
+    FloatEdit3 = MakeFloatEdit(group, "FloatEdit3", kTimeStepField);
+    IntegerEdit2 = MakeIntegerEdit(group, "IntegerEdit2", kNeighbourUpdateField);
     FloatEdit4 =
         MakeFloatEdit(group, "FloatEdit4", 0.0L, 100000.0L, decltype(spec_.TMax)::kWidth, "300.0");
     FloatEdit5 =
@@ -149,10 +145,8 @@ QWidget* TRunForm::makePeriodicGroup() {
 
 QWidget* TRunForm::makeCutOffGroup() {
     QGroupBox* group = HelpGroup(QStringLiteral("Cut-off parameters"), kRunCutOffHelp, this);
-    FloatEdit6 =
-        MakeFloatEdit(group, "FloatEdit6", 0.0L, 8.0L, decltype(spec_.CutOff)::kWidth, "3.7");
-    IntegerEdit3 =
-        MakeIntegerEdit(group, "IntegerEdit3", 1, 999, decltype(spec_.Partners)::kWidth, "50");
+    FloatEdit6 = MakeFloatEdit(group, "FloatEdit6", kCutOffField);
+    IntegerEdit3 = MakeIntegerEdit(group, "IntegerEdit3", kPartnersField);
     auto* form = new QFormLayout(group);
     form->addRow(QStringLiteral("Potential cut-off (A)"), FloatEdit6);
     form->addRow(QStringLiteral("Maximum number of partners"), IntegerEdit3);

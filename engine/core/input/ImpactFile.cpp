@@ -38,9 +38,9 @@ bool CheckImpactLine(const TImpactLine& line, const std::string& fileName, Engin
                       "must hold three numbers (x, y, height)");
         return false;
     }
-    check.within("Impact offset x", line.x, line.line, limits::MaxCoordinate, " A");
-    check.within("Impact offset y", line.y, line.line, limits::MaxCoordinate, " A");
-    check.aboveAtMost("Impact height", line.height, line.line, 0, limits::MaxCoordinate, " A");
+    check.inLimit("Impact offset x", line.x, line.line, limits::Coordinate, " A");
+    check.inLimit("Impact offset y", line.y, line.line, limits::Coordinate, " A");
+    check.inLimit("Impact height", line.height, line.line, limits::ImpactHeight, " A");
     return check.ok;
 }
 

@@ -33,28 +33,14 @@ void ValueChecks::require(bool holds, const std::string& what, const std::string
     ok = false;
 }
 
-void ValueChecks::aboveAtMost(const std::string& what, double value, int line, double low,
-                              double high, const std::string& unit) {
-    if (!(value > low))
-        require(false, what, ValueText(value), line, "must be above " + ValueText(low) + unit);
-    else
-        require(value <= high, what, ValueText(value), line,
-                "must not exceed " + ValueText(high) + unit);
+std::string LimitRule(const InputLimit& limit, const std::string& unit) {
+    return "must lie in " + ValueText(static_cast<double>(limit.min)) + ".." +
+           ValueText(static_cast<double>(limit.max)) + unit;
 }
 
-void ValueChecks::notNegativeAtMost(const std::string& what, double value, int line, double high,
-                                    const std::string& unit) {
-    if (!(value >= 0))
-        require(false, what, ValueText(value), line, "must not be negative");
-    else
-        require(value <= high, what, ValueText(value), line,
-                "must not exceed " + ValueText(high) + unit);
-}
-
-void ValueChecks::within(const std::string& what, double value, int line, double limit,
-                         const std::string& unit) {
-    require(std::fabs(value) <= limit, what, ValueText(value), line,
-            "must lie in " + ValueText(-limit) + ".." + ValueText(limit) + unit);
+void ValueChecks::inLimit(const std::string& what, double value, int line,
+                          const InputLimit& limit, const std::string& unit) {
+    require(limit.holds(value), what, ValueText(value), line, LimitRule(limit, unit));
 }
 
 }  // namespace halvern

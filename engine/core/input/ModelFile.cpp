@@ -62,31 +62,29 @@ double ReadModelValues(TextReader& r, TModelParameters& m) {
 bool CheckModelValues(const TModelParameters& m, const TSimulationOptions& o,
                       const std::string& fileName, EngineHost& host) {
     ValueChecks check{host, fileName};
-    check.aboveAtMost("Screening-length factor", m.PtFactor, 2, 0, limits::MaxScreeningFactor);
-    check.aboveAtMost("Screening-length factor", m.TtFactor, 4, 0, limits::MaxScreeningFactor);
+    check.inLimit("Screening-length factor", m.PtFactor, 2, limits::ScreeningFactor);
+    check.inLimit("Screening-length factor", m.TtFactor, 4, limits::ScreeningFactor);
     if (m.MorseOption == 0) {
-        check.within("Morse D", m.MorseD / units::ElectronVolt, 6, limits::MaxMorseValue, " eV");
-        check.within("Morse a", m.MorseAlpha * units::Angstrom, 7, limits::MaxMorseValue, " 1/A");
-        check.within("Morse r0", m.MorseR0 / units::Angstrom, 8, limits::MaxMorseValue, " A");
-        check.aboveAtMost("Spline inner radius", m.SplineLow / units::Angstrom, 9, 0,
-                          limits::MaxCutOff, " A");
-        check.require(SplineEndInsideMorseTable(m.SplineHigh), "Spline outer radius",
-                      ValueText(m.SplineHigh / units::Angstrom), 10,
-                      "must be below 7.9998 A (Morse table range)");
+        check.inLimit("Morse D", m.MorseD / units::ElectronVolt, 6, limits::MorseValue, " eV");
+        check.inLimit("Morse a", m.MorseAlpha * units::Angstrom, 7, limits::MorseValue, " 1/A");
+        check.inLimit("Morse r0", m.MorseR0 / units::Angstrom, 8, limits::MorseValue, " A");
+        check.inLimit("Spline inner radius", m.SplineLow / units::Angstrom, 9, limits::SplineInner,
+                      " A");
+        // Within the limit the spline's end lies inside the Morse table.
+        check.inLimit("Spline outer radius", m.SplineHigh / units::Angstrom, 10,
+                      limits::SplineOuter, " A (Morse table range)");
     }
-    check.within("Surface binding energy", m.SurfaceBinding / units::ElectronVolt, 16,
-                 limits::MaxModelEnergy, " eV");
-    check.within("Bulk binding energy", m.BulkBinding / units::ElectronVolt, 17,
-                 limits::MaxModelEnergy, " eV");
-    check.within("Termination energy", m.TerminationEnergy / units::ElectronVolt, 18,
-                 limits::MaxModelEnergy, " eV");
+    check.inLimit("Surface binding energy", m.SurfaceBinding / units::ElectronVolt, 16,
+                  limits::ModelEnergy, " eV");
+    check.inLimit("Bulk binding energy", m.BulkBinding / units::ElectronVolt, 17,
+                  limits::ModelEnergy, " eV");
+    check.inLimit("Termination energy", m.TerminationEnergy / units::ElectronVolt, 18,
+                  limits::ModelEnergy, " eV");
     if (m.VibrationFlag == 0) {
         for (double v : {m.BulkVariance, m.PerpendicularVariance, m.ParallelVariance})
-            check.notNegativeAtMost("Vibration amplitude", v, 19, limits::MaxVibrationVariance,
-                                    " square A");
+            check.inLimit("Vibration amplitude", v, 19, limits::VibrationVariance, " square A");
     } else if (o.HotTarget) {
-        check.notNegativeAtMost("Lattice temperature", m.Temperature, 20, limits::MaxTemperature,
-                                " K");
+        check.inLimit("Lattice temperature", m.Temperature, 20, limits::Temperature, " K");
     }
     return check.ok;
 }

@@ -28,9 +28,9 @@ int32_t ReadProjectileFile(const std::string& fileName, TProjectileData& data, E
     // A projectile without energy, mass or charge would divide by zero in the set-up; a charge
     // beyond the element table's or an absurd energy or mass would overflow the run's sums.
     ValueChecks check{host, fileName};
-    check.aboveAtMost("Projectile energy", data.Energy, 1, 0, limits::MaxEnergy, " keV");
-    check.aboveAtMost("Projectile Z", data.Z, 1, 0, kMaxAtomicNumber);
-    check.aboveAtMost("Projectile mass", data.Mass, 1, 0, limits::MaxMass, " amu");
+    check.inLimit("Projectile energy", data.Energy, 1, limits::ProjectileEnergy, " keV");
+    check.inLimit("Projectile Z", data.Z, 1, limits::AtomicNumber);
+    check.inLimit("Projectile mass", data.Mass, 1, limits::AtomMass, " amu");
     return check.ok ? 0 : 1;
 }
 

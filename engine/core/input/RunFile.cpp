@@ -111,9 +111,9 @@ void CheckRunFields(ValueChecks& check, const RawRunValues& raw) {
     check.require(raw.sampleMode >= 0 && raw.sampleMode <= 3, "Sample mode",
                   ValueText(raw.sampleMode), 1, "must lie in 0..3");
     if (raw.sampleMode == 2 || raw.sampleMode == 3)
-        check.require(raw.sampleInterval >= 1 && raw.sampleInterval <= 65535, "Sampling interval",
+        check.require(limits::SamplingInterval.holds(raw.sampleInterval), "Sampling interval",
                       ValueText(raw.sampleInterval), 2,
-                      "must lie in 1..65535 when sampling periodically");
+                      LimitRule(limits::SamplingInterval) + " when sampling periodically");
     check.require(raw.outputOption >= 0 && raw.outputOption <= kMaxOutputOption, "Output option",
                   ValueText(raw.outputOption), 3, "must lie in 0..8");
 }
@@ -121,13 +121,8 @@ void CheckRunFields(ValueChecks& check, const RawRunValues& raw) {
 // Times that end a run: a time step from the run dialog's range, and no more than 1e9 of them
 // before t_max.
 void CheckRunTimes(ValueChecks& check, const TRunParameters& p, const RawRunValues& raw) {
-    const bool stepInRange = p.TimeStep >= limits::MinTimeStep && p.TimeStep <= limits::MaxTimeStep;
-    if (!(p.TimeStep > 0))
-        check.require(false, "Initial time step", ValueText(p.TimeStep), 6, "must be above 0");
-    else
-        check.require(stepInRange, "Initial time step", ValueText(p.TimeStep), 6,
-                      "must lie in " + ValueText(limits::MinTimeStep) + ".." +
-                          ValueText(limits::MaxTimeStep) + " s");
+    const bool stepInRange = limits::TimeStep.holds(p.TimeStep);
+    check.inLimit("Initial time step", p.TimeStep, 6, limits::TimeStep, " s");
     const std::string tMax = "t_max";
     if (!(raw.tMaxFs >= 0))
         check.require(false, tMax, ValueText(raw.tMaxFs), 8, "must not be negative");
@@ -149,23 +144,18 @@ bool CheckRunValues(const TRunParameters& p, const RawRunValues& raw, const std:
                     EngineHost& host) {
     ValueChecks check{host, fileName};
     CheckRunFields(check, raw);
-    if (std::fmod(raw.thetaDegrees, 180.0) == 0)
+    if (limits::Angle.holds(raw.thetaDegrees) && !PolarAngleAccepted(raw.thetaDegrees))
         check.require(false, "Polar angle", ValueText(raw.thetaDegrees), 4,
                       "must not be a multiple of 180 degrees");
     else
-        check.within("Polar angle", raw.thetaDegrees, 4, limits::MaxAngle, " degrees");
-    check.within("Azimuthal angle", raw.phiDegrees, 5, limits::MaxAngle, " degrees");
+        check.inLimit("Polar angle", raw.thetaDegrees, 4, limits::Angle, " degrees");
+    check.inLimit("Azimuthal angle", raw.phiDegrees, 5, limits::Angle, " degrees");
     CheckRunTimes(check, p, raw);
-    check.require(p.RebuildInterval >= 1 && p.RebuildInterval <= kMaxRebuildInterval,
-                  "Rebuild interval", ValueText(p.RebuildInterval), 7, "must lie in 1..65535");
-    if (!(raw.cutOffAngstrom > 0))
-        check.require(false, "Cut-off radius", ValueText(raw.cutOffAngstrom), 9, "must be above 0");
-    else
-        check.require(raw.cutOffAngstrom <= limits::MaxCutOff, "Cut-off radius",
-                      ValueText(raw.cutOffAngstrom), 9,
-                      "must not exceed " + ValueText(limits::MaxCutOff) + " A (Morse table range)");
-    check.require(p.PartnerLimit >= 1, "No. of partners", ValueText(p.PartnerLimit), 10,
-                  "must be at least 1");
+    check.inLimit("Rebuild interval", p.RebuildInterval, 7, limits::RebuildInterval);
+    check.inLimit("Cut-off radius", raw.cutOffAngstrom, 9, limits::CutOff, " A (Morse table range)");
+    // Above the limit the run file has its own three-line message.
+    check.require(p.PartnerLimit >= limits::PartnerLimit.min, "No. of partners",
+                  ValueText(p.PartnerLimit), 10, LimitRule(limits::PartnerLimit));
     return check.ok;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "InputLimits.h"
 #include "host/EngineHost.h"
 
 namespace halvern {
@@ -25,8 +26,7 @@ struct TRunParameters {
 };
 
 // The largest partner limit the engine accepts.
-constexpr int32_t kMaxPartnerLimit = 500;
-constexpr int32_t kMaxRebuildInterval = 65535;
+constexpr int32_t kMaxPartnerLimit = static_cast<int32_t>(limits::PartnerLimit.max);
 constexpr int32_t kMaxOutputOption = 8;
 constexpr int32_t kUserProgrammedOutput = 8;
 

@@ -35,7 +35,7 @@ TTargetLine ReadTargetValues(TextReader& r) {
 }
 
 bool AtomicNumberInRange(int32_t Z) {
-    return Z >= 1 && Z <= kMaxAtomicNumber;
+    return limits::AtomicNumber.holds(Z);
 }
 
 std::string FormatErrorText(int32_t line) {
@@ -58,22 +58,19 @@ void ReportBadAtom(EngineHost& host, const std::string& fileName, int32_t line,
 bool CheckAtomValues(EngineHost& host, const std::string& fileName, int32_t line,
                      const TTargetLine& t) {
     if (!AtomicNumberInRange(t.Z)) {
-        ReportBadAtom(host, fileName, line, "Atomic number", ValueText(t.Z), "must lie in 1..1000");
+        ReportBadAtom(host, fileName, line, "Atomic number", ValueText(t.Z),
+                      LimitRule(limits::AtomicNumber));
         return false;
     }
-    if (!(t.mass > 0) || !(t.mass <= limits::MaxMass)) {
-        const std::string rule = t.mass > 0
-                                     ? "must not exceed " + ValueText(limits::MaxMass) + " amu"
-                                     : "must be above 0 amu";
-        ReportBadAtom(host, fileName, line, "Atom mass", ValueText(t.mass), rule);
+    if (!limits::AtomMass.holds(t.mass)) {
+        ReportBadAtom(host, fileName, line, "Atom mass", ValueText(t.mass),
+                      LimitRule(limits::AtomMass, " amu"));
         return false;
     }
-    const std::string range = "must lie in " + ValueText(-limits::MaxCoordinate) + ".." +
-                              ValueText(limits::MaxCoordinate) + " A";
     for (const auto& [axis, value] : {std::pair{"x", t.x}, {"y", t.y}, {"z", t.z}}) {
-        if (!(std::fabs(value) <= limits::MaxCoordinate)) {
+        if (!limits::Coordinate.holds(value)) {
             ReportBadAtom(host, fileName, line, std::string("Atom ") + axis, ValueText(value),
-                          range);
+                          LimitRule(limits::Coordinate, " A"));
             return false;
         }
     }

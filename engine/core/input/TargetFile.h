@@ -13,7 +13,6 @@
 namespace halvern {
 
 constexpr int32_t kMaxTargetAtoms = 30000;
-constexpr int32_t kMaxAtomicNumber = 1000;
 
 // The number of lines (every line counts, an empty one too), at most 30000. A file that cannot
 // be opened gives the box "Cannot open Target file:" + CR + name and 0.

@@ -75,23 +75,23 @@ void SelectEventModels(TestProject& p) {
 TEST(ProjectileRefusals, EnergyChargeAndMassWithinTheirRanges) {
     const Refusal cases[] = {
         {".prj", 1, ProjectileLine(0, 18, 39.948, 0, "Ar"),
-         "  Projectile energy 0 at line 1 of cu.prj must be above 0 keV"},
+         "  Projectile energy 0 at line 1 of cu.prj must lie in 0.001..1000000 keV"},
         {".prj", 1, ProjectileLine(1e308, 18, 39.948, 0, "Ar"),
-         "  Projectile energy 1E308 at line 1 of cu.prj must not exceed 1000000 keV"},
+         "  Projectile energy 1E308 at line 1 of cu.prj must lie in 0.001..1000000 keV"},
         {".prj", 1, ProjectileLine(1, 0, 39.948, 0, "Ar"),
-         "  Projectile Z 0 at line 1 of cu.prj must be above 0"},
+         "  Projectile Z 0 at line 1 of cu.prj must lie in 1..1000"},
         {".prj", 1, ProjectileLine(1, 1001, 39.948, 0, "Ar"),
-         "  Projectile Z 1001 at line 1 of cu.prj must not exceed 1000"},
+         "  Projectile Z 1001 at line 1 of cu.prj must lie in 1..1000"},
         // Z1 x Z2 of the event models overflowed a 32-bit product.
         {".prj", 1, ProjectileLine(1, 2147483647, 39.948, 0, "Ar"),
-         "  Projectile Z 2147483647 at line 1 of cu.prj must not exceed 1000", "",
+         "  Projectile Z 2147483647 at line 1 of cu.prj must lie in 1..1000", "",
          SelectEventModels},
         {".prj", 1, ProjectileLine(1, 18, 0, 0, "Ar"),
-         "  Projectile mass 0 at line 1 of cu.prj must be above 0 amu"},
+         "  Projectile mass 0 at line 1 of cu.prj must lie in 0.00001..10000 amu"},
         {".prj", 1, ProjectileLine(1, 18, -4, 0, "Ar"),
-         "  Projectile mass -4 at line 1 of cu.prj must be above 0 amu"},
+         "  Projectile mass -4 at line 1 of cu.prj must lie in 0.00001..10000 amu"},
         {".prj", 1, ProjectileLine(1, 18, 1e308, 0, "Ar"),
-         "  Projectile mass 1E308 at line 1 of cu.prj must not exceed 10000 amu"},
+         "  Projectile mass 1E308 at line 1 of cu.prj must lie in 0.00001..10000 amu"},
     };
     for (const Refusal& c : cases) ExpectRefused(c);
     ExpectAccepted(".prj", 1, ProjectileLine(1e6, 1000, 1e4, 0, "Xx"));
@@ -113,11 +113,11 @@ TEST(TargetRefusals, AtomsWithinTheElementTableAtDistinctFinitePlaces) {
          "aborting."},
         // A mass of 0 made every energy NaN.
         {".trg", 3, TargetLine(1.805, 0, -1.805, 29, 0),
-         "  Atom mass 0 at line 3 of cu.trg must be above 0 amu", sizeError + "3 - aborting."},
+         "  Atom mass 0 at line 3 of cu.trg must lie in 0.00001..10000 amu", sizeError + "3 - aborting."},
         {".trg", 2, TargetLine(1.805, 1.805, 0, 29, -63.5),
-         "  Atom mass -63.5 at line 2 of cu.trg must be above 0 amu", sizeError + "2 - aborting."},
+         "  Atom mass -63.5 at line 2 of cu.trg must lie in 0.00001..10000 amu", sizeError + "2 - aborting."},
         {".trg", 2, TargetLine(1.805, 1.805, 0, 29, 2e4),
-         "  Atom mass 20000 at line 2 of cu.trg must not exceed 10000 amu",
+         "  Atom mass 20000 at line 2 of cu.trg must lie in 0.00001..10000 amu",
          sizeError + "2 - aborting."},
         {".trg", 2, TargetLine(1e308, 1.805, 0),
          "  Atom x 1E308 at line 2 of cu.trg must lie in -1000000..1000000 A",
@@ -138,29 +138,29 @@ void HotTarget(TestProject& p) {
 TEST(ModelRefusals, ValuesThatTheRunUsesAreFiniteAndInRange) {
     const Refusal cases[] = {
         {".mdl", 10, "8.0",
-         "  Spline outer radius 8 at line 10 of cu.mdl must be below 7.9998 A (Morse table range)"},
+         "  Spline outer radius 8 at line 10 of cu.mdl must lie in 1..7.9997 A (Morse table range)"},
         {".mdl", 10, "7.9999",
-         "  Spline outer radius 7.9999 at line 10 of cu.mdl must be below 7.9998 A (Morse table "
-         "range)"},
-        {".mdl", 9, "0", "  Spline inner radius 0 at line 9 of cu.mdl must be above 0 A"},
-        {".mdl", 9, "1e400", "  Spline inner radius INF at line 9 of cu.mdl must not exceed 8 A"},
-        {".mdl", 2, "0.0", "  Screening-length factor 0 at line 2 of cu.mdl must be above 0"},
-        {".mdl", 4, "-1", "  Screening-length factor -1 at line 4 of cu.mdl must be above 0"},
+         "  Spline outer radius 7.9999 at line 10 of cu.mdl must lie in 1..7.9997 A (Morse "
+         "table range)"},
+        {".mdl", 9, "0", "  Spline inner radius 0 at line 9 of cu.mdl must lie in 1E-6..8 A"},
+        {".mdl", 9, "1e400", "  Spline inner radius INF at line 9 of cu.mdl must lie in 1E-6..8 A"},
+        {".mdl", 2, "0.0", "  Screening-length factor 0 at line 2 of cu.mdl must lie in 1E-6..100"},
+        {".mdl", 4, "-1", "  Screening-length factor -1 at line 4 of cu.mdl must lie in 1E-6..100"},
         {".mdl", 2, "1e308",
-         "  Screening-length factor 1E308 at line 2 of cu.mdl must not exceed 100"},
+         "  Screening-length factor 1E308 at line 2 of cu.mdl must lie in 1E-6..100"},
         {".mdl", 6, "1e400", "  Morse D INF at line 6 of cu.mdl must lie in -1000000..1000000 eV"},
         {".mdl", 16, "1e308",
          "  Surface binding energy 1E308 at line 16 of cu.mdl must lie in -1000000..1000000 eV"},
         {".mdl", 18, "-1e400",
          "  Termination energy -INF at line 18 of cu.mdl must lie in -1000000..1000000 eV"},
         {".mdl", 19, "0.00500 -0.00800 0.00800",
-         "  Vibration amplitude -0.008 at line 19 of cu.mdl must not be negative"},
+         "  Vibration amplitude -0.008 at line 19 of cu.mdl must lie in 0..10 square A"},
         {".mdl", 19, "0.00500 1e308 0.00800",
-         "  Vibration amplitude 1E308 at line 19 of cu.mdl must not exceed 10 square A"},
-        {".mdl", 20, "-300", "  Lattice temperature -300 at line 20 of cu.mdl must not be negative",
+         "  Vibration amplitude 1E308 at line 19 of cu.mdl must lie in 0..10 square A"},
+        {".mdl", 20, "-300", "  Lattice temperature -300 at line 20 of cu.mdl must lie in 0..100000 K",
          "", HotTarget},
         {".mdl", 20, "1e308",
-         "  Lattice temperature 1E308 at line 20 of cu.mdl must not exceed 100000 K", "",
+         "  Lattice temperature 1E308 at line 20 of cu.mdl must lie in 0..100000 K", "",
          HotTarget},
     };
     for (const Refusal& c : cases) ExpectRefused(c);
@@ -171,16 +171,16 @@ TEST(ModelRefusals, ValuesThatTheRunUsesAreFiniteAndInRange) {
 
 TEST(RunRefusals, FieldsTimesAnglesAndCutOffThatKeepARunFinite) {
     const Refusal cases[] = {
-        {".run", 10, "0", "  No. of partners 0 at line 10 of cu.run must be at least 1"},
-        {".run", 10, "-3", "  No. of partners -3 at line 10 of cu.run must be at least 1"},
+        {".run", 10, "0", "  No. of partners 0 at line 10 of cu.run must lie in 1..500"},
+        {".run", 10, "-3", "  No. of partners -3 at line 10 of cu.run must lie in 1..500"},
         {".run", 10, "501",
          "  No. of partners parameter (set at 501) in .RUN file is larger\n"
          "  than the maximum allowed value of 500. Decrease the former\n"
          "  in the .RUN file, or increase the latter in the source file (if available)."},
         {".run", 7, "0", "  Rebuild interval 0 at line 7 of cu.run must lie in 1..65535"},
         {".run", 7, "65536", "  Rebuild interval 65536 at line 7 of cu.run must lie in 1..65535"},
-        {".run", 6, "0.0", "  Initial time step 0 at line 6 of cu.run must be above 0"},
-        {".run", 6, "-7.0e-17", "  Initial time step -7E-17 at line 6 of cu.run must be above 0"},
+        {".run", 6, "0.0", "  Initial time step 0 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
+        {".run", 6, "-7.0e-17", "  Initial time step -7E-17 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
         // The run never reached t_max.
         {".run", 6, "1e-300",
          "  Initial time step 1E-300 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
@@ -199,10 +199,10 @@ TEST(RunRefusals, FieldsTimesAnglesAndCutOffThatKeepARunFinite) {
         {".run", 4, "1e400", "  Polar angle INF at line 4 of cu.run must lie in -360..360 degrees"},
         {".run", 5, "-1e400",
          "  Azimuthal angle -INF at line 5 of cu.run must lie in -360..360 degrees"},
-        {".run", 9, "0", "  Cut-off radius 0 at line 9 of cu.run must be above 0"},
+        {".run", 9, "0", "  Cut-off radius 0 at line 9 of cu.run must lie in 1E-6..8 A (Morse table range)"},
         // Beyond the Morse table: refused when the run file is read, not at the first impact.
         {".run", 9, "8.5",
-         "  Cut-off radius 8.5 at line 9 of cu.run must not exceed 8 A (Morse table range)"},
+         "  Cut-off radius 8.5 at line 9 of cu.run must lie in 1E-6..8 A (Morse table range)"},
         {".run", 3, "9",
          "  Parameter error in .RUN file\n  ++++ Error ++++\n"
          "  Output option 9 at line 3 of cu.run must lie in 0..8"},
@@ -286,15 +286,15 @@ TEST(ImpactRefusals, EveryLineHoldsThreeFiniteNumbersAndAHeightAboveTheSurface) 
         {".imp", 1, "",  // a file without an impact point
          "  No impact point in cu.imp"},
         // The projectile started on atom 1 and gained 86 keV.
-        {".imp", 1, ImpactLine(0, 0, 0), "  Impact height 0 at line 1 of cu.imp must be above 0 A"},
+        {".imp", 1, ImpactLine(0, 0, 0), "  Impact height 0 at line 1 of cu.imp must lie in 1E-8..1000000 A"},
         {".imp", 3, ImpactLine(0.5, 0.5, -3),
-         "  Impact height -3 at line 3 of cu.imp must be above 0 A"},
+         "  Impact height -3 at line 3 of cu.imp must lie in 1E-8..1000000 A"},
         {".imp", 2, "1e400 0.0 3.0",
          "  Impact offset x INF at line 2 of cu.imp must lie in -1000000..1000000 A"},
         {".imp", 1, "0.0 -1e400 3.0",
          "  Impact offset y -INF at line 1 of cu.imp must lie in -1000000..1000000 A"},
         {".imp", 1, "0.0 0.0 1e400",
-         "  Impact height INF at line 1 of cu.imp must not exceed 1000000 A"},
+         "  Impact height INF at line 1 of cu.imp must lie in 1E-8..1000000 A"},
     };
     for (const Refusal& c : cases) {
         Refusal r = c;

@@ -26,9 +26,11 @@ struct TImpactSpec {
 };
 
 // The impact dialog's edits; their texts come from the record.
-inline constexpr RealFieldSpec kMeshBoundField{-10.0L, 10.0L, 8, "0.0"};  // Angstrom
+inline constexpr RealFieldSpec kMeshBoundField =
+    EngineField(halvern::limits::Coordinate, -10.0L, 10.0L, 8, "0.0");  // Angstrom
 inline constexpr IntFieldSpec kMeshCountField{1, 1000000, 7, "1"};
 inline constexpr RealFieldSpec kMeshAngleField{0.0L, 90.0L, 0, "90"};  // degrees
-inline constexpr RealFieldSpec kMeshZ0Field{-100.0L, 100.0L, 8, "3.0"};  // Angstrom
+inline constexpr RealFieldSpec kMeshZ0Field =
+    EngineField(halvern::limits::ImpactHeight, -100.0L, 100.0L, 8, "3.0");  // Angstrom
 
 }  // namespace velkor

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "text/FieldSpec.h"
 #include "text/ShortText.h"
 
 namespace velkor {
@@ -34,5 +35,29 @@ struct TModelSpec {
 
     bool operator==(const TModelSpec&) const = default;
 };
+
+// The dialog's edits that the engine limits.
+inline constexpr RealFieldSpec kScreeningCorrectionField =
+    EngineField(halvern::limits::ScreeningFactor, 0.0L, 2.0L,
+                decltype(TModelSpec::PtCorrection)::kWidth, "1.0");
+inline constexpr RealFieldSpec kMorseDField = EngineField(
+    halvern::limits::MorseValue, -20.0L, 20.0L, decltype(TModelSpec::MorseD)::kWidth, "0.480");
+inline constexpr RealFieldSpec kMorseAField = EngineField(
+    halvern::limits::MorseValue, 0.0L, 20.0L, decltype(TModelSpec::MorseA)::kWidth, "1.405");
+inline constexpr RealFieldSpec kMorseR0Field = EngineField(
+    halvern::limits::MorseValue, 0.0L, 20.0L, decltype(TModelSpec::MorseR0)::kWidth, "2.628");
+inline constexpr RealFieldSpec kSplineLowField = EngineField(
+    halvern::limits::SplineInner, 1.0L, 10.0L, decltype(TModelSpec::SplineLow)::kWidth, "1.5");
+inline constexpr RealFieldSpec kSplineHighField = EngineField(
+    halvern::limits::SplineOuter, 1.0L, 10.0L, decltype(TModelSpec::SplineHigh)::kWidth, "2.1");
+inline constexpr RealFieldSpec kBindingEnergyField =
+    EngineField(halvern::limits::ModelEnergy, -100.0L, 100.0L,
+                decltype(TModelSpec::SurfaceBinding)::kWidth, "0.00");
+inline constexpr RealFieldSpec kTerminationEnergyField =
+    EngineField(halvern::limits::ModelEnergy, 0.0L, 100000.0L,
+                decltype(TModelSpec::TerminationEnergy)::kWidth, "3.0");
+inline constexpr RealFieldSpec kLatticeTemperatureField =
+    EngineField(halvern::limits::Temperature, 1.0L, 3000.0L,
+                decltype(TModelSpec::Temperature)::kWidth, "300.0");
 
 }  // namespace velkor

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "text/FieldSpec.h"
 #include "text/ShortText.h"
 
 namespace velkor {
@@ -18,6 +19,15 @@ struct TProjectileSpec {
 
     bool operator==(const TProjectileSpec&) const = default;
 };
+
+// The dialog's edits, within what the engine accepts.
+inline constexpr IntFieldSpec kProjectileZField = EngineField(
+    halvern::limits::AtomicNumber, 1, 99, decltype(TProjectileSpec::AtomicNumber)::kWidth, "18");
+inline constexpr RealFieldSpec kProjectileMassField = EngineField(
+    halvern::limits::AtomMass, 0.0001L, 1000.0L, decltype(TProjectileSpec::Mass)::kWidth, "39.948");
+inline constexpr RealFieldSpec kProjectileEnergyField =
+    EngineField(halvern::limits::ProjectileEnergy, 0.0L, 1000.0L,
+                decltype(TProjectileSpec::Energy)::kWidth, "1.0");
 
 // One entry of the symbol list: choosing it sets the atomic number and the mass.
 struct ProjectilePreset {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "text/FieldSpec.h"
 #include "text/ShortText.h"
 
 namespace velkor {
@@ -12,8 +13,6 @@ namespace velkor {
 inline constexpr const char* kDefaultFilterExpression =
     "[ke/ep > 20.0] & [vz> 0.0] & [rz > 0.5e-10] {particles emitted with KE > 20 eV}";
 
-// The engine reads the sampling period as a 16-bit number.
-inline constexpr int32_t kMaxSamplingPeriod = 65535;
 inline constexpr uint16_t kMaxOutputOption = 8;
 inline constexpr uint16_t kUserProgrammedOption = 8;
 inline constexpr uint16_t kMaxSampleMode = 3;
@@ -35,6 +34,23 @@ struct TRunSpec {
 
     bool operator==(const TRunSpec&) const = default;
 };
+
+// The dialog's edits that the engine limits. The altitude starts above 0, a multiple of 180
+// degrees, at which the engine refuses the run.
+inline constexpr IntFieldSpec kPeriodField = EngineField(
+    halvern::limits::SamplingInterval, 1, 100000, decltype(TRunSpec::Period)::kWidth, "001");
+inline constexpr RealFieldSpec kAltitudeField = EngineField(
+    halvern::limits::Angle, 0.01L, 90.0L, decltype(TRunSpec::Altitude)::kWidth, "90.00");
+inline constexpr RealFieldSpec kAzimuthField =
+    EngineField(halvern::limits::Angle, 0.0L, 360.0L, decltype(TRunSpec::Azimuth)::kWidth, "0.00");
+inline constexpr RealFieldSpec kTimeStepField = EngineField(
+    halvern::limits::TimeStep, 1e-19L, 1e-12L, decltype(TRunSpec::TimeStep)::kWidth, "07.0e-17");
+inline constexpr IntFieldSpec kNeighbourUpdateField = EngineField(
+    halvern::limits::RebuildInterval, 1, 999, decltype(TRunSpec::NeighbourUpdate)::kWidth, "10");
+inline constexpr RealFieldSpec kCutOffField =
+    EngineField(halvern::limits::CutOff, 0.0L, 8.0L, decltype(TRunSpec::CutOff)::kWidth, "3.7");
+inline constexpr IntFieldSpec kPartnersField =
+    EngineField(halvern::limits::PartnerLimit, 1, 999, decltype(TRunSpec::Partners)::kWidth, "50");
 
 // Which of the run dialog's controls can be used.
 struct RunControlsEnabled {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "InputLimits.h"
+
 namespace velkor {
 
 struct RealFieldSpec {
@@ -19,5 +21,19 @@ struct IntFieldSpec {
     int width;
     const char* text;
 };
+
+// A field whose value goes into an input file of the engine: its own range cut to what the
+// engine accepts, so that the field refuses every value the engine's reader would refuse.
+constexpr RealFieldSpec EngineField(const halvern::InputLimit& limit, long double min,
+                                    long double max, int width, const char* text) {
+    const halvern::InputLimit range = halvern::Within(limit, min, max);
+    return {range.min, range.max, width, text};
+}
+
+constexpr IntFieldSpec EngineField(const halvern::InputLimit& limit, int32_t min, int32_t max,
+                                   int width, const char* text) {
+    const halvern::InputLimit range = halvern::Within(limit, min, max);
+    return {static_cast<int32_t>(range.min), static_cast<int32_t>(range.max), width, text};
+}
 
 }  // namespace velkor
