@@ -20,7 +20,7 @@ class DialogTestCase : public QObject {
 
     std::string file(const char* name) const { return folder_.filePath(name).toStdString(); }
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         sink_.clear();
         chooser_.clear();
