@@ -1,9 +1,9 @@
 #include "PrjForm.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "DisplayText.h"
@@ -19,23 +19,12 @@
 
 namespace velkor {
 
-void ListPickComboBox::showPopup() {
-    listOpen_ = true;
-    QComboBox::showPopup();
-}
-
-// The list reports its pick right after it closes.
-void ListPickComboBox::hidePopup() {
-    QComboBox::hidePopup();
-    QTimer::singleShot(0, this, [this] { listOpen_ = false; });
-}
-
 TPrjForm::TPrjForm(TProjectileSpec& spec, QWidget* parent) : QDialog(parent), spec_(spec) {
     setObjectName(QStringLiteral("PrjForm"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     SetHelpContext(this, kProjectileDialogHelp);
 
-    ComboBox1 = new ListPickComboBox(this);
+    ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -67,8 +56,13 @@ TPrjForm::TPrjForm(TProjectileSpec& spec, QWidget* parent) : QDialog(parent), sp
         MakeDialogButtons(this, kProjectileDialogHelp, "OK", [this] { return OkBtnClick(); }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Only the user's changes consult the presets; the record shown does not.
     connect(ComboBox1, &QComboBox::activated, this, [this](int index) {
-        halvern::RunGuarded(halvern::UiSink(), [&] { ComboBox1Change(index); });
+        halvern::RunGuarded(halvern::UiSink(),
+                            [&] { ComboBox1Change(ComboBox1->itemText(index)); });
+    });
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        halvern::RunGuarded(halvern::UiSink(), [&] { ComboBox1Change(text); });
     });
 }
 
@@ -77,12 +71,15 @@ void TPrjForm::showEvent(QShowEvent* event) {
     recordToControls();
 }
 
-// The symbol is set without consulting the presets, so a loaded mass stays.
+// The symbol is set without consulting the presets, so a loaded mass stays. A symbol of the
+// list is made its current entry, so that leaving the box does not report it as chosen.
 void TPrjForm::recordToControls() {
     {
         const QSignalBlocker block(ComboBox1);
-        ComboBox1->setCurrentIndex(-1);
-        ComboBox1->setEditText(halvern::DecodeText(spec_.Symbol));
+        const QString symbol = halvern::DecodeText(spec_.Symbol);
+        ComboBox1->setCurrentIndex(
+            ComboBox1->findText(symbol, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        ComboBox1->setEditText(symbol);
     }
     ShowField(IntegerEdit1, spec_.AtomicNumber);
     ShowField(FloatEdit1, spec_.Mass);
@@ -99,12 +96,11 @@ void TPrjForm::controlsToRecord() {
     spec_.Flags = static_cast<uint8_t>(TextToInt(halvern::UiSink(), FieldText(FlagEdit)));
 }
 
-void TPrjForm::ComboBox1Change(int index) {
-    if (!ComboBox1->pickingFromList()) return;  // typed, not chosen
-    if (index < 0 || index >= static_cast<int>(ProjectilePresets().size())) return;
-    const ProjectilePreset& preset = ProjectilePresets()[static_cast<size_t>(index)];
-    ShowField(IntegerEdit1, preset.AtomicNumber);
-    ShowField(FloatEdit1, preset.Mass);
+void TPrjForm::ComboBox1Change(const QString& symbol) {
+    const std::optional<ElementTexts> element = ElementOfSymbol(halvern::CoreText(symbol));
+    if (!element) return;
+    ShowField(IntegerEdit1, element->AtomicNumber);
+    ShowField(FloatEdit1, element->Mass);
 }
 
 bool TPrjForm::OkBtnClick() {

@@ -8,22 +8,9 @@
 #include "FltEdit.h"
 #include "inputfiles/ProjectileSpec.h"
 
-#include <QComboBox>
+class QComboBox;
 
 namespace velkor {
-
-// An editable combo box that tells a pick from its list apart from a typed text: it also
-// reports a typed text that matches an entry as activated when the focus leaves it.
-class ListPickComboBox : public QComboBox {
-  public:
-    using QComboBox::QComboBox;
-    bool pickingFromList() const { return listOpen_; }
-    void showPopup() override;
-    void hidePopup() override;
-
-  private:
-    bool listOpen_ = false;
-};
 
 class TPrjForm : public QDialog {
     Q_OBJECT
@@ -33,7 +20,7 @@ class TPrjForm : public QDialog {
     // The name the save dialog proposes; the main window sets it, saving does not change it.
     std::string FileName = "UNTITLED.PRJ";
 
-    ListPickComboBox* ComboBox1;          // symbol, with the presets
+    QComboBox* ComboBox1;                 // symbol, with the presets
     halvern::TIntegerEdit* IntegerEdit1;  // Z
     halvern::TFloatEdit* FloatEdit1;      // mass
     halvern::TFloatEdit* FloatEdit2;      // energy
@@ -45,8 +32,9 @@ class TPrjForm : public QDialog {
   private:
     void recordToControls();
     void controlsToRecord();
-    // A preset chosen from the list sets Z and the mass.
-    void ComboBox1Change(int index);
+    // Every element the user chooses (from the list, by keys or the wheel, or typed) sets Z and
+    // the mass; a symbol that names no element leaves them.
+    void ComboBox1Change(const QString& symbol);
     bool OkBtnClick();
 
     TProjectileSpec& spec_;

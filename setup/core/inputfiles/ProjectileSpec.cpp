@@ -1,5 +1,7 @@
 #include "inputfiles/ProjectileSpec.h"
 
+#include "elements/ElementTable.h"
+
 namespace velkor {
 
 std::span<const ProjectilePreset> ProjectilePresets() {
@@ -9,6 +11,17 @@ std::span<const ProjectilePreset> ProjectilePresets() {
         {"Xe", "54", "131.29"},
     };
     return kPresets;
+}
+
+std::optional<ElementTexts> ElementOfSymbol(std::string_view symbol) {
+    for (const ProjectilePreset& p : ProjectilePresets())
+        if (symbol == p.Symbol) return ElementTexts{p.AtomicNumber, p.Mass};
+    for (const CubicElement& e : CubicElementTable()) {
+        std::string_view name = e.Symbol;
+        if (name.ends_with(' ')) name.remove_suffix(1);  // "C ", "W "
+        if (symbol == name) return ElementTexts{e.AtomicNumber, e.Mass};
+    }
+    return std::nullopt;
 }
 
 }  // namespace velkor

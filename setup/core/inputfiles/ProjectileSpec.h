@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 
 #include "text/FieldSpec.h"
 #include "text/ShortText.h"
@@ -37,5 +39,13 @@ struct ProjectilePreset {
 };
 
 std::span<const ProjectilePreset> ProjectilePresets();
+
+// The atomic number and mass texts of a symbol that names an element: a preset's, else those of
+// the lattice dialogs' element table; none for any other text.
+struct ElementTexts {
+    std::string_view AtomicNumber;
+    std::string_view Mass;
+};
+std::optional<ElementTexts> ElementOfSymbol(std::string_view symbol);
 
 }  // namespace velkor

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "DialogTestCase.h"
@@ -106,7 +107,8 @@ class InputDialogsTest : public DialogTestCase {
         QVERIFY(sink_.entries().empty());
     }
 
-    // Shown from the record: the flags too, and a symbol that never applies its preset.
+    // Shown from the record: the flags too, and a symbol that never applies its preset, also
+    // when the focus passes through the box or Enter is pressed there.
     void projectileShowsTheLoadedRecord() {
         TProjectileSpec spec;
         spec.Symbol = "Ar";
@@ -114,6 +116,10 @@ class InputDialogsTest : public DialogTestCase {
         spec.Flags = 7;
         TPrjForm dialog(spec);
         Open(dialog);
+        dialog.activateWindow();
+        dialog.ComboBox1->setFocus();
+        QTest::keyClick(dialog.ComboBox1->lineEdit(), Qt::Key_Return);
+        dialog.FloatEdit2->setFocus();
         QCOMPARE(Text(dialog, "FloatEdit1"), QStringLiteral("35.9675"));
         QCOMPARE(Text(dialog, "FlagEdit"), QStringLiteral("7"));
         chooser_.script({path("ar36.prj")});
@@ -122,23 +128,49 @@ class InputDialogsTest : public DialogTestCase {
                  QStringLiteral("     1.000   18 35.96750   7 Ar\r\n"));
     }
 
-    // Only a pick from the list applies a preset: a typed symbol does not, also when Enter or
-    // leaving the field makes the box report it.
-    void projectileTypedSymbolKeepsTheValues() {
+    // Every change of element the user makes sets Z and the mass: the arrow keys, the wheel,
+    // and a typed symbol of the list or of the element table; other texts leave them.
+    void projectilePresetByKeysWheelAndTyping() {
         TProjectileSpec spec;
         TPrjForm dialog(spec);
         Open(dialog);
         dialog.activateWindow();
-        QLineEdit* symbol = dialog.ComboBox1->lineEdit();
-        symbol->setFocus();
-        symbol->clear();
-        QTest::keyClicks(symbol, "H");
-        QCOMPARE(symbol->text(), QStringLiteral("H"));
-        QTest::keyClicks(symbol, "e");
-        QTest::keyClick(symbol, Qt::Key_Return);
-        dialog.FloatEdit2->setFocus();
-        QCOMPARE(Text(dialog, "IntegerEdit1") + " " + Text(dialog, "FloatEdit1"),
-                 QStringLiteral("18 39.948"));
+        QComboBox* box = dialog.ComboBox1;
+        box->setFocus();
+        auto values = [&] {
+            return Text(dialog, "IntegerEdit1") + " " + Text(dialog, "FloatEdit1");
+        };
+
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), QStringLiteral("He"));
+        QCOMPARE(values(), QStringLiteral("2 4.00260"));
+
+        const QPointF middle = QRectF(box->rect()).center();
+        QWheelEvent wheel(middle, box->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+        QCOMPARE(box->currentText(), QStringLiteral("Ne"));
+        QCOMPARE(values(), QStringLiteral("10 20.179"));
+
+        const struct {
+            const char* typed;
+            const char* values;
+        } typing[] = {{"Xe", "54 131.29"},
+                      {"Cu", "29 63.546"},
+                      {"W", "74 183.85"},
+                      {"Zz", "74 183.85"},
+                      {"H", "1 1.0079"}};
+        for (const auto& t : typing) {
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), QString::fromLatin1(t.typed));
+            QCOMPARE(values(), QString::fromLatin1(t.values));
+        }
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("Xe"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Tab);
+        chooser_.script({path("xe.prj")});
+        Click(dialog, "BitBtn1");
+        QCOMPARE(Contents(path("xe.prj")), std::string("     1.000   54 131.29000   0 Xe\r\n"));
     }
 
     void projectileRefusesAnOutOfRangeEnergy() {
