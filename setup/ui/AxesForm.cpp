@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "AxesFigure.h"
 #include "DisplayText.h"
 #include "FieldControls.h"
 #include "GuardedSlot.h"
@@ -73,15 +74,21 @@ TAxesForm::TAxesForm(QWidget* parent) : QDialog(parent) {
     grid->addWidget(phi2, 2, 5);
     grid->addWidget(Text(this, "Inter-plane angle"), 3, 0, 1, 4, Qt::AlignRight);
     grid->addWidget(IPAngle, 3, 4);
-    auto* figure = Text(this, "Axial directions:\nx: [100] y: [010] z: [001]");
-    figure->setToolTip(QStringLiteral("(x,y,z) axes coincide with cubic crystal axes a, b, c"));
+    auto* figure = new QVBoxLayout;
+    figure->addWidget(new AxesFigure(this));
+    QLabel* directions = Text(this, "Axial directions:\nx: [100] y: [010] z: [001]");
+    directions->setToolTip(QStringLiteral("(x,y,z) axes coincide with cubic crystal axes a, b, c"));
+    figure->addWidget(directions);
+    auto* top = new QHBoxLayout;
+    top->addLayout(grid);
+    top->setAlignment(grid, Qt::AlignTop);
+    top->addLayout(figure);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(figure);
     buttons->addStretch();
     buttons->addWidget(BitBtn1);
     buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(top);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

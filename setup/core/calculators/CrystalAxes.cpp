@@ -43,10 +43,12 @@ double AzimuthAngle(const TMillerIndices& n) {
     return 0;
 }
 
+// The cosine from the exact integer products: n1 n2 is formed before its root, so parallel
+// normals (whose n1 n2 is a perfect square) give exactly 1 or -1.
 double InterPlaneAngle(const TMillerIndices& a, const TMillerIndices& b) {
-    const int32_t dot = a.h * b.h + a.k * b.k + a.l * b.l;
-    const long double c = dot / (std::sqrt(static_cast<long double>(SquareSum(a.h, a.k, a.l))) *
-                                 std::sqrt(static_cast<long double>(SquareSum(b.h, b.k, b.l))));
+    const int64_t dot = int64_t{a.h} * b.h + int64_t{a.k} * b.k + int64_t{a.l} * b.l;
+    const int64_t norms = int64_t{SquareSum(a.h, a.k, a.l)} * SquareSum(b.h, b.k, b.l);
+    const long double c = dot / std::sqrt(static_cast<long double>(norms));
     if (c == 0) return 90;
     const long double s = std::fabs(c) >= 1 ? 0 : std::sqrt(1 - c * c);
     return static_cast<double>(std::atan2(s, c) * kDegreesPerRadian);

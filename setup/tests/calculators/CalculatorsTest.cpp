@@ -57,6 +57,19 @@ TEST(CrystalAxes, AnglesOfSurfaceNormals) {
                 1e-12);
 }
 
+TEST(CrystalAxes, ParallelNormalsOfAnyLengthGiveZeroOrHalfTurnExactly) {
+    for (int h = -10; h <= 10; ++h)
+        for (int k = -10; k <= 10; ++k)
+            for (int l = -10; l <= 10; ++l) {
+                if (h == 0 && k == 0 && l == 0) continue;
+                for (int m : {1, 2, 3}) {
+                    const TMillerIndices a{h, k, l}, b{m * h, m * k, m * l};
+                    ASSERT_EQ(InterPlaneAngle(a, b), 0) << h << " " << k << " " << l << " x" << m;
+                    ASSERT_EQ(InterPlaneAngle(a, {-b.h, -b.k, -b.l}), 180);
+                }
+            }
+}
+
 TEST(CrystalAxes, ANullIndexIsRefusedAndTheAnglesStay) {
     TAxesAngles out{"1", "2", "3", "4", "5"};
     halvern::RecordingSink sink;

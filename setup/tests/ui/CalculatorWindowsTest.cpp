@@ -116,6 +116,29 @@ class CalculatorWindowsTest : public QObject {
         QCOMPARE(form.IPAngle->text(), QStringLiteral("70.5287793655093"));
     }
 
+    // Equal normals give 0 and opposite ones 180 exactly, for every index triple up to 9.
+    void theAxesWindowGivesZeroAndHalfTurnForParallelNormals() {
+        TAxesForm form;
+        halvern::TIntegerEdit* edits[] = {form.i1, form.j1, form.k1, form.i2, form.j2, form.k2};
+        auto angle = [&](const int (&v)[6]) {
+            for (int n = 0; n < 6; ++n) edits[n]->setText(QString::number(v[n]));
+            form.BitBtn1Click();
+            return form.IPAngle->text();
+        };
+        int triples = 0;
+        for (int h = -9; h <= 9; ++h)
+            for (int k = -9; k <= 9; ++k)
+                for (int l = -9; l <= 9; ++l) {
+                    if (h == 0 && k == 0 && l == 0) continue;
+                    ++triples;
+                    if (angle({h, k, l, h, k, l}) != QStringLiteral("0") ||
+                        angle({h, k, l, -h, -k, -l}) != QStringLiteral("180"))
+                        QFAIL(qPrintable(QStringLiteral("(%1 %2 %3)").arg(h).arg(k).arg(l)));
+                }
+        QCOMPARE(triples, 19 * 19 * 19 - 1);
+        QVERIFY(sink_.texts().empty());
+    }
+
     void theReckonerFollowsEveryChange() {
         TReckonForm form;
         QCOMPARE(form.Velocity->text(), QStringLiteral("2.19570"));
