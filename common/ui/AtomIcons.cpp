@@ -44,6 +44,10 @@ QImage TargetAtomIcon(bool small) {
                  : AtomIcon(32, 32, 30, kTargetColour, false);
 }
 
+QImage TargetAtomSphere(int side) {
+    return AtomIcon(side, side, side, kTargetColour, false);
+}
+
 QImage ProjectileAtomIcon(bool small) {
     return small ? AtomIcon(29, 33, 18, kProjectileColour, true)
                  : AtomIcon(32, 32, 30, kProjectileColour, false);

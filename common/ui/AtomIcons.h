@@ -13,6 +13,9 @@ namespace halvern {
 QImage AtomIcon(int width, int height, int diameter, const QColor& colour, bool tail);
 
 QImage TargetAtomIcon(bool small);
+// A shaded target atom filling a square image of odd side, centred on its middle pixel, so that
+// drawn at (x - side / 2, y - side / 2) it sits on pixel (x, y).
+QImage TargetAtomSphere(int side);
 QImage ProjectileAtomIcon(bool small);
 
 // A few target atoms struck by a projectile.

@@ -19,7 +19,7 @@ OrientView::OrientView(const TOrientViewSpec& spec, QWidget* parent)
       originY_(spec.originY),
       scale_(spec.zoomStart * spec.pixelsPerZoomStep),
       image_(kPictureSize, kPictureSize, QImage::Format_RGB32),
-      icon_(halvern::TargetAtomIcon(true)) {
+      icon_(halvern::TargetAtomSphere(kIconSide)) {
     setObjectName(QStringLiteral("Graph"));
     setFixedSize(kPictureSize, kPictureSize);
     setMouseTracking(true);

@@ -65,6 +65,7 @@ class OrientView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    static constexpr int kIconSide = 19;  // odd: the sphere's centre is a pixel
     static constexpr halvern::ColourRef kBlack = 0x000000, kWhite = 0xFFFFFF,
                                         kYellow = 0x00FFFF, kBlue = 0xFF0000;
 

@@ -57,14 +57,14 @@ void StepPoint(RotationPlane plane, TTurn t, double& x, double& y, double& z) {
         case RotationPlane::YZ:
             return RotatePair(y, z, t);
         case RotationPlane::ZX:
-            return RotatePair(x, z, t);
+            return RotatePair(z, x, t);
     }
 }
 
 void TurnDisplayPoint(const TDisplayTurns& turns, double& x, double& y, double& z) {
-    RotatePair(y, x, turns.xy);
-    RotatePair(z, y, turns.yz);
-    RotatePair(x, z, turns.zx);
+    StepPoint(RotationPlane::XY, turns.xy, x, y, z);
+    StepPoint(RotationPlane::YZ, turns.yz, x, y, z);
+    StepPoint(RotationPlane::ZX, turns.zx, x, y, z);
 }
 
 double WrapOnce(double radians) {

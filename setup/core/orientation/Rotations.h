@@ -36,12 +36,13 @@ void RotatePoint(const TFileRotation& rotation, double& x, double& y, double& z)
 // The display's planes.
 enum class RotationPlane { XY, YZ, ZX };
 
-// One step of the rotate-display arrows: R(x,y) turns x towards y, R(y,z) y towards z and
-// R(z,x) x towards z.
+// One step of the rotate-display arrows, in the sense of the file rotation of the same plane:
+// R(x,y) turns x towards y, R(y,z) y towards z and R(z,x) z towards x, so that what the display
+// shows is what a file rotation by the accumulated angles writes.
 void StepPoint(RotationPlane plane, TTurn t, double& x, double& y, double& z);
 
-// "Apply Rotation": the three planes in the order xy, yz, zx, turning y towards x, z towards y
-// and x towards z (the first two against the arrows' sense).
+// "Apply Rotation": the three planes in the order of the file rotations (xy, yz, zx), each in
+// the arrows' sense.
 struct TDisplayTurns {
     TTurn xy, yz, zx;
 };

@@ -85,32 +85,29 @@ TEST(Rotations, RandomAnglesKeepDistances) {
     }
 }
 
-TEST(Rotations, DisplaySenses) {
+// The arrows and "Apply Rotation" turn each plane as the file rotation of that plane does.
+TEST(Rotations, DisplayTurnsFollowTheFileRotations) {
     const TTurn quarter = DegreeTurn(90);
+    const TTurn none{};
     struct Case {
         RotationPlane plane;
-        Vec in, arrow;  // one arrow step of 90 degrees
+        TDisplayTurns turns;
+        double zRot, xRot, yRot;
     };
-    const Case arrows[] = {
-        {RotationPlane::XY, {1, 0, 0}, {0, 1, 0}},  // x towards y
-        {RotationPlane::YZ, {0, 1, 0}, {0, 0, 1}},  // y towards z
-        {RotationPlane::ZX, {1, 0, 0}, {0, 0, 1}},  // x towards z
+    const Case cases[] = {
+        {RotationPlane::XY, {quarter, none, none}, 90, 0, 0},  // x towards y
+        {RotationPlane::YZ, {none, quarter, none}, 0, 90, 0},  // y towards z
+        {RotationPlane::ZX, {none, none, quarter}, 0, 0, 90},  // z towards x
     };
-    for (const Case& c : arrows) {
-        Vec v = c.in;
-        StepPoint(c.plane, quarter, v.x, v.y, v.z);
-        ExpectExactly(v, c.arrow);
-    }
-    // "Apply Rotation": y towards x, z towards y, x towards z.
-    const TTurn none{};
-    const Vec applied[] = {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}};
-    const Vec expected[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-    const TDisplayTurns turns[] = {{quarter, none, none}, {none, quarter, none}, {none, none, quarter}};
-    for (int k = 0; k < 3; ++k) {
-        Vec v = applied[k];
-        TurnDisplayPoint(turns[k], v.x, v.y, v.z);
-        ExpectExactly(v, expected[k]);
-    }
+    for (const Case& c : cases)
+        for (const Vec in : {Vec{1, 0, 0}, Vec{0, 1, 0}, Vec{0, 0, 1}}) {
+            const Vec file = Rotated(in, c.zRot, c.xRot, c.yRot);
+            Vec arrow = in, applied = in;
+            StepPoint(c.plane, quarter, arrow.x, arrow.y, arrow.z);
+            TurnDisplayPoint(c.turns, applied.x, applied.y, applied.z);
+            ExpectExactly(arrow, file);
+            ExpectExactly(applied, file);
+        }
 }
 
 TEST(Rotations, ArrowStepsAccumulateAndWrapOnce) {

@@ -18,6 +18,7 @@
 #include "ItemRadioGroup.h"
 #include "MessageSink.h"
 #include "OrientForm.h"
+#include "orientation/Projection.h"
 #include "targets/LatticeCommands.h"
 
 using namespace velkor;
@@ -117,7 +118,8 @@ class OrientWindowsTest : public DialogTestCase {
         QCOMPARE(chooser_.asked.back().title, std::string("Save Re-oriented Target File As"));
         const std::vector<std::string> lines = FileLines(file("sphere.trg"));
         QCOMPARE(lines.size(), size_t{9});
-        QCOMPARE(lines[0], std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
+        QCOMPARE(lines[0],
+                 std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
         QVERIFY(!w.TestBtn->isEnabled() && w.ApplyBtn->isEnabled());
         QVERIFY(sink_.entries().empty());
 
@@ -199,6 +201,80 @@ class OrientWindowsTest : public DialogTestCase {
         QCOMPARE(w.Graph->points().count(), 0);  // the arrays are freed on close
     }
 
+    // At every zoom the sphere of an icon is centred on its atom's pixel, where the read-out
+    // names the atom's coordinates.
+    void iconsSitOnTheirAtoms() {
+        halvern::WriteFileReplacing(file("one.trg"), "1.5 -2.0 0.0 29 63.546 0 Cu\r\n");
+        TOrientForm w;
+        w.FileName = file("one.trg");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.RGSymbols->itemIndex(), 0);  // icons
+        int seen = 0;
+        for (int zoom = 1; zoom <= w.UpDown4->maximum(); ++zoom) {
+            w.UpDown4->setValue(zoom);
+            TPixelPoint atom;
+            QVERIFY(ToPixel(w.Graph->frame(), 1.5, -2.0, atom));
+            const QImage& image = w.Graph->image();
+            const QRgb background = image.pixel(0, 0);
+            QRect sphere;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != background) sphere |= QRect(x, y, 1, 1);
+            if (!image.rect().adjusted(1, 1, -1, -1).contains(sphere)) continue;  // cut off
+            QVERIFY2(sphere.width() > 10, qPrintable(QString::number(zoom)));
+            ++seen;
+            QCOMPARE(sphere.center(), QPoint(atom.x, atom.y));
+            QTest::mouseMove(w.Graph, sphere.center());
+            QCOMPARE(w.poslblx->text() + w.poslbly->text(), QStringLiteral("x: 1.50y:-2.00"));
+        }
+        QVERIFY(seen > 30);
+    }
+
+    // "Apply Rotation" turns the points as the arrows do and as a file rotation by the same
+    // angle writes them, and the labels count the angle.
+    void applyRotationAgreesWithTheArrowsTheLabelsAndTheFile() {
+        halvern::WriteFileReplacing(file("axes.trg"),
+                                    "1.0 0.0 0.0 29 63.546 0 Cu\r\n"
+                                    "0.0 1.0 0.0 29 63.546 0 Cu\r\n"
+                                    "0.0 0.0 1.0 29 63.546 0 Cu\r\n");
+        const struct {
+            OrientField angle, fileRotation;
+            const char* label;
+        } planes[] = {{OrientField::AngXY, OrientField::ZRot, "Rxy:10.00"},
+                      {OrientField::AngYZ, OrientField::XRot, "Ryz:10.00"},
+                      {OrientField::AngZX, OrientField::YRot, "Rzx:10.00"}};
+        for (size_t k = 0; k < 3; ++k) {
+            TOrientForm w;
+            w.FileName = file("axes.trg");
+            w.show();
+            // One arrow step sets its angle to 5, and Apply Rotation turns 5 more the same way.
+            Click(w.rotateDisplay[k]->up);
+            QCOMPARE(w.field(planes[k].angle)->text(), QStringLiteral("5"));
+            Click(w.Button1);
+            QLabel* labels[] = {w.lblRxy, w.lblRyz, w.lblRzx};
+            QCOMPARE(labels[k]->text(), QString::fromLatin1(planes[k].label));
+            const TOrientPoints shown = w.Graph->points();
+
+            SetField(w, planes[k].fileRotation, "10");
+            chooser_.script({file("turned.trg")});
+            Click(w.ApplyBtn);
+            const std::vector<std::string> lines = FileLines(file("turned.trg"));
+            QCOMPARE(lines.size(), size_t{3});
+            for (size_t n = 0; n < 3; ++n) {
+                const QStringList values =
+                    QString::fromStdString(lines[n]).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const double written[] = {values[0].toDouble(), values[1].toDouble(),
+                                          values[2].toDouble()};
+                const double memory[] = {shown.x[n], shown.y[n], shown.z[n]};
+                for (int c = 0; c < 3; ++c)
+                    QVERIFY2(std::fabs(written[c] - memory[c]) < 1e-5,
+                             qPrintable(QStringLiteral("plane %1 atom %2").arg(k).arg(n)));
+            }
+        }
+        QVERIFY(sink_.entries().empty());
+    }
+
     void emptyAndUnreadableFiles() {
         TOrientForm w;
         halvern::WriteFileReplacing(file("empty.trg"), "");
@@ -256,9 +332,10 @@ class OrientWindowsTest : public DialogTestCase {
         Click(w.ApplyBtn);
         const std::vector<std::string> lines = FileLines(file("turned.imp"));
         QCOMPARE(lines.size(), size_t{1});
-        QCOMPARE(QString::fromStdString(lines[0]), QStringLiteral("-6.38995000000000E-0001  0.00000000000000E+0000 "
-                                       " 3.00000000000000E+0000 0.000000 2.555980 0.000000 "
-                                       "1.277990 90.000000 0 2 2 3.000000"));
+        QCOMPARE(QString::fromStdString(lines[0]),
+                 QStringLiteral("-6.38995000000000E-0001  0.00000000000000E+0000 "
+                                " 3.00000000000000E+0000 0.000000 2.555980 0.000000 "
+                                "1.277990 90.000000 0 2 2 3.000000"));
         QVERIFY(sink_.entries().empty());
 
         // Link file: a target laid over the view enables Impose.
@@ -272,7 +349,8 @@ class OrientWindowsTest : public DialogTestCase {
         halvern::WriteFileReplacing(file("broken.trg"), "x\r\n");
         chooser_.script({file("broken.trg")});
         w.findChild<QAction*>(QStringLiteral("OpenIMPfile1"))->trigger();
-        QCOMPARE(sink_.texts(), std::vector<std::string>{"Error reading file: " + file("broken.trg")});
+        QCOMPARE(sink_.texts(),
+                 std::vector<std::string>{"Error reading file: " + file("broken.trg")});
         QVERIFY(!w.ImposeBtn->isEnabled());
     }
 };
