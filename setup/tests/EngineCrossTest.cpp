@@ -66,9 +66,8 @@ class ImpactRecordingHost : public halvern::RecordingHost {
 
 TEST_F(EngineCross, EngineReadsReorientedTargetAndImpactFiles) {
     const std::string examples = HALVERN_EXAMPLES_DIR;
-    TOrientParams turn;
-    turn.zRot = 45;
-    turn.xRot = 54.7356103172453;
+    TOrientParams turn;  // [111] onto z: the (100) file's x runs along [110]
+    turn.yRot = -54.7356103172453;
     halvern::RecordingSink sink;
     ASSERT_TRUE(WriteReorientedTarget(examples + "/cu100.trg", path("cu111.trg"), turn, sink));
     halvern::RecordingHost targetHost;

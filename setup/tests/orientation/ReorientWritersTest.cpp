@@ -2,6 +2,7 @@
 // of each, and the refusals that leave the disk as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -17,7 +18,7 @@ namespace {
 using halvern::RecordingSink;
 
 constexpr long double kCu = 3.6147L;
-constexpr double kAngle111 = 54.7356103172453;  // between [011] and [111]
+constexpr double kAngle111 = 54.7356103172453;  // between [001] and [111]
 
 class ReorientTarget : public test::GeneratorTest {
   protected:
@@ -29,11 +30,98 @@ class ReorientTarget : public test::GeneratorTest {
     }
 };
 
+// The distinct z values of the atoms (within 0.01 A) and the gaps between neighbouring ones.
+std::vector<long double> LevelGaps(const test::TargetFile& file) {
+    std::vector<long double> z;
+    for (const TTargetAtom& a : file.atoms) z.push_back(a.z);
+    std::sort(z.begin(), z.end());
+    std::vector<long double> gaps;
+    for (size_t k = 1; k < z.size(); ++k)
+        if (z[k] - z[k - 1] > 0.01L) gaps.push_back(z[k] - z[k - 1]);
+    return gaps;
+}
+
+long double LatticeConstantOf(const LatticeCommand& command) {
+    std::string text;
+    switch (command.record) {
+        case TargetRecord::Bcc:
+            text = DefaultBccParams().LatticeConst.str();
+            break;
+        case TargetRecord::Diamond:
+            text = DefaultDiamondParams().LatticeConst.str();
+            break;
+        case TargetRecord::RockSalt:
+            text = DefaultRockSaltParams().LatticeConst.str();
+            break;
+        case TargetRecord::Sphalerite:
+            text = DefaultSphaleriteParams().LatticeConst.str();
+            break;
+        default:
+            text = DefaultFccParams().LatticeConst.str();
+    }
+    long double a = 0;
+    halvern::ParseReal(text, a);
+    return a;
+}
+
+// The recipes of the orientation window's help page, with the angles as they are typed: each
+// lays its axis on z, so that the atoms lie in planes of that axis, the spacing of the planes
+// repeating the lattice's pattern (in lattice constants) from the top to the bottom.
+TEST_F(ReorientTarget, HelpRecipesLayTheAxisOnZ) {
+    const long double r2 = std::sqrt(2.0L), r3 = std::sqrt(3.0L);
+    const struct {
+        const char* handler;
+        const char *zRot, *xRot, *yRot;
+        std::vector<long double> gaps;
+    } recipes[] = {
+        {"Fcc100Click", "0", "0", "-54.7356", {1 / r3}},                 // [111]
+        {"Fcc100Click", "0", "90", "0", {1 / (2 * r2)}},                 // [110]
+        {"Dia100Click", "0", "0", "-54.7356", {r3 / 12, r3 / 4}},        // [111] double layers
+        {"Dia100Click", "0", "90", "0", {1 / (2 * r2)}},                 // [110]
+        {"N100surface5Click", "0", "0", "-54.7356", {r3 / 12, r3 / 4}},  // sphalerite [111]
+        {"Bcc100Click", "45", "54.7356", "0", {1 / (2 * r3)}},           // [111]
+        {"Bcc100Click", "0", "45", "0", {1 / r2}},                       // [110]
+        {"N100Surface3Click", "45", "54.7356", "0", {1 / (2 * r3)}},     // rocksalt [111]
+        {"N100Surface3Click", "0", "45", "0", {1 / (2 * r2)}},           // rocksalt [110]
+    };
+    for (const auto& recipe : recipes) {
+        SCOPED_TRACE(std::string(recipe.handler) + " " + recipe.zRot + " " + recipe.xRot + " " +
+                     recipe.yRot);
+        const LatticeCommand& command = test::CommandNamed(recipe.handler);
+        RecordingSink sink;
+        ASSERT_TRUE(test::Generate(command, {3, 3, 8}, path("cube.trg"), sink));
+        TOrientParams params;
+        for (auto [text, angle] : {std::pair{recipe.zRot, &params.zRot},
+                                   {recipe.xRot, &params.xRot},
+                                   {recipe.yRot, &params.yRot}}) {
+            ASSERT_LE(std::string(text).size(), 8u);  // fits the rotation fields
+            long double degrees = 0;
+            ASSERT_TRUE(halvern::ParseReal(text, degrees));
+            *angle = static_cast<double>(degrees);
+        }
+        ASSERT_TRUE(WriteReorientedTarget(path("cube.trg"), path("turned.trg"), params, sink));
+        const test::TargetFile turned = test::ReadTargetFile(path("turned.trg"));
+        ASSERT_TRUE(turned.problems.empty()) << turned.problems.front();
+
+        const std::vector<long double> gaps = LevelGaps(turned);
+        ASSERT_GE(gaps.size(), 8u);
+        const long double a = LatticeConstantOf(command);
+        const size_t period = recipe.gaps.size();
+        bool fits = false;
+        for (size_t phase = 0; phase < period && !fits; ++phase) {
+            fits = true;
+            for (size_t k = 0; k < gaps.size(); ++k)
+                fits = fits && std::fabs(gaps[k] - a * recipe.gaps[(k + phase) % period]) < 2e-3L;
+        }
+        EXPECT_TRUE(fits) << gaps.size() + 1 << " levels, the first gaps " << gaps[0] << " "
+                          << gaps[1] << " " << gaps[2];
+    }
+}
+
 TEST_F(ReorientTarget, Fcc100TurnedToPut111AlongZKeepsItsStructure) {
     const std::string source = generateFcc100({3, 3, 12});
     TOrientParams params;
-    params.zRot = 45;
-    params.xRot = kAngle111;
+    params.yRot = -kAngle111;
     RecordingSink sink;
     ASSERT_TRUE(WriteReorientedTarget(source, path("cu111.trg"), params, sink));
     EXPECT_TRUE(sink.entries().empty());
@@ -102,14 +190,22 @@ TEST_F(ReorientTarget, RefusalsLeaveTheDiskAsItWas) {
     const std::string disk = "Error occurred while reading/writing disk.";
     const Case cases[] = {
         {"the source itself", source, source, {}, RecordingSink::Kind::Error, same},
-        {"another spelling", source, dir_.string() + "/./cu100.trg", {}, RecordingSink::Kind::Error,
+        {"another spelling",
+         source,
+         dir_.string() + "/./cu100.trg",
+         {},
+         RecordingSink::Kind::Error,
          same},
         {"a link to it", source, path("link.trg"), {}, RecordingSink::Kind::Error, same},
         {"an unreadable line", badSource, existing, {}, RecordingSink::Kind::Error, disk},
         {"a missing source", path("missing.trg"), existing, {}, RecordingSink::Kind::Error, disk},
         {"nothing kept", source, existing, keepNothing, RecordingSink::Kind::Info,
          "The cut keeps no atom: no file was written."},
-        {"no such folder", source, path("no/such/folder.trg"), {}, RecordingSink::Kind::Error,
+        {"no such folder",
+         source,
+         path("no/such/folder.trg"),
+         {},
+         RecordingSink::Kind::Error,
          disk},
     };
     for (const Case& c : cases) {
@@ -200,8 +296,8 @@ TEST_F(ReorientImpacts, Version1SourceTakesZ0FromTheFirstPoint) {
     EXPECT_EQ(sink.entries()[0].text,
               "File seems to be version 1 format.\rSetting z0 parameter to 2.5.");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], Point(0, 0, 2.5) +
-                            " 0.000000 2.555980 0.000000 1.277990 90.000000 0 50 25 2.500000");
+    EXPECT_EQ(lines[0],
+              Point(0, 0, 2.5) + " 0.000000 2.555980 0.000000 1.277990 90.000000 0 50 25 2.500000");
 }
 
 TEST_F(ReorientImpacts, PlainPointsKeepEveryPointAndGetNoHeader) {

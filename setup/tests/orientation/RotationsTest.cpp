@@ -55,12 +55,18 @@ TEST(Rotations, QuarterTurnsMapTheAxesExactly) {
 }
 
 TEST(Rotations, Axis111TurnedOntoZ) {
-    // 45 degrees about z brings [111] into the yz-plane, then the angle between [011] and
-    // [111] (arccos sqrt(2/3), 54.7356103172453 degrees) about x lays it on z.
+    // Axes along the cube edges (BCC, rocksalt): 45 degrees about z brings [111] into the
+    // yz-plane, then the angle between [011] and [111] (arccos sqrt(2/3), 54.7356103172453
+    // degrees) about x lays it on z.
     const Vec v = Rotated({1, 1, 1}, 45, 54.7356103172453, 0);
     EXPECT_NEAR(v.x, 0, 1e-12);
     EXPECT_NEAR(v.y, 0, 1e-12);
     EXPECT_NEAR(v.z, std::sqrt(3.0), 1e-12);
+    // x along [110] (FCC, diamond): [111] is (sqrt 2, 0, 1), laid on z about y.
+    const Vec w = Rotated({std::sqrt(2.0), 0, 1}, 0, 0, -54.7356103172453);
+    EXPECT_NEAR(w.x, 0, 1e-12);
+    EXPECT_NEAR(w.y, 0, 1e-12);
+    EXPECT_NEAR(w.z, std::sqrt(3.0), 1e-12);
 }
 
 TEST(Rotations, ZeroAnglesLeaveCoordinatesUntouched) {
