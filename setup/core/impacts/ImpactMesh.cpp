@@ -49,6 +49,46 @@ int64_t WalkImpactMesh(const TMeshLayout& layout, const MeshPointSink& emit) {
     return count;
 }
 
+std::vector<double> MeshRowsOf(const TMeshLayout& layout) {
+    std::vector<double> rows;
+    if (layout.ny < 1) return rows;
+    const TMeshBounds b = AdjustedBounds(layout.bounds);
+    const double yStep = (b.byMax - b.byMin) / layout.ny;
+    double y = b.byMin;
+    for (int32_t row = 0; row < layout.ny && (y + kMeshEps < b.byMax || row == 0); ++row) {
+        rows.push_back(y);
+        y += yStep;
+    }
+    return rows;
+}
+
+int64_t CountMeshColumns(const TMeshLayout& layout, const MeshColumnSink& column) {
+    if (layout.nx < 1 || layout.ny < 1) return 0;
+    const TMeshBounds b = AdjustedBounds(layout.bounds);
+    const std::vector<double> rows = MeshRowsOf(layout);
+    const auto belowMax = static_cast<int32_t>(
+        rows.front() + kMeshEps < b.byMax ? rows.size() : 0);  // 0: only the first, while none
+    const double xStep = (b.bxMax - b.bxMin) / layout.nx;
+    int64_t count = 0;
+    double x = b.bxMin;
+    for (int32_t c = 0; c < layout.nx && x + kMeshEps < b.bxMax; ++c) {
+        // While no point was emitted the walk goes on past by(max) too, but those rows lie above
+        // a rejected first row and are rejected as well.
+        int32_t lo = 0, hi = count == 0 ? std::max(belowMax, 1) : belowMax;
+        while (lo < hi) {  // the first row outside the zone
+            const int32_t mid = lo + (hi - lo) / 2;
+            if (InImpactZone(x, rows[static_cast<size_t>(mid)], layout.angle))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        count += lo;
+        column(x, lo);
+        x += xStep;
+    }
+    return count;
+}
+
 int64_t MeshPointBound(const TMeshLayout& layout) {
     const TMeshBounds b = AdjustedBounds(layout.bounds);
     if (layout.nx < 1 || layout.ny < 1 || !(b.bxMin + kMeshEps < b.bxMax)) return 0;

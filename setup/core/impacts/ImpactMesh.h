@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace velkor {
 
@@ -35,6 +36,16 @@ using MeshPointSink = std::function<bool(double x, double y)>;
 // point has been accepted the rows go on past by(max), but never past ny of them. Returns the
 // number of points emitted.
 int64_t WalkImpactMesh(const TMeshLayout& layout, const MeshPointSink& emit);
+
+// The walk's count and, column by column in walk order, how many of the column's leading rows
+// it emits, without visiting each point: the zone keeps a leading run of a column's rows (y / r
+// grows with y), which a binary search finds. The same count as WalkImpactMesh.
+using MeshColumnSink = std::function<void(double x, int32_t rows)>;
+int64_t CountMeshColumns(const TMeshLayout& layout, const MeshColumnSink& column);
+
+// The y of the rows a column visits, added as the walk adds them: the rows below by(max), and
+// the first row also when none is (the walk visits it while no point was emitted).
+std::vector<double> MeshRowsOf(const TMeshLayout& layout);
 
 // The number of points the walk visits at most: nx x ny, 1 when the y bounds are equal, 0 when
 // no column starts. Asked before a long walk.

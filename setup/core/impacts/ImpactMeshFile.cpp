@@ -1,6 +1,9 @@
 #include "impacts/ImpactMeshFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 #include "NumberText.h"
 #include "impacts/ImpactLines.h"
@@ -23,7 +26,7 @@ bool Finite(const TMeshBounds& b) {
 
 TMeshHeader HeaderOf(const TMeshNumbers& mesh) {
     const TMeshBounds b = AdjustedBounds(mesh.layout.bounds);
-    return {b.bxMin, b.bxMax, b.byMin,          b.byMax,        mesh.layout.angle,
+    return {b.bxMin,      b.bxMax,        b.byMin,        b.byMax, mesh.layout.angle,
             mesh.density, mesh.layout.nx, mesh.layout.ny, mesh.z0};
 }
 
@@ -78,19 +81,41 @@ bool WriteImpactMesh(const TMeshNumbers& mesh, const std::string& path,
     return true;
 }
 
+// The pixels of the walk's points, found column by column: a pixel column is lit down from the
+// first row as far as the column of it that emits the most rows, so the work grows with the
+// number of columns and rows, not with their product.
 TMeshPreview PreviewImpactMesh(const TMeshNumbers& mesh) {
     TMeshPreview preview;
     if (mesh.density != 0) return preview;
     preview.drawable = MakePreviewMap(mesh.layout.bounds, preview.map);
     if (!preview.drawable) return preview;
-    preview.lit.assign(static_cast<size_t>(kPreviewSize * kPreviewSize), 0);
-    preview.count = WalkImpactMesh(mesh.layout, [&](double x, double y) {
+    const TPreviewMap& map = preview.map;
+    auto inside = [](int32_t p) { return p >= 0 && p < kPreviewSize; };
+
+    constexpr int32_t kNoRow = std::numeric_limits<int32_t>::max();
+    std::array<int32_t, kPreviewSize> firstRowOfPixelRow;
+    firstRowOfPixelRow.fill(kNoRow);
+    const std::vector<double> rows = MeshRowsOf(mesh.layout);
+    for (size_t j = 0; j < rows.size(); ++j) {
         int32_t px = 0, py = 0;
-        PreviewPixel(preview.map, x, y, px, py);
-        if (px >= 0 && px < kPreviewSize && py >= 0 && py < kPreviewSize)
-            preview.lit[static_cast<size_t>(py * kPreviewSize + px)] = 1;
-        return true;
+        PreviewPixel(map, map.bounds.bxMin, rows[j], px, py);
+        if (inside(py) && firstRowOfPixelRow[static_cast<size_t>(py)] == kNoRow)
+            firstRowOfPixelRow[static_cast<size_t>(py)] = static_cast<int32_t>(j);
+    }
+    std::array<int32_t, kPreviewSize> rowsOfPixelColumn{};
+    preview.count = CountMeshColumns(mesh.layout, [&](double x, int32_t emitted) {
+        int32_t px = 0, py = 0;
+        PreviewPixel(map, x, map.bounds.byMin, px, py);
+        if (inside(px))
+            rowsOfPixelColumn[static_cast<size_t>(px)] =
+                std::max(rowsOfPixelColumn[static_cast<size_t>(px)], emitted);
     });
+
+    preview.lit.assign(static_cast<size_t>(kPreviewSize * kPreviewSize), 0);
+    for (size_t py = 0; py < kPreviewSize; ++py)
+        for (size_t px = 0; px < kPreviewSize; ++px)
+            if (firstRowOfPixelRow[py] < rowsOfPixelColumn[px])
+                preview.lit[py * kPreviewSize + px] = 1;
     return preview;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "ScratchDir.h"
 #include "TargetFileCheck.h"
@@ -52,8 +53,8 @@ TEST_F(ImpactMeshFile, EqualBoundsAndTheHeaderOfTheFirstPoint) {
     RecordingSink sink;
     // Equal y bounds: one point, by(max) written after its eps adjustment; z0 < 2 warns first.
     ASSERT_TRUE(WriteImpactMesh({{{0, 1, 0.5, 0.5}, 3, 4, 90}, 1.5, 0}, path("one.imp"), sink));
-    EXPECT_EQ(sink.texts(), (std::vector<std::string>{"Projectile z0 is < 2.0 A",
-                                                      "Number of trajectories: 1"}));
+    EXPECT_EQ(sink.texts(),
+              (std::vector<std::string>{"Projectile z0 is < 2.0 A", "Number of trajectories: 1"}));
     EXPECT_EQ(lines(path("one.imp")),
               std::vector<std::string>{"0.00000000 0.50000000 1.50000000 0.000000 1.000000 "
                                        "0.500000 0.500000 90.000000 0 3 4 1.500000"});
@@ -136,6 +137,68 @@ TEST(MeshPreview, PixelsCountAndReadOut) {
     EXPECT_TRUE(OriginRuleHolds(90, 1, 0));
     EXPECT_FALSE(OriginRuleHolds(80, 1, 0));
     EXPECT_FALSE(OriginRuleHolds(60, 0, -0.5));
+}
+
+// The preview drawn point by point from the walk: the oracle of the quick one.
+TMeshPreview WalkedPreview(const TMeshNumbers& mesh) {
+    TMeshPreview preview;
+    if (mesh.density != 0 || !MakePreviewMap(mesh.layout.bounds, preview.map)) return preview;
+    preview.drawable = true;
+    preview.lit.assign(static_cast<size_t>(kPreviewSize * kPreviewSize), 0);
+    preview.count = WalkImpactMesh(mesh.layout, [&](double x, double y) {
+        int32_t px = 0, py = 0;
+        PreviewPixel(preview.map, x, y, px, py);
+        if (px >= 0 && px < kPreviewSize && py >= 0 && py < kPreviewSize)
+            preview.lit[static_cast<size_t>(py * kPreviewSize + px)] = 1;
+        return true;
+    });
+    return preview;
+}
+
+TEST(MeshPreview, DrawsAndCountsWhatTheWalkDoes) {
+    std::vector<TMeshNumbers> meshes = {
+        kDefault,
+        {{{0, 2, 0, 2}, 40, 40, 60}, 3, 0},     // a zone of 60 degrees
+        {{{0, 10, 0, 1}, 7, 300, 10}, 3, 0},    // steep rows left out
+        {{{0, 1, 0, 1}, 1, 1, 90}, 3, 0},       // one point
+        {{{0, 3, 1, 1}, 3, 5, 90}, 3, 0},       // equal y bounds: the first point only
+        {{{0, 1, 0.5, 0.5}, 4, 4, 45}, 3, 0},   // the same, its first row outside the zone
+        {{{2, 2, 0, 1}, 3, 3, 90}, 3, 0},       // equal x bounds: none
+        {{{-3, 2, -1, 4}, 1000, 3, 90}, 3, 0},  // many columns on one pixel
+        {{{0, 0.001, 0, 10}, 200, 700, 90}, 3, 0},
+    };
+    std::mt19937 random(28);
+    std::uniform_real_distribution<double> bound(-10, 10), angle(5, 90);
+    std::uniform_int_distribution<int32_t> count(1, 400);
+    for (int k = 0; k < 200; ++k) {
+        double lo = bound(random), hi = bound(random), ylo = bound(random), yhi = bound(random);
+        if (k % 2 == 0) lo = ylo = 0;  // the origin rule of a slanted zone
+        meshes.push_back(
+            {{{std::min(lo, hi), std::max(lo, hi), std::min(ylo, yhi), std::max(ylo, yhi)},
+              count(random),
+              count(random),
+              k % 2 == 0 ? angle(random) : 90},
+             3,
+             0});
+    }
+    for (const TMeshNumbers& mesh : meshes) {
+        const TMeshBounds& b = mesh.layout.bounds;
+        SCOPED_TRACE(testing::Message()
+                     << b.bxMin << ".." << b.bxMax << " " << b.byMin << ".." << b.byMax << " "
+                     << mesh.layout.nx << "x" << mesh.layout.ny << " " << mesh.layout.angle);
+        const TMeshPreview walked = WalkedPreview(mesh), quick = PreviewImpactMesh(mesh);
+        ASSERT_EQ(quick.drawable, walked.drawable);
+        EXPECT_EQ(quick.count, walked.count);
+        EXPECT_TRUE(quick.lit == walked.lit);
+    }
+}
+
+// A walk of its 10^12 points would take hours; the preview visits its columns and rows only.
+TEST(MeshPreview, AMillionByAMillionMeshIsDrawnAtOnce) {
+    const TMeshPreview preview = PreviewImpactMesh({{{0, 1, 0, 1}, 1000000, 1000000, 90}, 3, 0});
+    ASSERT_TRUE(preview.drawable);
+    EXPECT_EQ(preview.count, int64_t{1000000} * 1000000);
+    EXPECT_EQ(std::count(preview.lit.begin(), preview.lit.end(), 1), kPreviewSize * kPreviewSize);
 }
 
 }  // namespace
