@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "BatchForm.h"
+#include "EditForm.h"
 #include "NeighbourDialogs.h"
 #include "SetupEditorHost.h"
 
@@ -17,10 +18,12 @@ void RunBatchTemplate(TBatchForm& form, const ModalRunner& runModal, SetupEditor
 void RunNeighbourReport(NeighbourDialog& dialog, bool potential, const ModalRunner& runModal,
                         SetupEditorHost& editors) {
     if (runModal(dialog) != QDialog::Accepted) return;
-    const auto report = dialog.MakeReport();
+    const auto report = dialog.takeReport();
     if (!report) return;
     const bool plain = editors.plainText();
-    editors.openLines(NeighbourReportCaption(potential, plain), *report, plain);
+    halvern::TEditForm* window =
+        editors.openLines(NeighbourReportCaption(potential, plain), *report, plain);
+    window->file().modified = false;  // a listing nobody has edited yet
 }
 
 }  // namespace velkor

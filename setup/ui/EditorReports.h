@@ -18,9 +18,9 @@ using ModalRunner = std::function<int(QDialog&)>;
 // a job for the stem; unsaved, so that closing it asks.
 void RunBatchTemplate(TBatchForm& form, const ModalRunner& runModal, SetupEditorHost& editors);
 
-// "Neighbour &distances" and "Neighbour &potential": the report, made only when every file it
-// needs was read and checked, in a window of the Editor menu's mode ("NEIGHBOR.TXT" or
-// "POTENTL.TXT").
+// "Neighbour &distances" and "Neighbour &potential": the report that the dialog's OK made (only
+// when every file it needs was read and checked), in an unchanged window of the Editor menu's
+// mode ("NEIGHBOR.TXT" or "POTENTL.TXT").
 void RunNeighbourReport(NeighbourDialog& dialog, bool potential, const ModalRunner& runModal,
                         SetupEditorHost& editors);
 

@@ -63,11 +63,14 @@ NeighbourDialog::NeighbourDialog(const char* objectName, const char* caption, in
     form_->addRow(QStringLiteral("Range (Angstrom)"), RangeEdit);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form_);
-    layout->addLayout(MakeDialogButtons(this, helpContext));
+    layout->addLayout(MakeDialogButtons(this, helpContext, "OK", [this] {
+        report_ = MakeReport();
+        return report_.has_value();
+    }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     AddHelpKey(this, helpContext);
     connect(BitBtn1, &QPushButton::clicked, this, halvern::GuardedSlot([this, targetFilter] {
-                selectFile(Edit1, kDefaultTargetPattern, targetFilter);
+                selectFile(Edit1, "Select Target File", kDefaultTargetPattern, targetFilter);
             }));
 }
 
@@ -75,8 +78,9 @@ void NeighbourDialog::addFileRow(const QString& label, QLineEdit* name, QPushBut
     form_->insertRow(1, label, FileRow(this, name, select));
 }
 
-void NeighbourDialog::selectFile(QLineEdit* name, const char* pattern, const char* filter) {
-    const halvern::FileDialogSpec spec{"Select Target File", filter, pattern, ""};
+void NeighbourDialog::selectFile(QLineEdit* name, const char* title, const char* pattern,
+                                 const char* filter) {
+    const halvern::FileDialogSpec spec{title, filter, pattern, ""};
     if (const auto chosen = halvern::UiFileChooser().openFile(this, spec))
         name->setText(QFile::decodeName(QByteArray::fromStdString(*chosen)));
 }
@@ -112,7 +116,7 @@ TNPotlDlg::TNPotlDlg(QWidget* parent)
     BitBtn5 = SelectButton(this, "BitBtn5");
     addFileRow(QStringLiteral("Name of model file"), Edit2, BitBtn5);
     connect(BitBtn5, &QPushButton::clicked, this, halvern::GuardedSlot([this] {
-                selectFile(Edit2, kDefaultModelPattern, kPotentialModelFilter);
+                selectFile(Edit2, "Select Model File", kDefaultModelPattern, kPotentialModelFilter);
             }));
 }
 
@@ -128,6 +132,11 @@ std::optional<std::vector<std::string>> TNPotlDlg::MakeReport() {
         !ReadMorseParameters(FieldText(Edit2), morse, sink))
         return std::nullopt;
     return NeighbourPotentialReport(list, morse);
+}
+
+void ShareTargetName(NeighbourDialog& distances, NeighbourDialog& potentials) {
+    for (auto [from, to] : {std::pair{&distances, &potentials}, {&potentials, &distances}})
+        QObject::connect(from->Edit1, &QLineEdit::textChanged, to->Edit1, &QLineEdit::setText);
 }
 
 std::string NeighbourReportCaption(bool potential, bool plainText) {

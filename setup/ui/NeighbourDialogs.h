@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FileChooser.h"
@@ -29,6 +30,9 @@ class NeighbourDialog : public QDialog {
 
     // The report of the dialog's values: its lines, or none after a message.
     virtual std::optional<std::vector<std::string>> MakeReport() = 0;
+    // The report OK made before the dialog closed (OK keeps the dialog open, with every value,
+    // until a report was made); none after Cancel.
+    std::optional<std::vector<std::string>> takeReport() { return std::exchange(report_, {}); }
 
   protected:
     NeighbourDialog(const char* objectName, const char* caption, int helpContext,
@@ -36,12 +40,13 @@ class NeighbourDialog : public QDialog {
     // Inserts a row above the atom index (the model file of the potentials).
     void addFileRow(const QString& label, QLineEdit* name, QPushButton* select);
     // Runs the open dialog from `pattern` and puts the chosen file's full name into `name`.
-    void selectFile(QLineEdit* name, const char* pattern, const char* filter);
+    void selectFile(QLineEdit* name, const char* title, const char* pattern, const char* filter);
     // The index and range as the listing takes them; false after the conversion message.
     bool indexAndRange(int32_t& k, float& range) const;
 
   private:
     QFormLayout* form_;
+    std::optional<std::vector<std::string>> report_;
 };
 
 class TDistanceDlg : public NeighbourDialog {
@@ -59,6 +64,10 @@ class TNPotlDlg : public NeighbourDialog {
     QPushButton* BitBtn5;  // Select model
     std::optional<std::vector<std::string>> MakeReport() override;
 };
+
+// Both dialogs list the neighbours in the same target file: a name chosen in one is shown in
+// the other.
+void ShareTargetName(NeighbourDialog& distances, NeighbourDialog& potentials);
 
 // The report windows' captions: "NEIGHBOR.TXT" / "POTENTL.TXT", ".RTF" after a second dot in rich
 // text mode.

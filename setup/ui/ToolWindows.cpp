@@ -16,7 +16,9 @@ ToolWindows::ToolWindows(QWidget* owner)
       DistanceDlg(new TDistanceDlg(owner)),
       NPotlDlg(new TNPotlDlg(owner)),
       PairPotlDlg(new TPairPotlDlg(owner)),
-      ScatterForm(new halvern::TScatterForm(kHelpProgram, owner)) {}
+      ScatterForm(new halvern::TScatterForm(kHelpProgram, owner)) {
+    ShareTargetName(*DistanceDlg, *NPotlDlg);
+}
 
 void ToolWindows::show(UtilityWindow which) const {
     QWidget* window = nullptr;

@@ -81,6 +81,7 @@ class CalculatorWindowsTest : public QObject {
         chooser_.script({target, model});
         dialog.BitBtn1->click();
         dialog.BitBtn5->click();
+        QCOMPARE(chooser_.asked[1].title, std::string("Select Model File"));
         QCOMPARE(chooser_.asked[1].initialName, std::string("*.MDL"));
         QVERIFY(chooser_.asked[1].filter.rfind("Model File|", 0) == 0);
         const auto report = dialog.MakeReport();

@@ -239,22 +239,27 @@ class EditorHostingTest : public QObject {
         window->file().modified = false;
     }
 
-    // Each report opens in a window of the menu's mode, only once every file it needs was read.
+    // Each report opens in a window of the menu's mode, unchanged, once OK has read every file
+    // it needs; the two dialogs share the target file.
     void neighbourReportsOpenInEditors() {
         const std::string target = dir_.filePath(QStringLiteral("pair.trg")).toStdString();
         const std::string model = dir_.filePath(QStringLiteral("cu.mdl")).toStdString();
         WriteFile(target, "0 0 0\r\n0 0 2.628\r\n");
         WriteFile(model, "0\r\n1.0\r\n1\r\n0.890869\r\n0\r\n0.480\r\n1.405\r\n2.628\r\n");
         TMainForm w;
+        auto ok = [](NeighbourDialog& d) {
+            d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        };
         w.runModal = Answer<NeighbourDialog>([&](NeighbourDialog& d) {
             d.Edit1->setText(QString::fromStdString(target));
-            if (auto* p = dynamic_cast<TNPotlDlg*>(&d))
-                p->Edit2->setText(QString::fromStdString(model));
-            d.accept();
+            ok(d);
         });
         Trigger(w, "Distances1");
+        QCOMPARE(w.tools().NPotlDlg->Edit1->text(), QString::fromStdString(target));
+        w.tools().NPotlDlg->Edit2->setText(QString::fromStdString(model));
         sink_.scriptAnswers({true});
         Trigger(w, "RichText1");
+        w.runModal = Answer<NeighbourDialog>(ok);
         Trigger(w, "NeighbourPotential1");
         const std::vector<halvern::TEditForm*> windows = w.editors().windows();
         QCOMPARE(windows.size(), size_t(2));
@@ -265,15 +270,26 @@ class EditorHostingTest : public QObject {
         QVERIFY(!windows[1]->EditWin->plainTextMode());
         QVERIFY(windows[1]->EditWin->toPlainText().endsWith(
             QStringLiteral("Total potential (V/2): -0.2400 eV")));
+        for (halvern::TEditForm* window : windows) QVERIFY(!window->file().modified);
 
-        // A missing model file: its message, and no window.
+        // A missing model file: its message, the dialog open with its values, no window.
         w.tools().NPotlDlg->Edit2->setText(QString::fromStdString(model + ".gone"));
-        w.runModal = Answer<NeighbourDialog>([](NeighbourDialog& d) { d.accept(); });
+        bool stayedOpen = false;
+        w.runModal = Answer<NeighbourDialog>([&](NeighbourDialog& d) {
+            ok(d);
+            stayedOpen = d.isVisible() && d.result() == QDialog::Rejected;
+        });
         sink_.clear();
         Trigger(w, "NeighbourPotential1");
         QCOMPARE(sink_.texts(), std::vector<std::string>{"File not found: " + model + ".gone"});
+        QVERIFY(stayedOpen);
+        QCOMPARE(w.tools().NPotlDlg->Edit1->text(), QString::fromStdString(target));
         QCOMPARE(w.editors().windows().size(), size_t(2));
-        for (halvern::TEditForm* window : windows) window->file().modified = false;
+
+        // Nobody edited the reports: closing them asks nothing.
+        sink_.clear();
+        for (halvern::TEditForm* window : windows) QVERIFY(window->close());
+        QVERIFY(sink_.entries().empty());
     }
 
     void batchCountOutsideItsRangeKeepsTheDialog() {
