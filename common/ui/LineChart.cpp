@@ -174,27 +174,34 @@ void LineChart::drawSeries(QPainter& painter, const ChartArea& area, const Chart
     painter.restore();
 }
 
+QRectF LineChart::legendSwatch(size_t series) const {
+    const ChartArea area = plotArea();
+    const int rowHeight = QFontMetrics(font()).height() + 4;
+    const double middle =
+        area.top + kMargin / 2.0 + rowHeight * (static_cast<double>(series) + 0.5);
+    return {area.left + area.width + 2 * kMargin, middle - 4, kLegendSwatch, 8};
+}
+
 void LineChart::drawLegend(QPainter& painter, const ChartArea& area) const {
     if (series_.empty()) return;
     const QFontMetrics metrics(font());
     const int rowHeight = metrics.height() + 4;
     const QRectF box(area.left + area.width + kMargin, area.top, legendWidth() - kMargin,
                      rowHeight * static_cast<int>(series_.size()) + kMargin);
-    painter.setPen(palette().text().color());
+    const QColor ink = palette().text().color();
+    painter.setPen(ink);
     painter.setBrush(palette().base());
     painter.drawRect(box);
-    double y = box.top() + kMargin / 2.0;
-    for (const ChartSeries& s : series_) {
-        const double middle = y + rowHeight / 2.0;
-        painter.fillRect(QRectF(box.left() + kMargin, middle - 4, kLegendSwatch, 8), kBackWall);
-        painter.setPen(QPen(s.colour, 2));
-        painter.drawLine(QPointF(box.left() + kMargin, middle),
-                         QPointF(box.left() + kMargin + kLegendSwatch, middle));
-        painter.setPen(palette().text().color());
+    for (size_t k = 0; k < series_.size(); ++k) {
+        // Filled with the curve's own colour, outlined so that a white one shows too.
+        const QRectF swatch = legendSwatch(k);
+        painter.fillRect(swatch, series_[k].colour);
+        painter.setPen(ink);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch.adjusted(-1, -1, 0, 0));
         painter.drawText(
-            QPointF(box.left() + 2 * kMargin + kLegendSwatch, middle + metrics.ascent() / 2.0 - 1),
-            s.title);
-        y += rowHeight;
+            QPointF(swatch.right() + kMargin, swatch.center().y() + metrics.ascent() / 2.0 - 1),
+            series_[k].title);
     }
 }
 

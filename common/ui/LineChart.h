@@ -43,6 +43,8 @@ class LineChart : public QWidget {
     void undoZoom();
     // The plot rectangle in the widget's pixels.
     ChartArea plotArea() const;
+    // The legend's swatch of a series: a box filled with the series' colour.
+    QRectF legendSwatch(size_t series) const;
 
     QSize sizeHint() const override { return {460, 300}; }
 

@@ -37,6 +37,31 @@ std::string ReadOffText(double x) {
     return halvern::CutRealText(halvern::FormatFixed(x, 1, 3), kReadOutWidth);
 }
 
+// The ticks of one axis of `length` pixels, `unzoomed` before any zoom: `ticks` across it, times
+// the power of two the zoom has reached; the numbers keep two decimals, more when the ticks lie
+// closer.
+struct AxisTicks {
+    int32_t count = 1;
+    int32_t decimals = 2;
+    int32_t first = 1, last = 0;  // the ticks within the picture
+};
+
+AxisTicks TicksOf(int32_t ticks, double extent, int32_t length, int32_t unzoomed, double start,
+                  double pictureEnd) {
+    AxisTicks t;
+    const double halvings =
+        std::floor(std::log2(std::max(1.0, static_cast<double>(length) / std::max(unzoomed, 1))));
+    t.count = static_cast<int32_t>(std::min(ticks * std::exp2(halvings), double(1 << 24)));
+    const double interval = std::fabs(extent) / t.count;
+    if (interval > 0 && interval < 0.01)
+        t.decimals = std::min(9, static_cast<int32_t>(std::ceil(-std::log10(interval))));
+    // Tick k lies `start` + k length / count pixels along the axis from its origin.
+    const double perTick = static_cast<double>(length) / t.count;
+    t.first = std::max(1, static_cast<int32_t>(std::ceil(-start / perTick)));
+    t.last = std::min(t.count, static_cast<int32_t>(std::floor((pictureEnd - start) / perTick)));
+    return t;
+}
+
 }  // namespace
 
 void ApplyPotlGraphCommand(TPotlGraphView& view, PotlGraphCommand command) {
@@ -156,19 +181,24 @@ TPotlDrawing LayOutPotentialPlot(const TPotlGraphView& view, const TPotentialCur
     if (view.axesOn) {
         d.axes.push_back({{f.x0, f.y0}, {f.x0 + f.W, f.y0}});
         d.axes.push_back({{f.x0, f.y0}, {f.x0, f.y0 - f.H}});
-        for (int32_t i = 1; i <= view.yTicks; ++i) {
-            const int32_t yy = Pixel(f.y0 - static_cast<double>(i) * f.H / view.yTicks);
+        // Measured upwards from the picture's bottom edge, y0 lying height - y0 above it.
+        const AxisTicks y = TicksOf(view.yTicks, top, f.H, height - 40, height - f.y0, height);
+        for (int32_t i = y.first; i <= y.last; ++i) {
+            const int32_t yy = Pixel(f.y0 - static_cast<double>(i) * f.H / y.count);
             d.axes.push_back({{f.x0, yy}, {f.x0 - 5, yy}});
             if (view.numberY && i % view.yNumberStep == 0)
-                d.labels.push_back({{f.x0 - 28, yy - 8},
-                                    halvern::FormatFixed(double(i) / view.yTicks * top, 1, 2)});
+                d.labels.push_back(
+                    {{f.x0 - 28, yy - 8},
+                     halvern::FormatFixed(double(i) / y.count * top, 1, y.decimals)});
         }
-        for (int32_t j = 1; j <= view.xTicks; ++j) {
-            const int32_t xx = Pixel(static_cast<double>(j) * f.W / view.xTicks + f.x0);
+        const AxisTicks x = TicksOf(view.xTicks, right, f.W, width - 60, f.x0, width);
+        for (int32_t j = x.first; j <= x.last; ++j) {
+            const int32_t xx = Pixel(static_cast<double>(j) * f.W / x.count + f.x0);
             d.axes.push_back({{xx, f.y0}, {xx, f.y0 + 5}});
             if (view.numberX && j % view.xNumberStep == 0)
-                d.labels.push_back({{xx - 5, f.y0 + 5},
-                                    halvern::FormatFixed(double(j) / view.xTicks * right, 1, 2)});
+                d.labels.push_back(
+                    {{xx - 5, f.y0 + 5},
+                     halvern::FormatFixed(double(j) / x.count * right, 1, x.decimals)});
         }
     }
     d.curve.push_back({Pixel(f.W * curve.r.front() / right) + f.x0, f.y0 - f.H});

@@ -17,10 +17,10 @@ struct TPotlGraphView {
     bool axesOn = true;
     int32_t xShift = 0, yShift = 0;  // pixels, origin right and up
     float xZoom = 1.0f, yZoom = 1.0f;
-    int32_t yTicks = 10, xTicks = 10;
+    int32_t yTicks = 10, xTicks = 10;  // across the unzoomed axis
     bool numberX = true, numberY = true;
-    int32_t yNumberStep = 5, xNumberStep = 5;
-    int32_t fontSize = 7;  // tick numbers, font "Book Antiqua"
+    int32_t yNumberStep = 1, xNumberStep = 1;  // a number at every n-th tick
+    int32_t fontSize = 7;                      // tick numbers, font "Book Antiqua"
 };
 
 enum class PotlGraphCommand {
@@ -71,7 +71,9 @@ struct TPlotLabel {
     std::string text;
 };
 
-// What one drawing paints: blue axes and ticks, the tick numbers, the black curve.
+// What one drawing paints: blue axes and ticks, the tick numbers, the black curve. A zoomed
+// axis has its ticks halved as often as the zoom has doubled, so that as many stay in view;
+// only the ticks within the picture are drawn, each with its number.
 struct TPotlDrawing {
     std::vector<TPlotSegment> axes;
     std::vector<TPlotLabel> labels;

@@ -24,18 +24,49 @@ TEST(PotentialPlot, TheCurveSpansTheAxesFromItsFirstValueToItsLastRadius) {
     EXPECT_EQ(d.curve[1].y, 170);
     EXPECT_EQ(d.curve[3].x, 430);
     EXPECT_EQ(d.curve[3].y, 290);
-    // Two axes, ten ticks each; numbers at every fifth tick as fractions of 10 eV and 4 A.
+    // Two axes, ten ticks each, every one numbered as a fraction of 10 eV or 4 A.
     EXPECT_EQ(d.axes.size(), 22u);
     EXPECT_EQ(d.axes[0].from.x, 30);
     EXPECT_EQ(d.axes[0].to.x, 430);
-    ASSERT_EQ(d.labels.size(), 4u);
-    EXPECT_EQ(d.labels[0].text, "5.00");
-    EXPECT_EQ(d.labels[0].at.x, 2);
-    EXPECT_EQ(d.labels[0].at.y, 162);
-    EXPECT_EQ(d.labels[1].text, "10.00");
-    EXPECT_EQ(d.labels[3].text, "4.00");
-    EXPECT_EQ(d.labels[3].at.x, 425);
-    EXPECT_EQ(d.labels[3].at.y, 325);
+    ASSERT_EQ(d.labels.size(), 20u);
+    EXPECT_EQ(d.labels[0].text, "1.00");
+    EXPECT_EQ(d.labels[4].text, "5.00");
+    EXPECT_EQ(d.labels[4].at.x, 2);
+    EXPECT_EQ(d.labels[4].at.y, 162);
+    EXPECT_EQ(d.labels[9].text, "10.00");
+    EXPECT_EQ(d.labels[10].text, "0.40");
+    EXPECT_EQ(d.labels[19].text, "4.00");
+    EXPECT_EQ(d.labels[19].at.x, 425);
+    EXPECT_EQ(d.labels[19].at.y, 325);
+}
+
+// However far a plot is zoomed or shifted, the ticks in the picture keep their numbers, about as
+// many as unzoomed, each different from its neighbour.
+TEST(PotentialPlot, EveryTickInViewIsNumberedAfterAZoom) {
+    for (int zooms : {0, 1, 2, 5, 12, 30}) {
+        for (int32_t shift : {0, -100}) {
+            SCOPED_TRACE(testing::Message() << zooms << " zooms, shift " << shift);
+            TPotlGraphView view;
+            for (int k = 0; k < zooms; ++k) {
+                PotlGraphKeyDown(view, PotlGraphKey::Home, false);
+                PotlGraphKeyDown(view, PotlGraphKey::PageUp, false);
+            }
+            view.xShift = view.yShift = shift * (zooms > 0);
+            const TPotlDrawing d = LayOutPotentialPlot(view, Curve(), 460, 340);
+            ASSERT_FALSE(d.curve.empty());
+            std::vector<std::string> xNumbers, yNumbers;
+            for (const TPlotLabel& label : d.labels)
+                (label.at.y == PotlFrameOf(view, 460, 340).y0 + 5 ? xNumbers : yNumbers)
+                    .push_back(label.text);
+            EXPECT_EQ(xNumbers.size() + yNumbers.size() + 2, d.axes.size());  // a number a tick
+            for (const auto* numbers : {&xNumbers, &yNumbers}) {
+                EXPECT_GE(numbers->size(), 5u);
+                EXPECT_LE(numbers->size(), 21u);
+                for (size_t k = 1; k < numbers->size(); ++k)
+                    EXPECT_NE((*numbers)[k], (*numbers)[k - 1]);
+            }
+        }
+    }
 }
 
 TEST(PotentialPlot, CommandsAndKeysChangeTheView) {

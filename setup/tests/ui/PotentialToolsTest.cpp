@@ -104,6 +104,16 @@ class PotentialToolsTest : public QObject {
         SaveWindowScreenshot(view.PotentialGraph, QStringLiteral("potential-graph.png"));
         SaveWindowScreenshot(view.ForceGraph, QStringLiteral("force-graph.png"));
 
+        // Zoomed and shifted along the curve: the axes keep a number at every tick in view.
+        for (int k = 0; k < 2; ++k) QTest::keyClick(&graph, Qt::Key_Home);
+        QTest::keyClick(&graph, Qt::Key_PageUp);
+        for (int k = 0; k < 3; ++k) QTest::keyClick(&graph, Qt::Key_Left, Qt::ShiftModifier);
+        const TPotlDrawing zoomed = LayOutPotentialPlot(
+            graph.view(), graph.curve(), graph.picture().width(), graph.picture().height());
+        QCOMPARE(zoomed.labels.size() + 2, zoomed.axes.size());
+        QVERIFY(zoomed.labels.size() >= 10);
+        SaveWindowScreenshot(view.PotentialGraph, QStringLiteral("potential-graph-zoomed.png"));
+
         graph.Copygraphic2Click();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), graph.picture().size());
     }
@@ -191,6 +201,11 @@ class PotentialToolsTest : public QObject {
         QCOMPARE(dialog.Chart1->series().size(), size_t(3));
         for (const auto& s : dialog.Chart1->series()) QCOMPARE(s.points.size(), size_t(121));
         QCOMPARE(dialog.Chart1->series()[1].colour, QColor(Qt::white));
+        // Each legend swatch shows its curve's colour, the white one too.
+        const QImage chart = dialog.Chart1->grab().toImage();
+        for (size_t k = 0; k < 3; ++k)
+            QCOMPARE(chart.pixelColor(dialog.Chart1->legendSwatch(k).center().toPoint()),
+                     dialog.Chart1->series()[k].colour);
         SaveWindowScreenshot(&dialog, QStringLiteral("pair-potential.png"));
 
         // A rectangle dragged on the chart zooms into it; "Undo zoom" goes back.
