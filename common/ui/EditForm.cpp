@@ -26,7 +26,7 @@ namespace {
 const char* const kSaveFilter =
     "Target specification file|*.TRG|Projectile specifiction file|*.PRJ|Run specification "
     "file|*.RUN|Model specification file|*.MDL|Impact points specification file|*.IMP|Rich text "
-    "format|*.RTF|Any file|*.*";
+    "format|*.RTF|Batch definition file|*.BDF|Any file|*.*";
 
 std::u16string ToU16(const QString& text) {
     return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
@@ -203,7 +203,8 @@ void TEditForm::InsertObject1Click() {
 }
 
 std::optional<std::string> TEditForm::chooseSaveName(const std::string& proposed) {
-    return UiFileChooser().saveFile(this, {"Save edited file as...", kSaveFilter, proposed, ""});
+    return UiFileChooser().saveFile(this, {"Save edited file as...", kSaveFilter, proposed, "",
+                                           FilterIndexFor(kSaveFilter, proposed)});
 }
 
 bool TEditForm::writeFile(const std::string& path) {

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <cctype>
+#include <sstream>
 #include <vector>
 
 #include "DisplayText.h"
@@ -57,7 +59,14 @@ void SetUiFileChooser(FileChooser* chooser) {
     installedChooser = chooser;
 }
 
-std::string QtNameFilters(const std::string& filter) {
+namespace {
+
+struct FilterEntry {
+    std::string description;
+    std::string patterns;  // separated by blanks
+};
+
+std::vector<FilterEntry> FilterEntries(const std::string& filter) {
     std::vector<std::string> parts;
     std::string part;
     for (char c : filter) {
@@ -69,16 +78,46 @@ std::string QtNameFilters(const std::string& filter) {
         }
     }
     parts.push_back(part);
-    std::string out;
+    std::vector<FilterEntry> entries;
     for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-        // "*.*" means any file here; several patterns are separated by blanks.
         std::string patterns;
         for (const char c : parts[i + 1]) patterns += c == ';' ? ' ' : c;
-        if (patterns == "*.*") patterns = "*";
+        entries.push_back({parts[i], patterns});
+    }
+    return entries;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::string QtNameFilters(const std::string& filter) {
+    std::string out;
+    for (const FilterEntry& entry : FilterEntries(filter)) {
+        // "*.*" means any file here.
         if (!out.empty()) out += ";;";
-        out += parts[i] + " (" + patterns + ")";
+        out += entry.description + " (" + (entry.patterns == "*.*" ? "*" : entry.patterns) + ")";
     }
     return out;
+}
+
+int FilterIndexFor(const std::string& filter, const std::string& name) {
+    const size_t dot = name.find_last_of("./");
+    const std::string pattern =
+        dot == std::string::npos || name[dot] != '.' ? "" : "*" + Lower(name.substr(dot));
+    const std::vector<FilterEntry> entries = FilterEntries(filter);
+    int any = 0;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        std::istringstream patterns(Lower(entries[k].patterns));
+        for (std::string p; patterns >> p;) {
+            if (!pattern.empty() && p == pattern) return static_cast<int>(k);
+            if (p == "*.*" && any == 0) any = static_cast<int>(k);
+        }
+    }
+    return any;
 }
 
 }  // namespace halvern

@@ -35,4 +35,8 @@ void SetUiFileChooser(FileChooser* chooser);
 // "Description|*.ext|Any file|*.*" as a Qt name filter list.
 std::string QtNameFilters(const std::string& filter);
 
+// The entry of `filter` (counted from 0) with a pattern "*.ext" of the extension of `name`,
+// case aside; else its "*.*" entry, else 0. A save dialog shows the type of the name it offers.
+int FilterIndexFor(const std::string& filter, const std::string& name);
+
 }  // namespace halvern

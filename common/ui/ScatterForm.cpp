@@ -24,7 +24,7 @@ namespace {
 QLineEdit* ResultEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
+    MakeReadOnly(edit);
     edit->setMaxLength(static_cast<int>(kScatterTextWidth));
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     return edit;

@@ -19,6 +19,7 @@
 #include "InputDialogParts.h"
 #include "ItemRadioGroup.h"
 #include "RangeCheck.h"
+#include "ReadOnlyEdit.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
 #include "inputfiles/InelasticFile.h"
@@ -55,6 +56,16 @@ QLabel* FormulaPicture(const char* name, bool lss, QWidget* parent) {
     label->setFrameShape(QFrame::StyledPanel);
     label->setMargin(6);
     return label;
+}
+
+constexpr int kMinColumnWidth = 80;
+
+// Every cell shows its whole number on one line: a column is widened to its longest text.
+void FitColumns(QTableWidget* grid) {
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        grid->resizeColumnToContents(c);
+        if (grid->columnWidth(c) < kMinColumnWidth) grid->setColumnWidth(c, kMinColumnWidth);
+    }
 }
 
 }  // namespace
@@ -114,7 +125,8 @@ QWidget* TInlForm::makeTablePage(size_t index, InelasticTable& table, const char
     p.grid = new QTableWidget(page);
     p.grid->setObjectName(QStringLiteral("StringGrid%1").arg(index + 1));
     p.grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    p.grid->horizontalHeader()->setDefaultSectionSize(80);
+    p.grid->horizontalHeader()->setDefaultSectionSize(kMinColumnWidth);
+    p.grid->setWordWrap(false);
     p.grid->setMinimumWidth(500);
     p.grid->setMinimumHeight(170);
     p.add = Button(addText, addName, page);
@@ -199,7 +211,7 @@ QWidget* TInlForm::makeComputePage() {
     Button7 = Button("K(LSS)", "Button7", page);
     Edit1 = new QLineEdit(page);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setReadOnly(true);
+    halvern::MakeReadOnly(Edit1);
     Image1 = FormulaPicture("Image1", true, page);
     Image2 = FormulaPicture("Image2", false, page);
     Image2->setVisible(false);
@@ -271,6 +283,7 @@ void TInlForm::showTable(const TablePage& page) {
                 new QTableWidgetItem(Text(column < cells.size() ? cells[column] : std::string())));
         }
     }
+    FitColumns(page.grid);
     if (page.grid->currentRow() < 0 && rows > 0) page.grid->setCurrentCell(0, 0);
 }
 
@@ -310,6 +323,7 @@ void TInlForm::cellEdited(const TablePage& page, int row, int column) {
     std::vector<std::string>& cells = page.table->rows[static_cast<size_t>(row)];
     if (static_cast<size_t>(column) >= cells.size()) cells.resize(static_cast<size_t>(column) + 1);
     cells[static_cast<size_t>(column)] = halvern::CoreText(item->text());
+    FitColumns(page.grid);
 }
 
 // Leaving a table (not moving into its cell editor) replaces the cells that do not convert.

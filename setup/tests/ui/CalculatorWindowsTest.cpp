@@ -49,6 +49,10 @@ class CalculatorWindowsTest : public QObject {
         const std::string target = file("pair.trg", "0 0 0\r\n\r\n0 0 2.5\r\n0 3 0\r\n");
         TDistanceDlg dialog;
         QCOMPARE(dialog.Edit1->text(), QStringLiteral("*.TRG"));
+        // The name is chosen, not typed: the field looks read-only.
+        QVERIFY(dialog.Edit1->isReadOnly());
+        QCOMPARE(dialog.Edit1->palette().color(QPalette::Base),
+                 dialog.Edit1->palette().color(QPalette::Window));
         chooser_.script({target});
         dialog.BitBtn1->click();
         QCOMPARE(chooser_.asked.size(), size_t(1));

@@ -233,6 +233,16 @@ class EditorHostingTest : public QObject {
         QCOMPARE(lines[27], QStringLiteral("run.v2/inivars.osl"));
         QCOMPARE(lines[29], QStringLiteral("run.v2/cu.dat"));
 
+        // Saving offers the name as a batch definition file (the dialog cancelled here).
+        files_.clear();
+        EditorCommand(*window, "&Save")->trigger();
+        QCOMPARE(files_.asked.size(), size_t(1));
+        const std::string& filter = files_.asked[0].filter;
+        const size_t entry = files_.asked[0].filterIndex;
+        QCOMPARE(QString::fromStdString(filter).split(QLatin1Char('|')).at(2 * entry),
+                 QStringLiteral("Batch definition file"));
+        QCOMPARE(files_.asked[0].initialName, batch);
+
         w.runModal = Answer<TBatchForm>([](TBatchForm& form) { form.reject(); });
         Trigger(w, "BatchTemplate1");
         QCOMPARE(w.editors().windows().size(), size_t(1));

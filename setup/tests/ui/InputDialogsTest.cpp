@@ -340,6 +340,22 @@ class InputDialogsTest : public DialogTestCase {
         QCOMPARE(spec.Lss.rows[0][1], std::string("0.0"));
     }
 
+    // Every cell shows its whole number on one line, loaded or typed.
+    void inelasticCellsShowWholeNumbers() {
+        TInelasticSpec spec;
+        spec.Lss.rows[0] = {"29", "6.369183905", "1.000000000001"};
+        TInlForm dialog(spec);
+        Open(dialog);
+        QTableWidget* grid = dialog.Tables[0].grid;
+        QVERIFY(!grid->wordWrap());
+        grid->item(0, 0)->setText(QStringLiteral("1234567890"));
+        const QFontMetrics metrics(grid->font());
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QString text = grid->item(0, c)->text();
+            QVERIFY2(grid->columnWidth(c) > metrics.horizontalAdvance(text), qPrintable(text));
+        }
+    }
+
     // A bad cell refuses OK before a name is asked for; a failed write keeps the dialog open.
     void inelasticRefusalsAndWrite() {
         TInelasticSpec spec;
