@@ -22,6 +22,7 @@
 #include "ReadOnlyEdit.h"
 #include "TargetDialogParts.h"
 #include "UiSink.h"
+#include "WindowCaption.h"
 #include "inputfiles/InelasticFile.h"
 #include "inputfiles/StoppingCoefficients.h"
 
@@ -255,7 +256,7 @@ QWidget* TInlForm::makeComputePage() {
 
 void TInlForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    setWindowTitle(QStringLiteral("Inelastic Losses: ") + Text(FileName));
+    setWindowTitle(FittedCaption(*this, QStringLiteral("Inelastic Losses: "), FileName));
     showRecord();
     Evaluate();
 }

@@ -16,6 +16,7 @@
 #include "RunForm.h"
 #include "ShortString.h"
 #include "UiSink.h"
+#include "WindowCaption.h"
 #include "inputfiles/InelasticFile.h"
 #include "inputfiles/ModelFile.h"
 #include "inputfiles/ProjectileFile.h"
@@ -149,8 +150,8 @@ bool InputFileCommands::load(InputFile kind, const std::string& path) {
 void InputFileCommands::show(InputFile kind, const char* captionPrefix) {
     QDialog& shown = dialog(kind);
     if (captionPrefix != nullptr)
-        shown.setWindowTitle(QString::fromLatin1(captionPrefix) +
-                             halvern::DecodeText(fileName(kind)));
+        shown.setWindowTitle(
+            FittedCaption(shown, QString::fromLatin1(captionPrefix), fileName(kind)));
     runModal_(shown);
 }
 

@@ -18,6 +18,7 @@
 #include "OrientForm.h"
 #include "ShortString.h"
 #include "UiSink.h"
+#include "WindowCaption.h"
 #include "inputfiles/ImpactFile.h"
 #include "targets/Version21Converter.h"
 
@@ -65,7 +66,7 @@ void OrientCommands::connectCommands(QMainWindow& mainWindow) {
 
 void OrientCommands::showImpactDialog(const std::string& fileName) {
     ImpForm->FileName = fileName;
-    ImpForm->setWindowTitle(QString::fromLatin1(kImpactCaption) + halvern::DecodeText(fileName));
+    ImpForm->setWindowTitle(FittedCaption(*ImpForm, QString::fromLatin1(kImpactCaption), fileName));
     runModal_(*ImpForm);
 }
 

@@ -25,6 +25,7 @@
 #include "TargetDialogParts.h"
 #include "UiFonts.h"
 #include "UiSink.h"
+#include "WindowCaption.h"
 
 namespace velkor {
 
@@ -64,9 +65,10 @@ QIcon ShapeIcon(int shape) {
     return QIcon(pixmap);
 }
 
-QString CountCaption(const OrientWindowKind& kind, const std::string& file, int32_t count) {
-    return halvern::DecodeText(kind.captionPrefix + file + " (" + halvern::FormatInt(count) +
-                               kind.countSuffix);
+QString CountCaption(const QWidget& window, const OrientWindowKind& kind, const std::string& file,
+                     int32_t count) {
+    return FittedCaption(window, halvern::DecodeText(kind.captionPrefix), file,
+                         halvern::DecodeText(" (" + halvern::FormatInt(count) + kind.countSuffix));
 }
 
 }  // namespace
@@ -426,7 +428,7 @@ void OrientWindow::ReloadBtnClick() {
 }
 
 void OrientWindow::setCaption(int32_t count) {
-    setWindowTitle(CountCaption(kind_, FileName, count));
+    setWindowTitle(CountCaption(*this, kind_, FileName, count));
 }
 
 void OrientWindow::paintRotationLabels() {

@@ -3,12 +3,24 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTemporaryDir>
 #include <string>
 
 #include "MessageSink.h"
 #include "ScriptedFileChooser.h"
 #include "UiSink.h"
+
+// A caption that names `path` as the windows show it: whole where it fits, else with its folders
+// shortened to an ellipsis and the file's own name whole.
+inline bool NamesFile(const QString& caption, const QString& prefix, const std::string& path,
+                      const QString& suffix = {}) {
+    const QString name = QString::fromStdString(path);
+    const QString file = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    return caption == prefix + name + suffix ||
+           (caption.startsWith(prefix) && caption.endsWith(QLatin1Char('/') + file + suffix) &&
+            caption.contains(QChar(0x2026)));
+}
 
 class DialogTestCase : public QObject {
     Q_OBJECT
