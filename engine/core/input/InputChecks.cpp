@@ -38,8 +38,8 @@ std::string LimitRule(const InputLimit& limit, const std::string& unit) {
            ValueText(static_cast<double>(limit.max)) + unit;
 }
 
-void ValueChecks::inLimit(const std::string& what, double value, int line,
-                          const InputLimit& limit, const std::string& unit) {
+void ValueChecks::inLimit(const std::string& what, double value, int line, const InputLimit& limit,
+                          const std::string& unit) {
     require(limit.holds(value), what, ValueText(value), line, LimitRule(limit, unit));
 }
 

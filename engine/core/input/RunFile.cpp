@@ -152,7 +152,8 @@ bool CheckRunValues(const TRunParameters& p, const RawRunValues& raw, const std:
     check.inLimit("Azimuthal angle", raw.phiDegrees, 5, limits::Angle, " degrees");
     CheckRunTimes(check, p, raw);
     check.inLimit("Rebuild interval", p.RebuildInterval, 7, limits::RebuildInterval);
-    check.inLimit("Cut-off radius", raw.cutOffAngstrom, 9, limits::CutOff, " A (Morse table range)");
+    check.inLimit("Cut-off radius", raw.cutOffAngstrom, 9, limits::CutOff,
+                  " A (Morse table range)");
     // Above the limit the run file has its own three-line message.
     check.require(p.PartnerLimit >= limits::PartnerLimit.min, "No. of partners",
                   ValueText(p.PartnerLimit), 10, LimitRule(limits::PartnerLimit));

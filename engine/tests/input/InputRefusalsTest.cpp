@@ -113,9 +113,11 @@ TEST(TargetRefusals, AtomsWithinTheElementTableAtDistinctFinitePlaces) {
          "aborting."},
         // A mass of 0 made every energy NaN.
         {".trg", 3, TargetLine(1.805, 0, -1.805, 29, 0),
-         "  Atom mass 0 at line 3 of cu.trg must lie in 0.00001..10000 amu", sizeError + "3 - aborting."},
+         "  Atom mass 0 at line 3 of cu.trg must lie in 0.00001..10000 amu",
+         sizeError + "3 - aborting."},
         {".trg", 2, TargetLine(1.805, 1.805, 0, 29, -63.5),
-         "  Atom mass -63.5 at line 2 of cu.trg must lie in 0.00001..10000 amu", sizeError + "2 - aborting."},
+         "  Atom mass -63.5 at line 2 of cu.trg must lie in 0.00001..10000 amu",
+         sizeError + "2 - aborting."},
         {".trg", 2, TargetLine(1.805, 1.805, 0, 29, 2e4),
          "  Atom mass 20000 at line 2 of cu.trg must lie in 0.00001..10000 amu",
          sizeError + "2 - aborting."},
@@ -138,7 +140,8 @@ void HotTarget(TestProject& p) {
 TEST(ModelRefusals, ValuesThatTheRunUsesAreFiniteAndInRange) {
     const Refusal cases[] = {
         {".mdl", 10, "8.0",
-         "  Spline outer radius 8 at line 10 of cu.mdl must lie in 1..7.9997 A (Morse table range)"},
+         "  Spline outer radius 8 at line 10 of cu.mdl must lie in 1..7.9997 A (Morse table "
+         "range)"},
         {".mdl", 10, "7.9999",
          "  Spline outer radius 7.9999 at line 10 of cu.mdl must lie in 1..7.9997 A (Morse "
          "table range)"},
@@ -157,11 +160,10 @@ TEST(ModelRefusals, ValuesThatTheRunUsesAreFiniteAndInRange) {
          "  Vibration amplitude -0.008 at line 19 of cu.mdl must lie in 0..10 square A"},
         {".mdl", 19, "0.00500 1e308 0.00800",
          "  Vibration amplitude 1E308 at line 19 of cu.mdl must lie in 0..10 square A"},
-        {".mdl", 20, "-300", "  Lattice temperature -300 at line 20 of cu.mdl must lie in 0..100000 K",
-         "", HotTarget},
+        {".mdl", 20, "-300",
+         "  Lattice temperature -300 at line 20 of cu.mdl must lie in 0..100000 K", "", HotTarget},
         {".mdl", 20, "1e308",
-         "  Lattice temperature 1E308 at line 20 of cu.mdl must lie in 0..100000 K", "",
-         HotTarget},
+         "  Lattice temperature 1E308 at line 20 of cu.mdl must lie in 0..100000 K", "", HotTarget},
     };
     for (const Refusal& c : cases) ExpectRefused(c);
     for (const auto& [line, text] : std::vector<std::pair<size_t, std::string>>{
@@ -180,7 +182,8 @@ TEST(RunRefusals, FieldsTimesAnglesAndCutOffThatKeepARunFinite) {
         {".run", 7, "0", "  Rebuild interval 0 at line 7 of cu.run must lie in 1..65535"},
         {".run", 7, "65536", "  Rebuild interval 65536 at line 7 of cu.run must lie in 1..65535"},
         {".run", 6, "0.0", "  Initial time step 0 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
-        {".run", 6, "-7.0e-17", "  Initial time step -7E-17 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
+        {".run", 6, "-7.0e-17",
+         "  Initial time step -7E-17 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
         // The run never reached t_max.
         {".run", 6, "1e-300",
          "  Initial time step 1E-300 at line 6 of cu.run must lie in 1E-19..1E-12 s"},
@@ -199,7 +202,8 @@ TEST(RunRefusals, FieldsTimesAnglesAndCutOffThatKeepARunFinite) {
         {".run", 4, "1e400", "  Polar angle INF at line 4 of cu.run must lie in -360..360 degrees"},
         {".run", 5, "-1e400",
          "  Azimuthal angle -INF at line 5 of cu.run must lie in -360..360 degrees"},
-        {".run", 9, "0", "  Cut-off radius 0 at line 9 of cu.run must lie in 1E-6..8 A (Morse table range)"},
+        {".run", 9, "0",
+         "  Cut-off radius 0 at line 9 of cu.run must lie in 1E-6..8 A (Morse table range)"},
         // Beyond the Morse table: refused when the run file is read, not at the first impact.
         {".run", 9, "8.5",
          "  Cut-off radius 8.5 at line 9 of cu.run must lie in 1E-6..8 A (Morse table range)"},
@@ -286,7 +290,8 @@ TEST(ImpactRefusals, EveryLineHoldsThreeFiniteNumbersAndAHeightAboveTheSurface) 
         {".imp", 1, "",  // a file without an impact point
          "  No impact point in cu.imp"},
         // The projectile started on atom 1 and gained 86 keV.
-        {".imp", 1, ImpactLine(0, 0, 0), "  Impact height 0 at line 1 of cu.imp must lie in 1E-8..1000000 A"},
+        {".imp", 1, ImpactLine(0, 0, 0),
+         "  Impact height 0 at line 1 of cu.imp must lie in 1E-8..1000000 A"},
         {".imp", 3, ImpactLine(0.5, 0.5, -3),
          "  Impact height -3 at line 3 of cu.imp must lie in 1E-8..1000000 A"},
         {".imp", 2, "1e400 0.0 3.0",

@@ -125,7 +125,7 @@ class CalculatorWindowsTest : public QObject {
     void theAxesWindowGivesZeroAndHalfTurnForParallelNormals() {
         TAxesForm form;
         halvern::TIntegerEdit* edits[] = {form.i1, form.j1, form.k1, form.i2, form.j2, form.k2};
-        auto angle = [&](const int (&v)[6]) {
+        auto angle = [&](const int(&v)[6]) {
             for (int n = 0; n < 6; ++n) edits[n]->setText(QString::number(v[n]));
             form.BitBtn1Click();
             return form.IPAngle->text();
