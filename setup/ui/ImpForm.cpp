@@ -68,19 +68,18 @@ QWidget* TImpForm::makeMeshGroup() {
         QWidget* edit;
         int row, column;
     } cells[] = {
-        {"bx (min)", FloatEdit1, 0, 0},           {"bx (max)", FloatEdit2, 0, 1},
-        {"No. impacts", IntegerEdit1, 0, 2},      {"by (min)", FloatEdit3, 2, 0},
-        {"by (max)", FloatEdit4, 2, 1},           {"No. impacts", IntegerEdit2, 2, 2},
+        {"bx (min)", FloatEdit1, 0, 0},   {"bx (max)", FloatEdit2, 0, 1},
+        {"No. impacts", IntegerEdit1, 0, 2}, {"by (min)", FloatEdit3, 2, 0},
+        {"by (max)", FloatEdit4, 2, 1},   {"No. impacts", IntegerEdit2, 2, 2},
         {"(x,y) angle (deg.)", FloatEdit6, 4, 0}, {"Projectile z0 (A)", FloatEdit5, 4, 1},
     };
     for (const auto& cell : cells) {
-        grid->addWidget(PlainLabel(QString::fromLatin1(cell.caption), group), cell.row,
-                        cell.column);
+        grid->addWidget(PlainLabel(QString::fromLatin1(cell.caption), group), cell.row, cell.column);
         grid->addWidget(cell.edit, cell.row + 1, cell.column);
     }
-    RadioGroup1 =
-        new halvern::RadioGroup(QStringLiteral("Impact Density"),
-                                {QStringLiteral("Uniform"), QStringLiteral("Weighted")}, group);
+    RadioGroup1 = new halvern::RadioGroup(QStringLiteral("Impact Density"),
+                                          {QStringLiteral("Uniform"), QStringLiteral("Weighted")},
+                                          group);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setEnabled(false);  // the weighted density has no point layout
     RadioGroup1->setToolTip(QStringLiteral("[This feature not yet implemented]"));
@@ -120,8 +119,9 @@ QWidget* TImpForm::makePreviewGroup() {
             halvern::GuardedSlot([this] { PreviewBtnClick(); }));
     connect(copy, &QPushButton::clicked, this,
             halvern::GuardedSlot([this] { Graph->copyToClipboard(); }));
-    connect(templates, &QPushButton::clicked, this,
-            halvern::GuardedSlot([] { halvern::ShowHelp(kHelpProgram, kImpactTemplatesHelp); }));
+    connect(templates, &QPushButton::clicked, this, halvern::GuardedSlot([] {
+                halvern::ShowHelp(kHelpProgram, kImpactTemplatesHelp);
+            }));
     for (QPushButton* button : {PreviewBtn, copy, templates}) layout->addWidget(button);
     return group;
 }

@@ -26,7 +26,7 @@ bool Finite(const TMeshBounds& b) {
 
 TMeshHeader HeaderOf(const TMeshNumbers& mesh) {
     const TMeshBounds b = AdjustedBounds(mesh.layout.bounds);
-    return {b.bxMin,      b.bxMax,        b.byMin,        b.byMax, mesh.layout.angle,
+    return {b.bxMin, b.bxMax, b.byMin,          b.byMax,        mesh.layout.angle,
             mesh.density, mesh.layout.nx, mesh.layout.ny, mesh.z0};
 }
 

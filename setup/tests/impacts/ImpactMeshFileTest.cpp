@@ -53,8 +53,8 @@ TEST_F(ImpactMeshFile, EqualBoundsAndTheHeaderOfTheFirstPoint) {
     RecordingSink sink;
     // Equal y bounds: one point, by(max) written after its eps adjustment; z0 < 2 warns first.
     ASSERT_TRUE(WriteImpactMesh({{{0, 1, 0.5, 0.5}, 3, 4, 90}, 1.5, 0}, path("one.imp"), sink));
-    EXPECT_EQ(sink.texts(),
-              (std::vector<std::string>{"Projectile z0 is < 2.0 A", "Number of trajectories: 1"}));
+    EXPECT_EQ(sink.texts(), (std::vector<std::string>{"Projectile z0 is < 2.0 A",
+                                                      "Number of trajectories: 1"}));
     EXPECT_EQ(lines(path("one.imp")),
               std::vector<std::string>{"0.00000000 0.50000000 1.50000000 0.000000 1.000000 "
                                        "0.500000 0.500000 90.000000 0 3 4 1.500000"});

@@ -190,22 +190,14 @@ TEST_F(ReorientTarget, RefusalsLeaveTheDiskAsItWas) {
     const std::string disk = "Error occurred while reading/writing disk.";
     const Case cases[] = {
         {"the source itself", source, source, {}, RecordingSink::Kind::Error, same},
-        {"another spelling",
-         source,
-         dir_.string() + "/./cu100.trg",
-         {},
-         RecordingSink::Kind::Error,
+        {"another spelling", source, dir_.string() + "/./cu100.trg", {}, RecordingSink::Kind::Error,
          same},
         {"a link to it", source, path("link.trg"), {}, RecordingSink::Kind::Error, same},
         {"an unreadable line", badSource, existing, {}, RecordingSink::Kind::Error, disk},
         {"a missing source", path("missing.trg"), existing, {}, RecordingSink::Kind::Error, disk},
         {"nothing kept", source, existing, keepNothing, RecordingSink::Kind::Info,
          "The cut keeps no atom: no file was written."},
-        {"no such folder",
-         source,
-         path("no/such/folder.trg"),
-         {},
-         RecordingSink::Kind::Error,
+        {"no such folder", source, path("no/such/folder.trg"), {}, RecordingSink::Kind::Error,
          disk},
     };
     for (const Case& c : cases) {
@@ -296,8 +288,8 @@ TEST_F(ReorientImpacts, Version1SourceTakesZ0FromTheFirstPoint) {
     EXPECT_EQ(sink.entries()[0].text,
               "File seems to be version 1 format.\rSetting z0 parameter to 2.5.");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0],
-              Point(0, 0, 2.5) + " 0.000000 2.555980 0.000000 1.277990 90.000000 0 50 25 2.500000");
+    EXPECT_EQ(lines[0], Point(0, 0, 2.5) +
+                            " 0.000000 2.555980 0.000000 1.277990 90.000000 0 50 25 2.500000");
 }
 
 TEST_F(ReorientImpacts, PlainPointsKeepEveryPointAndGetNoHeader) {

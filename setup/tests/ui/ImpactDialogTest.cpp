@@ -59,17 +59,15 @@ class ImpactDialogTest : public DialogTestCase {
 
         chooser_.script({file("mesh.imp")});
         clickOk(form);
-        QCOMPARE(chooser_.asked.at(0).title,
-                 std::string("Save impact points specification file as..."));
+        QCOMPARE(chooser_.asked.at(0).title, std::string("Save impact points specification file as..."));
         QCOMPARE(chooser_.asked.at(0).initialName, std::string("UNTITLED.IMP"));
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(sink_.texts(), std::vector<std::string>{"Number of trajectories: 1250"});
         std::string bytes;
         QVERIFY(halvern::ReadFileBytes(file("mesh.imp"), bytes));
-        QVERIFY(
-            bytes.starts_with("0.00000000 0.00000000 3.00000000 0.000000 2.555980 0.000000 "
-                              "1.277990 90.000000 0 50 25 3.000000\r\n"
-                              "0.00000000 0.05111960 3.00000000\r\n"));
+        QVERIFY(bytes.starts_with("0.00000000 0.00000000 3.00000000 0.000000 2.555980 0.000000 "
+                                  "1.277990 90.000000 0 50 25 3.000000\r\n"
+                                  "0.00000000 0.05111960 3.00000000\r\n"));
         QCOMPARE(std::count(bytes.begin(), bytes.end(), '\n'), 1250);
     }
 
@@ -84,8 +82,7 @@ class ImpactDialogTest : public DialogTestCase {
         QVERIFY(form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(sink_.count(RecordingSink::Kind::Info), 1);
-        QVERIFY(
-            sink_.texts()[0].starts_with("Impact zone (bx(min), by(min)) must start at origin"));
+        QVERIFY(sink_.texts()[0].starts_with("Impact zone (bx(min), by(min)) must start at origin"));
         QVERIFY(chooser_.asked.empty());
         QCOMPARE(form.FloatEdit1->text(), QStringLiteral("1"));
 

@@ -118,8 +118,7 @@ class OrientWindowsTest : public DialogTestCase {
         QCOMPARE(chooser_.asked.back().title, std::string("Save Re-oriented Target File As"));
         const std::vector<std::string> lines = FileLines(file("sphere.trg"));
         QCOMPARE(lines.size(), size_t{9});
-        QCOMPARE(lines[0],
-                 std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
+        QCOMPARE(lines[0], std::string("     0.00000      0.00000      0.00000   29 63.54600   0 Cu"));
         QVERIFY(!w.TestBtn->isEnabled() && w.ApplyBtn->isEnabled());
         QVERIFY(sink_.entries().empty());
 
@@ -332,10 +331,9 @@ class OrientWindowsTest : public DialogTestCase {
         Click(w.ApplyBtn);
         const std::vector<std::string> lines = FileLines(file("turned.imp"));
         QCOMPARE(lines.size(), size_t{1});
-        QCOMPARE(QString::fromStdString(lines[0]),
-                 QStringLiteral("-6.38995000000000E-0001  0.00000000000000E+0000 "
-                                " 3.00000000000000E+0000 0.000000 2.555980 0.000000 "
-                                "1.277990 90.000000 0 2 2 3.000000"));
+        QCOMPARE(QString::fromStdString(lines[0]), QStringLiteral("-6.38995000000000E-0001  0.00000000000000E+0000 "
+                                       " 3.00000000000000E+0000 0.000000 2.555980 0.000000 "
+                                       "1.277990 90.000000 0 2 2 3.000000"));
         QVERIFY(sink_.entries().empty());
 
         // Link file: a target laid over the view enables Impose.
@@ -349,8 +347,7 @@ class OrientWindowsTest : public DialogTestCase {
         halvern::WriteFileReplacing(file("broken.trg"), "x\r\n");
         chooser_.script({file("broken.trg")});
         w.findChild<QAction*>(QStringLiteral("OpenIMPfile1"))->trigger();
-        QCOMPARE(sink_.texts(),
-                 std::vector<std::string>{"Error reading file: " + file("broken.trg")});
+        QCOMPARE(sink_.texts(), std::vector<std::string>{"Error reading file: " + file("broken.trg")});
         QVERIFY(!w.ImposeBtn->isEnabled());
     }
 };
