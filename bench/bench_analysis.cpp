@@ -140,7 +140,7 @@ int main() {
         // The reference: the first trajectory, 1000 particles.
         ok &= FilterFile(host, source, reference, "[rn = 1]").completed;
         ok &= Measure("displacements against 1000 particles", [&] {
-            return ComputeDisplacements(host.messages, reference, source, displaced);
+            return ComputeDisplacements(host, reference, source, displaced).completed;
         });
         for (const std::string& message : host.messages.texts())
             std::fprintf(stderr, "message: %s\n", message.c_str());

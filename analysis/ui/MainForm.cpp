@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <chrono>
 #include <filesystem>
 
 #include "AboutBox.h"
@@ -68,6 +69,7 @@ class TMainForm::BusyScope {
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
     ~BusyScope() {
+        window_.showHeldStatus();
         window_.busy_ = false;
         window_.setCommandsEnabled(true);
         if (window_.closeRequested_) QTimer::singleShot(0, &window_, &QWidget::close);
@@ -108,6 +110,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     idleTimer_->setInterval(kIdleIntervalMs);
     connect(idleTimer_, &QTimer::timeout, this, GuardedSlot([this] { ApplicationIdle(); }));
     idleTimer_->start();
+
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setSingleShot(true);
+    connect(statusTimer_, &QTimer::timeout, this, [this] { showHeldStatus(); });
 }
 
 TMainForm::~TMainForm() = default;
@@ -249,11 +255,25 @@ void TMainForm::setCommandsEnabled(bool enabled) {
 }
 
 void TMainForm::statusText(const std::string& text) {
-    status_->setText(DecodeText(text));
+    heldStatus_ = text;
+    statusHeld_ = true;
+    if (statusCadence_.due())
+        showHeldStatus();
+    else if (!statusTimer_->isActive())
+        statusTimer_->start(
+            std::chrono::ceil<std::chrono::milliseconds>(statusCadence_.untilDue()));
+}
+
+void TMainForm::showHeldStatus() {
+    if (!statusHeld_) return;
+    statusHeld_ = false;
+    status_->setText(DecodeText(heldStatus_));
     status_->repaint();
 }
 
 void TMainForm::pumpEvents() {
+    if (!pumpCadence_.due()) return;
+    showHeldStatus();
     QCoreApplication::processEvents();
 }
 
@@ -272,8 +292,11 @@ void TMainForm::logLine(const std::string& text) {
     log_->ensureCursorVisible();
 }
 
+// At once, whatever the cadence.
 void TMainForm::clearStatus() {
-    statusText("");
+    heldStatus_.clear();
+    statusHeld_ = true;
+    showHeldStatus();
 }
 
 void TMainForm::setWaitCursor(bool waiting) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AnalysisHost.h"
+#include "Cadence.h"
 #include "IdleChecks.h"
 
 class QAction;
@@ -67,7 +68,8 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void attachForms(const TProcessForms& forms);
     const TProcessForms& forms() const { return forms_; }
 
-    // The process host.
+    // The process host. The status line holds the latest text; during a process it is repainted,
+    // and the events are pumped, once a cadence interval, however often the loop reports.
     void statusText(const std::string& text) override;
     void pumpEvents() override;
     halvern::MessageSink& sink() override;
@@ -130,6 +132,8 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     template <class Form, class Command>
     void processCommand(Form* form, Command command);
     void setCommandsEnabled(bool enabled);
+    // Shows the text the status line holds, if it is not shown yet.
+    void showHeldStatus();
 
     TProcessForms forms_;
     std::unique_ptr<AnalysisEditorHost> editors_;
@@ -147,6 +151,11 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     std::vector<QMenu*> commandMenus_;
     QAction* about_ = nullptr;
     QTimer* idleTimer_ = nullptr;
+    std::string heldStatus_;
+    bool statusHeld_ = false;
+    Cadence statusCadence_{kWindowCadence};
+    Cadence pumpCadence_{kWindowCadence};
+    QTimer* statusTimer_ = nullptr;  // shows a held text once the event loop runs again
 };
 
 }  // namespace brisal

@@ -38,9 +38,12 @@ bool ReadReference(const std::string& reference, ReferenceTable& table, bool& op
 
 }  // namespace
 
-bool ComputeDisplacements(MessageSink& sink, const std::string& reference,
-                          const std::string& later, const std::string& destination) {
-    if (RefuseDestinationOfSource(sink, {reference, later}, destination)) return false;
+DisplacementsOutcome ComputeDisplacements(ProcessHost& host, const std::string& reference,
+                                          const std::string& later,
+                                          const std::string& destination) {
+    MessageSink& sink = host.sink();
+    DisplacementsOutcome outcome;
+    if (RefuseDestinationOfSource(sink, {reference, later}, destination)) return outcome;
     ReferenceTable table;
     bool opened = false;
     bool ok = ReadReference(reference, table, opened);
@@ -48,12 +51,18 @@ bool ComputeDisplacements(MessageSink& sink, const std::string& reference,
     OslFileWriter out;
     if (!opened || !in.open(later) || !out.create(destination)) {
         sink.error(kFileAccessErrorText);
-        return false;
+        return outcome;
     }
-    ok &= ReadAll(in, [&](const TOslRecord& r) { out.write(Displacement(r, table.find(r.rw))); });
+    ProcessProgress progress(host);
+    ok &= ReadAll(in, [&](const TOslRecord& r) {
+        progress.afterAdvance();
+        out.write(Displacement(r, table.find(r.rw)));
+    });
     ok &= out.close();
     if (!ok) sink.error(kFileAccessErrorText);
-    return ok;
+    outcome.completed = ok;
+    outcome.records = progress.records();
+    return outcome;
 }
 
 }  // namespace halvern

@@ -39,15 +39,15 @@ bool CompileFunctions(MessageSink& sink, const ProcessFunctions& functions, int 
     return true;
 }
 
-// One pass over the source for one function; `stats` receives its statistics.
+// One pass over the source for one function; `stats` receives its statistics. The progress goes
+// on counting from the passes before, so the status line shows the records of all functions.
 PassEnd AveragePass(ProcessHost& host, const std::string& source, QueryRun* query, QueryUnits units,
-                    StatAccumulators& stats) {
+                    ProcessProgress& progress, StatAccumulators& stats) {
     MessageSink& sink = host.sink();
     OslFileReader in;
     if (!OpenSource(sink, in, source, /*warnPartial=*/false)) return PassEnd::Fatal;
     if (!query) return PassEnd::Skipped;
     const expr::ResultKind statement = query->statement();
-    ProcessProgress progress(host);
     bool failed = false;
     const LoopEnd end = ForEachRecord(sink, in, source, [&](const unsigned char* bytes) {
         progress.afterAdvance();
@@ -95,10 +95,11 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         sink.error(ErrorWritingText(destination));
         return outcome;
     }
+    ProcessProgress progress(host);
     for (int k = 0; k <= last; ++k) {
         StatAccumulators stats;
-        const PassEnd pass =
-            AveragePass(host, source, compiled[static_cast<size_t>(k)].get(), units, stats);
+        const PassEnd pass = AveragePass(host, source, compiled[static_cast<size_t>(k)].get(),
+                                         units, progress, stats);
         if (pass == PassEnd::Fatal) return outcome;
         if (pass == PassEnd::Skipped || stats.StatCount == 0) continue;
         ++outcome.blocks;

@@ -40,7 +40,6 @@ class ProcessProgress {
         report();
     }
     int64_t records() const { return records_; }
-    void restart() { records_ = 0; }
 
   private:
     void report() {

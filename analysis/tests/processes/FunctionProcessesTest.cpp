@@ -42,6 +42,17 @@ TEST_F(FunctionProcesses, AveragesBlocksForFilledFunctionsAppendedToTheReport) {
     EXPECT_TRUE(host.messages.entries().empty());
 }
 
+// The status line counts the records of every function's pass, one count over the whole process.
+TEST_F(FunctionProcesses, AveragesCountsTheRecordsOfAllFunctions) {
+    const std::string source = writeRecords("a.osl", std::vector<TOslRecord>(600, Rec(1)));
+    functions[0] = "rx";
+    functions[4] = "rw";
+    ASSERT_TRUE(AverageFile(host, source, functions, path("r.txt"), QueryUnits::SI).completed);
+    EXPECT_EQ(host.events, (std::vector<std::string>{
+                               "status: Working... please wait (500 records processed)",
+                               "status: Working... please wait (1000 records processed)"}));
+}
+
 TEST_F(FunctionProcesses, AveragesEmptySourceRecordsNoData) {
     functions[0] = "ke/ep";
     AveragesOutcome outcome =

@@ -221,7 +221,14 @@ void RunConvertCommand(AnalysisHost& host, const ConvertInputs& in) {
 
 void RunDisplacementsCommand(AnalysisHost& host, const DisplaceInputs& in) {
     if (!NamesAccepted(host, {in.reference, in.later}, in.destination)) return;
-    halvern::ComputeDisplacements(host.sink(), in.reference, in.later, in.destination);
+    const halvern::DisplacementsOutcome outcome = WithinProcessScope(host, [&] {
+        return halvern::ComputeDisplacements(host, in.reference, in.later, in.destination);
+    });
+    if (!outcome.completed) return;
+    host.logLine("");
+    host.logLine("Displacements: " + FileNameOf(in.later) + " - " + FileNameOf(in.reference) +
+                 " --> " + FileNameOf(in.destination) + " (" + std::to_string(outcome.records) +
+                 " recs.)");
 }
 
 }  // namespace brisal

@@ -52,8 +52,8 @@ void RunFormatColumnsCommand(AnalysisHost& host, const FunctionsInputs& in);
 void RunFilterCommand(AnalysisHost& host, const FilterInputs& in);
 // Reports its own progress; the log line is cut to 60 characters.
 void RunConvertCommand(AnalysisHost& host, const ConvertInputs& in);
-// Both sources are checked, and the destination against them, before anything is made; runs
-// without progress, cursor or log line.
+// Both sources are checked, and the destination against them, before anything is made; the
+// records compared show in the status line, and the log gives the files and their count.
 void RunDisplacementsCommand(AnalysisHost& host, const DisplaceInputs& in);
 
 // A name that names an existing file; a pattern names none.

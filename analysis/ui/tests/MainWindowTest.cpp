@@ -3,6 +3,7 @@
 // screenshot for review.
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +23,20 @@
 
 using namespace brisal;
 using namespace brisal_test;
+
+// Counts the events of one type that reach the watched object.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) ++count_;
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    int& count_;
+};
 
 class MainWindowTest : public UiTestCase {
     Q_OBJECT
@@ -157,6 +172,36 @@ class MainWindowTest : public UiTestCase {
         // Without a process, the window closes at once.
         w.main->close();
         QCOMPARE(closed.count(), 1);
+    }
+
+    // A long process repaints the status line and handles the window's events on the window's
+    // clock, not at every report of its record loop (800 status lines and 200 pumps here).
+    void aProcessPaintsAndPumpsOnTheWindowsClock() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+        const QString source = path("big.osl");
+        WriteRecords(source, std::vector<halvern::TOslRecord>(400'000, Particle(50)));
+        auto* status = Child<QLabel>(*w.main, "StatusText");
+        int paints = 0, pumps = 0;
+        EventCounter counter(QEvent::Paint, paints);
+        status->installEventFilter(&counter);
+        QTimer everyPump;  // fires once in each pass of the event loop
+        connect(&everyPump, &QTimer::timeout, [&] { ++pumps; });
+        ModalScripts modal;
+        addFilterScript(modal, source, path("out.osl"), [&] { everyPump.start(0); });
+        QElapsedTimer clock;
+        clock.start();
+        Child<QAction>(*w.main, "Filter1")->trigger();
+        const qint64 elapsed = clock.elapsed();
+        everyPump.stop();
+        QVERIFY(w.main->logLines().last().startsWith("big.osl (400000 recs.) --> out.osl"));
+        const qint64 allowed = elapsed / 40 + 8;
+        QVERIFY2(paints <= allowed && pumps <= allowed,
+                 qPrintable(QStringLiteral("%1 paints, %2 pumps in %3 ms")
+                                .arg(paints)
+                                .arg(pumps)
+                                .arg(elapsed)));
     }
 
     void memoryDisplayAndLowDiskWarning() {

@@ -163,7 +163,8 @@ class ProcessDialogsTest : public UiTestCase {
                  QByteArray(text).replace("\r\n", "\n"));
     }
 
-    // Displacements from the three names of its dialog; a refused name leaves nothing behind.
+    // Displacements from the three names of its dialog, logged with the records compared; a
+    // refused name leaves nothing behind.
     void displacementsThroughItsDialog() {
         BrisalWindows w = startProgram();
         const QString initial = path("inivars.osl"), later = path("dynvars.osl");
@@ -198,11 +199,18 @@ class ProcessDialogsTest : public UiTestCase {
         QCOMPARE(first.rw, 1);
         QCOMPARE(first.pz, Particle(60, 1).pz - Particle(150, 1).pz);
 
+        const QStringList logged = {QString(),
+                                    QStringLiteral("Displacements: dynvars.osl - inivars.osl --> "
+                                                   "moved.osl (2 recs.)")};
+        QCOMPARE(w.main->logLines(), logged);
+        QCOMPARE(w.main->statusLine(), QString());
+
+        // Refused (the destination is a source): nothing more is logged.
         const QByteArray before = FileBytes(later);
         Child<QAction>(*w.main, "Displacements1")->trigger();
         QCOMPARE(FileBytes(later), before);
         QCOMPARE(sink.entries().size(), size_t{1});
-        QVERIFY(w.main->logLines().join(QString()).isEmpty());
+        QCOMPARE(w.main->logLines(), logged);
     }
 
     void browseProposesTheDestination() {
