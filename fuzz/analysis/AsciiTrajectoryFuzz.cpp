@@ -9,10 +9,10 @@
 
 #include "FuzzFiles.h"
 #include "MessageSink.h"
+#include "TextLines.h"
 #include "plotter/FrameList.h"
 #include "plotter/PlotProjection.h"
 #include "plotter/PlotView.h"
-#include "plotter/TextLines.h"
 #include "plotter/TrajectoryReaders.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The grapher's column-file reader on any bytes, for a choice of columns taken from the input's
 // first two bytes, and the picture's layout of what it read: every point is a 32-bit real within
-// range, a refused file holds no point, and no pixel conversion overflows.
+// range, a refused file holds no point, the file streamed in small blocks reads as the text does
+// in memory, and no pixel conversion overflows.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t yColumn = static_cast<int32_t>(data[1] % 104) - 2;
     const std::string_view text = fuzz::AsText(data + 2, size - 2);
 
-    ColumnData read = ReadColumnData(std::string(text), xColumn, yColumn);
+    ColumnData read = ReadColumnData(text, xColumn, yColumn);
     if (read.tooManyLines && !read.points.empty()) std::abort();
+    const ColumnData streamed = ReadColumnFile(fuzz::WriteScratchFile("columns.dat", text), xColumn,
+                                               yColumn, 1 + data[1] % 5);
+    if (streamed.failed || streamed.tooManyLines != read.tooManyLines ||
+        streamed.readError != read.readError || streamed.points.size() != read.points.size())
+        std::abort();
+    for (size_t i = 0; i < read.points.size(); ++i)
+        if (streamed.points[i].x != read.points[i].x || streamed.points[i].y != read.points[i].y)
+            std::abort();
     if (!DataColumnsValid(xColumn, yColumn) && !read.points.empty()) std::abort();
     if (read.points.size() > static_cast<size_t>(kMaxDataLines) + 1) std::abort();
     for (const DataPoint& p : read.points)

@@ -5,7 +5,7 @@
 #include "FileSafety.h"
 #include "NumberText.h"
 #include "SingleReal.h"
-#include "plotter/TextLines.h"
+#include "TextLines.h"
 #include "records/OslFile.h"
 
 namespace halvern {

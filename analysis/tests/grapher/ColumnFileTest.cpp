@@ -38,30 +38,57 @@ struct ColumnCase {
     bool readError;
 };
 
-TEST(ColumnFileTest, ColumnsShortLinesBlankLinesAndBadFields) {
-    const ColumnCase cases[] = {
+std::vector<ColumnCase> ColumnCases() {
+    return {
         {"line numbers as x", "5 10\r\n6 20\r\n7 30\r\n", 0, 2, {{1, 10}, {2, 20}, {3, 30}}, false},
         {"x after y", "1 2 3\r\n", 3, 1, {{3, 1}}, false},
         {"x and y one column", "4 5\n6 7\n", 2, 2, {{5, 5}, {7, 7}}, false},
-        {"columns in order, LF and no last line end", "1 2 3\n4 5 6", 1, 3, {{1, 3}, {4, 6}},
+        {"columns in order, LF and no last line end",
+         "1 2 3\n4 5 6",
+         1,
+         3,
+         {{1, 3}, {4, 6}},
          false},
         // The short first line takes its y from the next line, whose rest is then dropped; no
         // point starts past the end of the data.
         {"short line", "1 2\n3 4 5\n6 7 8\n", 1, 3, {{1, 3}, {6, 8}}, false},
         {"a last line short of its y reads 0", "1 2\n5\n", 1, 2, {{1, 2}, {5, 0}}, false},
-        {"blank lines are no data", "\r\n1 2\r\n \t\r\n\r\n3 4\r\n\r\n", 0, 2, {{1, 2}, {2, 4}},
+        {"blank lines are no data",
+         "\r\n1 2\r\n \t\r\n\r\n3 4\r\n\r\n",
+         0,
+         2,
+         {{1, 2}, {2, 4}},
          false},
         {"tabs and extra columns", "1\t2\t9 9\n", 1, 2, {{1, 2}}, false},
-        {"a bad field reads 0 and the rest stays", "1 2\nx 4\n5 6\n", 1, 2,
-         {{1, 2}, {0, 4}, {5, 6}}, true},
-        {"too large for a 32-bit real", "1 4e38\n2 -1e39\n3 3e38\n", 1, 2,
-         {{1, 0}, {2, 0}, {3, 3e38f}}, true},
+        {"a bad field reads 0 and the rest stays",
+         "1 2\nx 4\n5 6\n",
+         1,
+         2,
+         {{1, 2}, {0, 4}, {5, 6}},
+         true},
+        {"too large for a 32-bit real",
+         "1 4e38\n2 -1e39\n3 3e38\n",
+         1,
+         2,
+         {{1, 0}, {2, 0}, {3, 3e38f}},
+         true},
         {"out of every range", "1 1e5000\n", 1, 2, {{1, 0}}, true},
-        {"Ctrl-Z ends the data", "1 2\n\x1a" "3 4\n", 1, 2, {{1, 2}}, false},
+        {"Ctrl-Z ends the data",
+         "1 2\n\x1a"
+         "3 4\n",
+         1,
+         2,
+         {{1, 2}},
+         false},
         {"empty file", "", 1, 2, {}, false},
         {"only blank lines", "\r\n  \r\n\r\n", 1, 2, {}, false},
+        {"Ctrl-Z after the last value of a line", "1 2 \x1a 9\n3 4\n", 1, 2, {{1, 2}}, false},
+        {"Ctrl-Z inside a short line", "1\x1a\n2 3\n", 1, 2, {{1, 0}}, false},
     };
-    for (const ColumnCase& c : cases) {
+}
+
+TEST(ColumnFileTest, ColumnsShortLinesBlankLinesAndBadFields) {
+    for (const ColumnCase& c : ColumnCases()) {
         SCOPED_TRACE(c.name);
         const ColumnData data = ReadColumnData(c.text, c.xColumn, c.yColumn);
         EXPECT_EQ(PointsOf(data.points), c.points);
@@ -115,7 +142,7 @@ TEST_F(LoadCacheTest, CountTextAndFailures) {
     EXPECT_FALSE(LoadCache(many, 0, 1, sink));
     EXPECT_TRUE(many.points.empty());
     EXPECT_EQ(many.countText, "0");
-    EXPECT_EQ(sink.texts(), std::vector<std::string>{"Too many data in input file."});
+    EXPECT_EQ(sink.texts(), std::vector<std::string>{kTooManyDataText});
     sink.clear();
 
     DataCache missing;
@@ -134,6 +161,29 @@ TEST_F(LoadCacheTest, CountTextAndFailures) {
         EXPECT_TRUE(c.points.empty());
     }
     EXPECT_EQ(sink.entries().size(), 5u);
+}
+
+// A file streamed in blocks of any size reads as its text does in memory, lines, CR LF pairs and
+// numbers split between blocks included.
+TEST_F(LoadCacheTest, AFileReadsAsItsTextWhateverTheBlock) {
+    std::vector<ColumnCase> cases = ColumnCases();
+    std::string many;
+    for (int i = 0; i < 3000; ++i)
+        many += std::to_string(i) + (i % 7 ? " " : "\r\n") + std::to_string(i * 0.25) + "\r\n";
+    cases.push_back({"long", many, 1, 2, {}, false});
+    for (const ColumnCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = path("blocks.dat");
+        ASSERT_TRUE(WriteFileReplacing(file, c.text));
+        const ColumnData memory = ReadColumnData(c.text, c.xColumn, c.yColumn);
+        for (size_t block : {size_t{1}, size_t{2}, size_t{3}, size_t{7}, size_t{64} << 10}) {
+            const ColumnData streamed = ReadColumnFile(file, c.xColumn, c.yColumn, block);
+            EXPECT_EQ(PointsOf(streamed.points), PointsOf(memory.points)) << block;
+            EXPECT_EQ(streamed.readError, memory.readError) << block;
+            EXPECT_FALSE(streamed.failed);
+        }
+    }
+    EXPECT_TRUE(ReadColumnFile(path("none.dat"), 1, 2).failed);
 }
 
 // An empty file (or one of blank lines) loads as no points with count "0", and the axes

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "TestFiles.h"
+#include "TextLines.h"
 #include "convert/ConvertToText.h"
 #include "plotter/FrameList.h"
-#include "plotter/TextLines.h"
 #include "plotter/TrajectoryPlot.h"
 #include "plotter/TrajectoryReaders.h"
 

@@ -1,4 +1,4 @@
-#include "plotter/TextLines.h"
+#include "TextLines.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,7 +75,8 @@ void TextLines::refill() {
 
 bool TextLines::next(std::string_view& line) {
     for (;;) {
-        const char* stop = std::find_if(begin_, end_, [](char c) { return c == '\n' || c == '\r'; });
+        const char* stop =
+            std::find_if(begin_, end_, [](char c) { return c == '\n' || c == '\r'; });
         // A CR at the end of what is read may be the first half of a CR LF.
         const bool certain = stop != end_ && (*stop == '\n' || stop + 1 != end_ || atEnd_);
         if (certain) {
