@@ -1,6 +1,7 @@
 #include "GraphFontDialog.h"
 
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,8 +35,12 @@ GraphFontDialog::GraphFontDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons.row);
 }
 
+// Shows the family the picture is drawn in: a family that is not installed is drawn in its
+// fallback, and the chooser would otherwise show a family of its own.
 void GraphFontDialog::setGraphFont(const halvern::GraphFont& font) {
-    fonts->setCurrentFont(GraphQFont(font, false));
+    QFont drawn = GraphQFont(font, false);
+    drawn.setFamily(QFontInfo(drawn).family());
+    fonts->setCurrentFont(drawn);
     colour_ = font.colour;
 }
 

@@ -81,6 +81,7 @@ void GraphImage::resizeEvent(QResizeEvent*) {
 TGraphForm::TGraphForm(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Grapher"));
     halvern::SetGraphDefaults(model_, true, kImageWidth, kImageHeight);
+    laidOutSize_ = QSize(kImageWidth, kImageHeight);
     Graph = new GraphImage(this);
     Graph->resize(kImageWidth, kImageHeight);
     setCentralWidget(Graph);
@@ -208,8 +209,16 @@ const QImage& TGraphForm::picture() const {
 
 void TGraphForm::DrawGraph() {
     if (!ready_) return;
-    Graph->picture =
-        PaintDisplayList(halvern::LayoutGraph(model_, Graph->width(), Graph->height()));
+    const QSize size = Graph->size();
+    if (size != laidOutSize_) {
+        halvern::FollowPictureSize(model_, laidOutSize_.width(), laidOutSize_.height(),
+                                   size.width(), size.height());
+        laidOutSize_ = size;
+    }
+    halvern::DisplayList list = halvern::LayoutGraph(model_, size.width(), size.height(),
+                                                     GraphTextMetrics(model_.settings.font));
+    Graph->picture = PaintDisplayList(list);
+    drawnTexts_ = std::move(list.texts);
     Graph->update();
 }
 
@@ -295,7 +304,7 @@ void TGraphForm::Defaultvalues1Click() {
 }
 
 void TGraphForm::pressAt(int x, int y) {
-    const std::vector<halvern::GraphText> hits = halvern::PressAt(model_, x, y);
+    const std::vector<halvern::GraphText> hits = halvern::PressAt(model_, x, y, drawnTexts_);
     if (hits.empty()) return;
     for (const halvern::GraphText& item : hits)
         PaintPickedText(Graph->picture, item, model_.settings.font);

@@ -8,7 +8,9 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "grapher/GraphLayout.h"
 #include "grapher/GrapherModel.h"
 #include "grapher/PlotDataFile.h"
 
@@ -88,6 +90,8 @@ class TGraphForm : public QMainWindow {
     void releaseAt(int x, int y);
 
     halvern::GrapherModel model_;
+    QSize laidOutSize_;                            // the picture's size at the latest layout
+    std::vector<halvern::PlacedText> drawnTexts_;  // where the latest picture shows its texts
     bool ready_ = false;
     GraphImage* Graph = nullptr;
     QToolBar* speedBar_ = nullptr;

@@ -99,6 +99,18 @@ QFont GraphQFont(const halvern::GraphFont& font, bool large) {
     return q;
 }
 
+halvern::TextMetrics GraphTextMetrics(const halvern::GraphFont& font) {
+    const QFontMetrics normal(GraphQFont(font, false));
+    const QFontMetrics large(GraphQFont(font, true));
+    halvern::TextMetrics metrics;
+    metrics.width = [normal, large](const std::string& text, bool isLarge) {
+        return (isLarge ? large : normal).horizontalAdvance(halvern::DecodeText(text));
+    };
+    metrics.height = normal.height();
+    metrics.largeHeight = large.height();
+    return metrics;
+}
+
 QImage PaintDisplayList(const DisplayList& list) {
     QImage image(std::max(list.width, 1), std::max(list.height, 1), QImage::Format_RGB32);
     image.fill(Qt::white);

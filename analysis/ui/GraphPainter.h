@@ -11,6 +11,9 @@ namespace brisal {
 // The grapher's font at its text size, or 2 points larger for the main title.
 QFont GraphQFont(const halvern::GraphFont& font, bool large);
 
+// How large texts come out in the grapher's font, for the layout.
+halvern::TextMetrics GraphTextMetrics(const halvern::GraphFont& font);
+
 // A white picture of the list's size with the list drawn on it.
 QImage PaintDisplayList(const halvern::DisplayList& list);
 

@@ -16,6 +16,8 @@ void PlotInGrapher(TGraphForm& grapher, const TPlotRequest& request) {
     halvern::PlotDataRequest plot;
     plot.fileName = request.fileName;
     plot.title = request.title;
+    plot.xTitle = request.xTitle;
+    plot.yTitle = request.yTitle;
     {
         halvern::WaitCursor wait;
         grapher.PlotDataFile(plot);

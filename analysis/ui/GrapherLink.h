@@ -11,8 +11,8 @@ class TGraphForm;
 
 // Shows the grapher beside the main window, not modal; a grapher already open comes to the top.
 void ShowGrapher(TGraphForm& grapher);
-// Loads the request's file into cache 1 under its title with the wait cursor, then shows the
-// grapher. Only the file name and the title are read.
+// Loads the request's file into cache 1 under its titles with the wait cursor, then shows the
+// grapher. The columns are always 1 and 2.
 void PlotInGrapher(TGraphForm& grapher, const TPlotRequest& request);
 
 }  // namespace brisal

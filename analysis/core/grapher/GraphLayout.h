@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,16 @@ struct PixelSegment {
 struct PlacedText {
     std::string text;
     Pixel topLeft;
-    bool large = false;  // 2 points above the text size (the main title)
+    bool large = false;           // 2 points above the text size (the main title)
+    int32_t kind = kNoGraphText;  // the title or label drawn; a tick label has none
+};
+
+// How large the window draws a text in the grapher's font. Without a measure the layout puts
+// every text exactly where the settings say.
+struct TextMetrics {
+    std::function<int32_t(const std::string& text, bool large)> width;
+    int32_t height = 0;       // of a line at the text size
+    int32_t largeHeight = 0;  // of the main title's line
 };
 
 struct PenSpec {
@@ -88,6 +98,11 @@ PixelMapping PixelMappingOf(const GrapherSettings& settings, const AxisFrame& fr
 // False for a point without a finite pixel (a zero span, a non-finite value).
 bool MapPoint(const PixelMapping& mapping, const DataPoint& point, int32_t yOffset, Pixel& pixel);
 
-DisplayList LayoutGraph(const GrapherModel& model, int32_t width, int32_t height);
+// With a measure, texts are kept clear of the axes and inside the picture: the y axis stands far
+// enough right for its widest label, y labels end before their tick and x labels start below
+// theirs, the x and y titles where the defaults put them stand below the x labels (centred on
+// the axis) and above the y axis, and no title or label leaves the picture.
+DisplayList LayoutGraph(const GrapherModel& model, int32_t width, int32_t height,
+                        const TextMetrics& metrics = {});
 
 }  // namespace halvern

@@ -44,8 +44,10 @@ void StoreText(GraphText& item, const SetupText& v) {
     item.y = v.y;
 }
 
-// The dialog's own text and tick with the grapher's position.
+// The dialog's own text and tick with the grapher's position; a title the picture shows (a
+// spectrum's) as it is, so that OK does not put an older one back over it.
 SetupText Remembered(const SetupText& memory, const GraphText& item) {
+    if (item.visible) return TextValues(item);
     return {memory.visible, memory.text, item.x, item.y};
 }
 

@@ -1,6 +1,7 @@
 // The "Graph Set-Up" dialog's record: its fields with their bounds, filled from the grapher and
-// stored back on OK. Some fields are the dialog's own: the x and y titles' texts and ticks, the
-// caches' shown ticks and the labels' show ticks keep the dialog's last values.
+// stored back on OK. Some fields are the dialog's own: the x and y titles' texts and ticks (while
+// the picture shows no such title), the caches' shown ticks and the labels' show ticks keep the
+// dialog's last values.
 #pragma once
 
 #include <array>

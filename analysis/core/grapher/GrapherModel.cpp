@@ -8,14 +8,24 @@ namespace halvern {
 
 namespace {
 
-GraphText Text(std::string text, int32_t x, int32_t y, int32_t kind) {
+GraphText Text(std::string text, int32_t kind, int32_t width, int32_t height) {
     GraphText t;
     t.text = std::move(text);
-    t.x = x;
-    t.y = y;
+    const TextPosition at = DefaultTextPosition(kind, width, height);
+    t.x = at.x;
+    t.y = at.y;
     t.kind = kind;
     t.visible = false;
     return t;
+}
+
+// Every title and label of the model.
+template <class Visit>
+void ForEachText(GrapherModel& model, Visit&& visit) {
+    visit(model.mainTitle);
+    visit(model.xTitle);
+    visit(model.yTitle);
+    for (GraphText& label : model.labels) visit(label);
 }
 
 AxisSettings AxisDefaults(const AxisSettings& old, int32_t labelH, int32_t labelV) {
@@ -60,12 +70,12 @@ void SetGraphDefaults(GrapherModel& model, bool initial, int32_t width, int32_t 
     s.x = AxisDefaults(old.x, 15, 0);
     s.y = AxisDefaults(old.y, 35, 8);
 
-    model.mainTitle = Text("Main", width / 2, 10, kMainTitle);
-    model.xTitle = Text("X", width - 20, height - 20, kXTitle);
-    model.yTitle = Text("Y", 10, 10, kYTitle);
+    model.mainTitle = Text("Main", kMainTitle, width, height);
+    model.xTitle = Text("X", kXTitle, width, height);
+    model.yTitle = Text("Y", kYTitle, width, height);
     for (int n = 1; n <= kLabelCount; ++n)
         model.labels[static_cast<size_t>(n - 1)] =
-            Text("Label " + std::to_string(n), width - 20, height - 15 * n - 50, kFirstLabel + n - 1);
+            Text("Label " + std::to_string(n), kFirstLabel + n - 1, width, height);
     model.dragItem = GraphText{};
     model.dragItem.visible = true;
 
@@ -73,6 +83,34 @@ void SetGraphDefaults(GrapherModel& model, bool initial, int32_t width, int32_t 
         CacheStyleDefaults(cache);
         if (initial) cache = DataCache{};
     }
+}
+
+TextPosition DefaultTextPosition(int32_t kind, int32_t width, int32_t height) {
+    switch (kind) {
+        case kMainTitle:
+            return {width / 2, 10};
+        case kXTitle:
+            return {width - 20, height - 20};
+        case kYTitle:
+            return {10, 10};
+        default:
+            return {width - 20, height - 15 * (kind - kFirstLabel + 1) - 50};
+    }
+}
+
+bool AtDefaultPosition(const GraphText& item, int32_t width, int32_t height) {
+    const TextPosition at = DefaultTextPosition(item.kind, width, height);
+    return item.x == at.x && item.y == at.y;
+}
+
+void FollowPictureSize(GrapherModel& model, int32_t oldWidth, int32_t oldHeight, int32_t width,
+                       int32_t height) {
+    ForEachText(model, [&](GraphText& item) {
+        if (!AtDefaultPosition(item, oldWidth, oldHeight)) return;
+        const TextPosition at = DefaultTextPosition(item.kind, width, height);
+        item.x = at.x;
+        item.y = at.y;
+    });
 }
 
 void FreeCache(DataCache& cache) {

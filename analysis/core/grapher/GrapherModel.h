@@ -118,6 +118,19 @@ inline DataCache& CacheAt(GrapherModel& model, int index) {
 // minima stay.
 void SetGraphDefaults(GrapherModel& model, bool initial, int32_t width, int32_t height);
 
+// Where SetGraphDefaults puts a title or label (by its kind) in a picture of this size.
+struct TextPosition {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+TextPosition DefaultTextPosition(int32_t kind, int32_t width, int32_t height);
+bool AtDefaultPosition(const GraphText& item, int32_t width, int32_t height);
+
+// The picture has changed its size: titles and labels still where the defaults put them follow
+// it; those the user placed stay.
+void FollowPictureSize(GrapherModel& model, int32_t oldWidth, int32_t oldHeight, int32_t width,
+                       int32_t height);
+
 // The points of a cache dropped; its file name stays.
 void FreeCache(DataCache& cache);
 

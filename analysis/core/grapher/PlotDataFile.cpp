@@ -5,6 +5,16 @@
 
 namespace halvern {
 
+namespace {
+
+void ShowTitle(GraphText& item, const std::string& text) {
+    if (text.empty()) return;
+    item.text = CutTo(text, kGraphTextMax);
+    item.visible = true;
+}
+
+}  // namespace
+
 void PlotDataFile(GrapherModel& model, const PlotDataRequest& request, MessageSink& sink) {
     if (!FileNameFits(request.fileName)) {
         sink.error(FileNameTooLongText(request.fileName));
@@ -29,6 +39,8 @@ void PlotDataFile(GrapherModel& model, const PlotDataRequest& request, MessageSi
     model.mainTitle.y = 0;
     model.mainTitle.text = CutTo(request.title, kGraphTextMax);
     model.mainTitle.visible = true;
+    ShowTitle(model.xTitle, request.xTitle);
+    ShowTitle(model.yTitle, request.yTitle);
 }
 
 }  // namespace halvern

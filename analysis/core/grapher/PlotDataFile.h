@@ -18,10 +18,14 @@ struct PlotDataRequest {
     int32_t yColumn = 2;
     int32_t xColumn = 1;
     int32_t cacheIndex = 1;  // outside 1..10: cache 1
+    // The axes' titles, shown; empty: the axis keeps its title.
+    std::string xTitle;
+    std::string yTitle;
 };
 
 // Loads the file into its cache with the asked style, fits the axes to it and shows the title
-// at (60, 0). The other caches stay as they are. The caller redraws.
+// at (60, 0) and the axes' titles asked for. The other caches stay as they are. The caller
+// redraws.
 void PlotDataFile(GrapherModel& model, const PlotDataRequest& request, MessageSink& sink);
 
 }  // namespace halvern

@@ -24,20 +24,34 @@ GraphText* ItemOfKind(GrapherModel& model, int32_t kind) {
     }
 }
 
+// The item where the picture shows it.
+GraphText AsDrawn(const GraphText& item, const std::vector<PlacedText>& drawn) {
+    GraphText shown = item;
+    for (const PlacedText& text : drawn) {
+        if (text.kind != item.kind) continue;
+        shown.x = text.topLeft.x;
+        shown.y = text.topLeft.y;
+    }
+    return shown;
+}
+
 }  // namespace
 
-std::vector<GraphText> PressAt(GrapherModel& model, int32_t x, int32_t y) {
+std::vector<GraphText> PressAt(GrapherModel& model, int32_t x, int32_t y,
+                               const std::vector<PlacedText>& drawn) {
     for (const GraphText* title : {&model.mainTitle, &model.xTitle, &model.yTitle}) {
-        if (Hit(*title, x, y)) {
-            model.dragItem = *title;
-            return {*title};
+        const GraphText shown = AsDrawn(*title, drawn);
+        if (Hit(shown, x, y)) {
+            model.dragItem = shown;
+            return {shown};
         }
     }
     std::vector<GraphText> hits;
     for (const GraphText& label : model.labels) {
-        if (Hit(label, x, y)) {
-            hits.push_back(label);
-            model.dragItem = label;
+        const GraphText shown = AsDrawn(label, drawn);
+        if (Hit(shown, x, y)) {
+            hits.push_back(shown);
+            model.dragItem = shown;
         }
     }
     return hits;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grapher/GraphLayout.h"
+#include "grapher/TextDrag.h"
 
 using namespace halvern;
 
@@ -66,6 +67,97 @@ TEST(GraphLayoutTest, DefaultsOnTheSmallPicture) {
     EXPECT_EQ(list.texts[3].text, "1.00E+2");
     EXPECT_EQ(list.texts[3].topLeft, (Pixel{351 - 15, 172}));
     EXPECT_EQ(list.texts[2].topLeft, (Pixel{198 - 15, 172}));
+}
+
+// A measure of 6 pixels a character, lines 10 pixels high (12 for the main title).
+TextMetrics SixPixelCharacters() {
+    TextMetrics m;
+    m.width = [](const std::string& text, bool) { return static_cast<int32_t>(6 * text.size()); };
+    m.height = 10;
+    m.largeHeight = 12;
+    return m;
+}
+
+// With a measure, nothing is written over the axes and nothing leaves the picture, for the x and
+// y titles where the defaults put them and for titles and labels put anywhere.
+TEST(GraphLayoutTest, MeasuredTextsStandClearOfTheAxesAndInsideThePicture) {
+    const TextMetrics m = SixPixelCharacters();
+    GrapherModel model = Defaults();
+    model.xTitle.text = "ke/ep { particle KE, in eV }";
+    model.yTitle.text = "counts";
+    model.mainTitle.text = "a main title far too long for the place where it stands";
+    model.labels[0] = {"off the edge", 400, 190, kFirstLabel, true};
+    for (GraphText* t : {&model.xTitle, &model.yTitle, &model.mainTitle}) t->visible = true;
+    for (const bool fourSides : {false, true}) {
+        SCOPED_TRACE(fourSides);
+        model.settings.fourSides = fourSides;
+        const DisplayList list = LayoutGraph(model, kWidth, kHeight, m);
+        const AxisFrame& f = list.frame;
+        // The y axis stands right of its widest label ("5.00E+1", 42 pixels) and the tick.
+        EXPECT_EQ(f.x0, 42 + 5 + 3 + 2);
+        const int32_t top = f.y0 - f.yLength;
+        int32_t titles = 0;
+        for (const PlacedText& t : list.texts) {
+            SCOPED_TRACE(t.text);
+            const int32_t w = m.width(t.text, t.large);
+            const int32_t h = t.large ? m.largeHeight : m.height;
+            EXPECT_GE(t.topLeft.x, 0);
+            EXPECT_LE(t.topLeft.x + w, kWidth);
+            EXPECT_GE(t.topLeft.y, 0);
+            EXPECT_LE(t.topLeft.y + h, kHeight);
+            if (t.kind == kNoGraphText && t.topLeft.y < f.y0) {
+                EXPECT_LE(t.topLeft.x + w, f.x0 - 5 - 3);  // a y label ends before its tick
+            } else if (t.kind == kNoGraphText) {
+                EXPECT_GT(t.topLeft.y, f.y0 + 5);  // an x label starts below its tick
+            } else if (t.kind == kXTitle) {
+                ++titles;
+                EXPECT_GE(t.topLeft.y, f.y0 + 5 + 1 + m.height);  // below the x labels
+                EXPECT_EQ(t.topLeft.x + w / 2, f.x0 + f.xLength / 2);
+            } else if (t.kind == kYTitle) {
+                ++titles;
+                EXPECT_LT(t.topLeft.y + h, top - 8);  // above the top y label
+            }
+        }
+        EXPECT_EQ(titles, 2);
+    }
+
+    // A title the user put somewhere stays there, while it fits in the picture.
+    model.xTitle.x = 100;
+    model.xTitle.y = 40;
+    const DisplayList placed = LayoutGraph(model, kWidth, kHeight, m);
+    EXPECT_EQ(FindText(placed, model.xTitle.text)->topLeft, (Pixel{100, 40}));
+    EXPECT_EQ(FindText(placed, "off the edge")->topLeft, (Pixel{kWidth - 72, kHeight - 10}));
+}
+
+// Titles and labels where the defaults put them follow the picture's size; one the user moved
+// stays where it is.
+TEST(GraphLayoutTest, TextsAtTheirDefaultsFollowThePictureSize) {
+    GrapherModel model = Defaults();
+    model.labels[2].x = 30;
+    FollowPictureSize(model, kWidth, kHeight, 800, 600);
+    EXPECT_EQ(model.xTitle.x, 780);
+    EXPECT_EQ(model.xTitle.y, 580);
+    EXPECT_EQ(model.mainTitle.x, 400);
+    EXPECT_EQ(model.labels[0].y, 600 - 15 - 50);
+    EXPECT_EQ(model.labels[2].x, 30);
+    EXPECT_EQ(model.labels[2].y, kHeight - 45 - 50);
+    EXPECT_TRUE(AtDefaultPosition(model.yTitle, 800, 600));
+}
+
+// A title is picked up where the picture shows it.
+TEST(GraphLayoutTest, ATitleIsPickedUpWhereItIsDrawn) {
+    GrapherModel model = Defaults();
+    model.xTitle.visible = true;
+    const DisplayList list = LayoutGraph(model, kWidth, kHeight, SixPixelCharacters());
+    const Pixel drawn = FindText(list, "X")->topLeft;
+    EXPECT_NE(drawn, (Pixel{model.xTitle.x, model.xTitle.y}));
+    const std::vector<GraphText> hits = PressAt(model, drawn.x + 2, drawn.y + 2, list.texts);
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(hits[0].kind, kXTitle);
+    EXPECT_EQ(hits[0].x, drawn.x);
+    EXPECT_TRUE(ReleaseAt(model, 10, 150));
+    EXPECT_EQ(model.xTitle.x, 10);
+    EXPECT_EQ(model.xTitle.y, 150);
 }
 
 TEST(GraphLayoutTest, CornerTicksFourSidesAndAxesOff) {

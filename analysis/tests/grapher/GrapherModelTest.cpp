@@ -92,7 +92,12 @@ TEST_F(GrapherFilesTest, PlotDataFileReplacesCacheOneOnly) {
     model.caches[1].points = {{7, 7}};
     model.caches[1].fileName = "other.dat";
     const std::string title(60, 't');
-    PlotDataFile(model, {dataFile("s.dat", "0 1\n5 3\n"), title}, sink);
+    model.xTitle.text = "altitude (deg)";
+    model.xTitle.visible = true;
+    PlotDataFile(model,
+                 {dataFile("s.dat", "0 1\n5 3\n"), title, true, false, true, 2, 1, 1, "ke/ep",
+                  std::string(60, 'c')},
+                 sink);
 
     const DataCache& c = model.caches[0];
     EXPECT_EQ(c.points.size(), 2u);
@@ -108,11 +113,17 @@ TEST_F(GrapherFilesTest, PlotDataFileReplacesCacheOneOnly) {
     EXPECT_EQ(model.mainTitle.y, 0);
     EXPECT_EQ(model.mainTitle.text, std::string(50, 't'));
     EXPECT_TRUE(model.mainTitle.visible);
+    // The axes name the plot's own variables.
+    EXPECT_EQ(model.xTitle.text, "ke/ep");
+    EXPECT_EQ(model.yTitle.text, std::string(50, 'c'));
+    EXPECT_TRUE(model.xTitle.visible && model.yTitle.visible);
 
-    PlotDataRequest request{path("s.dat"), "t", false, true, true, 2, 1, 11};
+    // A request without axis titles leaves them as they are.
+    PlotDataRequest request{path("s.dat"), "t", false, true, true, 2, 1, 11, "", ""};
     PlotDataFile(model, request, sink);
     EXPECT_EQ(c.penStyle, PenStyle::Clear);
     EXPECT_EQ(c.symbolSize, 2);  // large symbols win
+    EXPECT_EQ(model.xTitle.text, "ke/ep");
     EXPECT_TRUE(sink.entries().empty());
 }
 

@@ -10,12 +10,15 @@
 
 namespace brisal {
 
-// A data file for the grapher: only the two names are read.
+// A data file for the grapher: the file, its main title and the titles of its axes (empty: the
+// axis keeps its title).
 struct TPlotRequest {
     std::string fileName;
     std::string title;
     int32_t xColumn = 1;
     int32_t yColumn = 2;
+    std::string xTitle;
+    std::string yTitle;
 };
 
 class AnalysisHost : public halvern::ProcessHost {

@@ -133,7 +133,8 @@ void RunSpectrumCommand(AnalysisHost& host, const SpectrumInputs& in) {
     host.logLine("");
     host.logLine("Spectrum: " + in.expression + "; " + Arrow(in.source, in.destination));
     if (in.display)
-        host.plotFile({in.destination, in.expression + ": " + FileNameOf(in.destination), 1, 2});
+        host.plotFile({in.destination, in.expression + ": " + FileNameOf(in.destination), 1, 2,
+                       in.expression, kSpectrumCountsTitle});
 }
 
 void RunCollateCommand(AnalysisHost& host, const CollateInputs& in) {

@@ -45,6 +45,9 @@ struct DisplaceInputs {
     std::string reference, later, destination;
 };
 
+// The y title of a spectrum shown in the grapher; its x title is the expression.
+inline constexpr char kSpectrumCountsTitle[] = "counts";
+
 void RunSpectrumCommand(AnalysisHost& host, const SpectrumInputs& in);
 void RunCollateCommand(AnalysisHost& host, const CollateInputs& in);
 void RunAveragesCommand(AnalysisHost& host, const FunctionsInputs& in);

@@ -20,7 +20,7 @@ void WriteRecords(const std::string& path, const std::vector<halvern::TOslRecord
 std::string FileText(const std::string& path);
 
 // Every call of the window's side, in order: "log: ...", "status: ...", "clear", "wait",
-// "normal", "pump", "plot: file | title", "edit: file".
+// "normal", "pump", "plot: file | title | x title | y title", "edit: file".
 class RecordingAnalysisHost : public brisal::AnalysisHost {
   public:
     void statusText(const std::string& text) override { events.push_back("status: " + text); }
@@ -33,7 +33,8 @@ class RecordingAnalysisHost : public brisal::AnalysisHost {
     void clearStatus() override { events.push_back("clear"); }
     void setWaitCursor(bool waiting) override { events.push_back(waiting ? "wait" : "normal"); }
     void plotFile(const brisal::TPlotRequest& r) override {
-        events.push_back("plot: " + r.fileName + " | " + r.title);
+        events.push_back("plot: " + r.fileName + " | " + r.title + " | " + r.xTitle + " | " +
+                         r.yTitle);
     }
     void editFile(const std::string& fileName) override { events.push_back("edit: " + fileName); }
 

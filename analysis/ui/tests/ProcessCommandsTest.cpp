@@ -157,7 +157,7 @@ TEST_F(ProcessCommandsTest, SpectrumWritesItsFileLogsAndAsksForThePlot) {
     EXPECT_EQ(CourseOf(host.events),
               (Strings{"wait", "status: Working...please wait.", "clear", "normal",
                        "log: ", "log: Spectrum: ke/ep; run.osl --> spectrum.dat",
-                       "plot: " + destination + " | ke/ep: spectrum.dat"}));
+                       "plot: " + destination + " | ke/ep: spectrum.dat | ke/ep | counts"}));
     EXPECT_EQ(FileText(destination),
               " 5.00000000000000E+0001  1.00000000000000E+0000\r\n"
               " 1.50000000000000E+0002  1.00000000000000E+0000\r\n"
