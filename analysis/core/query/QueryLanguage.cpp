@@ -34,6 +34,7 @@ expr::CompileResult CompileQuery(expr::ParseContext& ctx, std::string_view expre
 
 int QueryParse(expr::ParseContext& ctx, const expr::RecordVariables& vars,
                expr::ResultKind& statement, expr::Value& value) {
+    ctx.grammar = expr::QueryGrammarParse;
     expr::ParseSession session{ctx, nullptr, &vars, kQueryDialect};
     const int r = expr::QueryGrammarParse(session);
     statement = session.resultKind;

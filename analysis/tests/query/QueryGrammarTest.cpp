@@ -84,18 +84,24 @@ TEST(QueryGrammarTest, ErrorsAndTheirColumns) {
     struct Case {
         const char* expression;
         int column;  // of the character the error is reported at
+        const char* message = "syntax error";
     };
     const Case syntax[] = {
-        {"2^3", 4},  // an integer to an integer power: found at the line end
-        {"RW^2", 5},         {"[KE > 1.0]", 1},  // no brackets, relations or logic
-        {"KE > 1.0", 4},     {"SQRT(4)", 7},     // function arguments are real
-        {"99999999999", 11},                     // too large for an integer literal
-        {"KE\t+ 1.0", 3},    {"RX {unclosed", 13}};
+        // an integer to an integer power: found at the line end
+        {"2^3", 4, "syntax error - a real number is expected: write 3 as 3.0"},
+        {"RW^2", 5, "syntax error - a real number is expected: write 2 as 2.0"},
+        {"[KE > 1.0]", 1},  // no brackets, relations or logic
+        {"KE > 1.0", 4},
+        {"SQRT(4)", 7, "syntax error - a real number is expected: write 4 as 4.0"},
+        {"99999999999", 11},  // too large for an integer literal
+        {"KE\t+ 1.0", 3},
+        {"RX {unclosed", 13},
+        {"(2 + ", 6}};  // no real would help
     for (const Case& c : syntax) {
         Outcome o = RunQuery(c.expression, AtRx(0));
         EXPECT_FALSE(o.compiled) << c.expression;
         EXPECT_EQ(o.messages,
-                  std::vector<std::string>{ErrorReport("syntax error", c.expression, c.column)});
+                  std::vector<std::string>{ErrorReport(c.message, c.expression, c.column)});
     }
     const std::tuple<const char*, const char*, int> semantic[] = {
         {"exp(80.0)", "exp() argument too large.", 9},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace halvern::expr {
 
@@ -56,13 +57,54 @@ SemValue Reported(ParseSession& s, Value v, SemanticError error) {
 
 int NextToken(ParseSession& s, SemValue* lval) {
     *lval = SemValue{};
-    return ScanToken(s.lex, lval->token, s.dialect);
+    const int token = ScanToken(s.lex, lval->token, s.dialect);
+    const bool integer = lval->token.kind == TokenValue::Kind::IntLiteral;
+    s.lex.beforeLast = s.lex.last;
+    s.lex.last = {integer, integer ? lval->token.integer : 0, s.lex.yycolno};
+    return token;
 }
+
+namespace {
+
+// Whether the parse gets further with the integer literal before the error written as a real:
+// the same grammar runs quietly on the line with ".0" after the literal.
+bool ARealWasMeant(const ParseSession& s, const IntLiteralSeen& literal) {
+    const ParseContext& ctx = s.lex;
+    if (ctx.grammar == nullptr || ctx.trial || !literal.seen) return false;
+    const size_t at = static_cast<size_t>(std::max(literal.end - 1, 0));
+    if (at > ctx.yyline.size()) return false;
+    std::string line = ctx.yyline;
+    line.insert(at, ".0");
+    RecordingSink quiet;
+    ParseContext trial(quiet);
+    trial.trial = true;
+    trial.grammar = ctx.grammar;
+    ResetLexer(trial);
+    SetInput(trial, line);
+    Program scratch;
+    ParseSession session{trial, &scratch, nullptr, s.dialect};
+    const int result = ctx.grammar(session);
+    if (result == 0 && !trial.ParseFailed) return true;
+    return trial.firstErrorColumn > ctx.yycolno + 2;
+}
+
+}  // namespace
 
 void SyntaxError(ParseSession& s, const char* message) {
     // bison's name for a full stack.
-    if (std::strcmp(message, "memory exhausted") == 0) message = "yyparse stack overflow";
-    ReportError(s.lex, message);
+    if (std::strcmp(message, "memory exhausted") == 0) {
+        ReportError(s.lex, "yyparse stack overflow");
+        return;
+    }
+    // The error comes with the token after the literal in hand.
+    const IntLiteralSeen literal = s.lex.beforeLast;
+    if (!ARealWasMeant(s, literal)) {
+        ReportError(s.lex, message);
+        return;
+    }
+    const std::string n = std::to_string(literal.value);
+    ReportError(s.lex, std::string(message) + " - a real number is expected: write " + n + " as " +
+                           n + ".0");
 }
 
 SemValue Leaf(ParseSession& s, const SemValue& leaf) {
@@ -115,6 +157,7 @@ CompileResult CompileExpression(ParseContext& ctx, std::string_view expression, 
     program = Program{};
     ResetLexer(ctx);
     SetInput(ctx, expression);
+    ctx.grammar = parse;
     ParseSession session{ctx, &program, nullptr, dialect};
     CompileResult result;
     result.parseResult = parse(session);

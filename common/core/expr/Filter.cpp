@@ -25,6 +25,7 @@ FilterVerdict EvaluateFilter(const Program& program, const RecordVariables& vars
 }
 
 int FilterParse(ParseContext& ctx, const RecordVariables& vars, bool& filterResult) {
+    ctx.grammar = FilterGrammarParse;
     ParseSession session{ctx, nullptr, &vars, {}};
     const int r = FilterGrammarParse(session);
     if (session.resultKind == ResultKind::Logical) filterResult = AsLogic(session.result);

@@ -20,6 +20,9 @@ void ResetLexer(ParseContext& ctx) {
     ctx.start = StartState::Initial;
     ctx.loaded = false;
     ctx.inputEnded = false;
+    ctx.beforeLast = {};
+    ctx.last = {};
+    ctx.firstErrorColumn = 0;
 }
 
 std::string UpCaseStr(std::string_view source) {
@@ -79,6 +82,7 @@ std::string ErrorReportText(std::string_view message, std::string_view line, int
 }
 
 void ReportError(ParseContext& ctx, std::string_view message) {
+    if (ctx.firstErrorColumn == 0) ctx.firstErrorColumn = ctx.yycolno;
     ctx.sink->parseError(kParseErrorTitle, ErrorReportText(message, ctx.yyline, ctx.yycolno));
     ctx.ParseFailed = true;
 }

@@ -6,6 +6,7 @@
 // lazily at the first character read, so `yyinput` may be stored before or after ResetLexer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,15 @@ inline constexpr size_t kPushBackLimit = 2048;  // characters the scanner may ho
 inline constexpr char kParseErrorTitle[] = "Error parsing expression";
 
 enum class StartState { Initial, Comment };
+
+struct ParseSession;
+
+// An integer literal the scanner handed over: its value and the column after it.
+struct IntLiteralSeen {
+    bool seen = false;
+    int32_t value = 0;
+    int end = 0;
+};
 
 struct ParseContext {
     explicit ParseContext(MessageSink& s) : sink(&s) {}
@@ -34,6 +44,15 @@ struct ParseContext {
     bool loaded = false;
     bool inputEnded = false;  // after a scanner fatal error every token is end of input
     StartState start = StartState::Initial;
+
+    // What a syntax error needs to tell whether a real literal was meant: the grammar being
+    // run, the last two tokens (when they were integer literals), the first error's column, and
+    // whether this parse is the quiet trial of such a change.
+    int (*grammar)(ParseSession&) = nullptr;
+    IntLiteralSeen beforeLast;
+    IntLiteralSeen last;
+    int firstErrorColumn = 0;
+    bool trial = false;
 };
 
 // Starts a parse: clears the failure flag and the scanner state.

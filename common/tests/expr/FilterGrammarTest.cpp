@@ -85,20 +85,24 @@ TEST(FilterGrammar, EmptyAndCommentOnlyExpressionsSelectNothing) {
 }
 
 // One dialog each, the caret under the character the parser stopped at; all but an unclosed
-// comment after a whole expression recover at the line end (the parse returns 0).
+// comment after a whole expression recover at the line end (the parse returns 0). Where an
+// integer literal stood for a real (the expression parses further with it written as one), the
+// message says so.
 TEST(FilterGrammar, SyntaxErrors) {
     struct Case {
         std::string expression;
         int nearChar;
         int parseResult;
+        const char* realMeant = "";
     };
     // clang-format off
     const Case cases[] = {
-        {"2^3", 1, 0},              {"[2^3 > 1.0]", 3, 0},           {"[(RW)^2.0 > 1.0]", 6, 0},
-        {"[KE/EP > 20]", 12, 0},    {"[RW = 0.0]", 9, 0},            {"SQRT(4)", 4, 0},
+        {"2^3", 1, 0},              {"[2^3 > 1.0]", 3, 0, "2"},      {"[(RW)^2.0 > 1.0]", 6, 0},
+        {"[KE/EP > 20]", 12, 0, "20"}, {"[RW = 0.0]", 9, 0},         {"SQRT(4)", 4, 0},
+        {"[KE/EP > 20] & [RW = 0", 12, 0, "20"},                     {"[RW = 0", 8, 0},
         {"[RX >\t1.0]", 6, 0},      {"[RX == 3.0]", 6, 0},           {"[KE > 1.0]]", 11, 0},
         {"[RX > 1.0] &", 13, 0},    {"[RW = 99999999999]", 17, 0},   {"[RX]", 4, 0},
-        {"[-2^0.5 > 0.0]", 4, 0},   {"[RX > 1.0] [RY > 1.0]", 12, 0},
+        {"[-2^0.5 > 0.0]", 4, 0, "2"}, {"[RX > 1.0] [RY > 1.0]", 12, 0},
         {"[EXPLN(1.0) > 0.0]", 6, 0}, {"[RX > 1.0] {no} | 2", 19, 0},
         {"[RX > 0.0] {unclosed", 21, 1},
         {"!([RX > 0.0])", 2, 0}};  // only brackets hold logical terms
@@ -111,9 +115,18 @@ TEST(FilterGrammar, SyntaxErrors) {
         EXPECT_EQ(r.parseResult, c.parseResult) << c.expression;
         EXPECT_TRUE(r.parseFailed && !r.ok()) << c.expression;
         ASSERT_EQ(sink.entries().size(), 1u) << c.expression;
+        const std::string n = c.realMeant;
+        const std::string message =
+            n.empty() ? "syntax error"
+                      : "syntax error - a real number is expected: write " + n + " as " + n + ".0";
         EXPECT_EQ(ParseErrors(sink),
-                  std::vector<std::string>{ErrorReport("syntax error", c.expression, c.nearChar)});
+                  std::vector<std::string>{ErrorReport(message, c.expression, c.nearChar)});
         EXPECT_EQ(sink.entries()[0].title, "Error parsing expression");
+        // The parse per record reports the same.
+        RecordingSink parsed;
+        ParseContext parseCtx(parsed);
+        ParseFilterForRecord(parseCtx, c.expression, kNone);
+        EXPECT_EQ(ParseErrors(parsed), ParseErrors(sink)) << c.expression;
     }
 }
 
