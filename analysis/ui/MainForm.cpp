@@ -120,6 +120,7 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::attachForms(const TProcessForms& forms) {
     forms_ = forms;
+    if (forms_.trajPlot != nullptr) forms_.trajPlot->setLoadHost(*this);
     if (forms_.trajPlot != nullptr)
         connect(forms_.trajPlot, &TTrajPlotForm::closed, this,
                 GuardedSlot([this] { UMTrajPlotClosed(); }));
@@ -315,6 +316,14 @@ void TMainForm::plotFile(const TPlotRequest& request) {
 
 void TMainForm::editFile(const std::string& fileName) {
     editors_->openResult(fileName);
+}
+
+void TMainForm::runPlotLoad(const std::function<void(halvern::ProcessHost&)>& load) {
+    // Inside a process (the plotter reloaded while a process pumps) the process's scope holds.
+    std::optional<BusyScope> busy;
+    if (!busy_) busy.emplace(*this);
+    load(*this);
+    clearStatus();
 }
 
 QString TMainForm::statusLine() const {

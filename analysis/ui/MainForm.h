@@ -13,6 +13,7 @@
 #include "AnalysisHost.h"
 #include "Cadence.h"
 #include "IdleChecks.h"
+#include "PlotLoadHost.h"
 
 class QAction;
 class QLabel;
@@ -59,7 +60,7 @@ struct TProcessForms {
     halvern::TScatterForm* scatter = nullptr;
 };
 
-class TMainForm : public QMainWindow, public AnalysisHost {
+class TMainForm : public QMainWindow, public AnalysisHost, public PlotLoadHost {
     Q_OBJECT
   public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -78,6 +79,9 @@ class TMainForm : public QMainWindow, public AnalysisHost {
     void setWaitCursor(bool waiting) override;
     void plotFile(const TPlotRequest& request) override;
     void editFile(const std::string& fileName) override;
+    // A load of the trajectory plotter runs as a process: the other commands shut, its progress
+    // in the status line, which is emptied afterwards.
+    void runPlotLoad(const std::function<void(halvern::ProcessHost&)>& load) override;
 
     // The editor windows: "&New", "&Open", an editor's own New and Open, and the results.
     AnalysisEditorHost& editors() { return *editors_; }

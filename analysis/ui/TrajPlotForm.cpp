@@ -358,11 +358,22 @@ bool TTrajPlotForm::timerActive() const {
 
 void TTrajPlotForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Every showing by the program loads the file; a window manager's showing does not.
-    if (!event->spontaneous()) halvern::RunGuarded(halvern::UiSink(), [this] { loadData(); });
+    // Every showing by the program loads the file, a window manager's showing does not; the load
+    // starts once the window is on the screen, where it paints while the file is read.
+    if (event->spontaneous() || loadPending_) return;
+    loadPending_ = true;
+    QTimer::singleShot(0, this, GuardedSlot([this] {
+                           loadPending_ = false;
+                           if (isVisible()) loadData();
+                       }));
 }
 
 void TTrajPlotForm::closeEvent(QCloseEvent* event) {
+    if (loading_) {
+        closeAfterLoad_ = true;
+        event->ignore();
+        return;
+    }
     stopAndFree();
     event->accept();
     Q_EMIT closed();
@@ -379,10 +390,15 @@ void TTrajPlotForm::stopAndFree() {
 }
 
 void TTrajPlotForm::loadData() {
+    if (loading_) return;
     stopPlay();
     poslblx->clear();
     poslbly->clear();
-    halvern::LoadPlot(halvern::UiSink(), plot_);
+    readData();
+    if (closeAfterLoad_) {
+        closeAfterLoad_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
     setWindowTitle(DecodeText(halvern::PlotCaption(plot_)));
     timer_->setInterval(plot_.settings.delayMs);
     RGDisplayType->setItemIndex(static_cast<int>(plot_.view.perspective));
@@ -393,6 +409,33 @@ void TTrajPlotForm::loadData() {
     PauseBtn->setToolTip(QString::fromLatin1(plot_.animation.pauseHint()));
     ClearPlot(picture_->image, style_);
     DrawFrame();
+}
+
+void TTrajPlotForm::readData() {
+    // The window paints while it reads, but takes no input, on every way out.
+    struct Reading {
+        explicit Reading(TTrajPlotForm& window) : w(window) {
+            w.loading_ = true;
+            w.setEnabled(false);
+        }
+        Reading(const Reading&) = delete;
+        Reading& operator=(const Reading&) = delete;
+        ~Reading() {
+            w.loading_ = false;
+            w.setEnabled(true);
+        }
+        TTrajPlotForm& w;
+    };
+    halvern::WaitCursor wait;
+    Reading reading(*this);
+    if (loadHost_ == nullptr) {
+        halvern::LoadPlot(halvern::UiSink(), plot_);
+        return;
+    }
+    loadHost_->runPlotLoad([this](halvern::ProcessHost& host) {
+        halvern::LoadProgress progress(host);
+        halvern::LoadPlot(host.sink(), plot_, &progress);
+    });
 }
 
 void TTrajPlotForm::syncRotationLabels() {
@@ -541,7 +584,6 @@ void TTrajPlotForm::NewDataSource1Click() {
     }
     stopAndFree();
     plot_.fileName = *chosen;
-    halvern::WaitCursor wait;
     loadData();
 }
 

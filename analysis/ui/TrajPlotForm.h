@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FileChooser.h"
+#include "PlotLoadHost.h"
 #include "PlotPainter.h"
 #include "plotter/PlotRotation.h"
 #include "plotter/TrajectoryPlot.h"
@@ -49,6 +50,11 @@ class TTrajPlotForm : public QMainWindow {
     explicit TTrajPlotForm(QWidget* parent = nullptr);
 
     void setOptionsForm(TTOptionsForm& options) { options_ = &options; }
+    // The window whose status line and event pump serve the loads; without it a load shows no
+    // progress.
+    void setLoadHost(PlotLoadHost& host) { loadHost_ = &host; }
+    // A showing's load has not finished yet (it starts once the window is on the screen).
+    bool loadPending() const { return loadPending_; }
     // The file the next showing loads (DataFileName).
     void setDataFileName(const std::string& name) { plot_.fileName = name; }
 
@@ -100,8 +106,10 @@ class TTrajPlotForm : public QMainWindow {
     QWidget* buildLeftPanel();
     QWidget* buildTopPanel();
     QWidget* buildBottomPanel();
-    // Every load: the view's defaults, the file, its frames and the first frame drawn.
+    // Every load: the view's defaults, the file, its frames and the first frame drawn. While the
+    // file is read the window paints but takes no input, and a close waits for the end.
     void loadData();
+    void readData();
     // Stops the play and frees the data before a reload or a close.
     void stopAndFree();
     void stopPlay();
@@ -117,6 +125,10 @@ class TTrajPlotForm : public QMainWindow {
 
     halvern::TrajectoryPlot plot_;
     TTOptionsForm* options_ = nullptr;
+    PlotLoadHost* loadHost_ = nullptr;
+    bool loadPending_ = false;
+    bool loading_ = false;
+    bool closeAfterLoad_ = false;
     PlotIcons icons_;
     PlotStyle style_;
     SymbolSprites sprites_;

@@ -12,10 +12,10 @@ void FreePlot(TrajectoryPlot& plot) {
     plot.arrays = FrameArrays{};
 }
 
-void LoadPlot(MessageSink& sink, TrajectoryPlot& plot) {
+void LoadPlot(MessageSink& sink, TrajectoryPlot& plot, LoadProgress* progress) {
     FreePlot(plot);
     plot.view = PlotView{};
-    LoadTrajectory(sink, plot.fileName, plot.settings.display, plot.data);
+    LoadTrajectory(sink, plot.fileName, plot.settings.display, plot.data, progress);
     plot.frames = BuildFrameList(sink, plot.data, plot.settings.framing,
                                  plot.settings.recordsPerFrame);
     if (!plot.arrays.allocate(LargestFrame(plot.frames))) {

@@ -9,6 +9,7 @@
 #include "MessageSink.h"
 #include "plotter/Animation.h"
 #include "plotter/FrameList.h"
+#include "plotter/LoadProgress.h"
 #include "plotter/PlotProjection.h"
 #include "plotter/PlotView.h"
 #include "plotter/PlotterSettings.h"
@@ -31,8 +32,9 @@ void FreePlot(TrajectoryPlot& plot);
 
 // Frees what was loaded, then loads the file again by its name's kind with the view's defaults
 // (origin 200, 150, zoom 10, xz-plane, no rotation) and builds the frames; the first frame is
-// current. Failures are reported through the sink; what could be read stays loaded.
-void LoadPlot(MessageSink& sink, TrajectoryPlot& plot);
+// current. Failures are reported through the sink; what could be read stays loaded. The readers
+// tell `progress`, when given, how far they have come.
+void LoadPlot(MessageSink& sink, TrajectoryPlot& plot, LoadProgress* progress = nullptr);
 
 // The frame on show, if any.
 std::optional<TFrame> CurrentFrame(const TrajectoryPlot& plot);

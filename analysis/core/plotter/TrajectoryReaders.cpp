@@ -35,19 +35,23 @@ bool NextReal(std::string_view& line, float& value) {
 }
 
 template <class Lines>
-ReadOutcome ReadAsciiLines(Lines&& openLines, DisplayType display, TrajectoryData& data) {
+ReadOutcome ReadAsciiLines(Lines&& openLines, DisplayType display, TrajectoryData& data,
+                           LoadProgress* progress) {
     TextLines lines;
     if (!openLines(lines)) return ReadOutcome::ReadError;
     int64_t count = 0;
     std::string_view line;
     AsciiRecord record;
-    while (lines.next(line))
+    for (int64_t read = 0; lines.next(line); ++read) {
+        if (progress) progress->counted(read);
         if (ParseAsciiTrajectoryLine(line, display, record) != AsciiLine::Blank) ++count;
+    }
     if (lines.failed()) return ReadOutcome::ReadError;
     if (!data.reserve(count)) return ReadOutcome::TooLarge;
 
     if (!openLines(lines)) return ReadOutcome::ReadError;
     while (data.count() < count && lines.next(line)) {
+        if (progress) progress->read(data.count(), count);
         switch (ParseAsciiTrajectoryLine(line, display, record)) {
             case AsciiLine::Blank:
                 break;
@@ -63,7 +67,8 @@ ReadOutcome ReadAsciiLines(Lines&& openLines, DisplayType display, TrajectoryDat
 
 }  // namespace
 
-ReadOutcome ReadOslTrajectory(const std::string& path, DisplayType display, TrajectoryData& data) {
+ReadOutcome ReadOslTrajectory(const std::string& path, DisplayType display, TrajectoryData& data,
+                              LoadProgress* progress) {
     data.clear();
     data.osl = true;
     int64_t count = 0;
@@ -72,6 +77,7 @@ ReadOutcome ReadOslTrajectory(const std::string& path, DisplayType display, Traj
     if (!data.reserve(count)) return ReadOutcome::TooLarge;
     constexpr long double kPositionFactor = 1e10f;
     while (data.count() < count) {
+        if (progress) progress->read(data.count(), count);
         TOslRecord r;
         const OslFileReader::Status status = in.read(r);
         if (status == OslFileReader::Status::Error) return ReadOutcome::ReadError;
@@ -102,11 +108,12 @@ AsciiLine ParseAsciiTrajectoryLine(std::string_view line, DisplayType display, A
     return ParseInt32Token(NextField(rest), out.particle) ? AsciiLine::Record : AsciiLine::Bad;
 }
 
-ReadOutcome ReadAsciiTrajectory(const std::string& path, DisplayType display,
-                                TrajectoryData& data) {
+ReadOutcome ReadAsciiTrajectory(const std::string& path, DisplayType display, TrajectoryData& data,
+                                LoadProgress* progress) {
     data.clear();
     data.osl = false;
-    return ReadAsciiLines([&](TextLines& lines) { return lines.open(path); }, display, data);
+    return ReadAsciiLines([&](TextLines& lines) { return lines.open(path); }, display, data,
+                          progress);
 }
 
 ReadOutcome ReadAsciiTrajectoryText(std::string_view text, DisplayType display,
@@ -118,7 +125,7 @@ ReadOutcome ReadAsciiTrajectoryText(std::string_view text, DisplayType display,
             lines.assign(text);
             return true;
         },
-        display, data);
+        display, data, nullptr);
 }
 
 bool IsOslTrajectoryName(const std::string& path) {
@@ -128,10 +135,10 @@ bool IsOslTrajectoryName(const std::string& path) {
 }
 
 void LoadTrajectory(MessageSink& sink, const std::string& path, DisplayType display,
-                    TrajectoryData& data) {
+                    TrajectoryData& data, LoadProgress* progress) {
     const ReadOutcome outcome = IsOslTrajectoryName(path)
-                                    ? ReadOslTrajectory(path, display, data)
-                                    : ReadAsciiTrajectory(path, display, data);
+                                    ? ReadOslTrajectory(path, display, data, progress)
+                                    : ReadAsciiTrajectory(path, display, data, progress);
     if (outcome == ReadOutcome::ReadError) sink.error(kErrorReadingDataText);
     if (outcome == ReadOutcome::TooLarge) sink.error(TooLargeText(FileNameOf(path)));
 }

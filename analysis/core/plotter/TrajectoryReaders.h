@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "MessageSink.h"
+#include "plotter/LoadProgress.h"
 #include "plotter/TrajectoryData.h"
 
 namespace halvern {
@@ -16,8 +17,10 @@ enum class ReadOutcome { Complete, ReadError, TooLarge };
 
 // Record files: the record count is the file's size in whole records; at most that many records
 // are read (a file still growing cannot overrun the arrays). x, y, z are rx, ry, rz x 1e10 or px,
-// py, pz x 1e22; the time is ti in s.
-ReadOutcome ReadOslTrajectory(const std::string& path, DisplayType display, TrajectoryData& data);
+// py, pz x 1e22; the time is ti in s. Each reader tells `progress`, when given, how far it has
+// come.
+ReadOutcome ReadOslTrajectory(const std::string& path, DisplayType display, TrajectoryData& data,
+                              LoadProgress* progress = nullptr);
 
 // One line of an ASCII trajectory file: blank (no record), a record, or bad.
 enum class AsciiLine { Blank, Record, Bad };
@@ -32,8 +35,8 @@ AsciiLine ParseAsciiTrajectoryLine(std::string_view line, DisplayType display, A
 
 // ASCII trajectory files in two passes: the non-blank lines are counted, then read; reading stops
 // at the first bad line, keeping the records before it.
-ReadOutcome ReadAsciiTrajectory(const std::string& path, DisplayType display,
-                                TrajectoryData& data);
+ReadOutcome ReadAsciiTrajectory(const std::string& path, DisplayType display, TrajectoryData& data,
+                                LoadProgress* progress = nullptr);
 ReadOutcome ReadAsciiTrajectoryText(std::string_view text, DisplayType display,
                                     TrajectoryData& data);
 
@@ -43,6 +46,6 @@ bool IsOslTrajectoryName(const std::string& path);
 // Loads a file by its name's kind; a read error is reported with kErrorReadingDataText and what
 // was read stays; a file too large for memory is reported by name and nothing is loaded.
 void LoadTrajectory(MessageSink& sink, const std::string& path, DisplayType display,
-                    TrajectoryData& data);
+                    TrajectoryData& data, LoadProgress* progress = nullptr);
 
 }  // namespace halvern

@@ -67,6 +67,7 @@ class PlotterWindowTest : public UiTestCase {
         p.window.setDataFileName(file.toStdString());
         p.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p.window));
+        QTRY_VERIFY(!p.window.loadPending());
     }
 
     static QString LabelText(QObject& window, const char* name) {
@@ -91,6 +92,7 @@ class PlotterWindowTest : public UiTestCase {
         ShowBrisalWindows(w);
         TTrajPlotForm& plotter = *w.main->forms().trajPlot;
         QVERIFY(QTest::qWaitForWindowExposed(&plotter));
+        QTRY_VERIFY(!plotter.loadPending());
         auto* command = Child<QAction>(*w.main, "TrajectoryPlotter1");
         QVERIFY(!command->isEnabled());
         QVERIFY(!Child<QToolButton>(*w.main, "SpeedButton8")->isEnabled());
@@ -363,6 +365,50 @@ class PlotterWindowTest : public UiTestCase {
                                             .arg(p.x)
                                             .arg(p.y)));
                 }
+    }
+
+    // A file loads with its progress in the main window's status line and the windows painting:
+    // meanwhile the plotter takes no input and the main window's commands are shut; a close of
+    // the plotter waits for the end of the load.
+    void aLoadShowsItsProgressAndACloseWaitsForIt() {
+        BrisalWindows w = startProgram();
+        w.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.main.get()));
+        TTrajPlotForm& plotter = *w.main->forms().trajPlot;
+        const QString file = path("run.dat");
+        std::string text;
+        for (int i = 0; i < 6000; ++i)
+            text += "  1.000000   2.000000   3.000000   0.000000   0.000000   0.000000 " +
+                    std::to_string(i / 100) + ".00  1.055E-0025     " + std::to_string(i % 100) +
+                    "     1\r\n";
+        QVERIFY(halvern::WriteFileReplacing(file.toStdString(), text));
+        QSignalSpy closed(&plotter, &TTrajPlotForm::closed);
+        QStringList statuses;
+        bool busy = true, takesInput = false;
+        QTimer duringLoad;  // fires at each pump of the load
+        connect(&duringLoad, &QTimer::timeout, [&] {
+            if (plotter.isEnabled()) return;
+            statuses << w.main->statusLine();
+            busy &= w.main->busy();
+            takesInput |= plotter.isEnabled();
+            plotter.close();
+        });
+        duringLoad.start(0);
+        fileDialogs.script({file.toStdString()});
+        Child<QAction>(*w.main, "TrajectoryPlotter1")->trigger();
+        QTRY_COMPARE(closed.count(), 1);
+        duringLoad.stop();
+        QVERIFY(!statuses.isEmpty());
+        QVERIFY2(statuses.first().startsWith(QStringLiteral("Loading... please wait (")),
+                 qPrintable(statuses.join(" | ")));
+        QVERIFY(busy && !takesInput);
+        QVERIFY(plotter.windowTitle().endsWith(QStringLiteral(" (6000 records)")));
+        QVERIFY(!plotter.isVisible());
+        QCOMPARE(plotter.plot().data.count(), 0);
+        QCOMPARE(w.main->statusLine(), QString());
+        QVERIFY(!w.main->busy());
+        QVERIFY(Child<QAction>(*w.main, "TrajectoryPlotter1")->isEnabled());
+        QVERIFY(sink.entries().empty());
     }
 
     void emptyAndTooShortFiles() {
