@@ -14,8 +14,8 @@ int64_t FrameTimeKey(float time, bool osl) {
     return static_cast<int64_t>(std::clamp(hundredths, -kLimit, kLimit));
 }
 
-std::vector<TFrame> BuildFrameList(MessageSink& sink, const TrajectoryData& data,
-                                   Framing framing, int32_t recordsPerFrame) {
+std::vector<TFrame> BuildFrameList(MessageSink& sink, const TrajectoryData& data, Framing framing,
+                                   int32_t recordsPerFrame, LoadProgress* progress) {
     std::vector<TFrame> frames;
     const int32_t count = data.count();
     if (framing == Framing::Constant) {
@@ -32,6 +32,9 @@ std::vector<TFrame> BuildFrameList(MessageSink& sink, const TrajectoryData& data
     int64_t previous = FrameTimeKey(data.time[0], data.osl);
     int32_t first = 0;
     for (int32_t i = 1; i < count; ++i) {
+        if (progress) progress->framed(i, count);
+        // The same time has the same key.
+        if (data.time[i] == data.time[i - 1]) continue;
         const int64_t key = FrameTimeKey(data.time[i], data.osl);
         if (key == previous) continue;
         frames.push_back({first, i - 1});

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MessageSink.h"
+#include "plotter/LoadProgress.h"
 #include "plotter/TrajectoryData.h"
 
 namespace halvern {
@@ -29,9 +30,10 @@ int64_t FrameTimeKey(float time, bool osl);
 
 // Constant framing: count div k frames of k records (the rest is not shown). Time-based: a
 // frame is a maximal run of consecutive records with the same time key. An empty list is
-// reported: kNotEnoughDataText for constant framing, kEmptyFileText for time-based.
-std::vector<TFrame> BuildFrameList(MessageSink& sink, const TrajectoryData& data,
-                                   Framing framing, int32_t recordsPerFrame);
+// reported: kNotEnoughDataText for constant framing, kEmptyFileText for time-based. The records
+// walked are told to `progress`, when given.
+std::vector<TFrame> BuildFrameList(MessageSink& sink, const TrajectoryData& data, Framing framing,
+                                   int32_t recordsPerFrame, LoadProgress* progress = nullptr);
 
 // The records of the largest frame: the size of the arrays a frame is drawn from.
 int32_t LargestFrame(const std::vector<TFrame>& frames);

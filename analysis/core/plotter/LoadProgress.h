@@ -14,6 +14,8 @@ namespace halvern {
 std::string CountingText(int64_t lines);
 // "Loading... please wait (n of m records read)".
 std::string ReadingText(int64_t records, int64_t total);
+// "Loading... please wait (n of m records framed)": the frames are found.
+std::string FramingText(int64_t records, int64_t total);
 
 class LoadProgress {
   public:
@@ -26,6 +28,10 @@ class LoadProgress {
     // The records read so far, of the total the file holds.
     void read(int64_t records, int64_t total) {
         if (records % 500 == 0) report(ReadingText(records, total), records);
+    }
+    // The records walked so far while the frames are found.
+    void framed(int64_t records, int64_t total) {
+        if (records % 500 == 0) report(FramingText(records, total), records);
     }
 
   private:

@@ -17,7 +17,7 @@ void LoadPlot(MessageSink& sink, TrajectoryPlot& plot, LoadProgress* progress) {
     plot.view = PlotView{};
     LoadTrajectory(sink, plot.fileName, plot.settings.display, plot.data, progress);
     plot.frames = BuildFrameList(sink, plot.data, plot.settings.framing,
-                                 plot.settings.recordsPerFrame);
+                                 plot.settings.recordsPerFrame, progress);
     if (!plot.arrays.allocate(LargestFrame(plot.frames))) {
         sink.error(TooLargeText(FileNameOf(plot.fileName)));
         FreePlot(plot);

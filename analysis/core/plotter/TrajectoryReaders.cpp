@@ -44,7 +44,8 @@ ReadOutcome ReadAsciiLines(Lines&& openLines, DisplayType display, TrajectoryDat
     AsciiRecord record;
     for (int64_t read = 0; lines.next(line); ++read) {
         if (progress) progress->counted(read);
-        if (ParseAsciiTrajectoryLine(line, display, record) != AsciiLine::Blank) ++count;
+        std::string_view rest = line;
+        if (!NextField(rest).empty()) ++count;
     }
     if (lines.failed()) return ReadOutcome::ReadError;
     if (!data.reserve(count)) return ReadOutcome::TooLarge;
