@@ -1,7 +1,11 @@
-// Convert: the ASCII trajectory line against the number-text module, and the conversion loop's
-// progress, failures and the lines it leaves.
+// Convert: the ASCII trajectory lines against a reading and a formatting of the records written
+// here, on random records (every bit pattern, rounding halves) through the whole conversion, and
+// the conversion loop's progress, failures and the lines it leaves.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -26,15 +30,132 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-// The line as the number-text module writes it: the oracle of the fast formatter.
-std::string OracleLine(const TOslRecord& r) {
-    const AsciiTrajectoryValues v = AsciiValuesOf(r);
+// An independent reading of the 40-byte record: eight little-endian 32-bit reals, then the
+// particle index and the run number as little-endian 32-bit integers.
+struct RawRecord {
+    float real[8];  // rx ry rz px py pz ti ms
+    int32_t rw, rn;
+};
+
+uint32_t LittleEndianWord(const unsigned char* b) {
+    return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+}
+
+RawRecord ReadRawRecord(const unsigned char* bytes) {
+    RawRecord r{};
+    for (int k = 0; k < 8; ++k) {
+        const uint32_t word = LittleEndianWord(bytes + 4 * k);
+        std::memcpy(&r.real[k], &word, 4);
+    }
+    r.rw = static_cast<int32_t>(LittleEndianWord(bytes + 32));
+    r.rn = static_cast<int32_t>(LittleEndianWord(bytes + 36));
+    return r;
+}
+
+// A number as the kit writes it, formatted here on the C library's exact decimal conversion:
+// the value rounded to 18 significant digits, then half away from zero at the place asked for.
+std::string PadTo(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string NonFinite(long double v) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    return {};
+}
+
+// |v| = digits[0].digits[1..17] x 10^exponent; empty digits for zero.
+struct Significant {
+    std::string digits;
+    int exponent = 0;
+};
+
+Significant EighteenDigits(long double magnitude) {
+    Significant s;
+    if (magnitude == 0) return s;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17Le", magnitude);  // d.ddddddddddddddddde+x
+    const char* e = std::strchr(text, 'e');
+    s.digits.push_back(text[0]);
+    s.digits.append(text + 2, static_cast<size_t>(e - (text + 2)));
+    s.exponent = std::atoi(e + 1);
+    return s;
+}
+
+// Adds one unit at the last digit; true when the carry ran out of the front.
+bool AddOneAtEnd(std::string& digits) {
+    for (size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return false;
+        }
+        digits[i] = '0';
+    }
+    return true;
+}
+
+std::string TestFixed(long double v, int width, int decimals) {
+    if (const std::string word = NonFinite(v); !word.empty()) return PadTo(word, width);
+    const Significant s = EighteenDigits(std::fabs(v));
+    std::string whole = "0", fraction(static_cast<size_t>(decimals) + 1, '0');
+    if (!s.digits.empty()) {
+        if (s.exponent >= 0) {
+            whole = s.digits.substr(0, s.exponent + 1);
+            whole.resize(static_cast<size_t>(s.exponent) + 1, '0');
+            fraction = s.digits.size() > whole.size() ? s.digits.substr(whole.size()) : "";
+        } else {
+            fraction = std::string(static_cast<size_t>(-s.exponent - 1), '0') + s.digits;
+        }
+        fraction.resize(static_cast<size_t>(decimals) + 1, '0');
+    }
+    const bool up = fraction.back() >= '5';
+    fraction.pop_back();
+    std::string kept = whole + fraction;
+    if (up && AddOneAtEnd(kept)) kept.insert(0, 1, '1');
+    whole = kept.substr(0, kept.size() - decimals);
+    fraction = kept.substr(whole.size());
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    std::string text = (v < 0 ? "-" : "") + whole;
+    if (decimals > 0) text += "." + fraction;
+    return PadTo(text, width);
+}
+
+// Width 12: a sign place, one digit, ".", three digits, "E", the exponent's sign, four digits.
+std::string TestScientific12(long double v) {
+    if (const std::string word = NonFinite(v); !word.empty()) return PadTo(word, 12);
+    Significant s = EighteenDigits(std::fabs(v));
+    std::string mantissa = "0000";
+    if (!s.digits.empty()) {
+        mantissa = s.digits.substr(0, 4);
+        if (s.digits[4] >= '5' && AddOneAtEnd(mantissa)) {
+            mantissa = "1000";
+            ++s.exponent;
+        }
+    }
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "%c%04d", s.exponent < 0 ? '-' : '+',
+                  std::abs(s.exponent));
+    return std::string(1, v < 0 ? '-' : ' ') + mantissa[0] + "." + mantissa.substr(1) + "E" +
+           exponent;
+}
+
+// The line of a record by the file's own description: positions x 1e10 (the single-precision
+// constant), momenta x 1e22, time x 1e15, fixed 10.6, 10.6 and 6.2; mass scientific in 12;
+// index and run in 5; one blank between fields; CR LF.
+std::string ExpectedLine(const RawRecord& r) {
     std::string line;
-    for (long double c : v.position) line += FormatFixed(c, 10, 6) + ' ';
-    for (long double c : v.momentum) line += FormatFixed(c, 10, 6) + ' ';
-    line += FormatFixed(v.time, 6, 2) + ' ' + FormatScientific(v.mass, 12) + ' ';
-    line += FormatInt(v.particle, 5) + ' ' + FormatInt(v.run, 5) + "\r\n";
+    for (int k = 0; k < 3; ++k)
+        line += TestFixed(static_cast<long double>(r.real[k]) * 1e10f, 10, 6) + ' ';
+    for (int k = 3; k < 6; ++k) line += TestFixed(r.real[k] * 1e22L, 10, 6) + ' ';
+    line += TestFixed(r.real[6] * 1e15L, 6, 2) + ' ' + TestScientific12(r.real[7]) + ' ';
+    line += PadTo(std::to_string(r.rw), 5) + ' ' + PadTo(std::to_string(r.rn), 5) + "\r\n";
     return line;
+}
+
+std::string ExpectedLine(const TOslRecord& record) {
+    const OslRecordBytes bytes = EncodeOslRecord(record);
+    return ExpectedLine(ReadRawRecord(bytes.data()));
 }
 
 std::string LineOf(const TOslRecord& r) {
@@ -86,6 +207,8 @@ TEST(AsciiTrajectoryLine, GoldenLines) {
               "         NAN     0     0\r\n");
 }
 
+class ConvertFile : public brisal_test::ScratchDir {};
+
 float RandomFloat(std::mt19937& gen) {
     // Every bit pattern, values near a rounding half of the position (6 decimals of 1e-10),
     // momentum (of 1e-22) and time (2 decimals of 1e-15) fields, and values of the sizes a run
@@ -106,45 +229,62 @@ float RandomFloat(std::mt19937& gen) {
     return static_cast<float>(sign * std::pow(10.0, exponent(gen)));
 }
 
-TEST(AsciiTrajectoryLine, FastTextsEqualTheNumberTextModule) {
-    constexpr int kRecords = kSanitized ? 30'000 : 1'000'000;  // the oracle is slow there
+// Random record bytes converted whole, each line against the record's own reading and formatting.
+// Exact rounding halves close the file: j 2^-17 m is j 5^16 / 2 millionths of an A, j 2^-18 s
+// is j 5^17 / 2 hundredths of a fs, 1234.5 kg has a half in its fourth digit; each rounds away
+// from zero.
+TEST_F(ConvertFile, RandomRecordsConvertAsTheirFieldsDescribe) {
+    constexpr int kRecords = kSanitized ? 5'000 : 100'000;
     std::mt19937 gen(20);
-    int differing = 0;
-    for (int i = 0; i < kRecords && differing < 5; ++i) {
+    std::string bytes;
+    for (int i = 0; i < kRecords; ++i) {
         TOslRecord r;
         for (float* f : {&r.rx, &r.ry, &r.rz, &r.px, &r.py, &r.pz, &r.ti, &r.ms})
             *f = RandomFloat(gen);
         r.rw = static_cast<int32_t>(gen());
         r.rn = static_cast<int32_t>(gen() % 100000);
-        const std::string fast = LineOf(r), oracle = OracleLine(r);
-        if (fast != oracle) {
-            ++differing;
-            ADD_FAILURE() << "record " << i << "\n fast:   " << fast << " oracle: " << oracle;
-        }
+        bytes += brisal_test::RecordBytes({r});
     }
-    // Exact rounding halves: j 2^-17 m is j 5^16 / 2 millionths of an A, j 2^-18 s is
-    // j 5^17 / 2 hundredths of a fs; 1234.5 kg has a half in its fourth digit. Each rounds away
-    // from zero.
-    TOslRecord r;
-    r.rx = 0x1p-17f;
-    r.ry = -3 * 0x1p-17f;
-    r.ti = 0x1p-18f;
-    r.ms = 1234.5f;
-    EXPECT_EQ(LineOf(r), OracleLine(r));
-    EXPECT_EQ(LineOf(r).substr(0, 12), "76293.945313");
-    r.ms = -12345.0f;
-    EXPECT_EQ(LineOf(r), OracleLine(r));
-    EXPECT_NE(LineOf(r).find(" 3814697265.63 -1.235E+0004 "), std::string::npos) << LineOf(r);
-}
+    TOslRecord half;
+    half.rx = 0x1p-17f;
+    half.ry = -3 * 0x1p-17f;
+    half.ti = 0x1p-18f;
+    half.ms = 1234.5f;
+    TOslRecord negativeHalf = half;
+    negativeHalf.ms = -12345.0f;
+    bytes += brisal_test::RecordBytes({half, negativeHalf});
+    const std::string source = path("random.osl");
+    ASSERT_TRUE(WriteFileReplacing(source, bytes));
+    ASSERT_TRUE(ConvertToText(host, source, path("random.dat")));
 
-class ConvertFile : public brisal_test::ScratchDir {};
+    const std::string text = contents(path("random.dat"));
+    size_t at = 0;
+    int differing = 0;
+    for (size_t offset = 0; offset < bytes.size() && differing < 5; offset += 40) {
+        const size_t end = text.find("\r\n", at);
+        ASSERT_NE(end, std::string::npos) << "record " << offset / 40;
+        const std::string line = text.substr(at, end + 2 - at);
+        const std::string expected =
+            ExpectedLine(ReadRawRecord(reinterpret_cast<const unsigned char*>(&bytes[offset])));
+        if (line != expected) {
+            ++differing;
+            ADD_FAILURE() << "record " << offset / 40 << "\n written:  " << line
+                          << " expected: " << expected;
+        }
+        at = end + 2;
+    }
+    EXPECT_EQ(at, text.size());
+    EXPECT_NE(text.find("\n76293.945313 -228881.835938 "), std::string::npos);
+    EXPECT_NE(text.find(" 3814697265.63  1.235E+0003 "), std::string::npos);
+    EXPECT_NE(text.find(" 3814697265.63 -1.235E+0004 "), std::string::npos);
+}
 
 TEST_F(ConvertFile, WritesALinePerRecordWithProgressAt0And500) {
     std::vector<TOslRecord> records;
     std::string expected;
     for (int i = 0; i < 1000; ++i) {
         records.push_back(Rec(static_cast<float>(i) * 1e-11f, i, 1 + i / 100));
-        expected += OracleLine(records.back());
+        expected += ExpectedLine(records.back());
     }
     const std::string source = writeRecords("run.osl", records);
     ASSERT_TRUE(ConvertToText(host, source, path("run.dat")));
@@ -167,7 +307,7 @@ TEST_F(ConvertFile, ATrailingFragmentEndsWithTheLinesOfAllWholeRecords) {
     ASSERT_TRUE(WriteFileReplacing(source, brisal_test::RecordBytes(records) + "partial"));
     EXPECT_FALSE(ConvertToText(host, source, path("cut.dat")));
     EXPECT_EQ(contents(path("cut.dat")),
-              OracleLine(records[0]) + OracleLine(records[1]) + OracleLine(records[2]));
+              ExpectedLine(records[0]) + ExpectedLine(records[1]) + ExpectedLine(records[2]));
     EXPECT_EQ(host.messages.texts(), std::vector<std::string>{kDiskReadErrorText});
 }
 

@@ -2,10 +2,11 @@
 // rotations and the labels, and the outline of a sphere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 
-#include "ShellSort.h"
 #include "plotter/PlotRotation.h"
 #include "plotter/PlotSymbols.h"
 #include "plotter/PlotView.h"
@@ -13,29 +14,61 @@
 namespace halvern {
 namespace {
 
-// Equal keys end in the same order as the engine's graph window sorts them.
-TEST(PlotView, DepthSortGivesTheEnginesPermutation) {
+// The depth sort as the plotter's description gives it, arrays numbered from 1 (entry 0 unused):
+// passes := trunc(ln n x 1.442695022 + 1e-5), the gap halved before each pass, and for i := 1 to
+// n - gap a walk from j := i down while key[j] > key[j + gap], exchanging entries j and j + gap.
+struct SortedEntries {
+    std::vector<float> key, second, third;
+    std::vector<int32_t> index;
+};
+
+void WrittenOutDepthSort(int32_t n, SortedEntries& e) {
+    const auto passes = static_cast<int32_t>(std::log(static_cast<double>(n)) * 1.442695022 + 1e-5);
+    int32_t gap = n;
+    for (int32_t pass = 0; pass < passes; ++pass) {
+        gap /= 2;
+        for (int32_t i = 1; i <= n - gap; ++i) {
+            for (int32_t j = i; j > 0 && e.key[j] > e.key[j + gap]; j -= gap) {
+                std::swap(e.key[j], e.key[j + gap]);
+                std::swap(e.second[j], e.second[j + gap]);
+                std::swap(e.index[j], e.index[j + gap]);
+                std::swap(e.third[j], e.third[j + gap]);
+            }
+        }
+    }
+}
+
+// The plotter's depth order is that sort's, equal keys included (a shell sort leaves them in an
+// order of its own), on many equal keys, signed zeros and infinities.
+TEST(PlotView, DepthSortIsTheWrittenOutShellSort) {
     std::mt19937 gen(7);
-    for (int32_t n : {1, 2, 17, 1000, 30000}) {
+    const float specials[] = {0.0f, -0.0f, std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity()};
+    for (int32_t n : {1, 2, 3, 16, 17, 1000, 1024, 30000}) {
+        SCOPED_TRACE(n);
+        SortedEntries expected{{0}, {0}, {0}, {0}};
         std::vector<float> key(n), second(n), third(n);
-        std::vector<double> dkey(n), dsecond(n), dthird(n);
-        std::vector<int32_t> index(n), dindex(n);
+        std::vector<int32_t> index(n);
         for (int32_t k = 0; k < n; ++k) {
-            key[k] = static_cast<float>(gen() % 13) * 0.25f;  // many equal keys
+            key[k] = gen() % 10 == 0 ? specials[gen() % 4]
+                                     : static_cast<float>(gen() % 13) * 0.25f - 1.5f;
             second[k] = static_cast<float>(k);
             third[k] = static_cast<float>(-k);
-            dkey[k] = key[k];
-            dsecond[k] = second[k];
-            dthird[k] = third[k];
-            index[k] = dindex[k] = k;
+            index[k] = k;
+            expected.key.push_back(key[k]);
+            expected.second.push_back(second[k]);
+            expected.third.push_back(third[k]);
+            expected.index.push_back(k);
         }
+        WrittenOutDepthSort(n, expected);
         DepthSort(n, key.data(), second.data(), index.data(), third.data());
-        ShellSort(n, dindex.data(), dkey.data(), dsecond.data(), dthird.data());
-        EXPECT_EQ(index, dindex) << n;
         for (int32_t k = 0; k < n; ++k) {
-            EXPECT_EQ(second[k], static_cast<float>(index[k]));
-            EXPECT_EQ(third[k], -static_cast<float>(index[k]));
+            ASSERT_EQ(index[k], expected.index[k + 1]) << k;
+            ASSERT_EQ(std::signbit(key[k]), std::signbit(expected.key[k + 1])) << k;
+            ASSERT_EQ(second[k], expected.second[k + 1]) << k;
+            ASSERT_EQ(third[k], expected.third[k + 1]) << k;
         }
+        EXPECT_TRUE(std::is_sorted(key.begin(), key.end()));
     }
 }
 
