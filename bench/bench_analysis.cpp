@@ -13,11 +13,10 @@
 #include <filesystem>
 #include <string>
 
-#include "BenchRecords.h"
+#include "BenchRecordFiles.h"
 #include "convert/ConvertToText.h"
 #include "displacements/Displacements.h"
 #include "processes/RecordProcesses.h"
-#include "records/OslFile.h"
 
 using namespace halvern;
 
@@ -38,23 +37,6 @@ long PeakRssKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-bool WriteRecords(const std::string& path) {
-    bench::BenchRecordSource records;
-    OslFileWriter out;
-    if (!out.create(path)) return false;
-    for (int64_t i = 0; i < kRecords; ++i) out.write(records.next(i));
-    return out.close();
-}
-
-// Reads the file once so that the processes read from the page cache.
-void Warm(const std::string& path) {
-    OslFileReader in;
-    if (!in.open(path)) return;
-    OslFileReader::Status status;
-    while (in.next(status)) {
-    }
 }
 
 double CpuSeconds() {
@@ -97,10 +79,10 @@ int main() {
 
     std::printf("writing %lld records (%lld MB) to %s\n", static_cast<long long>(kRecords),
                 static_cast<long long>(kRecords * 40 / 1000000), source.c_str());
-    bool ok = WriteRecords(source);
+    bool ok = bench::WriteBenchRecords(source, kRecords);
     if (!ok) std::fprintf(stderr, "bench_analysis: cannot write %s\n", source.c_str());
     if (ok) {
-        Warm(source);
+        bench::WarmPageCache(source);
         std::printf("peak RSS before the processes: %.1f MiB\n", PeakRssKiB() / 1024.0);
         QuietHost host;
         FilterOutcome filter;

@@ -15,12 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "BenchRecords.h"
+#include "BenchRecordFiles.h"
 #include "MainForm.h"
 #include "convert/ConvertToText.h"
 #include "displacements/Displacements.h"
 #include "processes/RecordProcesses.h"
-#include "records/OslFile.h"
 
 using namespace halvern;
 
@@ -36,22 +35,6 @@ class QuietHost : public ProcessHost {
     MessageSink& sink() override { return messages; }
     RecordingSink messages;
 };
-
-bool WriteRecords(const std::string& path, int64_t count) {
-    bench::BenchRecordSource records;
-    OslFileWriter out;
-    if (!out.create(path)) return false;
-    for (int64_t i = 0; i < count; ++i) out.write(records.next(i));
-    return out.close();
-}
-
-void Warm(const std::string& path) {
-    OslFileReader in;
-    if (!in.open(path)) return;
-    OslFileReader::Status status;
-    while (in.next(status)) {
-    }
-}
 
 double Seconds(const std::function<bool()>& run, bool& ok) {
     const auto start = std::chrono::steady_clock::now();
@@ -77,12 +60,13 @@ int main(int argc, char** argv) {
     const std::string out = stem + "_out";
     std::printf("writing %lld records (%lld MB) to %s\n", static_cast<long long>(kRecords),
                 static_cast<long long>(kRecords * 40 / 1000000), source.c_str());
-    bool ok = WriteRecords(source, kRecords) && WriteRecords(reference, 1000);
+    bool ok =
+        bench::WriteBenchRecords(source, kRecords) && bench::WriteBenchRecords(reference, 1000);
     if (!ok) {
         std::fprintf(stderr, "bench_analysis_window: cannot write %s\n", source.c_str());
         return 1;
     }
-    Warm(source);
+    bench::WarmPageCache(source);
 
     brisal::TMainForm window;
     window.show();
