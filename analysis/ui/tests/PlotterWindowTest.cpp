@@ -385,9 +385,14 @@ class PlotterWindowTest : public UiTestCase {
         QSignalSpy closed(&plotter, &TTrajPlotForm::closed);
         QStringList statuses;
         bool busy = true, takesInput = false;
+        const QString shots = qEnvironmentVariable("HALVERN_SCREENSHOT_DIR");
         QTimer duringLoad;  // fires at each pump of the load
         connect(&duringLoad, &QTimer::timeout, [&] {
             if (plotter.isEnabled()) return;
+            if (statuses.isEmpty() && !shots.isEmpty() && QDir().mkpath(shots)) {
+                QVERIFY(w.main->grab().save(shots + "/brisal22-plotter-loading-main.png"));
+                QVERIFY(plotter.grab().save(shots + "/brisal22-plotter-loading.png"));
+            }
             statuses << w.main->statusLine();
             busy &= w.main->busy();
             takesInput |= plotter.isEnabled();
