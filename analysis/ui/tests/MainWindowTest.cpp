@@ -196,10 +196,11 @@ class MainWindowTest : public UiTestCase {
         const qint64 elapsed = clock.elapsed();
         everyPump.stop();
         QVERIFY(w.main->logLines().last().startsWith("big.osl (400000 recs.) --> out.osl"));
-        // A text shown paints at once and again at the next pump; the window's first paints
+        // Each clock tick may show a text twice (when the loop reports it and when it pumps),
+        // and a text shown paints at once and again at the next pump; the window's first paints
         // come on top.
         const qint64 ticks = elapsed / 40;
-        QVERIFY2(paints <= 2 * ticks + 12 && pumps <= ticks + 3,
+        QVERIFY2(paints <= 4 * ticks + 12 && pumps <= ticks + 3,
                  qPrintable(QStringLiteral("%1 paints, %2 pumps in %3 ms")
                                 .arg(paints)
                                 .arg(pumps)
