@@ -14,9 +14,10 @@ namespace halvern {
 class ProcessHost {
   public:
     virtual ~ProcessHost() = default;
-    // The status bar's text, shown at once.
+    // The status bar's text; the window holds it and shows it at its own pace.
     virtual void statusText(const std::string& text) = 0;
-    // Lets the window handle its events once (repaint); nothing stops the process.
+    // Lets the window handle its events (repaint) when its clock says so; nothing stops the
+    // process.
     virtual void pumpEvents() = 0;
     virtual MessageSink& sink() = 0;
 };
