@@ -1,6 +1,10 @@
 #include "FileSafety.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cctype>
@@ -30,15 +34,46 @@ size_t ExtStart(const std::string& path) {
 
 }  // namespace
 
+int OpenRegularFile(const std::string& path, bool* notRegular) {
+    if (notRegular) *notRegular = false;
+    // A FIFO opened for reading waits for a writer unless O_NONBLOCK; a socket cannot be opened.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        return fd;
+    }
+    if (fd >= 0) ::close(fd);
+    if (notRegular) *notRegular = IsNotRegularFile(path);
+    return -1;
+}
+
+bool IsNotRegularFile(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+std::string OpenFailureText(const std::string& ownText, const std::string& path) {
+    return IsNotRegularFile(path) ? ownText + "\r" + NotRegularFileText(path) : ownText;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return false;
     std::string data;
     char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        data.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
     if (ok) bytes = std::move(data);
     return ok;
 }
@@ -143,65 +178,6 @@ std::string ResolveLinks(const std::string& path) {
         p = next.is_absolute() ? next : p.parent_path() / next;
     }
     return p.string();
-}
-
-ReplacingFile::~ReplacingFile() {
-    discard();
-}
-
-bool ReplacingFile::open(const std::string& target) {
-    discard();
-    target_ = ResolveLinks(target);
-    std::error_code ec;
-    const fs::file_status status = fs::status(target_, ec);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        inPlace_ = true;
-        return file_.create(target_);
-    }
-    temp_ = target_ + ".tmp" + std::to_string(::getpid());
-    if (!file_.create(temp_)) {
-        temp_.clear();
-        return false;
-    }
-    if (fs::exists(status)) fs::permissions(temp_, status.permissions(), ec);
-    return true;
-}
-
-bool ReplacingFile::commit() {
-    if (inPlace_) {
-        inPlace_ = false;
-        return file_.close();
-    }
-    if (temp_.empty()) return false;
-    bool ok = file_.close();
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp_, target_, ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(temp_, ec);
-    temp_.clear();
-    return ok;
-}
-
-void ReplacingFile::discard() {
-    if (inPlace_) {
-        inPlace_ = false;
-        file_.close();
-        return;
-    }
-    if (temp_.empty()) return;
-    file_.close();
-    std::error_code ec;
-    fs::remove(temp_, ec);
-    temp_.clear();
-}
-
-bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-    ReplacingFile file;
-    if (!file.open(path)) return false;
-    if (!file.write(bytes)) return false;
-    return file.commit();
 }
 
 }  // namespace halvern

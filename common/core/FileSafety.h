@@ -6,9 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include "ReplacingFile.h"
+
 namespace halvern {
 
-// Reads a whole file as bytes; false when it cannot be opened or read.
+// Opens a regular file for reading without waiting on a FIFO or a device: -1 when the file is
+// missing, unreadable or no regular file (`notRegular` is then set for the last).
+int OpenRegularFile(const std::string& path, bool* notRegular = nullptr);
+
+// True when something exists under the name that is no regular file (a FIFO, socket, folder or
+// device), links followed.
+bool IsNotRegularFile(const std::string& path);
+
+// A reader's own text for a file it could not open, followed by "<name> is not a regular
+// file." on a line of its own when that is why.
+std::string OpenFailureText(const std::string& ownText, const std::string& path);
+
+// Reads a whole regular file as bytes; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 bool FileExists(const std::string& path);
@@ -49,38 +63,8 @@ class CheckedFile {
     bool ok_ = true;
 };
 
-// Replaces a file only when the new contents are complete: writes to a temporary file beside the
-// target and renames it into place on commit. Without commit the target is left as it was.
-// A symbolic link is followed, so the link stays and its target is replaced; the file keeps its
-// permission bits; a destination that exists but is no regular file (a device, a pipe) is
-// written in place, since renaming onto it would put a plain file in its stead.
-class ReplacingFile {
-  public:
-    ReplacingFile() = default;
-    ReplacingFile(const ReplacingFile&) = delete;
-    ReplacingFile& operator=(const ReplacingFile&) = delete;
-    ~ReplacingFile();
-
-    bool open(const std::string& target);
-    bool write(const void* data, size_t size) { return file_.write(data, size); }
-    bool write(std::string_view text) { return file_.write(text); }
-    // Closes the temporary file and renames it onto the target (or closes the file written in
-    // place); false when a write, the close or the rename failed.
-    bool commit();
-    void discard();
-
-  private:
-    CheckedFile file_;
-    std::string target_;
-    std::string temp_;
-    bool inPlace_ = false;
-};
-
 // The file a name leads to: symbolic links followed (relative ones from their own folder), the
 // name itself when it is no link.
 std::string ResolveLinks(const std::string& path);
-
-// Writes a whole file through ReplacingFile.
-bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 }  // namespace halvern

@@ -1,0 +1,139 @@
+#include "TemporaryFiles.h"
+
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+
+namespace halvern {
+
+namespace {
+
+constexpr int kNameAttempts = 100;
+constexpr size_t kRandomLetters = 12;
+
+// Letters and digits drawn from the kernel's generator, so a name cannot be foreseen.
+std::string RandomLetters() {
+    static constexpr char kAlphabet[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    unsigned char bytes[kRandomLetters];
+    size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    // Without the generator (it does not fail on Linux) the name only has to be new: O_EXCL
+    // still refuses whatever is there.
+    uint64_t clock = static_cast<uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (size_t i = got; i < sizeof bytes; ++i, clock >>= 5)
+        bytes[i] = static_cast<unsigned char>(clock);
+    std::string letters;
+    for (unsigned char b : bytes) letters += kAlphabet[b % (sizeof kAlphabet - 1)];
+    return letters;
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+}  // namespace
+
+std::string TemporaryFolder() {
+    const char* dir = std::getenv("TMPDIR");
+    struct stat info {};
+    if (dir && *dir == '/' && ::stat(dir, &info) == 0 && S_ISDIR(info.st_mode)) return dir;
+    return "/tmp";
+}
+
+int CreateUniqueFile(const std::string& folder, const std::string& prefix, std::string& path) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = InFolder(folder, prefix + RandomLetters());
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR);
+        if (fd >= 0) {
+            path = name;
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+bool CreateUniqueFolder(const std::string& folder, const std::string& prefix, std::string& path) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = InFolder(folder, prefix + RandomLetters());
+        if (::mkdir(name.c_str(), S_IRWXU) == 0) {
+            path = name;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+int CreateAnonymousFile(const std::string& folder) {
+    std::string path;
+    const int fd = CreateUniqueFile(folder, ".halvern-", path);
+    if (fd >= 0) ::unlink(path.c_str());
+    return fd;
+}
+
+bool WriteAll(int fd, const void* data, size_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, p, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        p += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool WriteAllAt(int fd, const void* data, size_t size, long long offset) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        p += n;
+        size -= static_cast<size_t>(n);
+        offset += n;
+    }
+    return true;
+}
+
+bool ReadAllAt(int fd, void* data, size_t size, long long offset) {
+    char* p = static_cast<char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        p += n;
+        size -= static_cast<size_t>(n);
+        offset += n;
+    }
+    return true;
+}
+
+}  // namespace halvern
