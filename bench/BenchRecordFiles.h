@@ -13,9 +13,9 @@ namespace halvern::bench {
 inline bool WriteBenchRecords(const std::string& path, int64_t count) {
     BenchRecordSource records;
     OslFileWriter out;
-    if (!out.create(path)) return false;
+    if (!out.open(path)) return false;
     for (int64_t i = 0; i < count; ++i) out.write(records.next(i));
-    return out.close();
+    return out.commit();
 }
 
 inline void WarmPageCache(const std::string& path) {

@@ -17,12 +17,14 @@ bool SavePictureAsBitmap(halvern::MessageSink& sink, const QImage& picture,
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (picture.save(&buffer, "BMP") &&
-        halvern::WriteFileReplacing(fileName,
-                                    std::string_view(bytes.constData(), size_t(bytes.size()))))
-        return true;
-    sink.error(halvern::ErrorWritingText(fileName));
-    return false;
+    if (!picture.save(&buffer, "BMP")) {
+        sink.error(halvern::ErrorWritingText(fileName));
+        return false;
+    }
+    const halvern::WriteOutcome written = halvern::WriteFileReplacing(
+        fileName, std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (!written) sink.error(written.failureText(halvern::ErrorWritingText(fileName)));
+    return bool(written);
 }
 
 bool PrintPicture(QPrinter& printer, const QImage& picture) {

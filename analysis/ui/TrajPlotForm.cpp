@@ -628,11 +628,14 @@ void TTrajPlotForm::SaveBitmap1Click() {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    // Written whole to a temporary file and renamed, so a failed save keeps the old picture.
-    if (!picture_->image.save(&buffer, "BMP") ||
-        !halvern::WriteFileReplacing(*chosen, std::string_view(bytes.constData(),
-                                                               static_cast<size_t>(bytes.size()))))
+    if (!picture_->image.save(&buffer, "BMP")) {
         halvern::UiSink().error(halvern::ErrorWritingText(*chosen));
+        return;
+    }
+    // Written whole to a temporary file and renamed, so a failed save keeps the old picture.
+    const halvern::WriteOutcome written = halvern::WriteFileReplacing(
+        *chosen, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (!written) halvern::UiSink().error(written.failureText(halvern::ErrorWritingText(*chosen)));
 }
 
 }  // namespace brisal

@@ -1,12 +1,12 @@
 #include "TextLines.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "FileSafety.h"
 
 namespace halvern {
 
@@ -16,12 +16,7 @@ TextLines::~TextLines() {
 
 bool TextLines::open(const std::string& path) {
     if (fd_ >= 0) ::close(fd_);
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_ = OpenRegularFile(path);
     // Left uninitialised: only what is read is ever looked at.
     bufferSize_ = std::max<size_t>(blockBytes_, 2);
     buffer_.reset(new char[bufferSize_]);

@@ -91,7 +91,7 @@ void RichEditEx::setPlainTextMode(bool plain) {
 bool RichEditEx::loadFile(const std::string& path, MessageSink& sink) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) {
-        sink.error(ReadErrorText(path));
+        sink.error(OpenFailureText(ReadErrorText(path), path));
         return false;
     }
     EditorContent content;
@@ -120,8 +120,9 @@ bool RichEditEx::saveFile(const std::string& path, bool richText, MessageSink& s
     const std::string bytes = richText
                                   ? WriteRtf(RichDocFromDocument(*document()))
                                   : EncodePlainText(CoreText(document()->toPlainText()), encoding_);
-    if (WriteFileReplacing(path, bytes)) return true;
-    sink.error(WriteErrorText(path));
+    const WriteOutcome written = WriteFileReplacing(path, bytes);
+    if (written) return true;
+    sink.error(written.failureText(WriteErrorText(path)));
     return false;
 }
 

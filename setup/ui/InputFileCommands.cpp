@@ -8,6 +8,7 @@
 
 #include "CompositePotential.h"
 #include "DisplayText.h"
+#include "FileSafety.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "InlForm.h"
@@ -173,7 +174,7 @@ std::optional<std::string> ChooseAndLoad(QWidget* owner, const halvern::FileDial
         return std::nullopt;
     }
     if (!load(name)) {
-        sink.error("Error reading " + name + ".");
+        sink.error(halvern::OpenFailureText("Error reading " + name + ".", name));
         return std::nullopt;
     }
     return chosen;

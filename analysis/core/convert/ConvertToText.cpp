@@ -13,11 +13,18 @@ namespace {
 constexpr size_t kBlockBytes = 256 * 1024;
 
 // Writes what was gathered; false, after reporting it, when the write failed.
-bool WriteBlock(MessageSink& sink, CheckedFile& out, std::string& block) {
+bool WriteBlock(MessageSink& sink, ReplacingFile& out, std::string& block) {
     const bool written = out.write(block);
     block.clear();
-    if (!written) sink.error(kDiskWriteErrorText);
+    if (!written) sink.error(out.failureText(kDiskWriteErrorText));
     return written;
+}
+
+// Puts the destination in place; false, after reporting, when that failed.
+bool Commit(MessageSink& sink, ReplacingFile& out) {
+    if (out.commit()) return true;
+    sink.error(out.failureText(kDiskWriteErrorText));
+    return false;
 }
 
 }  // namespace
@@ -28,7 +35,7 @@ bool ConvertToText(ProcessHost& host, const std::string& source, const std::stri
     OslFileReader in;
     // A trailing fragment is this process's read error, reported when it is reached.
     if (!OpenSource(sink, in, source, /*warnPartial=*/false)) return false;
-    CheckedFile out;
+    ReplacingFile out;
     if (!CreateDestination(sink, out, destination)) return false;
 
     ProcessProgress progress(host);
@@ -42,19 +49,14 @@ bool ConvertToText(ProcessHost& host, const std::string& source, const std::stri
         // A failed read, and the short read of a trailing fragment, count as a read.
         progress.beforeAdvance();
         if (bytes == nullptr) {
-            if (WriteBlock(sink, out, block)) sink.error(kDiskReadErrorText);
-            out.close();
+            // The lines of the records read before stay.
+            if (WriteBlock(sink, out, block) && Commit(sink, out)) sink.error(kDiskReadErrorText);
             return false;
         }
         AppendAsciiTrajectoryLine(DecodeOslRecord(bytes), block);
         if (block.size() >= kBlockBytes && !WriteBlock(sink, out, block)) return false;
     }
-    if (!WriteBlock(sink, out, block)) return false;
-    if (!out.close()) {
-        sink.error(kDiskWriteErrorText);
-        return false;
-    }
-    return true;
+    return WriteBlock(sink, out, block) && Commit(sink, out);
 }
 
 }  // namespace halvern

@@ -49,8 +49,12 @@ DisplacementsOutcome ComputeDisplacements(ProcessHost& host, const std::string& 
     bool ok = ReadReference(reference, table, opened);
     OslFileReader in;
     OslFileWriter out;
-    if (!opened || !in.open(later) || !out.create(destination)) {
-        sink.error(kFileAccessErrorText);
+    if (!opened || !in.open(later)) {
+        sink.error(OpenFailureText(OpenFailureText(kFileAccessErrorText, reference), later));
+        return outcome;
+    }
+    if (!out.open(destination)) {
+        sink.error(out.failureText(kFileAccessErrorText));
         return outcome;
     }
     ProcessProgress progress(host);
@@ -58,7 +62,12 @@ DisplacementsOutcome ComputeDisplacements(ProcessHost& host, const std::string& 
         progress.afterAdvance();
         out.write(Displacement(r, table.find(r.rw)));
     });
-    ok &= out.close();
+    // What was written before a failed read stays; a failed write leaves the old destination.
+    if (!out.commit()) {
+        sink.error(out.failureText(kFileAccessErrorText));
+        outcome.records = progress.records();
+        return outcome;
+    }
     if (!ok) sink.error(kFileAccessErrorText);
     outcome.completed = ok;
     outcome.records = progress.records();

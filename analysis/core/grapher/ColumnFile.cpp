@@ -168,7 +168,7 @@ bool LoadCache(DataCache& cache, int32_t xColumn, int32_t yColumn, MessageSink& 
     }
     // Only a regular file: a device or a pipe could be read for ever.
     if (!FileExists(cache.fileName)) {
-        sink.error(ReadErrorText(cache.fileName));
+        sink.error(OpenFailureText(ReadErrorText(cache.fileName), cache.fileName));
         return false;
     }
     ColumnData data = ReadColumnFile(cache.fileName, xColumn, yColumn);

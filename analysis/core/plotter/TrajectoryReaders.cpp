@@ -140,7 +140,7 @@ void LoadTrajectory(MessageSink& sink, const std::string& path, DisplayType disp
     const ReadOutcome outcome = IsOslTrajectoryName(path)
                                     ? ReadOslTrajectory(path, display, data, progress)
                                     : ReadAsciiTrajectory(path, display, data, progress);
-    if (outcome == ReadOutcome::ReadError) sink.error(kErrorReadingDataText);
+    if (outcome == ReadOutcome::ReadError) sink.error(OpenFailureText(kErrorReadingDataText, path));
     if (outcome == ReadOutcome::TooLarge) sink.error(TooLargeText(FileNameOf(path)));
 }
 

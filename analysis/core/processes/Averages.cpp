@@ -85,14 +85,14 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         sink.error(kNoDataText);
         return outcome;
     }
-    CheckedFile out;
-    const bool opened = FileExists(destination) ? out.append(destination) : out.create(destination);
-    if (!opened) {
-        sink.error(CannotCreateText(destination));
+    // The report grows: its new version starts with what it holds.
+    ReplacingFile out;
+    if (!out.openForAppend(destination)) {
+        sink.error(out.failureText(CannotCreateText(destination)));
         return outcome;
     }
     if (!out.write(AveragesHeading(source))) {
-        sink.error(ErrorWritingText(destination));
+        sink.error(out.failureText(ErrorWritingText(destination)));
         return outcome;
     }
     ProcessProgress progress(host);
@@ -100,13 +100,18 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         StatAccumulators stats;
         const PassEnd pass = AveragePass(host, source, compiled[static_cast<size_t>(k)].get(),
                                          units, progress, stats);
-        if (pass == PassEnd::Fatal) return outcome;
+        if (pass == PassEnd::Fatal) {
+            // The blocks written so far stay.
+            if (!out.commit()) sink.error(out.failureText(ErrorWritingText(destination)));
+            return outcome;
+        }
         if (pass == PassEnd::Skipped || stats.StatCount == 0) continue;
         ++outcome.blocks;
         if (!out.write(AveragesBlock(k + 1, functions[k], stats.StatSum, stats.StatSumSq,
                                      stats.StatCount))) {
-            sink.error("Error writing function " + std::to_string(outcome.blocks) + " to " +
-                       destination);
+            sink.error(out.failureText("Error writing function " +
+                                       std::to_string(outcome.blocks) + " to " + destination));
+            outcome.written = {};
             return outcome;
         }
         outcome.written[k] = true;

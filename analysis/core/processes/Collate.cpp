@@ -18,7 +18,7 @@ bool CollateFile(ProcessHost& host, const std::string& source, const std::string
     QueryRun query(sink);
     if (!query.compile(expression)) return false;
     // Created only now: a process that cannot start leaves an existing destination as it was.
-    CheckedFile out;
+    ReplacingFile out;
     if (!CreateDestination(sink, out, destination)) return false;
 
     // The report keeps the keys in the order they first appear; the index finds a key's item
@@ -56,7 +56,11 @@ bool CollateFile(ProcessHost& host, const std::string& source, const std::string
         return true;
     });
     if (tooMany) sink.error("Too many items to process...aborting procedure.");
-    if (end != LoopEnd::Completed || failed || tooMany) return false;
+    // A process that ended in its loop leaves its destination empty.
+    if (end != LoopEnd::Completed || failed || tooMany) {
+        CloseDestination(sink, out, destination);
+        return false;
+    }
 
     report.ForEach([&](const TRptItem& item) {
         if (item.count > 0) out.write(CollateLine(item, expression, tag));

@@ -27,7 +27,7 @@ bool FormatColumnsFile(ProcessHost& host, const std::string& source,
         }
     }
     // Created only now: a process that cannot start leaves an existing destination as it was.
-    CheckedFile out;
+    ReplacingFile out;
     if (!CreateDestination(sink, out, destination)) return false;
 
     ProcessProgress progress(host);

@@ -41,7 +41,7 @@ bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::str
 bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source,
                 bool warnPartial) {
     if (!reader.open(source)) {
-        sink.error(CannotOpenText(source));
+        sink.error(OpenFailureText(CannotOpenText(source), source));
         return false;
     }
     if (warnPartial && reader.trailingBytes() > 0)

@@ -26,22 +26,25 @@ bool RefuseDestinationOfSource(MessageSink& sink, std::initializer_list<std::str
 
 // False after reporting the failure. A file that ends in part of a record gives a warning (once
 // per process: `warnPartial` false on a further pass over the same source).
+// A source that is no regular file is refused at once, with that said.
 bool OpenSource(MessageSink& sink, OslFileReader& reader, const std::string& source,
                 bool warnPartial = true);
 
-// A CheckedFile or an OslFileWriter, created empty.
+// A ReplacingFile or an OslFileWriter: the destination's new version, begun empty. A
+// destination that is read-only or no regular file is refused here.
 template <class File>
 bool CreateDestination(MessageSink& sink, File& file, const std::string& destination) {
-    if (file.create(destination)) return true;
-    sink.error(CannotCreateText(destination));
+    if (file.open(destination)) return true;
+    sink.error(file.failureText(CannotCreateText(destination)));
     return false;
 }
 
-// Closes the destination; false, after reporting, when a write or the close failed.
+// Puts the destination's new version in place; false, after reporting, when a write or the
+// replacement failed (the old destination is then as it was).
 template <class File>
 bool CloseDestination(MessageSink& sink, File& file, const std::string& destination) {
-    if (file.close()) return true;
-    sink.error(ErrorWritingText(destination));
+    if (file.commit()) return true;
+    sink.error(file.failureText(ErrorWritingText(destination)));
     return false;
 }
 

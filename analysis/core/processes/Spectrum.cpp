@@ -49,7 +49,7 @@ bool MakeSpectrum(ProcessHost& host, const std::string& source, const std::strin
     QueryRun query(sink);
     if (!query.compile(expression)) return false;
     // Created only now: a process that cannot start leaves an existing destination as it was.
-    CheckedFile out;
+    ReplacingFile out;
     if (!CreateDestination(sink, out, destination)) return false;
 
     TSpecCollection spectrum(channels, 100);
@@ -72,7 +72,11 @@ bool MakeSpectrum(ProcessHost& host, const std::string& source, const std::strin
         if (above < v && v < below) spectrum.At(ChannelOf(v, low, width, channels))->count += 1;
         return true;
     });
-    if (end == LoopEnd::ReadError || failed) return false;
+    // A process that ended in its loop leaves its destination empty.
+    if (end == LoopEnd::ReadError || failed) {
+        CloseDestination(sink, out, destination);
+        return false;
+    }
 
     spectrum.ForEach([&](const TSpecItem& channel) { out.write(SpectrumLine(channel)); });
     return CloseDestination(sink, out, destination);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "FileSafety.h"
+
 namespace halvern {
 
 namespace {
@@ -29,19 +31,6 @@ ssize_t ReadFully(int fd, unsigned char* data, size_t n) {
     return static_cast<ssize_t>(got);
 }
 
-bool WriteFully(int fd, const unsigned char* data, size_t n) {
-    while (n > 0) {
-        ssize_t w = ::write(fd, data, n);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += w;
-        n -= static_cast<size_t>(w);
-    }
-    return true;
-}
-
 }  // namespace
 
 OslFileReader::OslFileReader() = default;
@@ -52,10 +41,10 @@ OslFileReader::~OslFileReader() {
 
 bool OslFileReader::open(const std::string& path) {
     close();
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenRegularFile(path);
     if (fd_ < 0) return false;
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd_, &info) != 0) {
         close();
         return false;
     }
@@ -104,31 +93,20 @@ bool OslFileReader::refill(Status& status) {
 
 OslFileWriter::OslFileWriter() = default;
 
-OslFileWriter::~OslFileWriter() {
-    close();
-}
-
-bool OslFileWriter::create(const std::string& path) {
-    close();
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    ok_ = fd_ >= 0;
+bool OslFileWriter::open(const std::string& path) {
     buffer_.resize(kBlockBytes);
     fill_ = 0;
-    return ok_;
+    return file_.open(path);
 }
 
 void OslFileWriter::flush() {
-    if (fill_ == 0) return;
-    if (fd_ < 0 || !WriteFully(fd_, buffer_.data(), fill_)) ok_ = false;
+    if (fill_ > 0) file_.write(buffer_.data(), fill_);
     fill_ = 0;
 }
 
-bool OslFileWriter::close() {
-    if (fd_ < 0) return ok_;
+bool OslFileWriter::commit() {
     flush();
-    if (::close(fd_) != 0) ok_ = false;
-    fd_ = -1;
-    return ok_;
+    return file_.commit();
 }
 
 bool CountOslRecords(const std::string& path, int64_t& count) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "OslRecord.h"
+#include "ReplacingFile.h"
 
 namespace halvern {
 
@@ -22,6 +23,8 @@ class OslFileReader {
     OslFileReader& operator=(const OslFileReader&) = delete;
     ~OslFileReader();
 
+    // False for a missing or unreadable file and, without waiting, for one that is no regular
+    // file.
     bool open(const std::string& path);
     void close();
     bool isOpen() const { return fd_ >= 0; }
@@ -58,32 +61,36 @@ class OslFileReader {
     int64_t trailing_ = 0;
 };
 
-// Writes records to a new file through a large buffer; ok() stays false after any failure.
+// Writes a new version of a record file through a large buffer and ReplacingFile: the file is
+// replaced by commit(), and left as it was without it or after any failure.
 class OslFileWriter {
   public:
     OslFileWriter();
     OslFileWriter(const OslFileWriter&) = delete;
     OslFileWriter& operator=(const OslFileWriter&) = delete;
-    ~OslFileWriter();
 
-    bool create(const std::string& path);
+    bool open(const std::string& path);
     void write(const unsigned char* recordBytes) {
         if (fill_ == buffer_.size()) flush();
         std::copy(recordBytes, recordBytes + kOslRecordSize, buffer_.data() + fill_);
         fill_ += kOslRecordSize;
     }
     void write(const TOslRecord& record) { write(EncodeOslRecord(record).data()); }
-    // Writes what is buffered and closes; false when the creation, a write or the close failed.
-    bool close();
-    bool ok() const { return ok_; }
+    // Writes what is buffered and puts the file in place; false when the creation, a write or
+    // the replacement failed.
+    bool commit();
+    void discard() { file_.discard(); }
+    bool ok() const { return file_.isOpen() && file_.ok(); }
+    std::string failureText(const std::string& ownText) const {
+        return file_.failureText(ownText);
+    }
 
   private:
     void flush();
 
-    int fd_ = -1;
+    ReplacingFile file_;
     std::vector<unsigned char> buffer_;
     size_t fill_ = 0;
-    bool ok_ = false;
 };
 
 // The number of whole records in a record file; false when it cannot be read.

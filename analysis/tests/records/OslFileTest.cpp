@@ -14,10 +14,10 @@ TEST_F(OslFileTest, RoundTripAcrossBlocksWithoutATrailingFragment) {
     // More records than one block holds, so both sides go through several blocks.
     const int32_t n = 40000;
     OslFileWriter writer;
-    ASSERT_TRUE(writer.create(path("big.osl")));
+    ASSERT_TRUE(writer.open(path("big.osl")));
     for (int32_t k = 0; k < n; ++k) writer.write(Rec(static_cast<float>(k) * 0.5f, k, -k));
     writer.write(Rec(0));  // cut to a fragment of 3 bytes below
-    ASSERT_TRUE(writer.close());
+    ASSERT_TRUE(writer.commit());
     std::string bytes = contents(path("big.osl"));
     WriteFileReplacing(path("big.osl"), bytes.substr(0, bytes.size() - 37));
 

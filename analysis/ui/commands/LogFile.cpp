@@ -9,8 +9,9 @@ bool SaveLogLines(halvern::MessageSink& sink, const std::vector<std::string>& li
                   const std::string& fileName) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    if (halvern::WriteFileReplacing(fileName, text)) return true;
-    sink.error(halvern::ErrorWritingText(fileName));
+    const halvern::WriteOutcome written = halvern::WriteFileReplacing(fileName, text);
+    if (written) return true;
+    sink.error(written.failureText(halvern::ErrorWritingText(fileName)));
     return false;
 }
 

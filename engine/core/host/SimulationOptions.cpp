@@ -138,10 +138,10 @@ bool LoadOptionsAtStartUp(const std::string& path, TSimulationOptions& options) 
 bool SaveSimulationOptions(const std::string& path, const TSimulationOptions& options,
                            MessageSink& sink) {
     const OptionsRecordBytes bytes = EncodeSimulationOptions(options);
-    if (WriteFileReplacing(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))
-        return true;
-    sink.error("Error writing options to " + path + ".");
+    const WriteOutcome written = WriteFileReplacing(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (written) return true;
+    sink.error(written.failureText("Error writing options to " + path + "."));
     return false;
 }
 

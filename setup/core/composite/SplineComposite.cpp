@@ -49,8 +49,9 @@ std::string CompositeText(const TCompositeParams& p, const TSplineCoefficients& 
 }
 
 bool WriteComposite(const std::string& path, const std::string& text, halvern::MessageSink& sink) {
-    if (halvern::WriteFileReplacing(path, text)) return true;
-    sink.error("Cannot create " + path + ".");
+    const halvern::WriteOutcome written = halvern::WriteFileReplacing(path, text);
+    if (written) return true;
+    sink.error(written.failureText("Cannot create " + path + "."));
     return false;
 }
 

@@ -36,7 +36,7 @@ bool LoadPotentialData(const std::string& name, TPotentialCurve& curve,
     curve = {};
     std::string bytes;
     if (halvern::ReadFileBytes(name, bytes) && ParsePotentialData(bytes, curve)) return true;
-    sink.error("Error reading " + name + ".");
+    sink.error(halvern::OpenFailureText("Error reading " + name + ".", name));
     return false;
 }
 

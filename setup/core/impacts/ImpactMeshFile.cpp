@@ -74,7 +74,7 @@ bool WriteImpactMesh(const TMeshNumbers& mesh, const std::string& path,
         return false;  // the temporary file goes with the writer
     }
     if (!out.finish()) {
-        sink.error("Error writing output to disk.");
+        sink.error(out.failureText("Error writing output to disk."));
         return false;
     }
     sink.info("Number of trajectories: " + halvern::FormatInt(count));

@@ -8,8 +8,9 @@ namespace velkor {
 
 bool WriteInputFile(const std::string& path, std::string_view text, halvern::MessageSink& sink,
                     const std::string& failureText) {
-    if (halvern::WriteFileReplacing(path, text)) return true;
-    sink.error(failureText);
+    const halvern::WriteOutcome written = halvern::WriteFileReplacing(path, text);
+    if (written) return true;
+    sink.error(written.failureText(failureText));
     return false;
 }
 

@@ -32,6 +32,10 @@ float RealOf(const std::string& text) {
     return static_cast<float>(value);
 }
 
+std::string NotFiniteText() {
+    return " gives vibration amplitudes that are not finite.";
+}
+
 float IntOf(const std::string& text) {
     int32_t value = 0;
     halvern::ParseInt32(text, value);
@@ -66,7 +70,17 @@ std::optional<VibrationRefusal> FindVibrationRefusal(const TModelSpec& spec) {
     for (const Field& f : fields)
         if (!(f.wholeNumber ? PositiveInt(f.text) : PositiveReal(f.text)))
             return VibrationRefusal{f.field, ConversionMessage(f.text)};
-    return std::nullopt;
+    // The amplitudes are single precision: a value beyond its range would be written as "INF"
+    // or "NAN", which the engine refuses.
+    const VibrationAmplitudes a = ComputeVibrationAmplitudes(spec);
+    if (std::isfinite(a.bulk) && std::isfinite(a.perpendicular) && std::isfinite(a.parallel))
+        return std::nullopt;
+    if (!(RealOf(spec.Mass.str()) > 0))
+        return VibrationRefusal{VibrationField::Mass,
+                                "Mass " + spec.Mass.str() + NotFiniteText()};
+    return VibrationRefusal{VibrationField::Temperature,
+                            "Lattice temperature " + spec.Temperature.str() + " K" +
+                                NotFiniteText()};
 }
 
 VibrationAmplitudes ComputeVibrationAmplitudes(const TModelSpec& spec) {

@@ -30,7 +30,8 @@ struct VibrationRefusal {
 };
 
 // The first of temperature, mass and the three Debye temperatures (whole numbers) that does
-// not convert or is not above 0; none when the amplitudes can be computed.
+// not convert or is not above 0; else the temperature (or a mass too small for single
+// precision) when an amplitude would not be finite; none when the amplitudes can be computed.
 std::optional<VibrationRefusal> FindVibrationRefusal(const TModelSpec& spec);
 
 // The three amplitudes of a record that FindVibrationRefusal accepts.

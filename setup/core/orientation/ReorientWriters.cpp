@@ -28,7 +28,7 @@ bool ReadSource(const std::string& source, const std::string& destination,
         return false;
     }
     if (!halvern::ReadFileBytes(source, bytes)) {
-        sink.error(diskError);
+        sink.error(halvern::OpenFailureText(diskError, source));
         return false;
     }
     return true;
@@ -75,7 +75,7 @@ bool WriteReorientedTarget(const std::string& source, const std::string& destina
     const Orientation orientation(params);
     TargetFileWriter writer;
     if (!writer.open(destination)) {
-        sink.error(kTargetDiskError);
+        sink.error(writer.failureText(kTargetDiskError));
         return false;
     }
     FilledLines lines(std::move(bytes));
@@ -98,7 +98,7 @@ bool WriteReorientedTarget(const std::string& source, const std::string& destina
         return false;
     }
     if (!writer.finish()) {
-        sink.error(kTargetDiskError);
+        sink.error(writer.failureText(kTargetDiskError));
         return false;
     }
     return true;
@@ -111,7 +111,7 @@ bool WriteReorientedImpacts(const std::string& source, const std::string& destin
     const Orientation orientation(params);
     LineFileWriter out;
     if (!out.open(destination)) {
-        sink.error(kImpactDiskError);
+        sink.error(out.failureText(kImpactDiskError));
         return false;
     }
     FilledLines lines(std::move(bytes));
@@ -143,7 +143,7 @@ bool WriteReorientedImpacts(const std::string& source, const std::string& destin
         return false;
     }
     if (!out.finish()) {
-        sink.error(kImpactDiskError);
+        sink.error(out.failureText(kImpactDiskError));
         return false;
     }
     return true;

@@ -101,7 +101,7 @@ bool WriteTargetFile(const std::string& path, halvern::MessageSink& sink,
     writer.open(path);
     body(writer);
     if (writer.finish()) return true;
-    sink.error("Error writing output file.");
+    sink.error(writer.failureText("Error writing output file."));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "targets/Version21Converter.h"
 
+#include <vector>
+
 #include "FileSafety.h"
 #include "targets/TargetAtomLine.h"
 #include "targets/TargetFileWriter.h"
@@ -18,6 +20,18 @@ bool AnyLineHasFlags(const std::string& bytes) {
     while (lines.next(line))
         if (HasFlagsColumn(line)) return true;
     return false;
+}
+
+// The atoms of every line; false at the first line that is no version 2.1 atom.
+bool ReadVersion21Atoms(std::string bytes, std::vector<TTargetAtom>& atoms) {
+    FilledLines lines(std::move(bytes));
+    halvern::TextReader line;
+    TTargetAtom atom;
+    while (lines.next(line)) {
+        if (!ReadVersion21Atom(line, atom)) return false;
+        atoms.push_back(atom);
+    }
+    return true;
 }
 
 }  // namespace
@@ -43,32 +57,38 @@ bool ConvertVersion21File(const std::string& input, halvern::MessageSink& sink) 
     }
     std::string bytes;
     if (!halvern::ReadFileBytes(input, bytes)) {
-        sink.error(kDiskError);
+        sink.error(halvern::OpenFailureText(kDiskError, input));
         return false;
     }
+
     if (AnyLineHasFlags(bytes)) {
         sink.error("File seems to have the current format already:\r" + input +
                    "\rIts flags column would be taken for the symbol; it was not converted.");
         return false;
     }
-    TargetFileWriter writer;
-    if (!writer.open(output)) {
+    std::vector<TTargetAtom> atoms;
+    if (!ReadVersion21Atoms(std::move(bytes), atoms)) {
         sink.error(kDiskError);
         return false;
     }
-    FilledLines lines(std::move(bytes));
-    halvern::TextReader line;
-    TTargetAtom atom;
-    while (lines.next(line)) {
-        if (!ReadVersion21Atom(line, atom)) {
-            sink.error(kDiskError);
-            return false;  // the writer is dropped without its file put in place
-        }
+    // An empty target is of no use to the engine, and would replace a file of that name.
+    if (atoms.empty()) {
+        sink.error("No atoms in " + input + ": nothing converted");
+        return false;
+    }
+    // Two inputs that differ only in the stem's last character share one output name.
+    if (halvern::FileExists(output) && !sink.askYesNo(output + " already exists - overwrite?"))
+        return false;
+    TargetFileWriter writer;
+    if (!writer.open(output)) {
+        sink.error(writer.failureText(kDiskError));
+        return false;
+    }
+    for (const TTargetAtom& atom : atoms)
         writer.atom(atom.x, atom.y, atom.z,
                     SpeciesColumns(atom.AtomicNumber, atom.Mass, atom.Flags, atom.Symbol));
-    }
     if (!writer.finish()) {
-        sink.error(kDiskError);
+        sink.error(writer.failureText(kDiskError));
         return false;
     }
     sink.info("Converted file saved as: " + output);

@@ -14,9 +14,10 @@ namespace velkor {
 std::string Version21OutputName(const std::string& input);
 
 // Converts the file and reports the outcome: "Converted file saved as: " and the output name
-// once the output is complete, else the reason. An input that would be its own output, or that
-// already has the flags column (its symbol would be lost), is refused with nothing written; a
-// failed read or write leaves an existing output file as it was. Blank lines are no atoms.
+// once the output is complete, else the reason. An input that would be its own output, that
+// holds no atom, or that already has the flags column (its symbol would be lost), is refused
+// with nothing written; an existing output is replaced only when the user agrees; a failed
+// read or write leaves an existing output file as it was. Blank lines are no atoms.
 bool ConvertVersion21File(const std::string& input, halvern::MessageSink& sink);
 
 }  // namespace velkor

@@ -22,6 +22,11 @@ class LineFileWriter {
     bool ok() const { return ok_; }
     // Writes what is left and puts the file in place; false when creating or any write failed.
     bool finish();
+    // The caller's failure text with what became of the file (read-only, no regular file, left
+    // as it was).
+    std::string failureText(const std::string& ownText) const {
+        return file_.failureText(ownText);
+    }
 
   private:
     void flush();

@@ -204,7 +204,11 @@ TEST_F(SplineCompositeFiles, AFileThatCannotBeWrittenStopsTheToolBeforeTheBox) {
         halvern::RecordingSink sink;
         TCompositeFiles files;
         EXPECT_FALSE(SplineComposite(DefaultCopper(), c.folder, files, sink));
-        EXPECT_EQ(sink.texts(), std::vector<std::string>{"Cannot create " + c.failing + "."});
+        const std::string own = "Cannot create " + c.failing + ".";
+        EXPECT_EQ(sink.texts(),
+                  std::vector<std::string>{c.blocked ? own + "\r" + c.failing +
+                                                           " is not a regular file."
+                                                     : own});
         EXPECT_FALSE(std::filesystem::is_regular_file(path("FORCE.SPL"))) << c.failing;
     }
 }

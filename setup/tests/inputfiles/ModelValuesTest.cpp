@@ -50,6 +50,13 @@ TEST(DebyeModel, RefusesWhatTheAmplitudesCannotTake) {
          VibrationField::Mass, "Numeric conversion error (0)"},
         {[](TModelSpec& m) { m.DebyeParallel = "0"; }, VibrationField::DebyeParallel,
          "Numeric conversion error (0)"},
+        // Beyond single precision the amplitudes would be written "INF" or "NAN".
+        {[](TModelSpec& m) { m.Temperature = "1e39"; }, VibrationField::Temperature,
+         "Lattice temperature 1e39 K gives vibration amplitudes that are not finite."},
+        {[](TModelSpec& m) { m.Temperature = "1e-50"; }, VibrationField::Temperature,
+         "Lattice temperature 1e-50 K gives vibration amplitudes that are not finite."},
+        {[](TModelSpec& m) { m.Mass = "1e-50"; }, VibrationField::Mass,
+         "Mass 1e-50 gives vibration amplitudes that are not finite."},
     };
     for (const Case& c : cases) {
         TModelSpec spec;

@@ -41,12 +41,38 @@ TEST_F(Version21Conversion, WritesTheCurrentAtomLineWithFlagsZero) {
               "    -3.00000      4.50000     -1.80000   74 183.85000   0  W\r\n");
 }
 
-TEST_F(Version21Conversion, EmptyInputGivesAnEmptyFile) {
-    ASSERT_TRUE(halvern::WriteFileReplacing(path("A.TRG"), ""));
+// A file without atoms converts to nothing, over nothing.
+TEST_F(Version21Conversion, InputWithoutAtomsConvertsNothing) {
+    for (const char* text : {"", "\r\n  \r\n"}) {
+        ASSERT_TRUE(halvern::WriteFileReplacing(path("A.TRG"), text));
+        ASSERT_TRUE(halvern::WriteFileReplacing(path("~.TRG"), "old\r\n"));
+        RecordingSink sink;
+        EXPECT_FALSE(ConvertVersion21File(path("A.TRG"), sink));
+        EXPECT_EQ(contents(path("~.TRG")), "old\r\n");
+        EXPECT_EQ(sink.texts(),
+                  std::vector<std::string>{"No atoms in " + path("A.TRG") + ": nothing converted"});
+    }
+}
+
+// Two sources with one stem but for its last character share an output: the second asks before
+// it replaces the first one's.
+TEST_F(Version21Conversion, AnExistingOutputIsReplacedOnlyWhenTheUserAgrees) {
+    ASSERT_TRUE(halvern::WriteFileReplacing(path("CU100.TRG"), "0 0 0 29 63.546 Cu\r\n"));
+    ASSERT_TRUE(halvern::WriteFileReplacing(path("CU101.TRG"), "1 1 1 74 183.85 W\r\n"));
     RecordingSink sink;
-    ASSERT_TRUE(ConvertVersion21File(path("A.TRG"), sink));
-    EXPECT_EQ(contents(path("~.TRG")), "");
-    EXPECT_EQ(sink.texts(), std::vector<std::string>{"Converted file saved as: " + path("~.TRG")});
+    ASSERT_TRUE(ConvertVersion21File(path("CU100.TRG"), sink));
+    const std::string first = contents(path("CU10~.TRG"));
+    sink.clear();
+    sink.setDefaultAnswer(false);
+    EXPECT_FALSE(ConvertVersion21File(path("CU101.TRG"), sink));
+    EXPECT_EQ(sink.texts(),
+              std::vector<std::string>{path("CU10~.TRG") + " already exists - overwrite?"});
+    EXPECT_EQ(contents(path("CU10~.TRG")), first);
+    sink.clear();
+    sink.setDefaultAnswer(true);
+    ASSERT_TRUE(ConvertVersion21File(path("CU101.TRG"), sink));
+    EXPECT_EQ(contents(path("CU10~.TRG")),
+              "     1.00000      1.00000      1.00000   74 183.85000   0  W\r\n");
 }
 
 TEST_F(Version21Conversion, RefusalsWriteNothing) {
