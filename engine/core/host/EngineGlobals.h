@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "host/EngineHost.h"
 #include "host/SimulationOptions.h"
@@ -26,8 +27,12 @@ struct EngineGlobals {
     // Worker threads of a run; unset: the environment's HALVERN_THREADS, else one per core.
     std::optional<int> Threads;
     // Bytes of one trajectory's output kept in memory while it waits for its turn; the rest
-    // waits in a temporary file beside the output.
+    // waits in a spill file of a private folder under SpillLocation ("": $TMPDIR, else /tmp).
     std::size_t PendingMemoryLimit = std::size_t{4} << 20;
+    std::string SpillLocation;
+    // Where no spill file can be written, the bytes of one trajectory kept in memory in all;
+    // beyond them the trajectory is followed again on its own, straight into the files.
+    std::size_t PendingFallbackLimit = std::size_t{32} << 20;
 };
 
 }  // namespace halvern

@@ -44,8 +44,14 @@ bool CheckedOutputFile::create(const std::string& path, EngineHost* host) {
     written_ = 0;
     failed_ = false;
     reported_ = false;
-    if (!file_.create(path)) fail("  Cannot create output file: ");
+    if (!file_.open(path)) fail("  Cannot create output file: ");
     return !failed_;
+}
+
+bool CheckedOutputFile::rollBack(const Mark& mark) {
+    if (failed_ || !file_.truncate(mark.bytes)) return false;
+    written_ = mark.records;
+    return true;
 }
 
 void CheckedOutputFile::reportTo(EngineHost* host) {
@@ -72,9 +78,9 @@ bool CheckedOutputFile::writeRecords(std::string_view bytes) {
     return true;
 }
 
-bool CheckedOutputFile::close() {
-    if (!file_.isOpen()) return !failed_;
-    if (!file_.close() && !failed_) fail("  Error writing output file: ");
+bool CheckedOutputFile::commit() {
+    if (!file_.isOpen()) return false;
+    if (!file_.commit() && !failed_) fail("  Error writing output file: ");
     return !failed_;
 }
 
@@ -88,6 +94,8 @@ void CheckedOutputFile::report() {
     if (!failed_ || reported_ || !host_) return;
     reported_ = true;
     LogLine(*host_, failure_ + name_, colour::Red);
+    if (const std::string note = file_.failureNote(); !note.empty())
+        LogLine(*host_, "  " + note, colour::Red);
 }
 
 TOslRecord MakeOslRecord(int32_t index, int32_t run, double x, double y, double z, double px,
@@ -201,13 +209,16 @@ void WriteRecordPass(TRecordOutput& out, OslRecordWriter writer, const TParticle
     }
 }
 
-bool WriteInitialConditions(const std::string& path, const TParticleArrays& p, int32_t runCount,
-                            EngineHost& host) {
-    CheckedOutputFile file;
-    if (!file.create(path, &host)) return false;
-    TRecordOutput out{&file, nullptr};
-    WriteRecordPass(out, OutputAllRecords, p, runCount, 0.0);
-    return file.close();
+std::string InitialConditionRecords(const TParticleArrays& p, int32_t runCount) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(p.N + 1) * kOslRecordSize);
+    for (int32_t i = 0; i <= p.N; ++i) {
+        const double m = p.mass[i];
+        const OslRecordBytes record = EncodeOslRecord(MakeOslRecord(
+            i, runCount, p.x[i], p.y[i], p.z[i], m * p.vx[i], m * p.vy[i], m * p.vz[i], 0.0, m));
+        bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
+    }
+    return bytes;
 }
 
 }  // namespace halvern

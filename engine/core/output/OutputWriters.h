@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "FileSafety.h"
+#include "ReplacingFile.h"
 #include "Filter.h"
 #include "OslRecord.h"
 #include "dynamics/ParticleArrays.h"
@@ -16,12 +16,13 @@
 
 namespace halvern {
 
-// An output file of the engine (record file or text) written with checks: a failed creation or
-// write is reported once in the log, in red with the file's name, and only records that reached
-// the file are counted. Its calls are those of CheckedFile.
+// An output file of the engine (record file or text): its new version is written through
+// ReplacingFile and put in place by commit(), so a run that fails leaves the old file. A refused
+// or failed creation and a failed write are reported once in the log, in red with the file's
+// name and what became of it; only records that reached the file are counted.
 class CheckedOutputFile {
   public:
-    // Truncates. A failure is reported through the host when one is given or attached later.
+    // A failure is reported through the host when one is given or attached later.
     bool create(const std::string& path, EngineHost* host = nullptr);
     // Reports through `host` from now on, including a failed creation not reported yet.
     void reportTo(EngineHost* host);
@@ -30,19 +31,33 @@ class CheckedOutputFile {
     bool write(const TOslRecord& record);
     // Encoded records, written at once and counted.
     bool writeRecords(std::string_view bytes);
-    // False when the creation, any write or the close failed.
-    bool close();
+
+    // What has been written so far, and a return to it.
+    struct Mark {
+        uint64_t bytes = 0;
+        int64_t records = 0;
+    };
+    Mark mark() const { return {file_.size(), written_}; }
+    bool rollBack(const Mark& mark);
+
+    // Puts the new version in place; false when the creation, any write or the replacement
+    // failed (the old file then stays).
+    bool commit();
+    // Drops the new version; the old file stays.
+    void discard() { file_.discard(); }
     bool isOpen() const { return file_.isOpen(); }
     bool ok() const { return !failed_; }
     bool failed() const { return failed_; }
     int64_t recordsWritten() const { return written_; }
     const std::string& name() const { return name_; }
+    // What became of the file after a failure ("" when there is nothing to add).
+    std::string failureNote() const { return file_.failureNote(); }
 
   private:
     void fail(const char* text);
     void report();
 
-    CheckedFile file_;
+    ReplacingFile file_;
     std::string name_;
     const char* failure_ = nullptr;
     EngineHost* host_ = nullptr;
@@ -114,9 +129,7 @@ bool SetFilterExpression(const std::string& text, TOutputFilter& filter, Message
 // After a run: how many records an evaluation error left out, when any did.
 void ReportFilterErrors(EngineHost& host, const TOutputFilter& filter);
 
-// Every particle 0..N at time 0 into a new initial-conditions file; false when the file could not
-// be written whole (reported in the log).
-bool WriteInitialConditions(const std::string& path, const TParticleArrays& p, int32_t runCount,
-                            EngineHost& host);
+// The records of every particle 0..N at time 0: the initial-conditions file's contents.
+std::string InitialConditionRecords(const TParticleArrays& p, int32_t runCount);
 
 }  // namespace halvern

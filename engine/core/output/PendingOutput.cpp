@@ -1,19 +1,28 @@
 #include "output/PendingOutput.h"
 
+#include <unistd.h>
+
 #include <algorithm>
-#include <utility>
+
+#include "TemporaryFiles.h"
+#include "output/SpillFolder.h"
 
 namespace halvern {
 
-PendingOutput::PendingOutput(std::string spillPath, std::size_t memoryLimit)
-    : path_(std::move(spillPath)), limit_(memoryLimit) {}
+namespace {
+constexpr std::size_t kReplayPiece = std::size_t{1} << 20;
+}
+
+PendingOutput::PendingOutput(const SpillFolder* folder, std::size_t memoryLimit,
+                             std::size_t fallbackLimit)
+    : folder_(folder), limit_(memoryLimit), fallback_(std::max(fallbackLimit, memoryLimit)) {}
 
 PendingOutput::~PendingOutput() {
     clear();
 }
 
 void PendingOutput::append(PendingStream stream, const void* data, std::size_t size) {
-    if (size == 0) return;
+    if (size == 0 || overflowed_) return;
     if (!chunks_.empty() && chunks_.back().stream == stream &&
         replayedChunks_ < chunks_.size())
         chunks_.back().size += size;
@@ -23,61 +32,91 @@ void PendingOutput::append(PendingStream stream, const void* data, std::size_t s
 }
 
 void PendingOutput::store(const char* data, std::size_t size) {
-    total_ += size;
-    const std::size_t inMemory = std::min(size, limit_ - std::min(limit_, memory_.size()));
-    memory_.append(data, inMemory);
-    if (inMemory == size || failed_) {
-        if (inMemory != size) total_ -= size - inMemory;
+    if (spillBytes_ == 0 && tail_.empty() && memory_.size() < limit_) {
+        const std::size_t n = std::min(size, limit_ - memory_.size());
+        memory_.append(data, n);
+        total_ += n;
+        data += n;
+        size -= n;
+        if (size == 0) return;
+    }
+    if (!spillFailed_) {
+        if (spill_ < 0 && folder_) spill_ = folder_->createFile();
+        // A write that fails part-way leaves bytes past spillBytes_, which are never read.
+        if (spill_ >= 0 &&
+            WriteAllAt(spill_, data, size, static_cast<long long>(spillBytes_))) {
+            spillBytes_ += size;
+            total_ += size;
+            return;
+        }
+        spillFailed_ = true;
+    }
+    if (memory_.size() + tail_.size() + size > fallback_) {
+        overflowed_ = true;
         return;
     }
-    if (!spill_) spill_ = std::fopen(path_.c_str(), "w+b");
-    const std::size_t rest = size - inMemory;
-    if (!spill_ || std::fwrite(data + inMemory, 1, rest, spill_) != rest) {
-        failed_ = true;
-        total_ -= rest;
-    }
+    tail_.append(data, size);
+    total_ += size;
 }
 
-void PendingOutput::read(std::size_t size, std::string& out) {
+bool PendingOutput::read(std::size_t size, std::string& out) {
     out.clear();
-    if (readPosition_ < memory_.size()) {
-        const std::size_t n = std::min(size, memory_.size() - readPosition_);
-        out.append(memory_, readPosition_, n);
+    while (size > 0) {
+        const uint64_t inMemory = memory_.size();
+        const uint64_t spillEnd = inMemory + spillBytes_;
+        std::size_t n = 0;
+        if (readPosition_ < inMemory) {
+            n = static_cast<std::size_t>(std::min<uint64_t>(size, inMemory - readPosition_));
+            out.append(memory_, static_cast<std::size_t>(readPosition_), n);
+        } else if (readPosition_ < spillEnd) {
+            n = static_cast<std::size_t>(std::min<uint64_t>(size, spillEnd - readPosition_));
+            const std::size_t at = out.size();
+            out.resize(at + n);
+            if (!ReadAllAt(spill_, out.data() + at, n,
+                           static_cast<long long>(readPosition_ - inMemory))) {
+                out.resize(at);
+                return false;
+            }
+        } else {
+            const uint64_t offset = readPosition_ - spillEnd;
+            if (offset >= tail_.size()) return false;
+            n = static_cast<std::size_t>(std::min<uint64_t>(size, tail_.size() - offset));
+            out.append(tail_, static_cast<std::size_t>(offset), n);
+        }
         readPosition_ += n;
         size -= n;
     }
-    if (size == 0 || !spill_) return;
-    const std::size_t offset = readPosition_ - memory_.size();
-    std::string buffer(size, '\0');
-    std::size_t got = 0;
-    if (std::fseek(spill_, static_cast<long>(offset), SEEK_SET) == 0)
-        got = std::fread(buffer.data(), 1, size, spill_);
-    out.append(buffer, 0, got);
-    readPosition_ += got;
+    return true;
 }
 
-void PendingOutput::replay(std::size_t end, const ChunkWriter& write) {
-    std::string bytes;
+bool PendingOutput::replay(std::size_t end, const ChunkWriter& write) {
+    std::string piece;
     for (end = std::min(end, chunks_.size()); replayedChunks_ < end; ++replayedChunks_) {
         const Chunk& c = chunks_[replayedChunks_];
-        read(c.size, bytes);
-        write(c.stream, bytes);
+        for (std::size_t left = c.size; left > 0;) {
+            const std::size_t n = std::min(left, kReplayPiece);
+            // After an overflow the kept bytes end where the first dropped append began.
+            const bool whole = read(n, piece);
+            if (!piece.empty()) write(c.stream, piece);
+            if (!whole) return false;
+            left -= n;
+        }
     }
-    if (spill_) std::fseek(spill_, 0, SEEK_END);
+    return !overflowed_;
 }
 
 void PendingOutput::clear() {
     chunks_.clear();
     std::string().swap(memory_);
-    if (spill_) {
-        std::fclose(spill_);
-        spill_ = nullptr;
-        std::remove(path_.c_str());
-    }
+    std::string().swap(tail_);
+    if (spill_ >= 0) ::close(spill_);
+    spill_ = -1;
+    spillBytes_ = 0;
     total_ = 0;
     replayedChunks_ = 0;
     readPosition_ = 0;
-    failed_ = false;
+    spillFailed_ = false;
+    overflowed_ = false;
 }
 
 }  // namespace halvern

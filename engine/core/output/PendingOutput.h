@@ -1,11 +1,12 @@
 // The output of a trajectory that runs ahead of the commit point: its chunks in the order they
-// were written, their bytes in memory up to a limit and beyond it in a temporary file, read back
-// in the same order when the trajectory's turn comes.
+// were written, their bytes in memory up to a limit and beyond it in a spill file of the run's
+// private folder, read back in the same order when the trajectory's turn comes. Where the spill
+// file cannot be made or written, the bytes stay in memory up to a second limit; beyond that the
+// output overflows and the trajectory must be followed again.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,12 +14,15 @@
 
 namespace halvern {
 
+class SpillFolder;
+
 enum class PendingStream : uint8_t { Dynamics, Events, InitialConditions };
 
 class PendingOutput {
   public:
-    // `spillPath` is created only when more than `memoryLimit` bytes are pending.
-    PendingOutput(std::string spillPath, std::size_t memoryLimit);
+    // Bytes beyond `memoryLimit` go to a spill file in `folder` (none: no spill file); when it
+    // fails, at most `fallbackLimit` bytes in all are kept in memory.
+    PendingOutput(const SpillFolder* folder, std::size_t memoryLimit, std::size_t fallbackLimit);
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;
     ~PendingOutput();
@@ -31,16 +35,19 @@ class PendingOutput {
 
     std::size_t chunkCount() const { return chunks_.size(); }
     std::size_t bytes() const { return total_; }
-    bool spilled() const { return spill_ != nullptr; }
-    const std::string& spillPath() const { return path_; }
-    // Some bytes could not be kept (the temporary file failed); they are lost.
-    bool failed() const { return failed_; }
+    bool spilled() const { return spillBytes_ > 0; }
+    // The spill file could not be made or written: later bytes were kept in memory.
+    bool spillFailed() const { return spillFailed_; }
+    // Bytes had to be dropped: this output cannot be replayed.
+    bool overflowed() const { return overflowed_; }
 
-    // Hands the chunks from the last replayed one up to `end` (exclusive) to `write`, in order.
+    // Hands the chunks from the last replayed one up to `end` (exclusive) to `write`, in order,
+    // a large chunk in several pieces. False when the output overflowed or a spilled piece could
+    // not be read back; the bytes before the gap have been handed over then.
     using ChunkWriter = std::function<void(PendingStream, std::string_view)>;
-    void replay(std::size_t end, const ChunkWriter& write);
+    bool replay(std::size_t end, const ChunkWriter& write);
 
-    // Empty again; the temporary file is removed.
+    // Empty again; the spill file is gone.
     void clear();
 
   private:
@@ -49,17 +56,22 @@ class PendingOutput {
         std::size_t size;
     };
     void store(const char* data, std::size_t size);
-    void read(std::size_t size, std::string& out);
+    bool read(std::size_t size, std::string& out);
 
-    std::string path_;
+    const SpillFolder* folder_;
     std::size_t limit_;
+    std::size_t fallback_;
     std::vector<Chunk> chunks_;
+    // The bytes in order: memory_, then spillBytes_ in the spill file, then tail_.
     std::string memory_;
-    std::FILE* spill_ = nullptr;
+    int spill_ = -1;
+    uint64_t spillBytes_ = 0;
+    std::string tail_;
     std::size_t total_ = 0;
     std::size_t replayedChunks_ = 0;
-    std::size_t readPosition_ = 0;
-    bool failed_ = false;
+    uint64_t readPosition_ = 0;
+    bool spillFailed_ = false;
+    bool overflowed_ = false;
 };
 
 }  // namespace halvern

@@ -11,6 +11,8 @@
 #include "dynamics/PartnerLists.h"
 #include "miscutil.h"
 #include "run/ImpactSetUp.h"
+#include "output/SpillFolder.h"
+#include "run/RunOutputs.h"
 #include "run/RunSimulation.h"
 #include "run/RunState.h"
 #include "run/Trajectory.h"
@@ -25,13 +27,17 @@ constexpr const char* kInitialisationErrorText = "General initialisation error (
 constexpr auto kPumpInterval = std::chrono::milliseconds(20);
 constexpr int kSlotsPerThread = 2;
 
-// A trajectory in flight: its own state, its recorder and its compilation of the output filter.
+// A trajectory in flight: its own state, its recorder and its compilation of the output filter,
+// and what it takes to follow it again from its start.
 struct TSlot {
-    TSlot(const std::string& spillPath, std::size_t memoryLimit)
-        : recorder(spillPath, memoryLimit) {}
+    TSlot(const SpillFolder* spill, std::size_t memoryLimit, std::size_t fallbackLimit)
+        : recorder(spill, memoryLimit, fallbackLimit) {}
     TTrajectoryState state;
     TrajectoryRecorder recorder;
     TOutputFilter filter;
+    UniformRandom randomAtSetUp;  // the run's generator before the impact's draws
+    std::size_t setUpEvents = 0;  // the recorder's events from the impact's set-up
+    bool firstImpact = false;     // set up in the run's own trajectory part
     bool setUpFailed = false;
     bool result = true;
     bool done = false;  // set by the workers under their lock
@@ -39,10 +45,14 @@ struct TSlot {
 
 struct TParallelLoop {
     TParallelLoop(TRunState& run, int threads)
-        : rs(run), limit(static_cast<size_t>(threads * kSlotsPerThread)), workers(threads) {}
+        : rs(run),
+          limit(static_cast<size_t>(threads * kSlotsPerThread)),
+          spill(run.globals->SpillLocation),
+          workers(threads) {}
 
     TRunState& rs;
     size_t limit;
+    SpillFolder spill;
     std::vector<std::unique_ptr<TSlot>> slots;
     std::vector<TSlot*> idle;
     std::deque<TSlot*> inflight;  // impact order; the front is the commit point
@@ -50,6 +60,9 @@ struct TParallelLoop {
     bool ending = false;    // no further commit
     bool aborting = false;  // the front is the last trajectory committed
     bool stepping = false;  // Step was used: one trajectory at a time from now on
+    // The records of a trajectory run ahead could not be kept: one at a time from now on.
+    bool oneAtATime = false;
+    bool spillFailureLogged = false;
     bool showParseError = true;
     // Declared last: destroyed first, so that no worker outlives the slots.
     TrajectoryWorkers workers;
@@ -62,9 +75,9 @@ TSlot& TakeSlot(TParallelLoop& l) {
         return *slot;
     }
     TRunState& rs = l.rs;
-    const std::string spill =
-        rs.files.dynamics + "." + IntToText(static_cast<int64_t>(l.slots.size())) + ".tmp";
-    auto slot = std::make_unique<TSlot>(spill, rs.globals->PendingMemoryLimit);
+    auto slot = std::make_unique<TSlot>(l.spill.ok() ? &l.spill : nullptr,
+                                        rs.globals->PendingMemoryLimit,
+                                        rs.globals->PendingFallbackLimit);
     slot->state = static_cast<const TTrajectoryState&>(rs);
     AimGraphFrame(slot->state, rs.options, rs.N);
     if (rs.outputFilter.run) {
@@ -111,45 +124,118 @@ bool SetUpSlot(TRunState& rs, TSlot& slot, const TImpactLine& impact) {
     return true;
 }
 
-void WriteChunk(TRunState& rs, PendingStream stream, std::string_view bytes) {
-    switch (stream) {
-        case PendingStream::Dynamics:
-            rs.dynamicsFile.writeRecords(bytes);
-            break;
-        case PendingStream::Events:
-            rs.inelasticEventsFile.write(bytes);
-            break;
-        case PendingStream::InitialConditions: {
-            CheckedOutputFile file;
-            if (file.create(rs.files.initialConditions, rs.host)) file.writeRecords(bytes);
-            file.close();
-            break;
+// The slot's records into the run's files; the initial conditions replace the kept ones only
+// when the whole output was read back. False when it could not be.
+bool CopyRecords(TRunState& rs, TSlot& slot) {
+    std::string initial;
+    bool hasInitial = false;
+    const bool whole = slot.recorder.replayOutput([&](PendingStream s, std::string_view bytes) {
+        switch (s) {
+            case PendingStream::Dynamics:
+                rs.dynamicsFile.writeRecords(bytes);
+                break;
+            case PendingStream::Events:
+                rs.inelasticEventsFile.write(bytes);
+                break;
+            case PendingStream::InitialConditions:
+                if (!hasInitial) initial.clear();
+                hasInitial = true;
+                initial += bytes;
+                break;
         }
+    });
+    if (whole && hasInitial) rs.initialConditions.swap(initial);
+    return whole;
+}
+
+void LogSpillFailure(TParallelLoop& l, const std::string& text) {
+    if (l.spillFailureLogged) return;
+    l.spillFailureLogged = true;
+    const std::string where = l.spill.ok() ? l.spill.path() : l.rs.globals->SpillLocation;
+    LogLine(*l.rs.host, "  " + text + (where.empty() ? "" : " (" + where + ")"), colour::Blue);
+}
+
+// The slot's trajectory followed again from its start on the window thread, straight into the
+// run's files, its host and its totals, as a run on one thread follows it; the set-up's lines
+// that the recorder kept come first. False when the run ends.
+bool FollowAgain(TParallelLoop& l, TSlot& slot) {
+    TRunState& rs = l.rs;
+    EngineHost& host = *rs.host;
+    l.oneAtATime = true;
+    LogSpillFailure(l, "Records of trajectories run ahead cannot be kept: one trajectory at a "
+                       "time from now on");
+    DirectReport direct(host, rs);
+    slot.recorder.replayEvents(host, direct, l.showParseError, 0, slot.setUpEvents);
+    TTrajectoryState& tj = slot.state;
+    if (slot.firstImpact) {
+        // The run's own part still holds the first impact as it was set up.
+        const int32_t run = tj.RunCount;
+        tj = static_cast<const TTrajectoryState&>(rs);
+        tj.RunCount = run;
+        AimGraphFrame(tj, rs.options, rs.N);
+    } else {
+        UniformRandom random = slot.randomAtSetUp;
+        ResetTarget(rs, tj, random);
+        tj.targetExtent = ComputeTargetExtent(tj.particles, rs.N, rs.run.CutOff);
+        SetInitialVelocities(rs, tj, random, rs.projectile.Energy);
     }
+    tj.channel = &host;
+    tj.report = &direct;
+    tj.records = RunFileTargets(rs);
+    const bool result = RunTrajectory(rs, tj, nullptr, rs.run.TimeStep);
+    tj.report = nullptr;
+    return result;
+}
+
+// The run stops at this trajectory (an abort was confirmed) and its records could not all be
+// kept: what was kept goes to the files, and the box says the output is incomplete.
+void ReportIncompleteOutput(TRunState& rs, const TSlot& slot) {
+    const std::string name = rs.dynamicsFile.isOpen() ? rs.files.dynamics : rs.files.inelasticEvents;
+    rs.host->sink().error(name + " is incomplete: records of run " +
+                          IntToText(slot.state.RunCount) +
+                          " could not be kept, for want of room in memory or on disk.");
+    LogLine(*rs.host, "  Output incomplete: " + name, colour::Red);
 }
 
 // Hands the slot's trajectory to the host, the totals and the files; false when the run ends.
+// Records that could not be kept (no room for them, a spill file that does not read back) are
+// not written: the trajectory is followed again instead, unless the run is being aborted.
 bool Commit(TParallelLoop& l, TSlot& slot) {
     TRunState& rs = l.rs;
     EngineHost& host = *rs.host;
     DirectReport direct(host, rs);
-    slot.recorder.replay(
-        host, direct, [&rs](PendingStream s, std::string_view bytes) { WriteChunk(rs, s, bytes); },
-        l.showParseError);
-    if (slot.recorder.pending().failed())
-        LogLine(host, "  Error writing output file: " + slot.recorder.pending().spillPath(),
-                colour::Red);
-    slot.recorder.pending().clear();
+    PendingOutput& pending = slot.recorder.pending();
+    bool go = slot.result;
+    if (slot.setUpFailed) {
+        slot.recorder.replayEvents(host, direct, l.showParseError);
+        host.sink().error(kInitialisationErrorText);
+        go = false;
+    } else if (pending.overflowed() && !l.aborting) {
+        go = FollowAgain(l, slot);
+        rs.trajectoryFollowed = true;
+    } else {
+        const CheckedOutputFile::Mark dynamics = rs.dynamicsFile.mark();
+        const CheckedOutputFile::Mark events = rs.inelasticEventsFile.mark();
+        const bool whole = CopyRecords(rs, slot);
+        rs.trajectoryFollowed = true;
+        if (!whole && !l.aborting && rs.dynamicsFile.rollBack(dynamics) &&
+            rs.inelasticEventsFile.rollBack(events)) {
+            go = FollowAgain(l, slot);
+        } else {
+            if (pending.spillFailed())
+                LogSpillFailure(l, "Spill files cannot be written: records kept in memory");
+            slot.recorder.replayEvents(host, direct, l.showParseError);
+            if (!whole) ReportIncompleteOutput(rs, slot);
+            if (slot.filter.run)
+                rs.outputFilter.otherErrorRecords += slot.filter.run->semanticErrorRecords();
+        }
+    }
+    pending.clear();
     if (slot.filter.run) {
-        rs.outputFilter.otherErrorRecords += slot.filter.run->semanticErrorRecords();
         slot.filter.run = std::make_shared<expr::FilterRun>(slot.recorder);
         slot.filter.run->compile(slot.filter.expression);
     }
-    if (slot.setUpFailed) {
-        host.sink().error(kInitialisationErrorText);
-        return false;
-    }
-    return slot.result;
+    return go && !RunOutputFailed(rs);
 }
 
 // The window's Abort and Step during a parallel run reach the trajectory at the commit point:
@@ -230,6 +316,8 @@ void Submit(TParallelLoop& l, TSlot& slot) {
 void StartSlot(TParallelLoop& l, const TImpactLine& impact) {
     TRunState& rs = l.rs;
     TSlot& slot = TakeSlot(l);
+    slot.randomAtSetUp = rs.random;
+    slot.firstImpact = false;
     if (!SetUpSlot(rs, slot, impact)) {
         slot.setUpFailed = true;
         slot.done = true;
@@ -242,6 +330,7 @@ void StartSlot(TParallelLoop& l, const TImpactLine& impact) {
         return;
     }
     SetInitialVelocities(rs, slot.state, rs.random, rs.projectile.Energy);
+    slot.setUpEvents = slot.recorder.eventCount();
     Submit(l, slot);
 }
 
@@ -252,6 +341,8 @@ void StartFirstImpact(TParallelLoop& l) {
     if (!rs.host->showsEachTrajectory()) {
         TSlot& slot = TakeSlot(l);
         PrepareSlot(rs, slot);
+        slot.firstImpact = true;
+        slot.setUpEvents = 0;
         Submit(l, slot);
         return;
     }
@@ -262,7 +353,7 @@ void StartFirstImpact(TParallelLoop& l) {
 }
 
 bool SerialDue(TParallelLoop& l) {
-    return l.stepping || l.rs.host->showsEachTrajectory();
+    return l.stepping || l.oneAtATime || l.rs.host->showsEachTrajectory();
 }
 
 void RunInParallel(TRunState& rs, int threads) {
@@ -307,8 +398,10 @@ bool SetUpSerialImpact(TRunState& rs, const TImpactLine& impact) {
 }
 
 bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
-    return SetUpSerialImpact(rs, impact) &&
-           RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
+    if (!SetUpSerialImpact(rs, impact)) return false;
+    rs.trajectoryFollowed = true;
+    // A failed write to an output ends the run: nothing of it will be put in place.
+    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs) && !RunOutputFailed(rs);
 }
 
 bool SetUpFirstImpact(TRunState& rs) {
@@ -321,7 +414,8 @@ bool SetUpFirstImpact(TRunState& rs) {
 }
 
 bool RunFirstTrajectory(TRunState& rs) {
-    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs);
+    rs.trajectoryFollowed = true;
+    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs) && !RunOutputFailed(rs);
 }
 
 void RunImpacts(TRunState& rs) {

@@ -16,6 +16,7 @@
 #include "run/EnergyBalance.h"
 #include "run/ImpactSetUp.h"
 #include "run/ParallelImpacts.h"
+#include "run/RunOutputs.h"
 #include "run/RunInputs.h"
 #include "run/Trajectory.h"
 
@@ -47,14 +48,6 @@ void ResetRunTotals(TRunState& rs) {
     rs.CumulativeStLoss = 0;
     rs.BalancedTrajectories = 0;
     rs.potentials.MorseTable.clear();
-}
-
-// An output file that cannot be created ends the run before anything is written to it.
-void ReportCannotCreate(TRunState& rs, const std::string& what, const std::string& name) {
-    const std::string text = "Cannot create " + what + " output file: " + name;
-    rs.host->sink().error(text);
-    Log(rs, "  Aborted: " + text, colour::Red);
-    Log(rs, "  Hint: file may be in use by another program.", colour::Red);
 }
 
 // An output file that is one of the run's inputs (by any spelling or through a link) would be
@@ -102,26 +95,6 @@ bool CompileOutputFilter(TRunState& rs) {
     return false;
 }
 
-bool CreateOutputFile(TRunState& rs, CheckedOutputFile& file, const std::string& name,
-                      const std::string& what) {
-    if (!file.create(name)) {
-        ReportCannotCreate(rs, what, name);
-        return false;
-    }
-    file.reportTo(rs.host);
-    return true;
-}
-
-// The initial-conditions file is rewritten at every trajectory; one that cannot be created ends
-// the run before its first trajectory, as the dynamical-variables file does.
-bool CreateInitialConditionsFile(TRunState& rs) {
-    if (!rs.options.RecordInitial || rs.run.SampleInterval == 0) return true;
-    CheckedOutputFile file;
-    if (file.create(rs.files.initialConditions) && file.close()) return true;
-    ReportCannotCreate(rs, "initial conditions", rs.files.initialConditions);
-    return false;
-}
-
 }  // namespace
 
 void AimGraphFrame(TTrajectoryState& tj, const TSimulationOptions& options, int32_t N) {
@@ -146,8 +119,7 @@ void AllocateRun(TRunState& rs) {
 }
 
 void ReleaseRun(TRunState& rs) {
-    rs.dynamicsFile.close();
-    rs.inelasticEventsFile.close();
+    DiscardRunOutputs(rs);
     rs.impactFile = TextReader();
     FreePartnerRows(rs.partners);
     FreeCellGrid(rs.cellGrid);
@@ -214,18 +186,12 @@ void RunSimulationSteps(const TRunFileNames& names, bool batch, TRunState& rs) {
     AllocateRun(rs);
     if (!SetUpFirstImpact(rs)) return;
 
-    // Every input is checked and every question answered: only now are output files created.
-    if ((rs.options.OenRobinsonModel || rs.options.ShapiroTombrelloModel) &&
-        rs.options.RecordInelastic &&
-        !CreateOutputFile(rs, rs.inelasticEventsFile, f.inelasticEvents, "inelastic"))
-        return;
-    if (rs.run.SampleMode != 0 &&
-        !CreateOutputFile(rs, rs.dynamicsFile, f.dynamics, "dynamical variables"))
-        return;
-    if (!CreateInitialConditionsFile(rs)) return;
+    // Every input is checked and every question answered: only now are outputs begun.
+    if (!CreateRunOutputs(rs)) return;
 
     host.idle();
     RunImpacts(rs);
+    FinishRunOutputs(rs);
     ReleaseRun(rs);
 
     ReportFilterErrors(host, rs.outputFilter);

@@ -31,8 +31,8 @@ void AllocateRun(TRunState& rs);
 // Points the trajectory's graph frame at its positions (or, in the velocity plot, velocities).
 void AimGraphFrame(TTrajectoryState& tj, const TSimulationOptions& options, int32_t N);
 
-// Closes the run's files and frees its rows and arrays (and the Morse table), in that order.
-// Safe to call more than once.
+// Closes the run's files (outputs not yet put in place are dropped) and frees its rows and
+// arrays (and the Morse table), in that order. Safe to call more than once.
 void ReleaseRun(TRunState& rs);
 
 }  // namespace halvern

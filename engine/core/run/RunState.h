@@ -64,6 +64,8 @@ struct TRecordTargets {
     PendingOutput* pending = nullptr;
     bool dynamicsOpen = false;  // with pending output: the run writes that file
     bool eventsOpen = false;
+    // Without pending output: the initial conditions of the latest trajectory.
+    std::string* initialConditions = nullptr;
 };
 
 // What one trajectory owns, from its set-up to its end.
@@ -98,11 +100,16 @@ struct TTrajectoryState {
 struct TRunState : TRunShared, TTrajectoryState, TRunTotals {
     UniformRandom random;
 
-    // Open files. The per-trajectory initial-conditions file is written whole by its writer.
+    // Open files. The outputs are new versions, put in place together at the end of the run;
+    // they report their creation and write failures in the log.
     TextReader impactFile;
-    // Output files report their creation and write failures in the log (CheckedFile's calls).
     CheckedOutputFile dynamicsFile;
     CheckedOutputFile inelasticEventsFile;
+    // The initial-conditions file holds the last trajectory's records; they wait here.
+    CheckedOutputFile initialConditionsFile;
+    std::string initialConditions;
+    // A trajectory was followed: the outputs are put in place at the end.
+    bool trajectoryFollowed = false;
 
     // Set once the particle arrays are allocated and kept after they are freed, so that the
     // caller can tell how far a run came.
@@ -130,9 +137,16 @@ inline void WriteBackOption(TRunShared& rs, uint8_t TSimulationOptions::*field, 
     rs.globals->Options.*field = value;
 }
 
+// The run's own files and filter as the targets of a trajectory's records.
+inline TRecordTargets RunFileTargets(TRunState& rs) {
+    return TRecordTargets{&rs.dynamicsFile, &rs.inelasticEventsFile, &rs.outputFilter,
+                          nullptr,          false,                   false,
+                          &rs.initialConditions};
+}
+
 // The run's own files and filter as the records' targets of its trajectory part.
 inline void TargetRunFiles(TRunState& rs) {
-    rs.records = TRecordTargets{&rs.dynamicsFile, &rs.inelasticEventsFile, &rs.outputFilter};
+    rs.records = RunFileTargets(rs);
 }
 
 }  // namespace halvern

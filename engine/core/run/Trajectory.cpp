@@ -89,14 +89,14 @@ void WriteRecords(const TRunShared& run, TTrajectoryState& tj, double t) {
     WriteRecordPass(out, run.OutputWriter, tj.particles, tj.RunCount, t);
 }
 
-void WriteInitialRecords(const TRunShared& run, TTrajectoryState& tj) {
+void WriteInitialRecords(TTrajectoryState& tj) {
     if (tj.records.pending) {
         TRecordOutput out{nullptr, nullptr, tj.records.pending, PendingStream::InitialConditions};
         WriteRecordPass(out, OutputAllRecords, tj.particles, tj.RunCount, 0.0);
         return;
     }
-    WriteInitialConditions(run.files.initialConditions, tj.particles, tj.RunCount,
-                           HostOf(run, tj));
+    if (tj.records.initialConditions)
+        *tj.records.initialConditions = InitialConditionRecords(tj.particles, tj.RunCount);
 }
 
 void ReportTermination(const TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj) {
@@ -295,7 +295,7 @@ bool RunTrajectory(const TRunShared& run, TTrajectoryState& tj, UniformRandom* r
     // A sampling interval of 0 means no periodic and no initial-conditions records, in every
     // trajectory of the run.
     const int32_t interval = run.run.SampleInterval;
-    if (interval != 0 && o.RecordInitial) WriteInitialRecords(run, tj);
+    if (interval != 0 && o.RecordInitial) WriteInitialRecords(tj);
 
     const int32_t K = run.run.RebuildInterval;
     for (;;) {

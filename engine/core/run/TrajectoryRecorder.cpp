@@ -1,11 +1,12 @@
 #include "run/TrajectoryRecorder.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace halvern {
 
-TrajectoryRecorder::TrajectoryRecorder(std::string spillPath, std::size_t memoryLimit)
-    : pending_(std::move(spillPath), memoryLimit) {}
+TrajectoryRecorder::TrajectoryRecorder(const SpillFolder* spill, std::size_t memoryLimit,
+                                       std::size_t fallbackLimit)
+    : pending_(spill, memoryLimit, fallbackLimit) {}
 
 void TrajectoryRecorder::reset() {
     events_.clear();
@@ -18,7 +19,7 @@ void TrajectoryRecorder::reset() {
 }
 
 TrajectoryRecorder::Event& TrajectoryRecorder::add(Kind kind) {
-    events_.push_back(Event{kind, pending_.chunkCount(), {}, {}, 0, 0, {}});
+    events_.push_back(Event{kind, {}, {}, 0, 0, {}});
     return events_.back();
 }
 
@@ -29,8 +30,7 @@ void TrajectoryRecorder::logLine(const std::string& line, ColourRef colour) {
 }
 
 void TrajectoryRecorder::stepCount(int32_t steps) {
-    if (!events_.empty() && events_.back().kind == Kind::StepCount &&
-        events_.back().chunks == pending_.chunkCount()) {
+    if (!events_.empty() && events_.back().kind == Kind::StepCount) {
         events_.back().count = steps;
         return;
     }
@@ -46,7 +46,8 @@ void TrajectoryRecorder::pumpEvents() {
         abortTaken_ = true;
         flags_.AbortRequested = 1;
     }
-    if (stop_.exchange(false) || cancelled_.load()) flags_.StopTrajectory = 1;
+    if (stop_.exchange(false) || cancelled_.load() || pending_.overflowed())
+        flags_.StopTrajectory = 1;
 }
 
 void TrajectoryRecorder::error(const std::string& text) {
@@ -83,12 +84,16 @@ void TrajectoryRecorder::lossLines(const TLosses& losses) {
     add(Kind::Losses).balance.losses = losses;
 }
 
-void TrajectoryRecorder::replay(EngineHost& host, TrajectoryReport& report,
-                                const PendingOutput::ChunkWriter& writeChunk,
-                                bool& showParseError) {
+bool TrajectoryRecorder::replayOutput(const PendingOutput::ChunkWriter& writeChunk) {
+    return pending_.replay(pending_.chunkCount(), writeChunk);
+}
+
+void TrajectoryRecorder::replayEvents(EngineHost& host, TrajectoryReport& report,
+                                      bool& showParseError, std::size_t first, std::size_t end) {
     MessageSink& sink = host.sink();
-    for (const Event& e : events_) {
-        pending_.replay(e.chunks, writeChunk);
+    end = std::min(end, events_.size());
+    for (std::size_t k = first; k < end; ++k) {
+        const Event& e = events_[k];
         switch (e.kind) {
             case Kind::Line:
                 host.logLine(e.text, e.colour);
@@ -126,7 +131,6 @@ void TrajectoryRecorder::replay(EngineHost& host, TrajectoryReport& report,
                 break;
         }
     }
-    pending_.replay(pending_.chunkCount(), writeChunk);
 }
 
 }  // namespace halvern

@@ -18,13 +18,15 @@ namespace halvern {
 
 class TrajectoryRecorder : public EngineHost, public MessageSink, public TrajectoryReport {
   public:
-    TrajectoryRecorder(std::string spillPath, std::size_t memoryLimit);
+    TrajectoryRecorder(const SpillFolder* spill, std::size_t memoryLimit,
+                       std::size_t fallbackLimit);
 
     // Empty, with no request pending: ready for the next trajectory.
     void reset();
 
     // EngineHost: lines and messages are kept; frames and pumps show nothing (the graph window
-    // is shut while trajectories run ahead); the last step count is kept.
+    // is shut while trajectories run ahead); the last step count is kept. A pump ends the
+    // trajectory once its output has overflowed: it will be followed again.
     void logLine(const std::string& line, ColourRef colour) override;
     void stepCount(int32_t steps) override;
     void graphFrame(const TGraphFrame&) override {}
@@ -58,10 +60,12 @@ class TrajectoryRecorder : public EngineHost, public MessageSink, public Traject
 
     PendingOutput& pending() { return pending_; }
 
-    // Hands everything kept to the host, the report (in the order it came) and the chunk writer.
+    // Hands the kept records to the chunk writer; false when they could not all be read back.
+    bool replayOutput(const PendingOutput::ChunkWriter& writeChunk);
+    // Hands the kept events from `first` on to the host and the report, in the order they came.
     // A parse error is shown only while `showParseError` is true, which it then clears.
-    void replay(EngineHost& host, TrajectoryReport& report,
-                const PendingOutput::ChunkWriter& writeChunk, bool& showParseError);
+    void replayEvents(EngineHost& host, TrajectoryReport& report, bool& showParseError,
+                      std::size_t first = 0, std::size_t end = SIZE_MAX);
 
     std::size_t eventCount() const { return events_.size(); }
 
@@ -81,7 +85,6 @@ class TrajectoryRecorder : public EngineHost, public MessageSink, public Traject
     };
     struct Event {
         Kind kind;
-        std::size_t chunks;  // pending chunks written before the event
         std::string text;
         std::string title;
         ColourRef colour = 0;

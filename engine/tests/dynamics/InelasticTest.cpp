@@ -378,7 +378,7 @@ struct HeadOn : CuCrystal {
         }
         EXPECT_TRUE(rs.inelasticEventsFile.create(folder.file("inelast.dat")));
         EXPECT_TRUE(RunTrajectory(rs.targetExtent, rs.N, 7e-17, rs));
-        rs.inelasticEventsFile.close();
+        rs.inelasticEventsFile.commit();
         lines = FileLines(folder.file("inelast.dat"));
     }
 

@@ -208,50 +208,6 @@ TEST(ParallelRun, ABatchOfTwoJobsEqualsTheOneThreadBatch) {
     EXPECT_EQ(outcomes[1].log, outcomes[0].log);
 }
 
-TEST(PendingOutput, ChunksReadBackInOrderFromMemoryAndTheTemporaryFile) {
-    ScratchFolder folder{"pending"};
-    const std::string spill = folder.file("out.osl.0.tmp");
-    struct Case {
-        size_t limit;
-        bool spills;
-    } cases[] = {{1 << 20, false}, {7, true}, {0, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.limit);
-        PendingOutput out(spill, c.limit);
-        out.append(PendingStream::Dynamics, "abc");
-        out.append(PendingStream::Dynamics, "defg");  // joins the chunk before
-        out.append(PendingStream::Events, "line 1\r\n");
-        out.append(PendingStream::InitialConditions, "0123456789");
-        out.append(PendingStream::Dynamics, "hi");
-        EXPECT_EQ(out.chunkCount(), 4u);
-        EXPECT_EQ(out.bytes(), 27u);
-        EXPECT_EQ(out.spilled(), c.spills);
-        EXPECT_EQ(std::filesystem::exists(spill), c.spills);
-        std::vector<std::string> got;
-        const auto collect = [&got](PendingStream s, std::string_view b) {
-            got.push_back(std::to_string(static_cast<int>(s)) + ":" + std::string(b));
-        };
-        out.replay(2, collect);
-        out.replay(2, collect);  // nothing again
-        out.replay(out.chunkCount(), collect);
-        EXPECT_EQ(got, (std::vector<std::string>{"0:abcdefg", "1:line 1\r\n", "2:0123456789",
-                                                 "0:hi"}));
-        EXPECT_FALSE(out.failed());
-        out.clear();
-        EXPECT_FALSE(std::filesystem::exists(spill));
-        EXPECT_EQ(out.chunkCount(), 0u);
-    }
-}
-
-TEST(PendingOutput, AnUnwritableTemporaryFileIsAFailureNotASilentLoss) {
-    PendingOutput out("/nonexistent/folder/out.tmp", 4);
-    out.append(PendingStream::Dynamics, "abcdefgh");
-    EXPECT_TRUE(out.failed());
-    std::string got;
-    out.replay(1, [&got](PendingStream, std::string_view b) { got += b; });
-    EXPECT_EQ(got, "abcd");
-}
-
 // A long trajectory's records beyond the memory limit wait in a temporary file beside the output
 // and still reach it in order; the temporary files are gone afterwards.
 TEST(ParallelRun, OutputBeyondTheMemoryLimitWaitsInATemporaryFile) {
