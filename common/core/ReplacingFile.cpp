@@ -104,7 +104,10 @@ bool ReplacingFile::open(const std::string& target) {
         fd_ = CreateAnonymousFile(FolderWritable(folder) ? folder : TemporaryFolder());
         mode_ = Mode::InPlace;
     } else {
-        fd_ = CreateUniqueFile(folder, "." + FileNameOf(target_) + ".", temp_);
+        // Without a name until commit, so that a process that dies leaves nothing behind.
+        fd_ = OpenNamelessFile(folder);
+        nameless_ = fd_ >= 0;
+        if (!nameless_) fd_ = CreateUniqueFile(folder, temporaryPrefix(), temp_);
         mode_ = Mode::Rename;
     }
     if (fd_ < 0) {
@@ -203,6 +206,8 @@ bool ReplacingFile::commitRename() {
     static_cast<void>(ownerKept);
     const bool modeKept = ::fchmod(fd_, mode) == 0;
     static_cast<void>(modeKept);
+    if (nameless_ && !LinkNamelessFile(fd_, FolderOf(target_), temporaryPrefix(), temp_))
+        return fail(WriteFault::Replace);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return fail(WriteFault::Write);
@@ -248,7 +253,12 @@ void ReplacingFile::discard() {
     if (!temp_.empty()) ::unlink(temp_.c_str());
     temp_.clear();
     buffer_.clear();
+    nameless_ = false;
     mode_ = Mode::Closed;
+}
+
+std::string ReplacingFile::temporaryPrefix() const {
+    return "." + FileNameOf(target_) + ".";
 }
 
 std::string ReplacingFile::failureNote() const {

@@ -28,10 +28,12 @@ std::string NotRegularFileText(const std::string& name);
 // (nothing is added where there is nothing to say).
 std::string WriteFailureText(const std::string& ownText, const std::string& note);
 
-// Writes a new version of a file. The whole content goes to a temporary file made beside the
-// destination under an unpredictable name (O_CREAT|O_EXCL|O_NOFOLLOW) and is renamed onto it by
-// commit(); without commit, or after any failure, the destination stays as it was and the
-// temporary file is removed. A symbolic link is followed (the link stays, its target is
+// Writes a new version of a file. The whole content goes to a temporary file beside the
+// destination and is renamed onto it by commit(); without commit, or after any failure, the
+// destination stays as it was and the temporary file is removed. The temporary file has no name
+// (O_TMPFILE) until commit links it under an unpredictable one, so a process killed while
+// writing leaves nothing behind; where the file system has no such files it is made under an
+// unpredictable name with O_CREAT|O_EXCL|O_NOFOLLOW. A symbolic link is followed (the link stays, its target is
 // replaced) and the file keeps its permission bits and owner. Where a rename would lose
 // something (a file with more than one hard link, a file of another owner, a folder the user
 // cannot write) the content is gathered in a scratch file and copied over the destination at
@@ -78,10 +80,12 @@ class ReplacingFile {
     bool commitRename();
     bool commitInPlace();
     void closeDescriptor();
+    std::string temporaryPrefix() const;
 
     std::string name_;    // as given
     std::string target_;  // links resolved
     std::string temp_;    // the named temporary file of Mode::Rename
+    bool nameless_ = false;  // Mode::Rename's file has no name before commit
     Mode mode_ = Mode::Closed;
     WriteFault fault_ = WriteFault::None;
     int fd_ = -1;

@@ -89,6 +89,28 @@ int CreateAnonymousFile(const std::string& folder) {
     return fd;
 }
 
+int OpenNamelessFile(const std::string& folder) {
+    // The file is named through /proc/self/fd; without it, it could never be named.
+    if (::access("/proc/self/fd", X_OK) != 0) return -1;
+    return ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC,
+                  S_IRUSR | S_IWUSR);
+}
+
+bool LinkNamelessFile(int fd, const std::string& folder, const std::string& prefix,
+                      std::string& path) {
+    const std::string source = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = InFolder(folder, prefix + RandomLetters());
+        // linkat never follows or replaces what is at the new name.
+        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            path = name;
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 bool WriteAll(int fd, const void* data, size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {

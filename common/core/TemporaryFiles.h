@@ -20,6 +20,13 @@ bool CreateUniqueFolder(const std::string& folder, const std::string& prefix, st
 // A file that disappears with its descriptor: created as above and unlinked at once.
 int CreateAnonymousFile(const std::string& folder);
 
+// A file without a name in `folder` (O_TMPFILE) that linkNamelessFile can name later; nothing
+// is left of it if the process dies first. -1 where the file system or the system cannot.
+int OpenNamelessFile(const std::string& folder);
+// Gives a nameless file the name `folder`/`prefix`XXXXXXXXXXXX; false when it cannot.
+bool LinkNamelessFile(int fd, const std::string& folder, const std::string& prefix,
+                      std::string& path);
+
 // write(2) and pwrite(2) until every byte is written; false on an error (EINTR is retried).
 bool WriteAll(int fd, const void* data, size_t size);
 bool WriteAllAt(int fd, const void* data, size_t size, long long offset);

@@ -224,6 +224,20 @@ TEST_F(ReplacingFileTest, PlantedLinksAtTemporaryNamesAreLeftAlone) {
     EXPECT_EQ(fileCount(), 3u);
 }
 
+// A writer killed half-way (kill -9) leaves the old file and no temporary file behind.
+TEST_F(ReplacingFileTest, AKilledWriterLeavesNothingBehind) {
+    ASSERT_TRUE(WriteFileReplacing(path("out.osl"), "old"));
+    const test::IsolatedResult run = test::RunIsolated([&] {
+        ReplacingFile f;
+        if (f.open(path("out.osl"))) f.write(std::string(1 << 20, 'n'));
+        ::kill(::getpid(), SIGKILL);
+        return std::string();
+    });
+    EXPECT_FALSE(run.finished);
+    EXPECT_EQ(names(), "out.osl ");
+    EXPECT_EQ(contents(path("out.osl")), "old");
+}
+
 TEST_F(ReplacingFileTest, AppendingKeepsTheOldBytesAndTruncatingGoesBack) {
     ASSERT_TRUE(WriteFileReplacing(path("report.txt"), "first\r\n"));
     ReplacingFile f;

@@ -49,6 +49,7 @@ bool CheckedOutputFile::create(const std::string& path, EngineHost* host) {
 }
 
 bool CheckedOutputFile::rollBack(const Mark& mark) {
+    if (!file_.isOpen()) return !failed_ && mark.bytes == 0;  // a file the run does not write
     if (failed_ || !file_.truncate(mark.bytes)) return false;
     written_ = mark.records;
     return true;

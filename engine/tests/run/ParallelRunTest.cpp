@@ -1,16 +1,21 @@
 // Runs on worker threads give the bytes and the log of a run on one thread; Abort, Step, the
 // graph window and batches keep their meaning; the pending output of a trajectory waiting for
-// its turn reads back whole from memory and from its temporary file.
+// its turn reads back whole, and where it cannot be kept the trajectory is followed again.
 #include <gtest/gtest.h>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "Isolated.h"
+#include "SpillReadFaults.h"
 #include "ThreadedRuns.h"
 #include "input/BatchFile.h"
-#include "output/PendingOutput.h"
 
 namespace halvern::test {
 namespace {
@@ -208,20 +213,156 @@ TEST(ParallelRun, ABatchOfTwoJobsEqualsTheOneThreadBatch) {
     EXPECT_EQ(outcomes[1].log, outcomes[0].log);
 }
 
-// A long trajectory's records beyond the memory limit wait in a temporary file beside the output
-// and still reach it in order; the temporary files are gone afterwards.
-TEST(ParallelRun, OutputBeyondTheMemoryLimitWaitsInATemporaryFile) {
-    const auto shape = [](TestProject& p) {
-        UseExample(p, 5);
-        p.globals.RandomSeed = 8u;
-        p.globals.PendingMemoryLimit = 1000;
-        p.run[0] = "3";
-        p.run[1] = "40";
+// Five impacts whose trajectories write far beyond the 1000 bytes kept in memory.
+void SpillingExample(TestProject& p) {
+    UseExample(p, 5);
+    p.globals.RandomSeed = 8u;
+    p.globals.PendingMemoryLimit = 1000;
+    p.globals.Options.RecordInitial = 1;
+    p.run[0] = "3";
+    p.run[1] = "40";
+}
+
+// The log without the lines that say where the records of a parallel run had to go.
+std::vector<std::string> WithoutSpillLines(std::vector<std::string> log) {
+    std::erase_if(log, [](const std::string& line) {
+        return line.rfind("  Spill files cannot", 0) == 0 ||
+               line.rfind("  Records of trajectories run ahead", 0) == 0;
+    });
+    return log;
+}
+
+// A long trajectory's records beyond the memory limit wait in a spill file of a private folder
+// and still reach the output in order; nothing is left beside the output or in the spill
+// location afterwards.
+TEST(ParallelRun, OutputBeyondTheMemoryLimitWaitsInASpillFile) {
+    ScratchFolder location("spills");
+    const auto shape = [&location](TestProject& p) {
+        SpillingExample(p);
+        p.globals.SpillLocation = location.path().string();
     };
     const RunOutcome one = RunWithThreads(shape, 1);
     const RunOutcome many = RunWithThreads(shape, 8);
     EXPECT_TRUE(many == one);
-    for (const auto& [name, bytes] : many.files) EXPECT_EQ(name.find(".tmp"), std::string::npos);
+    EXPECT_EQ(many.files.size(), 2u);  // dynvars.osl and inivars.osl
+    EXPECT_TRUE(std::filesystem::is_empty(location.path()));
+}
+
+// Spill files that cannot be made, that a full disk cuts short or that do not read back: the
+// records wait in memory, or the trajectory is followed again on its own, so the output is the
+// one-thread run's byte for byte; the log says once why the run went as it did.
+TEST(ParallelRun, FailingSpillFilesGiveTheBytesOfOneThread) {
+    ScratchFolder scratch("spillfaults");
+    const std::string notAFolder = scratch.write("plain", "x");
+    const std::string readable = scratch.file("readfail");
+    std::filesystem::create_directory(readable);
+    std::filesystem::create_directory(scratch.file("small"));
+    SmallFileSystem small(scratch.file("small"), "16k");
+    struct Case {
+        const char* name;
+        std::string location;
+        size_t fallback;  // 0: the default
+        bool failReads;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"no spill folder: records kept in memory", notAFolder, 0, false,
+         "  Spill files cannot be written: records kept in memory"},
+        {"no spill folder, little memory: followed again", notAFolder, 3000, false,
+         "  Records of trajectories run ahead cannot be kept"},
+        {"spill files on a full disk", scratch.file("small"), 0, false,
+         "  Spill files cannot be written: records kept in memory"},
+        {"spill files on a full disk, little memory", scratch.file("small"), 3000, false,
+         "  Records of trajectories run ahead cannot be kept"},
+        {"spill files that do not read back", readable, 0, true,
+         "  Records of trajectories run ahead cannot be kept"},
+    };
+    const RunOutcome one = RunWithThreads(SpillingExample, 1);
+    ASSERT_GT(one.files.at("dynvars.osl").size(), 100000u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.location == scratch.file("small") && !small.mounted()) continue;
+        FailSpillReadsUnder(c.failReads ? c.location : "", 2);
+        const RunOutcome many = RunWithThreads(
+            [&c](TestProject& p) {
+                SpillingExample(p);
+                p.globals.SpillLocation = c.location;
+                if (c.fallback) p.globals.PendingFallbackLimit = c.fallback;
+            },
+            4);
+        const int failedReads = FailedSpillReads();
+        FailSpillReadsUnder("");
+        if (c.failReads) {
+            EXPECT_GT(failedReads, 0);
+        }
+        std::cout << "[ figures  ] " << c.name << ": " << many.files.at("dynvars.osl").size()
+                  << " bytes with 4 threads, " << one.files.at("dynvars.osl").size()
+                  << " with one\n";
+        EXPECT_TRUE(many.files == one.files);
+        EXPECT_EQ(WithoutSpillLines(many.log), one.log);
+        EXPECT_EQ(many.boxes, one.boxes);
+        EXPECT_NE(Joined(many.log).find(c.logged), std::string::npos);
+        if (std::filesystem::is_directory(c.location)) {
+            EXPECT_TRUE(std::filesystem::is_empty(c.location));
+        }
+    }
+}
+
+// The names of the old spill files beside the output are a user's own again: a file or a link
+// of such a name is neither written, followed nor removed.
+TEST(ParallelRun, SpillFilesTakeNoNameBesideTheOutput) {
+    ScratchFolder location("spillnames");
+    ScratchFolder elsewhere("victim");
+    const std::string victim = elsewhere.write("victim", "victim's bytes");
+    TestProject p;
+    SpillingExample(p);
+    p.globals.SpillLocation = location.path().string();
+    p.globals.Threads = 4;
+    p.folder.write("dynvars.osl.0.tmp", "user's bytes");
+    std::filesystem::create_symlink(victim, p.folder.file("dynvars.osl.1.tmp"));
+    p.simulate(true);
+    EXPECT_EQ(p.output("dynvars.osl.0.tmp"), "user's bytes");
+    EXPECT_TRUE(std::filesystem::is_symlink(p.folder.file("dynvars.osl.1.tmp")));
+    EXPECT_EQ(p.output("victim"), "");
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(victim, bytes));
+    EXPECT_EQ(bytes, "victim's bytes");
+    EXPECT_EQ(OutcomeOf(p).files.at("dynvars.osl"),
+              RunWithThreads(SpillingExample, 1).files.at("dynvars.osl"));
+}
+
+// A run killed with kill -9 while its trajectories spill leaves its old output and, in the spill
+// location, a folder that the next run removes; no spill file is left anywhere.
+TEST(ParallelRun, AKilledRunLeavesNoSpillFileForTheNextRun) {
+    ScratchFolder location("spillkill");
+    TestProject p;
+    SpillingExample(p);
+    p.globals.SpillLocation = location.path().string();
+    p.globals.Threads = 4;
+    p.write();
+    p.folder.write("dynvars.osl", "old output");
+    const IsolatedResult killed = RunIsolated([&p] {
+        int pumps = 0;
+        p.host.onPump = [&pumps](RecordingHost&) {
+            if (++pumps == 3) ::kill(::getpid(), SIGKILL);
+        };
+        RunSimulationSteps(p.names(), true, p.rs);
+        return std::string("not killed");
+    });
+    ASSERT_FALSE(killed.finished) << killed.text;
+    EXPECT_EQ(p.output("dynvars.osl"), "old output");
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(p.folder.path()))
+        files += entry.path().filename().string().rfind("cu.", 0) == 0 ? 0 : 1;
+    EXPECT_EQ(files, 1u);  // the old output; no temporary file beside it
+    ASSERT_FALSE(std::filesystem::is_empty(location.path()));  // the dead run's spill folder
+
+    TestProject next;
+    SpillingExample(next);
+    next.globals.SpillLocation = location.path().string();
+    next.globals.Threads = 4;
+    next.simulate(true);
+    EXPECT_TRUE(std::filesystem::is_empty(location.path()));
 }
 
 }  // namespace
