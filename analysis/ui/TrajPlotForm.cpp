@@ -1,7 +1,6 @@
 #include "TrajPlotForm.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -21,6 +20,7 @@
 #include "DisplayText.h"
 #include "FileSafety.h"
 #include "FltEdit.h"
+#include "GraphOutput.h"
 #include "GuardedSlot.h"
 #include "HelpContexts.h"
 #include "HelpWindow.h"
@@ -32,7 +32,6 @@
 #include "UiSink.h"
 #include "WaitCursor.h"
 #include "plotter/PlotterSettings.h"
-#include "processes/ProcessFiles.h"
 
 namespace brisal {
 
@@ -624,18 +623,7 @@ void TTrajPlotForm::CopyBitmap1Click() {
 void TTrajPlotForm::SaveBitmap1Click() {
     const auto chosen = halvern::UiFileChooser().saveFile(
         this, {"Save Graphic as Bitmap", "Windows bitmap|*.bmp", "*.bmp", "bmp"});
-    if (!chosen) return;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture_->image.save(&buffer, "BMP")) {
-        halvern::UiSink().error(halvern::ErrorWritingText(*chosen));
-        return;
-    }
-    // Written whole to a temporary file and renamed, so a failed save keeps the old picture.
-    const halvern::WriteOutcome written = halvern::WriteFileReplacing(
-        *chosen, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!written) halvern::UiSink().error(written.failureText(halvern::ErrorWritingText(*chosen)));
+    if (chosen) SavePictureAsBitmap(halvern::UiSink(), picture_->image, *chosen);
 }
 
 }  // namespace brisal

@@ -135,39 +135,6 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-CheckedFile::~CheckedFile() {
-    if (file_) std::fclose(file_);
-}
-
-bool CheckedFile::create(const std::string& path) {
-    if (file_) close();
-    ok_ = true;
-    file_ = std::fopen(path.c_str(), "wb");
-    ok_ = file_ != nullptr;
-    return ok_;
-}
-
-bool CheckedFile::append(const std::string& path) {
-    if (file_) close();
-    file_ = std::fopen(path.c_str(), "ab");
-    ok_ = file_ != nullptr;
-    return ok_;
-}
-
-bool CheckedFile::write(const void* data, size_t size) {
-    if (!file_) return ok_ = false;
-    if (size > 0 && std::fwrite(data, 1, size, file_) != size) ok_ = false;
-    return ok_;
-}
-
-bool CheckedFile::close() {
-    if (!file_) return ok_;
-    if (std::fflush(file_) != 0) ok_ = false;
-    if (std::fclose(file_) != 0) ok_ = false;
-    file_ = nullptr;
-    return ok_;
-}
-
 std::string ResolveLinks(const std::string& path) {
     fs::path p = path;
     std::error_code ec;

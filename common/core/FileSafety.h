@@ -1,8 +1,8 @@
-// File helpers that keep the user's data safe: checked reads and writes, replacement through a
-// temporary file, companion-file lookup and the same-file test for process destinations.
+// File helpers that keep the user's data safe: reads that refuse what is no regular file without
+// blocking, the one writer (ReplacingFile), companion-file lookup and the same-file test for
+// process destinations.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -40,28 +40,6 @@ std::string ChangeFileExt(const std::string& path, std::string_view ext);
 std::string FileExt(const std::string& path);
 // The file name without its folder.
 std::string FileNameOf(const std::string& path);
-
-// A writer that checks creation, every write and the close. Writes go straight to the file.
-class CheckedFile {
-  public:
-    CheckedFile() = default;
-    CheckedFile(const CheckedFile&) = delete;
-    CheckedFile& operator=(const CheckedFile&) = delete;
-    ~CheckedFile();
-
-    bool create(const std::string& path);  // truncates
-    bool append(const std::string& path);
-    bool write(const void* data, size_t size);
-    bool write(std::string_view text) { return write(text.data(), text.size()); }
-    // Closes the file; false when any write or the close failed.
-    bool close();
-    bool isOpen() const { return file_ != nullptr; }
-    bool ok() const { return ok_; }
-
-  private:
-    std::FILE* file_ = nullptr;
-    bool ok_ = true;
-};
 
 // The file a name leads to: symbolic links followed (relative ones from their own folder), the
 // name itself when it is no link.

@@ -55,6 +55,9 @@ class ReplacingFile {
     bool write(const void* data, size_t size);
     bool write(std::string_view text) { return write(text.data(), text.size()); }
 
+    // Writes what is buffered, so that a full disk shows before anything is put in place.
+    bool flush();
+
     // Bytes of new content so far, and a return to an earlier count (not on a device).
     uint64_t size() const { return written_; }
     bool truncate(uint64_t size);
@@ -76,7 +79,6 @@ class ReplacingFile {
     enum class Mode { Closed, Rename, InPlace, Device };
     bool fail(WriteFault fault);
     bool openDevice();
-    bool flush();
     bool commitRename();
     bool commitInPlace();
     void closeDescriptor();

@@ -69,17 +69,19 @@ TEST_F(FileSafetyTest, NonRegularDestinationIsWrittenInPlaceAndChecked) {
 }
 
 TEST_F(FileSafetyTest, FailuresAreReported) {
-    CheckedFile f;
-    EXPECT_FALSE(f.create(path("missing/folder/x.dat")));
+    ReplacingFile f;
+    EXPECT_FALSE(f.open(path("missing/folder/x.dat")));
     EXPECT_FALSE(f.write(std::string_view("abc")));
+    EXPECT_FALSE(f.commit());
     EXPECT_FALSE(WriteFileReplacing(path("missing/x.dat"), "abc"));
     std::string bytes;
     EXPECT_FALSE(ReadFileBytes(path("nothing.here"), bytes));
-    // A write the device refuses shows at the latest when the file is closed.
-    CheckedFile full;
-    ASSERT_TRUE(full.create("/dev/full"));
+    // A write the device refuses shows at the latest when the file is put in place.
+    ReplacingFile full;
+    ASSERT_TRUE(full.open("/dev/full"));
     full.write(std::string_view("some bytes"));
-    EXPECT_FALSE(full.close());
+    EXPECT_FALSE(full.commit());
+    EXPECT_EQ(full.fault(), WriteFault::Write);
 }
 
 TEST_F(FileSafetyTest, SameFileThroughDifferentSpellings) {

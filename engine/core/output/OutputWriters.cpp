@@ -79,6 +79,12 @@ bool CheckedOutputFile::writeRecords(std::string_view bytes) {
     return true;
 }
 
+bool CheckedOutputFile::flush() {
+    if (!file_.isOpen() || failed_) return !failed_;
+    if (!file_.flush()) fail("  Error writing output file: ");
+    return !failed_;
+}
+
 bool CheckedOutputFile::commit() {
     if (!file_.isOpen()) return false;
     if (!file_.commit() && !failed_) fail("  Error writing output file: ");

@@ -40,6 +40,8 @@ class CheckedOutputFile {
     Mark mark() const { return {file_.size(), written_}; }
     bool rollBack(const Mark& mark);
 
+    // Writes what is buffered; false (reported) when that fails.
+    bool flush();
     // Puts the new version in place; false when the creation, any write or the replacement
     // failed (the old file then stays).
     bool commit();

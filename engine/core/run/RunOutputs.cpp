@@ -38,7 +38,7 @@ std::array<CheckedOutputFile*, 3> OutputsOf(TRunState& rs) {
 
 std::string RunOutputFailedText(const std::string& name) {
     return "Error writing output file: " + name +
-           "\rThe run was stopped; its output files were left as they were before it.";
+           "\rNothing of the run was written: its output files are as they were before it.";
 }
 
 bool CreateRunOutputs(TRunState& rs) {
@@ -67,11 +67,12 @@ bool RunOutputFailed(const TRunState& rs) {
 void FinishRunOutputs(TRunState& rs) {
     CheckedOutputFile& initial = rs.initialConditionsFile;
     if (initial.isOpen() && !rs.initialConditions.empty()) initial.write(rs.initialConditions);
+    // Every byte is written before any file is put in place: one full disk keeps them all.
     for (CheckedOutputFile* file : OutputsOf(rs)) {
-        if (!file->failed()) continue;
+        if (file->flush()) continue;
         DiscardRunOutputs(rs);
         rs.host->sink().error(RunOutputFailedText(file->name()));
-        Log(rs, "  Run stopped: its output files were left as they were before it.",
+        Log(rs, "  Nothing of the run was written: its output files are as they were before it.",
             colour::Red);
         return;
     }
@@ -80,8 +81,12 @@ void FinishRunOutputs(TRunState& rs) {
         return;
     }
     if (rs.initialConditions.empty()) initial.discard();
-    for (CheckedOutputFile* file : OutputsOf(rs))
-        if (file->isOpen()) file->commit();
+    for (CheckedOutputFile* file : OutputsOf(rs)) {
+        if (!file->isOpen() || file->commit()) continue;
+        const std::string note = file->failureNote();
+        rs.host->sink().error("Error writing output file: " + file->name() +
+                              (note.empty() ? "" : "\r" + note));
+    }
 }
 
 void DiscardRunOutputs(TRunState& rs) {

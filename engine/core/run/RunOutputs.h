@@ -24,7 +24,7 @@ void FinishRunOutputs(TRunState& rs);
 // Drops whatever outputs are still open (every way out of a run).
 void DiscardRunOutputs(TRunState& rs);
 
-// The box text when a failed write stopped the run.
+// The box text when a write to an output failed (the run stops at once).
 std::string RunOutputFailedText(const std::string& name);
 
 }  // namespace halvern

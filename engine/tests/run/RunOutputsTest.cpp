@@ -102,7 +102,9 @@ TEST(RunOutputs, AFullDiskStopsTheRunAndLeavesTheOldFiles) {
     EXPECT_EQ(p.host.messages.texts(),
               std::vector<std::string>{RunOutputFailedText(names.dynamics)});
     EXPECT_GE(p.host.find("  Error writing output file: " + names.dynamics), 0);
-    EXPECT_GE(p.host.find("  Run stopped: its output files were left as they were before it."), 0);
+    EXPECT_GE(p.host.find("  Nothing of the run was written: its output files are as they were "
+                          "before it."),
+              0);
     EXPECT_LT(p.host.find("  Run count: 3"), 0);  // stopped at the failure
     EXPECT_EQ(p.output("out/dynvars.osl"), "old records");
     EXPECT_EQ(p.output("out/inivars.osl"), "old initial conditions");
