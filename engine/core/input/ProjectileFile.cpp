@@ -1,5 +1,6 @@
 #include "input/ProjectileFile.h"
 
+#include "FileSafety.h"
 #include "TextReader.h"
 #include "input/InputChecks.h"
 #include "input/TargetFile.h"
@@ -9,6 +10,7 @@ namespace halvern {
 void ReportUnreadableFile(const std::string& fileName, EngineHost& host) {
     LogLine(host, "  ++++ Error ++++", colour::Red);
     LogLine(host, "  File (" + fileName + ") could not be read or has wrong format.", colour::Red);
+    if (IsNotRegularFile(fileName)) LogLine(host, "  " + NotRegularFileText(fileName), colour::Red);
 }
 
 int32_t ReadProjectileFile(const std::string& fileName, TProjectileData& data, EngineHost& host) {

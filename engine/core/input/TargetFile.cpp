@@ -139,7 +139,7 @@ bool CheckAtom(EngineHost& host, const std::string& fileName, int32_t line, cons
 int32_t CountTargetLines(const std::string& fileName, MessageSink& sink) {
     TextReader reader;
     if (!reader.open(fileName)) {
-        sink.error("Cannot open Target file:\r" + fileName);
+        sink.error(OpenFailureText("Cannot open Target file:\r" + fileName, fileName));
         return 0;
     }
     int32_t lines = 0;

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QApplication>
 #include <QImage>
 #include <filesystem>
 #include <functional>
@@ -430,10 +429,3 @@ TEST_F(EveryWriter, ReplacesWholeOrReportsAndLeavesTheOldFile) {
 
 }  // namespace
 }  // namespace halvern::test
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
