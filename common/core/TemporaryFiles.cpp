@@ -42,6 +42,21 @@ std::string RandomLetters() {
     return letters;
 }
 
+// Calls io(pointer, bytes, offset) until `size` bytes have moved; false on an error (EINTR is
+// retried) or a call that moves nothing (a full device, the end of a file).
+template <class Byte, class Io>
+bool MoveAll(Byte* data, size_t size, long long offset, Io io) {
+    while (size > 0) {
+        const ssize_t n = io(data, size, offset);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+        offset += n;
+    }
+    return true;
+}
+
 std::string InFolder(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + "/" + name;
@@ -112,50 +127,21 @@ bool LinkNamelessFile(int fd, const std::string& folder, const std::string& pref
 }
 
 bool WriteAll(int fd, const void* data, size_t size) {
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(fd, p, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
+    return MoveAll(static_cast<const char*>(data), size, 0,
+                   [fd](const char* p, size_t n, long long) { return ::write(fd, p, n); });
 }
 
 bool WriteAllAt(int fd, const void* data, size_t size, long long offset) {
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-        offset += n;
-    }
-    return true;
+    return MoveAll(static_cast<const char*>(data), size, offset,
+                   [fd](const char* p, size_t n, long long at) {
+                       return ::pwrite(fd, p, n, static_cast<off_t>(at));
+                   });
 }
 
 bool ReadAllAt(int fd, void* data, size_t size, long long offset) {
-    char* p = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-        offset += n;
-    }
-    return true;
+    return MoveAll(static_cast<char*>(data), size, offset, [fd](char* p, size_t n, long long at) {
+        return ::pread(fd, p, n, static_cast<off_t>(at));
+    });
 }
 
 }  // namespace halvern

@@ -83,6 +83,25 @@ TEST(RunOutputs, ARunReplacesItsOutputsWhole) {
     EXPECT_EQ(p.output("inivars.osl").size(), 487 * kOslRecordSize);
 }
 
+// A run that ends before its first trajectory (here the model cannot be read when the first
+// impact is set up) leaves every old output as it was.
+TEST(RunOutputs, ARunEndingBeforeItsFirstTrajectoryLeavesTheOldFiles) {
+    TestProject p;
+    ManyRecords(p);
+    p.write();
+    fs::remove(p.path(".mdl"));
+    p.folder.write("dynvars.osl", "old records");
+    p.folder.write("inivars.osl", "old initial conditions");
+    RunSimulationSteps(p.names(), true, p.rs);
+    EXPECT_FALSE(p.host.messages.texts().empty());
+    EXPECT_EQ(p.output("dynvars.osl"), "old records");
+    EXPECT_EQ(p.output("inivars.osl"), "old initial conditions");
+    size_t outputs = 0;
+    for (const auto& entry : fs::directory_iterator(p.folder.path()))
+        outputs += entry.path().filename().string().rfind("cu.", 0) == 0 ? 0 : 1;
+    EXPECT_EQ(outputs, 2u);
+}
+
 // A disk that fills up during the run: the run stops, says so in a box and in red, and every
 // output file is as it was before the run, with no temporary file left.
 TEST(RunOutputs, AFullDiskStopsTheRunAndLeavesTheOldFiles) {
