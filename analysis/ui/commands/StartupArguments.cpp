@@ -13,7 +13,7 @@ StartupFile CheckStartupArguments(const std::vector<std::string>& arguments) {
 }
 
 std::string CannotFindFileText(const std::string& name) {
-    return "Cannot find file: " + name;
+    return halvern::OpenFailureText("Cannot find file: " + name, name);
 }
 
 }  // namespace brisal
