@@ -82,23 +82,24 @@ bool ReplacingFile::open(const std::string& target) {
     target_ = ResolveLinks(target);
 
     struct stat info {};
-    bool inPlace = false;
-    if (::lstat(target_.c_str(), &info) == 0) {
-        existed_ = true;
-        if (S_ISCHR(info.st_mode)) return openDevice();
-        if (!S_ISREG(info.st_mode)) return fail(WriteFault::NotRegular);
-        if (!MayWrite(target_, info)) return fail(WriteFault::ReadOnly);
-        permissions_ = info.st_mode & 07777;
-        owner_ = info.st_uid;
-        group_ = info.st_gid;
-        fileDevice_ = info.st_dev;
-        inode_ = info.st_ino;
-        const bool otherOwner = info.st_uid != ::geteuid() && ::geteuid() != 0;
-        inPlace = info.st_nlink > 1 || otherOwner || !FolderWritable(FolderOf(target_));
-    } else if (errno != ENOENT) {
-        return fail(WriteFault::Create);
-    }
+    if (::lstat(target_.c_str(), &info) != 0)
+        return errno == ENOENT ? openTemporary(false) : fail(WriteFault::Create);
+    existed_ = true;
+    if (S_ISCHR(info.st_mode)) return openDevice();
+    if (!S_ISREG(info.st_mode)) return fail(WriteFault::NotRegular);
+    if (!MayWrite(target_, info)) return fail(WriteFault::ReadOnly);
+    permissions_ = info.st_mode & 07777;
+    owner_ = info.st_uid;
+    group_ = info.st_gid;
+    fileDevice_ = info.st_dev;
+    inode_ = info.st_ino;
+    // A rename would cut the other names off, give the file to the user, or is not allowed.
+    const bool otherOwner = info.st_uid != ::geteuid() && ::geteuid() != 0;
+    return openTemporary(info.st_nlink > 1 || otherOwner ||
+                         !FolderWritable(FolderOf(target_)));
+}
 
+bool ReplacingFile::openTemporary(bool inPlace) {
     const std::string folder = FolderOf(target_);
     if (inPlace) {
         fd_ = CreateAnonymousFile(FolderWritable(folder) ? folder : TemporaryFolder());
@@ -122,10 +123,11 @@ bool ReplacingFile::open(const std::string& target) {
 bool ReplacingFile::openDevice() {
     // O_NONBLOCK only for the open itself; a device that then refuses bytes fails the write.
     fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) return fail(WriteFault::Create);
     struct stat info {};
-    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISCHR(info.st_mode)) {
+    if (::fstat(fd_, &info) != 0 || !S_ISCHR(info.st_mode)) {
         closeDescriptor();
-        return fail(fd_ < 0 ? WriteFault::Create : WriteFault::NotRegular);
+        return fail(WriteFault::NotRegular);
     }
     const int flags = ::fcntl(fd_, F_GETFL);
     if (flags >= 0) ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);

@@ -79,6 +79,7 @@ class ReplacingFile {
     enum class Mode { Closed, Rename, InPlace, Device };
     bool fail(WriteFault fault);
     bool openDevice();
+    bool openTemporary(bool inPlace);
     bool commitRename();
     bool commitInPlace();
     void closeDescriptor();
