@@ -239,7 +239,7 @@ std::vector<Writer> Writers() {
          }},
         {"displacements", "d.osl", none, [](const Sources& s) { return s.later; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
-             ComputeDisplacements(sink, s.osl, s.later, d);
+             Processed(sink, [&](ProcessHost& h) { ComputeDisplacements(h, s.osl, s.later, d); });
          }},
         {"engine: dynamical variables", "dynvars.osl", none,
          [](const Sources& s) { return s.impacts; },
