@@ -95,8 +95,7 @@ bool ReplacingFile::open(const std::string& target) {
     inode_ = info.st_ino;
     // A rename would cut the other names off, give the file to the user, or is not allowed.
     const bool otherOwner = info.st_uid != ::geteuid() && ::geteuid() != 0;
-    return openTemporary(info.st_nlink > 1 || otherOwner ||
-                         !FolderWritable(FolderOf(target_)));
+    return openTemporary(info.st_nlink > 1 || otherOwner || !FolderWritable(FolderOf(target_)));
 }
 
 bool ReplacingFile::openTemporary(bool inPlace) {
@@ -167,8 +166,7 @@ bool ReplacingFile::flush() {
 }
 
 bool ReplacingFile::truncate(uint64_t size) {
-    if (mode_ == Mode::Closed || mode_ == Mode::Device || size > written_ || !flush())
-        return false;
+    if (mode_ == Mode::Closed || mode_ == Mode::Device || size > written_ || !flush()) return false;
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0 ||
         ::lseek(fd_, static_cast<off_t>(size), SEEK_SET) < 0)
         return fail(WriteFault::Write);
@@ -219,7 +217,8 @@ bool ReplacingFile::commitRename() {
 }
 
 bool ReplacingFile::commitInPlace() {
-    const int out = ::open(target_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int out =
+        ::open(target_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat info {};
     if (out < 0 || ::fstat(out, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_dev != fileDevice_ || info.st_ino != inode_) {

@@ -33,9 +33,9 @@ std::string WriteFailureText(const std::string& ownText, const std::string& note
 // destination stays as it was and the temporary file is removed. The temporary file has no name
 // (O_TMPFILE) until commit links it under an unpredictable one, so a process killed while
 // writing leaves nothing behind; where the file system has no such files it is made under an
-// unpredictable name with O_CREAT|O_EXCL|O_NOFOLLOW. A symbolic link is followed (the link stays, its target is
-// replaced) and the file keeps its permission bits and owner. Where a rename would lose
-// something (a file with more than one hard link, a file of another owner, a folder the user
+// unpredictable name with O_CREAT|O_EXCL|O_NOFOLLOW. A symbolic link is followed (the link stays,
+// its target is replaced) and the file keeps its permission bits and owner. Where a rename would
+// lose something (a file with more than one hard link, a file of another owner, a folder the user
 // cannot write) the content is gathered in a scratch file and copied over the destination at
 // commit. A character device (/dev/null) is written directly. Anything else that is not a
 // regular file is refused, as is a file the user may not write or that has no write bit.
@@ -85,9 +85,9 @@ class ReplacingFile {
     void closeDescriptor();
     std::string temporaryPrefix() const;
 
-    std::string name_;    // as given
-    std::string target_;  // links resolved
-    std::string temp_;    // the named temporary file of Mode::Rename
+    std::string name_;       // as given
+    std::string target_;     // links resolved
+    std::string temp_;       // the named temporary file of Mode::Rename
     bool nameless_ = false;  // Mode::Rename's file has no name before commit
     Mode mode_ = Mode::Closed;
     WriteFault fault_ = WriteFault::None;

@@ -33,8 +33,8 @@ std::string RandomLetters() {
     }
     // Without the generator (it does not fail on Linux) the name only has to be new: O_EXCL
     // still refuses whatever is there.
-    uint64_t clock = static_cast<uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    uint64_t clock =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (size_t i = got; i < sizeof bytes; ++i, clock >>= 5)
         bytes[i] = static_cast<unsigned char>(clock);
     std::string letters;

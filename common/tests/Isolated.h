@@ -45,7 +45,8 @@ inline IsolatedResult RunIsolated(const std::function<std::string()>& body, bool
         ::close(fds[0]);
         int code = 0;
         if (asNobody && RunningAsRoot() &&
-            (::setgroups(0, nullptr) != 0 || ::setresgid(kNogroupGid, kNogroupGid, kNogroupGid) != 0 ||
+            (::setgroups(0, nullptr) != 0 ||
+             ::setresgid(kNogroupGid, kNogroupGid, kNogroupGid) != 0 ||
              ::setresuid(kNobodyUid, kNobodyUid, kNobodyUid) != 0))
             code = 3;
         if (code == 0) {

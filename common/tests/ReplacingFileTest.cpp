@@ -60,10 +60,10 @@ std::string NoteOf(const std::string& reported) {
     return reported.substr(reported.find('|') + 1);
 }
 
-constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read |
-                                fs::perms::others_read;
-constexpr fs::perms kEveryoneWrites = kReadOnly | fs::perms::owner_write |
-                                      fs::perms::group_write | fs::perms::others_write;
+constexpr fs::perms kReadOnly =
+    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr fs::perms kEveryoneWrites =
+    kReadOnly | fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 struct HazardCase {
     const char* name;
@@ -143,8 +143,7 @@ TEST_F(ReplacingFileTest, EveryHazardOfADestination) {
              fs::create_directory(t.path("locked"));
              write(t.path("locked/open.txt"), "old", kEveryoneWrites);
              fs::permissions(t.path("locked"), fs::perms::owner_all | fs::perms::group_read |
-                                                   fs::perms::group_exec |
-                                                   fs::perms::others_read |
+                                                   fs::perms::group_exec | fs::perms::others_read |
                                                    fs::perms::others_exec);
              return t.path("locked/open.txt");
          },

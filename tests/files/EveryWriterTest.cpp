@@ -15,9 +15,9 @@
 #include "EngineTestRuns.h"
 #include "GraphOutput.h"
 #include "Isolated.h"
+#include "LogFile.h"
 #include "RichEditEx.h"
 #include "ThreadedRuns.h"
-#include "LogFile.h"
 #include "composite/SplineComposite.h"
 #include "convert/ConvertToText.h"
 #include "displacements/Displacements.h"
@@ -63,10 +63,10 @@ struct Sources {
         }
         osl = file("source.osl", records);
         later = file("later.osl", records);
-        target = file("source.trg", TargetLine(0, 0, 0) + "\r\n" + TargetLine(1.805, 1.805, 0) +
-                                        "\r\n");
-        impacts = file("source.imp", ImpactLine(0, 0, 3) + "\r\n" + ImpactLine(0.5, 0.5, 3) +
-                                         "\r\n");
+        target =
+            file("source.trg", TargetLine(0, 0, 0) + "\r\n" + TargetLine(1.805, 1.805, 0) + "\r\n");
+        impacts =
+            file("source.imp", ImpactLine(0, 0, 3) + "\r\n" + ImpactLine(0.5, 0.5, 3) + "\r\n");
     }
     fs::path folder;
     std::string osl, later, target, impacts;
@@ -165,13 +165,11 @@ std::vector<Writer> Writers() {
                  out.atom(0, 0, 0, velkor::SpeciesColumns(29, 63.546L, 0, "Cu"));
              });
          }},
-        {"target re-orientation", "new.trg", none,
-         [](const Sources& s) { return s.target; },
+        {"target re-orientation", "new.trg", none, [](const Sources& s) { return s.target; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
              velkor::WriteReorientedTarget(s.target, d, velkor::TOrientParams{}, sink);
          }},
-        {"impact re-orientation", "new.imp", none,
-         [](const Sources& s) { return s.impacts; },
+        {"impact re-orientation", "new.imp", none, [](const Sources& s) { return s.impacts; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
              velkor::WriteReorientedImpacts(s.impacts, d, velkor::TOrientParams{}, sink);
          }},
@@ -182,8 +180,7 @@ std::vector<Writer> Writers() {
          },
          [](const Sources&) { return std::string(); },
          [](const Sources&, const std::string& d, RecordingSink& sink) {
-             velkor::ConvertVersion21File((fs::path(d).parent_path() / "CU100.TRG").string(),
-                                          sink);
+             velkor::ConvertVersion21File((fs::path(d).parent_path() / "CU100.TRG").string(), sink);
          }},
         {"spline files", "POTENTL.SPL", none, noSource,
          [](const Sources&, const std::string& d, RecordingSink& sink) {
@@ -213,7 +210,8 @@ std::vector<Writer> Writers() {
          }},
         {"spectrum", "s.dat", none, [](const Sources& s) { return s.osl; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
-             Processed(sink, [&](ProcessHost& h) { MakeSpectrum(h, s.osl, d, "rx*1e10", 5, 4, 0); });
+             Processed(sink,
+                       [&](ProcessHost& h) { MakeSpectrum(h, s.osl, d, "rx*1e10", 5, 4, 0); });
          }},
         {"collate", "c.dat", none, [](const Sources& s) { return s.osl; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
@@ -249,14 +247,12 @@ std::vector<Writer> Writers() {
         {"engine: initial conditions", "inivars.osl", none,
          [](const Sources& s) { return s.impacts; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
-             EngineRun(d, &TRunFileNames::initialConditions, d == s.impacts ? s.impacts : "",
-                       sink);
+             EngineRun(d, &TRunFileNames::initialConditions, d == s.impacts ? s.impacts : "", sink);
          }},
         {"engine: inelastic events", "inelast.dat", none,
          [](const Sources& s) { return s.impacts; },
          [](const Sources& s, const std::string& d, RecordingSink& sink) {
-             EngineRun(d, &TRunFileNames::inelasticEvents, d == s.impacts ? s.impacts : "",
-                       sink);
+             EngineRun(d, &TRunFileNames::inelasticEvents, d == s.impacts ? s.impacts : "", sink);
          }},
     };
 }
@@ -287,7 +283,8 @@ class EveryWriter : public ::testing::Test {
         root_ = fs::temp_directory_path() / ("halvern-writers-" + std::to_string(::getpid()));
         fs::remove_all(root_);
         fs::create_directories(root_ / "full");
-        if (RunningAsRoot()) small_ = std::make_unique<SmallFileSystem>((root_ / "full").string(), "64k");
+        if (RunningAsRoot())
+            small_ = std::make_unique<SmallFileSystem>((root_ / "full").string(), "64k");
     }
     void TearDown() override {
         small_.reset();
@@ -341,8 +338,8 @@ std::string Bytes(const std::string& path) {
 
 TEST_F(EveryWriter, ReplacesWholeOrReportsAndLeavesTheOldFile) {
     const Sources sources(root_ / "sources");
-    const Hazard hazards[] = {Hazard::Link,     Hazard::ReadOnly, Hazard::Folder,
-                              Hazard::Fifo,     Hazard::FullDisk, Hazard::OwnSource};
+    const Hazard hazards[] = {Hazard::Link, Hazard::ReadOnly, Hazard::Folder,
+                              Hazard::Fifo, Hazard::FullDisk, Hazard::OwnSource};
     if (!fullDiskAvailable())
         std::cout << "[ skipped  ] full file system: no small file system could be mounted\n";
     for (const Writer& w : Writers()) {
@@ -352,8 +349,7 @@ TEST_F(EveryWriter, ReplacesWholeOrReportsAndLeavesTheOldFile) {
         const std::string reference = (plain / w.fileName).string();
         ASSERT_TRUE(WriteFileReplacing(reference, kOld));
         w.besides(reference);
-        const IsolatedResult normal =
-            RunIsolated([&] { return Attempt(w, sources, reference); });
+        const IsolatedResult normal = RunIsolated([&] { return Attempt(w, sources, reference); });
         ASSERT_TRUE(normal.finished);
         ASSERT_EQ(normal.text, "") << "an ordinary destination";
         const std::string written = Bytes(reference);
@@ -404,7 +400,8 @@ TEST_F(EveryWriter, ReplacesWholeOrReportsAndLeavesTheOldFile) {
             }
             if (errors.empty()) {
                 // Only new bytes that need no room may take the place of the old ones.
-                EXPECT_TRUE(h == Hazard::FullDisk && written.empty()) << "a failure must be reported";
+                EXPECT_TRUE(h == Hazard::FullDisk && written.empty())
+                    << "a failure must be reported";
                 EXPECT_TRUE(Bytes(destination) == written);
             } else if (fs::is_regular_file(destination)) {
                 EXPECT_TRUE(Bytes(destination) == before) << "the old file must stay";
@@ -414,8 +411,7 @@ TEST_F(EveryWriter, ReplacesWholeOrReportsAndLeavesTheOldFile) {
                     << errors;
             }
             if (h == Hazard::ReadOnly) {
-                EXPECT_NE(errors.find(destination + " is read-only"), std::string::npos)
-                    << errors;
+                EXPECT_NE(errors.find(destination + " is read-only"), std::string::npos) << errors;
             }
             if (h == Hazard::FullDisk) {
                 size_t entries = 0;

@@ -109,8 +109,8 @@ AveragesOutcome AverageFile(ProcessHost& host, const std::string& source,
         ++outcome.blocks;
         if (!out.write(AveragesBlock(k + 1, functions[k], stats.StatSum, stats.StatSumSq,
                                      stats.StatCount))) {
-            sink.error(out.failureText("Error writing function " +
-                                       std::to_string(outcome.blocks) + " to " + destination));
+            sink.error(out.failureText("Error writing function " + std::to_string(outcome.blocks) +
+                                       " to " + destination));
             outcome.written = {};
             return outcome;
         }

@@ -81,9 +81,7 @@ class OslFileWriter {
     bool commit();
     void discard() { file_.discard(); }
     bool ok() const { return file_.isOpen() && file_.ok(); }
-    std::string failureText(const std::string& ownText) const {
-        return file_.failureText(ownText);
-    }
+    std::string failureText(const std::string& ownText) const { return file_.failureText(ownText); }
 
   private:
     void flush();

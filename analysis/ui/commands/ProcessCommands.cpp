@@ -58,8 +58,8 @@ bool NamesAccepted(AnalysisHost& host, std::initializer_list<std::string> source
     if (!NameFits(sink, destination)) return false;
     for (const std::string& source : sources) {
         if (!SourceFileFound(source)) {
-            sink.error(halvern::OpenFailureText("Cannot find source file (" + source + ").",
-                                                source));
+            sink.error(
+                halvern::OpenFailureText("Cannot find source file (" + source + ").", source));
             return false;
         }
     }

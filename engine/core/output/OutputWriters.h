@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "ReplacingFile.h"
 #include "Filter.h"
 #include "OslRecord.h"
+#include "ReplacingFile.h"
 #include "dynamics/ParticleArrays.h"
 #include "host/EngineHost.h"
 #include "output/PendingOutput.h"

@@ -43,8 +43,7 @@ void PendingOutput::store(const char* data, std::size_t size) {
     if (!spillFailed_) {
         if (spill_ < 0 && folder_) spill_ = folder_->createFile();
         // A write that fails part-way leaves bytes past spillBytes_, which are never read.
-        if (spill_ >= 0 &&
-            WriteAllAt(spill_, data, size, static_cast<long long>(spillBytes_))) {
+        if (spill_ >= 0 && WriteAllAt(spill_, data, size, static_cast<long long>(spillBytes_))) {
             spillBytes_ += size;
             total_ += size;
             return;

@@ -10,8 +10,8 @@
 #include "OslRecord.h"
 #include "dynamics/PartnerLists.h"
 #include "miscutil.h"
-#include "run/ImpactSetUp.h"
 #include "output/SpillFolder.h"
+#include "run/ImpactSetUp.h"
 #include "run/RunOutputs.h"
 #include "run/RunSimulation.h"
 #include "run/RunState.h"
@@ -75,9 +75,9 @@ TSlot& TakeSlot(TParallelLoop& l) {
         return *slot;
     }
     TRunState& rs = l.rs;
-    auto slot = std::make_unique<TSlot>(l.spill.ok() ? &l.spill : nullptr,
-                                        rs.globals->PendingMemoryLimit,
-                                        rs.globals->PendingFallbackLimit);
+    auto slot =
+        std::make_unique<TSlot>(l.spill.ok() ? &l.spill : nullptr, rs.globals->PendingMemoryLimit,
+                                rs.globals->PendingFallbackLimit);
     slot->state = static_cast<const TTrajectoryState&>(rs);
     AimGraphFrame(slot->state, rs.options, rs.N);
     if (rs.outputFilter.run) {
@@ -162,8 +162,9 @@ bool FollowAgain(TParallelLoop& l, TSlot& slot) {
     TRunState& rs = l.rs;
     EngineHost& host = *rs.host;
     l.oneAtATime = true;
-    LogSpillFailure(l, "Records of trajectories run ahead cannot be kept: one trajectory at a "
-                       "time from now on");
+    LogSpillFailure(l,
+                    "Records of trajectories run ahead cannot be kept: one trajectory at a "
+                    "time from now on");
     DirectReport direct(host, rs);
     slot.recorder.replayEvents(host, direct, l.showParseError, 0, slot.setUpEvents);
     TTrajectoryState& tj = slot.state;
@@ -190,7 +191,8 @@ bool FollowAgain(TParallelLoop& l, TSlot& slot) {
 // The run stops at this trajectory (an abort was confirmed) and its records could not all be
 // kept: what was kept goes to the files, and the box says the output is incomplete.
 void ReportIncompleteOutput(TRunState& rs, const TSlot& slot) {
-    const std::string name = rs.dynamicsFile.isOpen() ? rs.files.dynamics : rs.files.inelasticEvents;
+    const std::string name =
+        rs.dynamicsFile.isOpen() ? rs.files.dynamics : rs.files.inelasticEvents;
     rs.host->sink().error(name + " is incomplete: records of run " +
                           IntToText(slot.state.RunCount) +
                           " could not be kept, for want of room in memory or on disk.");

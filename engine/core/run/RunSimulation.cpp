@@ -16,8 +16,8 @@
 #include "run/EnergyBalance.h"
 #include "run/ImpactSetUp.h"
 #include "run/ParallelImpacts.h"
-#include "run/RunOutputs.h"
 #include "run/RunInputs.h"
+#include "run/RunOutputs.h"
 #include "run/Trajectory.h"
 
 namespace halvern {

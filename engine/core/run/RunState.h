@@ -139,9 +139,9 @@ inline void WriteBackOption(TRunShared& rs, uint8_t TSimulationOptions::*field, 
 
 // The run's own files and filter as the targets of a trajectory's records.
 inline TRecordTargets RunFileTargets(TRunState& rs) {
-    return TRecordTargets{&rs.dynamicsFile, &rs.inelasticEventsFile, &rs.outputFilter,
-                          nullptr,          false,                   false,
-                          &rs.initialConditions};
+    return TRecordTargets{
+        &rs.dynamicsFile,     &rs.inelasticEventsFile, &rs.outputFilter, nullptr, false, false,
+        &rs.initialConditions};
 }
 
 // The run's own files and filter as the records' targets of its trajectory part.

@@ -113,9 +113,8 @@ TEST(PendingOutput, ASpillFileThatDoesNotReadBackFailsTheReplay) {
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, 10), 0);
     std::string got;
-    EXPECT_FALSE(out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) {
-        got += b;
-    }));
+    EXPECT_FALSE(
+        out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) { got += b; }));
     EXPECT_EQ(got, "abcdefg");  // the first chunk; the second does not read back whole
 }
 
@@ -138,9 +137,8 @@ TEST(PendingOutput, AFullDiskKeepsTheRestInMemory) {
     EXPECT_TRUE(out.spillFailed());
     EXPECT_FALSE(out.overflowed());
     std::string got;
-    EXPECT_TRUE(out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) {
-        got += b;
-    }));
+    EXPECT_TRUE(
+        out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) { got += b; }));
     EXPECT_EQ(got, expected);
 }
 

@@ -57,8 +57,7 @@ TEST(Trajectory, SampleModesWritePeriodicallyAndAtTheEnd) {
         EXPECT_EQ(records.back().rw, rs.N);
         EXPECT_EQ(records.back().rn, 1);
         // A sampling interval of 0 writes no initial conditions either.
-        EXPECT_EQ(rs.initialConditions.size(),
-                  c.interval != 0 ? (rs.N + 1) * kOslRecordSize : 0u);
+        EXPECT_EQ(rs.initialConditions.size(), c.interval != 0 ? (rs.N + 1) * kOslRecordSize : 0u);
     }
 }
 

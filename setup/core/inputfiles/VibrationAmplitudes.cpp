@@ -76,11 +76,10 @@ std::optional<VibrationRefusal> FindVibrationRefusal(const TModelSpec& spec) {
     if (std::isfinite(a.bulk) && std::isfinite(a.perpendicular) && std::isfinite(a.parallel))
         return std::nullopt;
     if (!(RealOf(spec.Mass.str()) > 0))
-        return VibrationRefusal{VibrationField::Mass,
-                                "Mass " + spec.Mass.str() + NotFiniteText()};
-    return VibrationRefusal{VibrationField::Temperature,
-                            "Lattice temperature " + spec.Temperature.str() + " K" +
-                                NotFiniteText()};
+        return VibrationRefusal{VibrationField::Mass, "Mass " + spec.Mass.str() + NotFiniteText()};
+    return VibrationRefusal{
+        VibrationField::Temperature,
+        "Lattice temperature " + spec.Temperature.str() + " K" + NotFiniteText()};
 }
 
 VibrationAmplitudes ComputeVibrationAmplitudes(const TModelSpec& spec) {

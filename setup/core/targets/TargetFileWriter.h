@@ -33,9 +33,7 @@ class TargetFileWriter {
     void atom(long double x, long double y, long double z, const SpeciesColumns& species);
     // Writes what is left and puts the file in place; false when creating or any write failed.
     bool finish();
-    std::string failureText(const std::string& ownText) const {
-        return file_.failureText(ownText);
-    }
+    std::string failureText(const std::string& ownText) const { return file_.failureText(ownText); }
 
   private:
     LineFileWriter file_;

@@ -24,9 +24,7 @@ class LineFileWriter {
     bool finish();
     // The caller's failure text with what became of the file (read-only, no regular file, left
     // as it was).
-    std::string failureText(const std::string& ownText) const {
-        return file_.failureText(ownText);
-    }
+    std::string failureText(const std::string& ownText) const { return file_.failureText(ownText); }
 
   private:
     void flush();

@@ -206,9 +206,8 @@ TEST_F(SplineCompositeFiles, AFileThatCannotBeWrittenStopsTheToolBeforeTheBox) {
         EXPECT_FALSE(SplineComposite(DefaultCopper(), c.folder, files, sink));
         const std::string own = "Cannot create " + c.failing + ".";
         EXPECT_EQ(sink.texts(),
-                  std::vector<std::string>{c.blocked ? own + "\r" + c.failing +
-                                                           " is not a regular file."
-                                                     : own});
+                  std::vector<std::string>{
+                      c.blocked ? own + "\r" + c.failing + " is not a regular file." : own});
         EXPECT_FALSE(std::filesystem::is_regular_file(path("FORCE.SPL"))) << c.failing;
     }
 }

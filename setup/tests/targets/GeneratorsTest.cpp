@@ -154,8 +154,8 @@ TEST_F(Generators, FailedWriteKeepsTheOldFile) {
     sigaction(SIGXFSZ, &previous, nullptr);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(sink.texts(),
-              std::vector<std::string>{"Error writing output file.\r" + old + " was left as it was."});
+    EXPECT_EQ(sink.texts(), std::vector<std::string>{"Error writing output file.\r" + old +
+                                                     " was left as it was."});
     EXPECT_EQ(contents(old), "old contents\r\n");
     EXPECT_EQ(fileCount(), 1u);  // no temporary file left behind
 }
