@@ -1,6 +1,6 @@
-// A run's outputs are put in place whole at its end or left as they were: a destination that is
-// read-only or no regular file is refused before the run starts, and a disk that fills up stops
-// the run with the old files intact.
+// A run's outputs are put in place whole at its end or left as they were: a disk that fills up
+// stops the run with the old files intact, and so does an end before the first trajectory.
+// (Refused destinations are in the table of every writer, tests/files.)
 #include "run/RunOutputs.h"
 
 #include <gtest/gtest.h>
@@ -24,49 +24,6 @@ void ManyRecords(TestProject& p) {
     p.globals.Options.RecordInitial = 1;
     p.run[0] = "3";
     p.run[1] = "10";
-}
-
-TEST(RunOutputs, RefusedDestinationsEndTheRunBeforeItStarts) {
-    const struct {
-        const char* name;
-        void (*prepare)(TestProject&);
-        std::string box;
-    } cases[] = {
-        {"read-only output",
-         [](TestProject& p) {
-             p.folder.write("dynvars.osl", "old");
-             fs::permissions(p.folder.file("dynvars.osl"), fs::perms::owner_read);
-         },
-         "Cannot create dynamical variables output file: <dir>/dynvars.osl\r<dir>/dynvars.osl "
-         "is read-only: it was left as it was."},
-        {"FIFO as output",
-         [](TestProject& p) { ASSERT_EQ(::mkfifo(p.folder.file("dynvars.osl").c_str(), 0666), 0); },
-         "Cannot create dynamical variables output file: <dir>/dynvars.osl\r<dir>/dynvars.osl "
-         "is not a regular file."},
-        {"folder as initial-conditions file",
-         [](TestProject& p) { fs::create_directory(p.folder.file("inivars.osl")); },
-         "Cannot create initial conditions output file: <dir>/inivars.osl\r<dir>/inivars.osl "
-         "is not a regular file."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestProject p;
-        ManyRecords(p);
-        c.prepare(p);
-        const IsolatedResult run = RunIsolated([&p] {
-            p.simulate(true);
-            const bool ran = p.host.find("                 * TERMINATED *") >= 0;
-            return Joined(p.host.messages.texts()) + (ran ? "|ran|" : "|not run|") +
-                   p.host.lines.back().text;
-        });
-        ASSERT_TRUE(run.finished) << "the run blocked";
-        EXPECT_EQ(run.text,
-                  p.expand(c.box) + "|not run|  Hint: file may be in use by another program.");
-        if (fs::is_regular_file(p.folder.file("dynvars.osl"))) {
-            EXPECT_EQ(p.output("dynvars.osl"), "old");
-        }
-        EXPECT_FALSE(fs::exists(p.folder.file("inelast.dat")));
-    }
 }
 
 // A run replaces its outputs whole: an old longer file leaves nothing of itself behind, and the
