@@ -48,9 +48,9 @@ void AnalysisEditorHost::chooseAndOpen(const std::string& initialName, int filte
     if (chosen) openFileInEditor(*chosen);
 }
 
-// A window is made in plain-text mode, so the file is read as it is, and stays in that mode.
+// Editors work in plain-text mode; a rich-text file is shown formatted all the same.
 halvern::TEditForm* AnalysisEditorHost::openFileInEditor(const std::string& path) {
-    return windows_.openFile(path, true);
+    return windows_.openFileShowingRtf(path);
 }
 
 halvern::TEditForm* AnalysisEditorHost::openTextInEditor(const std::string& caption,

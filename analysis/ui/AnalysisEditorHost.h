@@ -1,5 +1,5 @@
 // The analysis program's editor windows: new ones named NEW0.TXT, NEW1.TXT, ..., files and
-// process results loaded as they are and shown in plain-text mode, and all of them closed
+// process results shown in plain-text mode (a rich-text file formatted), and all of them closed
 // (each asking about its changes) before the program ends.
 #pragma once
 

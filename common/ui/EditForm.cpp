@@ -149,8 +149,12 @@ void TEditForm::showMode() {
     status_->setText(QString::fromLatin1(ModeStatusText(plain).c_str()));
 }
 
+// A text of rich-text codes shows formatted once the window is in rich-text mode; it is the
+// same document, so whether it counts as changed stays as it was.
 void TEditForm::setMode(bool plain) {
+    const bool modified = file_.modified;
     EditWin->setPlainTextMode(plain);
+    if (!plain && EditWin->formatRtfCodes(file_.fileName, UiSink())) file_.modified = modified;
     showMode();
     EditWin->viewport()->update();
 }
@@ -175,8 +179,12 @@ void TEditForm::Colour1Click() {
     ChoosePageColour(*EditWin, this);
 }
 
+// Plain text has one font; rich text formats the selection.
 void TEditForm::Font1Click() {
-    ChooseTextFont(*EditWin, this);
+    if (EditWin->plainTextMode())
+        ChooseTextFont(*EditWin, this);
+    else
+        ChooseSelectionFont(*EditWin, this);
 }
 
 void TEditForm::Edit1Click() {
@@ -285,10 +293,10 @@ void TEditForm::replaceOne(const TextFindDialog& dialog) {
     findNext(dialog);
 }
 
+// Every occurrence in the whole text, wherever the caret stands, as one undo step.
 void TEditForm::replaceAll(const TextFindDialog& dialog) {
     const std::u16string text = ToU16(EditWin->document()->toRawText());
-    const size_t from = static_cast<size_t>(EditWin->textCursor().selectionStart());
-    const std::vector<TextHit> hits = FindAllText(text, from, dialog.findText(), dialog.options());
+    const std::vector<TextHit> hits = FindAllText(text, 0, dialog.findText(), dialog.options());
     const QString replacement = FromU16(dialog.replaceText());
     if (!hits.empty()) {
         QTextCursor cursor(EditWin->document());
@@ -306,7 +314,7 @@ void TEditForm::replaceAll(const TextFindDialog& dialog) {
         caret.setPosition(static_cast<int>(hits.back().start + shift + replacement.size()));
         EditWin->setTextCursor(caret);
     }
-    UiSink().info(kReachedEndText);
+    UiSink().info(ReplacedCountText(hits.size()));
 }
 
 }  // namespace halvern

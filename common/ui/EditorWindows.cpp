@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "DisplayText.h"
+#include "UiSink.h"
 
 namespace halvern {
 
@@ -27,9 +28,19 @@ TEditForm* EditorWindows::openNew(const std::string& caption, bool plainText) {
 }
 
 TEditForm* EditorWindows::openFile(const std::string& path, bool plainText) {
+    return open(path, plainText, false);
+}
+
+TEditForm* EditorWindows::openFileShowingRtf(const std::string& path) {
+    return open(path, true, true);
+}
+
+TEditForm* EditorWindows::open(const std::string& path, bool plainText, bool showRtf) {
     TEditForm* window = create();
     window->EditWin->setPlainTextMode(plainText);
-    if (!window->loadFile(path)) {
+    const bool loaded = showRtf ? window->EditWin->loadFileShowingRtf(path, UiSink())
+                                : window->loadFile(path);
+    if (!loaded) {
         delete window;
         return nullptr;
     }

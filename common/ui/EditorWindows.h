@@ -23,6 +23,9 @@ class EditorWindows {
     // read, so that rich-text mode reads rich text). A file that cannot be read is reported and
     // no window stays: null.
     TEditForm* openFile(const std::string& path, bool plainText);
+    // A window with the file in plain-text mode, but a rich-text file shown formatted in
+    // rich-text mode.
+    TEditForm* openFileShowingRtf(const std::string& path);
     // An untitled window named `caption` with the text added after it was set up, so that it
     // counts as changed.
     TEditForm* openText(const std::string& caption, const std::string& text, bool plainText);
@@ -33,6 +36,7 @@ class EditorWindows {
 
   private:
     TEditForm* create();
+    TEditForm* open(const std::string& path, bool plainText, bool showRtf);
 
     EditorHost& host_;
     std::string helpProgram_;

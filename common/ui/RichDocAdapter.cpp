@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <cmath>
+#include <optional>
 
 #include "DisplayText.h"
 #include "QtColours.h"
@@ -21,9 +22,11 @@ int32_t Twips(qreal pixels) {
     return static_cast<int32_t>(std::lround(pixels * kTwipsPerPixel));
 }
 
-void AppendItems(RichParagraph& paragraph, const QTextFragment& fragment, const QFont& font) {
+void AppendItems(RichParagraph& paragraph, const QTextFragment& fragment, const QFont& font,
+                 std::optional<ColourRef> textColour) {
     const QTextCharFormat format = fragment.charFormat();
-    const RichCharFormat rich = FromQtCharFormat(format, font);
+    RichCharFormat rich = FromQtCharFormat(format, font);
+    if (!rich.colour) rich.colour = textColour;
     const auto picture = PictureOf(format);
     const auto object = ObjectOf(format);
     const QString text = fragment.text();
@@ -142,23 +145,27 @@ void InsertRichDoc(QTextCursor& cursor, const RichDoc& doc, bool formatFirstBloc
     cursor.endEditBlock();
 }
 
-RichDoc RichDocFromDocument(const QTextDocument& doc) {
+RichDoc RichDocFromDocument(const QTextDocument& doc, const QColor& textColour) {
     RichDoc rich;
     const QFont font = doc.defaultFont();
     rich.defaultFont = CoreText(font.family());
+    const ColourRef shown = ToColourRef(textColour);
+    const std::optional<ColourRef> colour =
+        shown == 0 ? std::nullopt : std::optional<ColourRef>(shown);
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         RichParagraph& paragraph = rich.paragraphs.emplace_back();
         paragraph.format = FromQtBlockFormat(block.blockFormat());
-        for (auto it = block.begin(); !it.atEnd(); ++it) AppendItems(paragraph, it.fragment(), font);
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            AppendItems(paragraph, it.fragment(), font, colour);
     }
     return rich;
 }
 
-RichDoc RichDocFromSelection(const QTextCursor& cursor) {
+RichDoc RichDocFromSelection(const QTextCursor& cursor, const QColor& textColour) {
     QTextDocument copy;
     if (cursor.document() != nullptr) copy.setDefaultFont(cursor.document()->defaultFont());
     QTextCursor(&copy).insertFragment(cursor.selection());
-    return RichDocFromDocument(copy);
+    return RichDocFromDocument(copy, textColour);
 }
 
 }  // namespace halvern

@@ -2,6 +2,7 @@
 // rich-edit control shows. Lengths convert at 15 twips to the pixel.
 #pragma once
 
+#include <QColor>
 #include <QTextCharFormat>
 #include <QTextBlockFormat>
 
@@ -23,8 +24,9 @@ RichParaFormat FromQtBlockFormat(const QTextBlockFormat& format);
 // block's only when `formatFirstBlock` is set (loading, not pasting into a line).
 void InsertRichDoc(QTextCursor& cursor, const RichDoc& doc, bool formatFirstBlock);
 
-// The whole document, or the cursor's selection.
-RichDoc RichDocFromDocument(const QTextDocument& doc);
-RichDoc RichDocFromSelection(const QTextCursor& cursor);
+// The whole document, or the cursor's selection. Text without a colour of its own is shown in
+// `textColour` (the control's), and takes it unless that is black, the automatic colour.
+RichDoc RichDocFromDocument(const QTextDocument& doc, const QColor& textColour = Qt::black);
+RichDoc RichDocFromSelection(const QTextCursor& cursor, const QColor& textColour = Qt::black);
 
 }  // namespace halvern

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QRubberBand>
@@ -67,6 +68,17 @@ QString CopyName(const std::string& fileName) {
                : name;
 }
 
+// The document's characters as they are, lines joined by '\n' (toPlainText() would make
+// no-break spaces blanks and line separators line ends).
+std::string DocumentText(const QTextDocument& doc) {
+    std::string text;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block != doc.begin()) text += '\n';
+        text += CoreText(block.text());
+    }
+    return text;
+}
+
 }  // namespace
 
 RichEditEx::RichEditEx(QWidget* parent) : QTextEdit(parent) {
@@ -89,6 +101,14 @@ void RichEditEx::setPlainTextMode(bool plain) {
 }
 
 bool RichEditEx::loadFile(const std::string& path, MessageSink& sink) {
+    return load(path, sink, !plainTextMode_);
+}
+
+bool RichEditEx::loadFileShowingRtf(const std::string& path, MessageSink& sink) {
+    return load(path, sink, true);
+}
+
+bool RichEditEx::load(const std::string& path, MessageSink& sink, bool rtfFormatted) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) {
         sink.error(OpenFailureText(ReadErrorText(path), path));
@@ -96,30 +116,54 @@ bool RichEditEx::loadFile(const std::string& path, MessageSink& sink) {
     }
     EditorContent content;
     std::string reason;
-    if (!ReadEditorContent(bytes, !plainTextMode_, content, reason)) {
+    if (!ReadEditorContent(bytes, rtfFormatted, content, reason)) {
         sink.error(ReadErrorText(path, reason));
         return false;
     }
     if (content.rich) {
-        clear();
-        RegisterRichItemHandler(document());
-        QTextCursor cursor(document());
-        InsertRichDoc(cursor, content.doc, true);
-        encoding_ = TextEncoding::Utf8;
-    } else {
-        setPlainText(QString::fromUtf8(content.plain.utf8.data(),
-                                       static_cast<qsizetype>(content.plain.utf8.size())));
-        RegisterRichItemHandler(document());
-        encoding_ = content.plain.encoding;
+        showRichDoc(content.doc);
+        plainTextMode_ = false;
+        return true;
     }
+    setPlainText(QString::fromUtf8(content.plain.utf8.data(),
+                                   static_cast<qsizetype>(content.plain.utf8.size())));
+    RegisterRichItemHandler(document());
+    document()->clearUndoRedoStacks();
+    encoding_ = content.plain.encoding;
+    oneEmptyLine_ = content.plain.oneEmptyLine;
     moveCursor(QTextCursor::Start);
     return true;
 }
 
+// The document replaced by a rich one; what was there before cannot be undone back into it.
+void RichEditEx::showRichDoc(const RichDoc& doc) {
+    clear();
+    RegisterRichItemHandler(document());
+    QTextCursor cursor(document());
+    InsertRichDoc(cursor, doc, true);
+    document()->clearUndoRedoStacks();
+    encoding_ = TextEncoding::Utf8;
+    oneEmptyLine_ = false;
+    moveCursor(QTextCursor::Start);
+}
+
+bool RichEditEx::formatRtfCodes(const std::string& name, MessageSink& sink) {
+    const std::string text = DocumentText(*document());
+    if (!LooksLikeRtf(text)) return false;
+    // The codes as the file held them: the reader takes code page bytes, not characters.
+    const RtfReadResult read = ReadRtf(EncodePlainText(text, encoding_));
+    if (!read.ok) {
+        sink.error(ReadErrorText(name, read.error));
+        return false;
+    }
+    showRichDoc(read.doc);
+    return true;
+}
+
 bool RichEditEx::saveFile(const std::string& path, bool richText, MessageSink& sink) const {
-    const std::string bytes = richText
-                                  ? WriteRtf(RichDocFromDocument(*document()))
-                                  : EncodePlainText(CoreText(document()->toPlainText()), encoding_);
+    const std::string bytes =
+        richText ? WriteRtf(RichDocFromDocument(*document(), palette().color(QPalette::Text)))
+                 : EncodePlainText(DocumentText(*document()), encoding_, oneEmptyLine_);
     const WriteOutcome written = WriteFileReplacing(path, bytes);
     if (written) return true;
     sink.error(written.failureText(WriteErrorText(path)));
@@ -227,7 +271,8 @@ QMimeData* RichEditEx::createMimeDataFromSelection() const {
     data->setText(WithoutObjectMarks(cursor.selection().toPlainText()));
     if (!plainTextMode_) data->setHtml(cursor.selection().toHtml());
     if (!plainTextMode_) {
-        const std::string rtf = WriteRtf(RichDocFromSelection(cursor));
+        const std::string rtf =
+            WriteRtf(RichDocFromSelection(cursor, palette().color(QPalette::Text)));
         const QByteArray bytes(rtf.data(), static_cast<qsizetype>(rtf.size()));
         data->setData(kRtfMime, bytes);
         data->setData(kRtfMimeAlias, bytes);
@@ -236,9 +281,11 @@ QMimeData* RichEditEx::createMimeDataFromSelection() const {
 }
 
 bool RichEditEx::canInsertFromMimeData(const QMimeData* source) const {
-    return source->hasText() || source->hasFormat(kRtfMime) || source->hasFormat(kRtfMimeAlias);
+    return source->hasText() || source->hasFormat(kRtfMime) || source->hasFormat(kRtfMimeAlias) ||
+           (!plainTextMode_ && HoldsPicture(*source));
 }
 
+// Rich text takes the kit's RTF first, then a picture, then text; plain text only text.
 void RichEditEx::insertFromMimeData(const QMimeData* source) {
     QTextCursor cursor = textCursor();
     const QString format = source->hasFormat(kRtfMime) ? kRtfMime : kRtfMimeAlias;
@@ -255,11 +302,35 @@ void RichEditEx::insertFromMimeData(const QMimeData* source) {
             return;
         }
     }
+    if (!plainTextMode_) {
+        if (auto picture = ClipboardPicture(*source)) {
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter),
+                              PictureCharFormat(std::make_shared<const RichPicture>(
+                                                    std::move(*picture)),
+                                                cursor.charFormat()));
+            setTextCursor(cursor);
+            ensureCursorVisible();
+            return;
+        }
+    }
     if (source->hasText()) {
         cursor.insertText(WithoutObjectMarks(source->text()));
         setTextCursor(cursor);
         ensureCursorVisible();
     }
+}
+
+// A plain text has lines, not line breaks inside them: Shift+Enter ends the line too.
+void RichEditEx::keyPressEvent(QKeyEvent* event) {
+    const bool lineEnd = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (plainTextMode_ && lineEnd && (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text(), event->isAutoRepeat(), static_cast<ushort>(event->count()));
+        QTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 QRect RichEditEx::itemRect(int position) const {

@@ -51,10 +51,17 @@ class RichEditEx : public QTextEdit {
 
     // Replaces the text by the file's. In rich-text mode a file that begins with "{\rtf" is read
     // as rich text; otherwise its text is taken unchanged. A file that cannot be read is
-    // reported with its name and the control keeps its text.
+    // reported with its name and the control keeps its text. Loading is no undo step.
     bool loadFile(const std::string& path, MessageSink& sink);
-    // Rich text as RTF, plain text as lines ended by CR LF (objects dropped). The file is
-    // replaced only once the whole text is written; a failure is reported with its name.
+    // As loadFile, but a rich-text file is shown formatted in any mode, and the control is
+    // then in rich-text mode.
+    bool loadFileShowingRtf(const std::string& path, MessageSink& sink);
+    // A text that is rich-text codes shown formatted (the switch to rich-text mode): false, and
+    // the codes kept, when it is none; a text that cannot be read is reported under `name`.
+    bool formatRtfCodes(const std::string& name, MessageSink& sink);
+    // Rich text as RTF, with the colour text is shown in; plain text as the document's
+    // characters in lines ended by CR LF (objects dropped). The file is replaced only once the
+    // whole text is written; a failure is reported with its name.
     bool saveFile(const std::string& path, bool richText, MessageSink& sink) const;
 
     // Inserts an object from a file at the caret; the control's failures raise RichEditError
@@ -73,12 +80,15 @@ class RichEditEx : public QTextEdit {
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool load(const std::string& path, MessageSink& sink, bool rtfFormatted);
+    void showRichDoc(const RichDoc& doc);
     // The item at a document position whose corner handle lies under a viewport point, or -1.
     int handleAt(const QPoint& point) const;
     QRect itemRect(int position) const;
@@ -91,6 +101,7 @@ class RichEditEx : public QTextEdit {
     QString objectMenuPrefix_ = QStringLiteral("Object");
     bool plainTextMode_ = true;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    bool oneEmptyLine_ = false;  // read from a file of one empty line
 
     // Open embedded objects: their temporary copies, watched for changes.
     std::unique_ptr<QTemporaryDir> copies_;

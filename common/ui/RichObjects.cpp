@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QPixmap>
@@ -97,6 +98,20 @@ QPixmap PlainFileIcon() {
     p.drawLine(QPointF(20, 8), QPointF(26, 8));
     for (int y = 13; y <= 25; y += 4) p.drawLine(QPointF(10, y), QPointF(22, y));
     return pixmap;
+}
+
+// The picture formats taken from the clipboard, the ones kept as they are first.
+constexpr const char* kPictureMimes[] = {"image/png", "image/jpeg", "image/bmp", "image/x-bmp"};
+
+RichPicture PictureOfImage(const QImage& image, PictureFormat format, std::string bytes) {
+    RichPicture picture;
+    picture.format = format;
+    picture.data = std::move(bytes);
+    picture.pixelWidth = image.width();
+    picture.pixelHeight = image.height();
+    picture.width = static_cast<int32_t>(image.width() * kTwipsPerPixel);
+    picture.height = static_cast<int32_t>(image.height() * kTwipsPerPixel);
+    return picture;
 }
 
 QImage IconImage(const std::string& fileName) {
@@ -208,14 +223,31 @@ RichPicture ObjectResultPicture(const std::string& fileName, const std::string& 
     if (aspect == ObjectAspect::Content)
         image = QImage::fromData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (image.isNull()) image = IconImage(fileName);
-    RichPicture picture;
-    picture.format = PictureFormat::Png;
-    picture.data = PngBytes(image);
-    picture.pixelWidth = image.width();
-    picture.pixelHeight = image.height();
-    picture.width = static_cast<int32_t>(image.width() * kTwipsPerPixel);
-    picture.height = static_cast<int32_t>(image.height() * kTwipsPerPixel);
-    return picture;
+    return PictureOfImage(image, PictureFormat::Png, PngBytes(image));
+}
+
+bool HoldsPicture(const QMimeData& data) {
+    if (data.hasImage()) return true;
+    for (const char* mime : kPictureMimes)
+        if (data.hasFormat(QLatin1String(mime))) return true;
+    return false;
+}
+
+std::optional<RichPicture> ClipboardPicture(const QMimeData& data) {
+    for (const char* mime : kPictureMimes) {
+        const QByteArray bytes = data.data(QLatin1String(mime));
+        const QImage image = QImage::fromData(bytes);
+        if (image.isNull()) continue;
+        const QLatin1String name(mime);
+        if (name == QLatin1String("image/png"))
+            return PictureOfImage(image, PictureFormat::Png, bytes.toStdString());
+        if (name == QLatin1String("image/jpeg"))
+            return PictureOfImage(image, PictureFormat::Jpeg, bytes.toStdString());
+        return PictureOfImage(image, PictureFormat::Png, PngBytes(image));
+    }
+    const QImage image = qvariant_cast<QImage>(data.imageData());
+    if (image.isNull()) return std::nullopt;
+    return PictureOfImage(image, PictureFormat::Png, PngBytes(image));
 }
 
 std::vector<int> ItemPositions(const QTextDocument& doc, const void* item) {

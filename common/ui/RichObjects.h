@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 #include <QTextObjectInterface>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "richtext/RichDoc.h"
@@ -15,6 +16,7 @@
 Q_DECLARE_METATYPE(std::shared_ptr<const halvern::RichPicture>)
 Q_DECLARE_METATYPE(std::shared_ptr<const halvern::RichObject>)
 
+class QMimeData;
 class QTextCursor;
 class QTextDocument;
 
@@ -58,6 +60,11 @@ bool HasRichItemHandler(QTextDocument* doc);
 // otherwise, and for the icon, the file type's icon over the file's name.
 RichPicture ObjectResultPicture(const std::string& fileName, const std::string& bytes,
                                 ObjectAspect aspect);
+
+// A picture on the clipboard: PNG and JPEG as their own bytes, any other image (a bitmap) as
+// PNG, shown at its pixel size. None when the data holds no image that decodes.
+bool HoldsPicture(const QMimeData& data);
+std::optional<RichPicture> ClipboardPicture(const QMimeData& data);
 
 // The document positions of an object's characters (the same object may stand more than once).
 std::vector<int> ItemPositions(const QTextDocument& doc, const void* item);

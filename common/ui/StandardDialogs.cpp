@@ -42,6 +42,14 @@ class QtStandardDialogs : public StandardDialogs {
 
 StandardDialogs* installed = nullptr;
 
+// The format of the selection's first character, or without a selection the one typing takes.
+QTextCharFormat SelectionStartFormat(const QTextEdit& edit) {
+    QTextCursor cursor = edit.textCursor();
+    if (!cursor.hasSelection()) return cursor.charFormat();
+    cursor.setPosition(cursor.selectionStart() + 1);
+    return cursor.charFormat();
+}
+
 }  // namespace
 
 StandardDialogs& UiStandardDialogs() {
@@ -67,6 +75,25 @@ void ApplyFontChoice(QTextEdit& edit, const FontChoice& choice) {
 void ChooseTextFont(QTextEdit& edit, QWidget* parent) {
     if (const auto choice = UiStandardDialogs().chooseFont(parent, TextFontChoice(edit)))
         ApplyFontChoice(edit, *choice);
+}
+
+void ChooseSelectionFont(QTextEdit& edit, QWidget* parent) {
+    const QTextCharFormat shown = SelectionStartFormat(edit);
+    FontChoice initial = TextFontChoice(edit);
+    initial.font = shown.font().resolve(edit.document()->defaultFont());
+    if (shown.hasProperty(QTextFormat::ForegroundBrush) && shown.foreground().style() != Qt::NoBrush)
+        initial.colour = shown.foreground().color();
+    const auto choice = UiStandardDialogs().chooseFont(parent, initial);
+    if (!choice) return;
+    QTextCharFormat format;
+    format.setFontFamilies({choice->font.family()});
+    format.setFontPointSize(choice->font.pointSizeF());
+    format.setFontWeight(choice->font.weight());
+    format.setFontItalic(choice->font.italic());
+    format.setFontUnderline(choice->font.underline());
+    format.setFontStrikeOut(choice->font.strikeOut());
+    format.setForeground(choice->colour);
+    edit.mergeCurrentCharFormat(format);
 }
 
 void ChoosePageColour(QTextEdit& edit, QWidget* parent) {

@@ -48,6 +48,9 @@ FontChoice TextFontChoice(const QTextEdit& edit);
 void ApplyFontChoice(QTextEdit& edit, const FontChoice& choice);
 // Runs the font dialog preset with the control's font and colour; on OK both go back.
 void ChooseTextFont(QTextEdit& edit, QWidget* parent);
+// The same for the selection of a rich text (without one, for the text typed next): preset with
+// the font and colour at its start, which on OK format the selection.
+void ChooseSelectionFont(QTextEdit& edit, QWidget* parent);
 // Runs the colour dialog preset with the control's page colour; on OK it becomes the page's.
 void ChoosePageColour(QTextEdit& edit, QWidget* parent);
 

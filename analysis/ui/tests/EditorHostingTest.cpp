@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "AnalysisEditorHost.h"
@@ -80,8 +81,8 @@ class EditorHostingTest : public UiTestCase {
         QVERIFY(sink.entries().empty());
     }
 
-    // The main window's Open starts on text files, an editor's on any file; a file is shown as
-    // it is, rich-text codes included, and a cancelled dialog opens nothing.
+    // The main window's Open starts on text files, an editor's on any file; a text file is
+    // shown as it is, a rich-text file formatted, and a cancelled dialog opens nothing.
     void openDialogsOfTheMainWindowAndOfAnEditor() {
         BrisalWindows w = startProgram();
         AnalysisEditorHost& editors = w.main->editors();
@@ -109,14 +110,21 @@ class EditorHostingTest : public UiTestCase {
         }
 
         QCOMPARE(Captions(editors.windows()), QStringList({notes, letter}));
-        const QStringList files = {notes, letter};
-        for (int i = 0; i < 2; ++i) {
-            TEditForm& window = *editors.windows()[static_cast<size_t>(i)];
-            QCOMPARE(window.EditWin->toPlainText(), Shown(FileBytes(files[i])));
+        const struct {
+            QString shown;
+            bool plain;
+        } shown[] = {{Shown(FileBytes(notes)), true}, {QStringLiteral("bold text"), false}};
+        for (size_t i = 0; i < 2; ++i) {
+            TEditForm& window = *editors.windows()[i];
+            QCOMPARE(window.EditWin->toPlainText(), shown[i].shown);
             QVERIFY(!window.file().untitled);
             QVERIFY(!window.file().modified);
-            QVERIFY(window.EditWin->plainTextMode());
+            QCOMPARE(window.EditWin->plainTextMode(), shown[i].plain);
+            QCOMPARE(window.statusText(),
+                     shown[i].plain ? QStringLiteral("Plain text") : QStringLiteral("Rich text"));
         }
+        const QTextBlock formatted = editors.windows()[1]->EditWin->document()->firstBlock();
+        QCOMPARE(formatted.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
         QVERIFY(sink.entries().empty());
     }
 

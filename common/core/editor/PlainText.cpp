@@ -31,21 +31,24 @@ PlainText DecodePlainText(std::string_view bytes) {
             text.utf8 += decoded[i];
         }
     }
-    if (!text.utf8.empty() && text.utf8.back() == '\n') text.utf8.pop_back();
+    if (!text.utf8.empty() && text.utf8.back() == '\n') {
+        text.utf8.pop_back();
+        text.oneEmptyLine = text.utf8.empty();
+    }
     return text;
 }
 
-std::string EncodePlainText(std::string_view utf8, TextEncoding encoding) {
+std::string EncodePlainText(std::string_view utf8, TextEncoding encoding, bool oneEmptyLine) {
     const bool latin1 = encoding == TextEncoding::Latin1 && FitsLatin1(utf8);
     std::string out;
-    if (utf8.empty()) return out;
+    if (utf8.empty()) return oneEmptyLine ? std::string("\r\n") : out;
     out.reserve(utf8.size() + utf8.size() / 16 + 2);
     size_t pos = 0;
     while (pos < utf8.size()) {
         const size_t start = pos;
         const char32_t c = NextUtf8(utf8, pos);
         if (c == kObjectMark) continue;
-        if (c == '\n' || c == 0x2028 || c == 0x2029) {
+        if (c == '\n') {
             out += "\r\n";
         } else if (c == '\r') {
             if (pos < utf8.size() && utf8[pos] == '\n') ++pos;

@@ -73,6 +73,10 @@ std::vector<TextHit> FindAllText(std::u16string_view text, size_t from,
     return hits;
 }
 
+std::string ReplacedCountText(size_t count) {
+    return "Replaced " + std::to_string(count) + (count == 1 ? " occurrence." : " occurrences.");
+}
+
 bool SelectionMatches(std::u16string_view selection, std::u16string_view pattern,
                       bool matchCase) {
     return !pattern.empty() && selection.size() == pattern.size() &&

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,6 +33,9 @@ std::optional<TextHit> FindText(std::u16string_view text, size_t from,
 // Every hit from `from` to the end, in order, none overlapping another.
 std::vector<TextHit> FindAllText(std::u16string_view text, size_t from,
                                  std::u16string_view pattern, const SearchOptions& options);
+
+// The box after Replace All: "Replaced 12 occurrences." ("1 occurrence.", "0 occurrences.").
+std::string ReplacedCountText(size_t count);
 
 // Whether the selection is the find text (compared without case unless matchCase), so that
 // Replace may replace it.

@@ -150,7 +150,9 @@ class RtfParse {
     bool paragraphWord(std::string_view word, int32_t param);
     void pictureWord(std::string_view word, bool hasParam, int32_t param);
     void objectWord(std::string_view word, int32_t param);
+    bool unicodeWord(std::string_view word, bool hasParam, int32_t param);
     void unicodeChar(int32_t param);
+    void unicodeText(char32_t c);
 
     // Output.
     void emit(char32_t c);
@@ -163,6 +165,7 @@ class RtfParse {
     void finishPicture();
     void finishObject();
     void addFontChar(uint8_t byte);
+    void fontChar(char32_t c);
     void commitFont();
     void commitColour();
 
@@ -311,6 +314,9 @@ void RtfParse::controlWord() {
         g.dest = Dest::Skip;  // an optional destination this reader does not know
         return;
     }
+    // Font names and the text spell characters beyond the code page alike.
+    if ((g.dest == Dest::Body || g.dest == Dest::FontTable) && unicodeWord(word, hasParam, param))
+        return;
     switch (g.dest) {
         case Dest::FontTable:
             if (word == "f" && hasParam) {
@@ -333,14 +339,6 @@ void RtfParse::controlWord() {
             break;
         default:
             return;
-    }
-    if (word == "u" && hasParam) {
-        unicodeChar(param);
-        return;
-    }
-    if (word == "uc") {
-        g.uc = std::clamp(param, 0, 16);
-        return;
     }
     if (word == "deff") {
         defaultFont_ = param;
@@ -620,22 +618,41 @@ bool RtfParse::consumeFallback() {
     return true;
 }
 
+bool RtfParse::unicodeWord(std::string_view word, bool hasParam, int32_t param) {
+    if (word == "u" && hasParam) {
+        unicodeChar(param);
+        return true;
+    }
+    if (word == "uc") {
+        top().uc = std::clamp(param, 0, 16);
+        return true;
+    }
+    return false;
+}
+
 void RtfParse::unicodeChar(int32_t param) {
     const char32_t unit = static_cast<char32_t>(param < 0 ? param + 65536 : param) & 0xFFFF;
     if (unit >= 0xD800 && unit <= 0xDBFF) {
         if (highSurrogate_ != 0) {
             highSurrogate_ = 0;
-            emit(0xFFFD);
+            unicodeText(0xFFFD);
         }
         highSurrogate_ = static_cast<char16_t>(unit);
     } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
         const char32_t high = highSurrogate_;
         highSurrogate_ = 0;
-        emit(high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : 0xFFFD);
+        unicodeText(high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : 0xFFFD);
     } else {
-        emit(unit);
+        unicodeText(unit);
     }
     skipFallback_ = top().uc;
+}
+
+void RtfParse::unicodeText(char32_t c) {
+    if (top().dest == Dest::FontTable)
+        fontChar(c);
+    else
+        emit(c);
 }
 
 void RtfParse::emit(char32_t c) {
@@ -705,10 +722,17 @@ void RtfParse::addHex(char c, int& nibble, std::string& out) {
 }
 
 void RtfParse::addFontChar(uint8_t byte) {
-    if (byte >= 0x20) AppendUtf8(fontName_, Cp1252ToUnicode(byte));
+    fontChar(Cp1252ToUnicode(byte));
+}
+
+void RtfParse::fontChar(char32_t c) {
+    if (highSurrogate_ != 0) AppendUtf8(fontName_, 0xFFFD);  // without its low half
+    highSurrogate_ = 0;
+    if (c >= 0x20) AppendUtf8(fontName_, c);
 }
 
 void RtfParse::commitFont() {
+    if (highSurrogate_ != 0) fontChar(0);
     if (fontEntry_ >= 0) {
         std::string name = fontName_;
         while (!name.empty() && name.back() == ' ') name.pop_back();

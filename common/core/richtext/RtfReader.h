@@ -1,7 +1,8 @@
 // A tolerant reader of rich text format: groups, control words and symbols, \'hh in code page
-// 1252, \uN with \ucN fallbacks, skipped \* destinations, bounded \binN, font and colour tables,
-// character and paragraph formats, tables as tab-separated lines, field results, PNG and JPEG
-// pictures (others as placeholders), and \object groups. What it does not know it skips; it
+// 1252, \uN with \ucN fallbacks (in the text and in font names), skipped \* destinations,
+// bounded \binN, font and colour tables, character and paragraph formats, tables as
+// tab-separated lines, field results, PNG and JPEG pictures (others as placeholders), and
+// \object groups. What it does not know it skips; it
 // never reads past its input and refuses groups nested deeper than kRtfMaxDepth.
 #pragma once
 

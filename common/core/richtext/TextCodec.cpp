@@ -108,4 +108,36 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        AppendUtf8(out, c);  // a lone surrogate is written as U+FFFD
+    }
+    return out;
+}
+
+void AppendUtf16(std::u16string& out, std::string_view utf8) {
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t c = NextUtf8(utf8, pos);
+        if (c < 0x10000) {
+            out += static_cast<char16_t>(c);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+}
+
+void AppendLatin1AsUtf16(std::u16string& out, std::string_view bytes) {
+    for (const char b : bytes) out += static_cast<char16_t>(static_cast<uint8_t>(b));
+}
+
 }  // namespace halvern

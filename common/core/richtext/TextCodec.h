@@ -20,6 +20,11 @@ char32_t NextUtf8(std::string_view text, size_t& pos);
 bool IsValidUtf8(std::string_view bytes);
 std::string Latin1ToUtf8(std::string_view bytes);
 
+// An editor's UTF-16 characters as UTF-8 and back; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+void AppendUtf16(std::u16string& out, std::string_view utf8);
+void AppendLatin1AsUtf16(std::u16string& out, std::string_view bytes);
+
 // The encodings a plain text is read and written in.
 enum class TextEncoding : uint8_t { Utf8, Latin1 };
 

@@ -8,6 +8,7 @@
 #include "MessageSink.h"
 #include "editor/EditorRules.h"
 #include "editor/PlainText.h"
+#include "editor/TextSearch.h"
 
 namespace halvern {
 namespace {
@@ -203,6 +204,35 @@ TEST(PlainText, EncodeWritesCrLfInTheEncodingItWasReadWith) {
         {"\n", TextEncoding::Utf8, "\r\n\r\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(EncodePlainText(c.text, c.encoding), c.bytes) << c.text;
+}
+
+// A file read and written back unchanged holds every character it had: no-break spaces, line
+// and paragraph separators and control characters are text, and one empty line stays one.
+TEST(PlainText, EveryCharacterRoundTrips) {
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"no-break space", "a\xC2\xA0" "b\r\n"},
+        {"line separator", "a\xE2\x80\xA8" "b\r\n"},
+        {"paragraph separator", "a\xE2\x80\xA9" "b\r\n"},
+        {"next line, form feed, tab", "a\xC2\x85" "b\x0C" "c\td\r\n"},
+        {"Latin-1 no-break space", "a\xA0" "b\r\n"},
+        {"one empty line", "\r\n"},
+        {"two empty lines", "\r\n\r\n"},
+        {"nothing", ""},
+        {"empty line after text", "x\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        const PlainText text = DecodePlainText(c.bytes);
+        EXPECT_EQ(EncodePlainText(text.utf8, text.encoding, text.oneEmptyLine), c.bytes) << c.name;
+    }
+}
+
+TEST(PlainText, ReplaceAllCountsInItsBox) {
+    EXPECT_EQ(ReplacedCountText(12), "Replaced 12 occurrences.");
+    EXPECT_EQ(ReplacedCountText(1), "Replaced 1 occurrence.");
+    EXPECT_EQ(ReplacedCountText(0), "Replaced 0 occurrences.");
 }
 
 }  // namespace

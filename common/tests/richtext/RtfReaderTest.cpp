@@ -185,6 +185,38 @@ TEST(RtfReader, FontNamesHoldNoControlCharacters) {
     EXPECT_EQ(ReadRtf(WriteRtf(odd)).doc.defaultFont, odd.defaultFont);
 }
 
+// Font names beyond code page 1252 are spelled with \uN and fallbacks, as text is.
+TEST(RtfReader, FontNamesBeyondTheCodePage) {
+    const std::string song = "\xE5\xAE\x8B\xE4\xBD\x93";  // the two characters of "宋体"
+    const struct {
+        const char* name;
+        std::string entry;
+        std::string font;
+    } cases[] = {
+        {"one fallback", "\\u23435?\\u20307?", song},
+        {"two fallbacks", "\\uc2\\u23435??\\u20307??", song},
+        {"no fallback", "\\uc0 \\u23435\\u20307", song},
+        {"escaped fallbacks", "\\u23435\\'3f\\u20307\\'3f", song},
+        {"surrogate pair", "A\\u-10179?\\u-8704?", "A\xF0\x9F\x98\x80"},
+        {"lone surrogate", "\\u-10179?B", "\xEF\xBF\xBD" "B"},
+    };
+    for (const auto& c : cases) {
+        const RichDoc doc =
+            ReadRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fnil " + c.entry + ";}}\\f1 x}").doc;
+        ASSERT_EQ(doc.paragraphs[0].items.size(), 1u) << c.name;
+        EXPECT_EQ(doc.paragraphs[0].items[0].format.font, c.font) << c.name;
+        EXPECT_EQ(RichPlainText(doc), "x") << c.name;  // no fallback leaks into the text
+    }
+    RichDoc written;
+    written.defaultFont = song;
+    RichCharFormat other;
+    other.font = "\xCE\xB1 Greek";
+    AppendRichText(written.paragraphs.emplace_back(), "text", other);
+    const RichDoc back = ReadRtf(WriteRtf(written)).doc;
+    EXPECT_EQ(back.defaultFont, song);
+    EXPECT_EQ(back.paragraphs[0].items[0].format.font, other.font);
+}
+
 // Found by fuzzing: tables inside a foreign object are the object's, not the document's.
 TEST(RtfReader, TablesInsideAnObjectChangeNothing) {
     const RichDoc doc = ReadRtf("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}"

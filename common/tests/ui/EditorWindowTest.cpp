@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 #include "EditForm.h"
 #include "EditorWindows.h"
@@ -17,6 +18,7 @@
 #include "ScriptedFileChooser.h"
 #include "ScriptedStandardDialogs.h"
 #include "UiSink.h"
+#include "richtext/RtfReader.h"
 
 using namespace halvern;
 
@@ -208,23 +210,89 @@ class EditorWindowTest : public QObject {
         QCOMPARE(window->EditWin->textCursor().selectionStart(), 12);
     }
 
-    void replaceAllIsOneUndoStep() {
-        TEditForm* window = newWindow();
-        const QString text = QStringLiteral("a cat\ncat, cat.\nthe cat sat");
-        window->EditWin->setPlainText(text);
-        QTextCursor caret = window->EditWin->textCursor();
-        caret.setPosition(2);  // the first "cat" starts at the caret
-        window->EditWin->setTextCursor(caret);
-        TextFindDialog* replace = window->replaceDialog();
-        replace->setFindText(QStringLiteral("CAT"));
-        replace->replaceEdit()->setText(QStringLiteral("dog"));
-        replace->wholeWordBox()->setChecked(true);
-        window->replaceAll(*replace);
-        QCOMPARE(window->EditWin->toPlainText(), QStringLiteral("a dog\ndog, dog.\nthe dog sat"));
-        QCOMPARE(sink.texts(), std::vector<std::string>{"Reached the end of the file."});
-        QCOMPARE(window->EditWin->textCursor().position(), 23);
-        window->EditWin->undo();
-        QCOMPARE(window->EditWin->toPlainText(), text);
+    // Replace All from the middle of the text replaces every occurrence, before the caret
+    // too, as one undo step, and says how many it replaced.
+    void replaceAllReplacesTheWholeTextAndCounts() {
+        const struct {
+            const char* find;
+            bool wholeWord;
+            const char* after;
+            const char* box;
+        } cases[] = {
+            {"CAT", true, "a dog\ndog, dog.\nthe dog sat concat", "Replaced 4 occurrences."},
+            {"concat", false, "a cat\ncat, cat.\nthe cat sat dog", "Replaced 1 occurrence."},
+            {"bird", false, "a cat\ncat, cat.\nthe cat sat concat", "Replaced 0 occurrences."},
+        };
+        const QString text = QStringLiteral("a cat\ncat, cat.\nthe cat sat concat");
+        for (const auto& c : cases) {
+            sink.clear();
+            TEditForm* window = newWindow();
+            window->EditWin->setPlainText(text);
+            QTextCursor caret = window->EditWin->textCursor();
+            caret.setPosition(13);  // after the third "cat"
+            window->EditWin->setTextCursor(caret);
+            TextFindDialog* replace = window->replaceDialog();
+            replace->setFindText(QString::fromLatin1(c.find));
+            replace->replaceEdit()->setText(QStringLiteral("dog"));
+            replace->wholeWordBox()->setChecked(c.wholeWord);
+            window->replaceAll(*replace);
+            QCOMPARE(window->EditWin->toPlainText(), QString::fromLatin1(c.after));
+            QCOMPARE(sink.texts(), std::vector<std::string>{c.box});
+            QCOMPARE(sink.entries().front().kind, RecordingSink::Kind::Info);
+            window->EditWin->undo();
+            QCOMPARE(window->EditWin->toPlainText(), text);
+            delete window;
+        }
+    }
+
+    // Loading is no undo step: Ctrl+Z right after opening a file leaves its text, unchanged.
+    void undoAfterLoadingLeavesTheText() {
+        const QString plain = path("loaded.txt");
+        QVERIFY(WriteFileReplacing(plain.toStdString(), "first\r\nsecond\r\n"));
+        const struct {
+            QString path;
+            bool plainMode;
+        } cases[] = {{QStringLiteral(HALVERN_RTF_TEST_DIR "/golden.rtf"), false}, {plain, true}};
+        for (const auto& c : cases) {
+            TEditForm* window = windows_.openFile(c.path.toStdString(), c.plainMode);
+            QVERIFY(window);
+            const QString loaded = window->EditWin->toPlainText();
+            QVERIFY(!loaded.isEmpty());
+            QTest::keyClick(window->EditWin, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(window->EditWin->toPlainText(), loaded);
+            QVERIFY(!window->file().modified);
+            QVERIFY(!window->EditWin->document()->isUndoAvailable());
+        }
+    }
+
+    // Switching a window that shows rich-text codes to rich text shows them formatted; the
+    // document counts as changed only if it was, and No leaves the codes.
+    void switchingToRichTextShowsRtfFormatted() {
+        const QString letter = path("letter.rtf");
+        QVERIFY(WriteFileReplacing(letter.toStdString(),
+                                   "{\\rtf1\\ansi{\\colortbl ;\\red0\\green0\\blue255;}"
+                                   "{\\b bold} {\\cf1 blue}\\par caf\\'e9}"));
+        TEditForm* window = windows_.openFile(letter.toStdString(), true);
+        QVERIFY(window->EditWin->toPlainText().startsWith(QStringLiteral("{\\rtf1")));
+        sink.scriptAnswers({false, true});
+        window->RichText1Click();
+        QVERIFY(window->EditWin->toPlainText().startsWith(QStringLiteral("{\\rtf1")));
+        window->RichText1Click();
+        QCOMPARE(window->EditWin->toPlainText(), QStringLiteral("bold blue\ncaf\u00e9"));
+        const QTextBlock first = window->EditWin->document()->firstBlock();
+        QCOMPARE(first.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        QVERIFY(!window->file().modified);
+        QCOMPARE(window->statusText(), QStringLiteral("Rich text"));
+        // The codes do not come back with an undo.
+        QTest::keyClick(window->EditWin, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->EditWin->toPlainText(), QStringLiteral("bold blue\ncaf\u00e9"));
+        // A text of other codes stays as it is.
+        TEditForm* plainText = newWindow();
+        plainText->EditWin->setPlainText(QStringLiteral("{\\rtx not rich"));
+        sink.scriptAnswers({true});
+        plainText->RichText1Click();
+        QCOMPARE(plainText->EditWin->toPlainText(), QStringLiteral("{\\rtx not rich"));
+        QVERIFY(sink.count(RecordingSink::Kind::Error) == 0);
     }
 
     void editMenuFollowsTheSelection() {
@@ -257,6 +325,55 @@ class EditorWindowTest : public QObject {
         window->WordWrap1Click();
         QVERIFY(window->WordWrap1->isChecked());
         QCOMPARE(window->EditWin->lineWrapMode(), QTextEdit::WidgetWidth);
+        // The colour the text is shown in is the colour it is saved in.
+        window->EditWin->setPlainText(QStringLiteral("navy"));
+        sink.scriptAnswers({true});
+        window->RichText1Click();
+        files_.script({path("navy.rtf").toStdString()});
+        window->Save1Click();
+        const RichDoc saved = ReadRtf(Bytes(path("navy.rtf"))).doc;
+        QCOMPARE(saved.defaultFont, std::string("DejaVu Serif"));
+        const RichCharFormat navy = saved.paragraphs[0].items[0].format;
+        QCOMPARE(navy.colour, std::optional<ColourRef>(0x800000));
+        QCOMPARE(navy.halfPoints, 28);
+    }
+
+    // In rich text the font dialog starts from the selection's font and formats the selection
+    // only; the font, size and colour are saved and read back.
+    void fontFormatsTheSelectionInRichText() {
+        TEditForm* window = newWindow("UNTITLED.RTF", false);
+        window->EditWin->insertPlainText(QStringLiteral("plain red plain"));
+        QTextCursor select = window->EditWin->textCursor();
+        select.setPosition(6);
+        select.setPosition(9, QTextCursor::KeepAnchor);
+        window->EditWin->setTextCursor(select);
+        QFont serif(QStringLiteral("DejaVu Serif"), 16);
+        serif.setItalic(true);
+        dialogs_.fonts.push_back({serif, QColor(255, 0, 0)});
+        window->Font1Click();
+        QCOMPARE(dialogs_.offeredFont.font.family(), QStringLiteral("Courier New"));
+        QCOMPARE(window->EditWin->font().family(), QStringLiteral("Courier New"));
+        // Asked again on the formatted selection, the dialog starts from its font.
+        window->Font1Click();
+        QCOMPARE(dialogs_.offeredFont.font.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(dialogs_.offeredFont.colour, QColor(255, 0, 0));
+        files_.script({path("selection.rtf").toStdString()});
+        window->Save1Click();
+        const RichDoc saved = ReadRtf(Bytes(path("selection.rtf"))).doc;
+        RichCharFormat plain;
+        plain.halfPoints = 20;
+        RichCharFormat red = plain;
+        red.font = "DejaVu Serif";
+        red.halfPoints = 32;
+        red.italic = true;
+        red.colour = 0x0000FF;
+        const std::vector<RichItem>& items = saved.paragraphs[0].items;
+        QCOMPARE(items.size(), size_t(3));
+        QCOMPARE(items[0].text, std::string("plain "));
+        QVERIFY(items[0].format == plain);
+        QCOMPARE(items[1].text, std::string("red"));
+        QVERIFY(items[1].format == red);
+        QVERIFY(items[2].format == plain);
     }
 
     void richTextWithAnObject() {

@@ -1,6 +1,7 @@
 // The rich-edit control: files in both modes, objects from files (copied, pasted, saved,
 // reloaded, printed, opened and embedded again, resized), and the failures it reports.
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -125,6 +126,98 @@ class RichEditTest : public SinkTestCase {
         fresh.setPlainText(QStringLiteral("\u00fcber"));
         QVERIFY(fresh.saveFile(path("new.txt").toStdString(), false, sink));
         QCOMPARE(Bytes(path("new.txt")), std::string("\xC3\xBC" "ber\r\n"));
+    }
+
+    // The plain text saved is the document's characters: what was read is written back byte
+    // for byte, and what is typed keeps its no-break spaces and line separators.
+    void plainSaveKeepsEveryCharacter() {
+        const struct {
+            const char* name;
+            std::string bytes;
+        } files[] = {
+            {"nbsp.txt", "a\xC2\xA0" "b\xC2\xA0\r\n"},
+            {"separators.txt", "a\xE2\x80\xA8" "b\r\nc\xC2\x85\x0C" "d\r\n"},
+            {"latin.txt", "\xA0" "caf\xE9\xA0\r\n"},
+            {"one-empty-line.txt", "\r\n"},
+            {"empty-lines.txt", "x\r\n\r\n\r\n"},
+            {"empty.txt", ""},
+        };
+        for (const auto& f : files) {
+            const QString file = path(f.name);
+            QVERIFY(WriteFileReplacing(file.toStdString(), f.bytes));
+            RichEditEx edit;
+            QVERIFY(edit.loadFile(file.toStdString(), sink));
+            const QString copy = path("copy.txt");
+            QVERIFY(edit.saveFile(copy.toStdString(), false, sink));
+            QVERIFY2(Bytes(copy) == f.bytes, f.name);
+        }
+        RichEditEx typed;
+        typed.setPlainText(QStringLiteral("no\u00a0break\u2028line"));
+        QVERIFY(typed.saveFile(path("typed.txt").toStdString(), false, sink));
+        QCOMPARE(Bytes(path("typed.txt")), std::string("no\xC2\xA0" "break\xE2\x80\xA8" "line\r\n"));
+        // Shift+Enter in plain text ends the line.
+        RichEditEx keys;
+        QTest::keyClicks(&keys, QStringLiteral("ab"));
+        QTest::keyClick(&keys, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(&keys, QStringLiteral("c"));
+        QCOMPARE(keys.document()->blockCount(), 2);
+        QVERIFY(sink.entries().empty());
+    }
+
+    // Pictures on the clipboard (PNG, JPEG, bitmaps) paste into rich text as pictures that are
+    // saved and read back; plain text takes only text.
+    void picturesPasteIntoRichText() {
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(Qt::darkMagenta);
+        const auto encoded = [&](const char* format) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, format);
+            return bytes;
+        };
+        const struct {
+            const char* mime;
+            QByteArray bytes;  // empty: an image of the application
+            PictureFormat kept;
+            bool sameBytes;
+        } cases[] = {
+            {"image/png", encoded("PNG"), PictureFormat::Png, true},
+            {"image/jpeg", encoded("JPEG"), PictureFormat::Jpeg, true},
+            {"image/bmp", encoded("BMP"), PictureFormat::Png, false},
+            {"application/x-qt-image", {}, PictureFormat::Png, false},
+        };
+        for (const auto& c : cases) {
+            auto* data = new QMimeData;
+            if (c.bytes.isEmpty())
+                data->setImageData(image);
+            else
+                data->setData(QString::fromLatin1(c.mime), c.bytes);
+            QApplication::clipboard()->setMimeData(data);
+            RichEditEx plain;
+            plain.paste();
+            QVERIFY2(plain.document()->isEmpty(), c.mime);
+            RichEditEx edit;
+            edit.setPlainTextMode(false);
+            edit.insertPlainText(QStringLiteral("see "));
+            edit.paste();
+            const QString saved = path("pasted.rtf");
+            QVERIFY(edit.saveFile(saved.toStdString(), true, sink));
+            RichEditEx reloaded;
+            reloaded.setPlainTextMode(false);
+            QVERIFY(reloaded.loadFile(saved.toStdString(), sink));
+            const RichDoc doc = RichDocFromDocument(*reloaded.document());
+            QVERIFY2(doc.paragraphs[0].items.size() == 2, c.mime);
+            const auto picture = doc.paragraphs[0].items[1].picture;
+            QVERIFY2(picture && picture->format == c.kept, c.mime);
+            QVERIFY2(!c.sameBytes || picture->data == c.bytes.toStdString(), c.mime);
+            QCOMPARE(picture->pixelWidth, 30);
+            QCOMPARE(picture->width, 450);
+            const QImage shown = QImage::fromData(
+                QByteArray::fromStdString(picture->data));
+            QCOMPARE(shown.size(), image.size());
+        }
+        QVERIFY(sink.entries().empty());
     }
 
     void failuresAreReportedAndTheTextStays() {

@@ -20,6 +20,7 @@ class LogCommandsTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void savedLogLoadsBackByItsExtension();
+    void textKeepsEveryCharacterAndLoadingIsNoUndoStep();
     void printingGivesAPdf();
     void linesFollowAFileLoadedAtStart();
     void unreadableFileLeavesTheLog();
@@ -102,6 +103,30 @@ void LogCommandsTest::savedLogLoadsBackByItsExtension() {
         QVERIFY2(more.back().colour == ToQColor(colour::Red), trace);
     }
     QCOMPARE(bench.sink.count(RecordingSink::Kind::Error), 0);
+}
+
+// Saved as text the log keeps its no-break spaces and line separators; a file loaded into
+// the log is no undo step, so Ctrl+Z leaves it.
+void LogCommandsTest::textKeepsEveryCharacterAndLoadingIsNoUndoStep() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.logLine("E =\xC2\xA0" "1 keV\xE2\x80\xA8" "next", colour::Black);
+    main.logLine("", colour::Black);
+    const std::string path = bench.file("log.txt");
+    bench.chooser.script({path});
+    main.Savelog1Click();
+    QCOMPARE(FileBytes(path), std::string("E =\xC2\xA0" "1 keV\xE2\x80\xA8" "next\r\n\r\n"));
+
+    for (const char* name : {"loaded.rtf", "loaded.txt"}) {
+        const bool rich = std::string(name).ends_with(".rtf");
+        const std::string file = bench.write(name, rich ? "{\\rtf1 {\\b kept}\\par line}"
+                                                        : "kept\r\nline\r\n");
+        bench.chooser.script({file});
+        main.Loadfileintoeditor1Click();
+        QTest::keyClick(main.log(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(main.log()->toPlainText() == QStringLiteral("kept\nline"), name);
+    }
+    QVERIFY(bench.sink.entries().empty());
 }
 
 void LogCommandsTest::printingGivesAPdf() {
