@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTextBlock>
 
@@ -14,9 +15,11 @@
 #include "FindDialogs.h"
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
+#include "LargeTextView.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"
+#include "WaitCursor.h"
 #include "editor/TextSearch.h"
 
 namespace halvern {
@@ -85,29 +88,37 @@ void TEditForm::buildMenus() {
     addCommand(file, QStringLiteral("&Open"), [this] {
         if (host_) host_->openEditor();
     });
-    addCommand(file, QStringLiteral("&Save"), [this] { Save1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); });
-    addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); });
+    needText_ = {
+        addCommand(file, QStringLiteral("&Save"), [this] { Save1Click(); },
+                   QKeySequence(Qt::CTRL | Qt::Key_S)),
+        addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); }),
+        addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); })};
 
+    // The edit commands go to whichever view shows the text.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
-    Cut1 = addCommand(edit, QStringLiteral("Cu&t"), [this] { EditWin->cut(); },
+    Cut1 = addCommand(edit, QStringLiteral("Cu&t"),
+                      [this] { LargeView ? LargeView->cut() : EditWin->cut(); },
                       QKeySequence(Qt::CTRL | Qt::Key_X));
-    Copy1 = addCommand(edit, QStringLiteral("&Copy"), [this] { EditWin->copy(); },
+    Copy1 = addCommand(edit, QStringLiteral("&Copy"),
+                       [this] { LargeView ? LargeView->copy() : EditWin->copy(); },
                        QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(edit, QStringLiteral("&Paste"), [this] { EditWin->paste(); },
+    addCommand(edit, QStringLiteral("&Paste"),
+               [this] { LargeView ? LargeView->paste() : EditWin->paste(); },
                QKeySequence(Qt::CTRL | Qt::Key_V));
-    Delete1 = addCommand(edit, QStringLiteral("&Delete"),
-                         [this] { EditWin->textCursor().removeSelectedText(); });
-    addCommand(edit, QStringLiteral("&Select All"), [this] { EditWin->selectAll(); });
+    Delete1 = addCommand(edit, QStringLiteral("&Delete"), [this] {
+        LargeView ? LargeView->deleteSelection() : EditWin->textCursor().removeSelectedText();
+    });
+    addCommand(edit, QStringLiteral("&Select All"),
+               [this] { LargeView ? LargeView->selectAll() : EditWin->selectAll(); });
     InsertObject1 = addCommand(edit, QStringLiteral("&Insert OLE object"),
                                [this] { InsertObject1Click(); });
 
     QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
-    addCommand(search, QStringLiteral("&Find"), [this] { Find1Click(); },
-               QKeySequence(Qt::CTRL | Qt::Key_F));
-    addCommand(search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
-               QKeySequence(Qt::CTRL | Qt::Key_R));
+    needText_.push_back(addCommand(search, QStringLiteral("&Find"), [this] { Find1Click(); },
+                                   QKeySequence(Qt::CTRL | Qt::Key_F)));
+    needText_.push_back(addCommand(search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
+                                   QKeySequence(Qt::CTRL | Qt::Key_R)));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* mode = options->addMenu(QStringLiteral("&Format mode"));
@@ -127,6 +138,48 @@ void TEditForm::setFileName(const std::string& name) {
 
 bool TEditForm::loadFile(const std::string& path) {
     return EditWin->loadFile(path, UiSink());
+}
+
+bool TEditForm::loadLargeFile(const std::string& path) {
+    auto* view = new LargeTextView(this);
+    std::string reason;
+    if (!view->startLoading(path, reason)) {
+        delete view;
+        UiSink().error(ReadErrorText(path, reason));
+        return false;
+    }
+    LargeView = view;
+    LargeView->setFont(EditWin->font());
+    LargeView->setPalette(EditWin->palette());
+    takeCentralWidget();  // EditWin stays, hidden, for what asks after it
+    EditWin->hide();
+    setCentralWidget(LargeView);
+    LargeView->setFocus();
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("LoadProgress"));
+    progress_->setRange(0, 100);
+    progress_->setFormat(QStringLiteral("Reading %p%"));
+    statusBar()->addPermanentWidget(progress_);
+    for (QAction* command : needText_) command->setEnabled(false);
+    connect(LargeView, &LargeTextView::loadProgress, progress_, &QProgressBar::setValue);
+    connect(LargeView, &LargeTextView::changed, this, [this] { file_.modified = true; });
+    connect(LargeView, &LargeTextView::loaded, this,
+            [this, path](bool ok, const QString& why) { largeLoaded(ok, why, path); });
+    return true;
+}
+
+// Read: the commands work. Failed: the window goes, as one that could not be opened.
+void TEditForm::largeLoaded(bool ok, const QString& reason, const std::string& path) {
+    progress_->hide();
+    for (QAction* command : needText_) command->setEnabled(ok);
+    if (ok) return;
+    UiSink().error(ReadErrorText(path, CoreText(reason)));
+    file_.modified = false;
+    close();
+}
+
+QWidget& TEditForm::textWidget() {
+    return LargeView ? static_cast<QWidget&>(*LargeView) : *EditWin;
 }
 
 void TEditForm::FormShow() {
@@ -165,30 +218,38 @@ void TEditForm::PlainText1Click() {
 }
 
 void TEditForm::RichText1Click() {
-    if (UiSink().askYesNo(kToRichQuestion)) setMode(false);
+    if (LargeView)
+        UiSink().info(kLargeTextNotRich);
+    else if (UiSink().askYesNo(kToRichQuestion))
+        setMode(false);
     showMode();
 }
 
 void TEditForm::WordWrap1Click() {
+    if (LargeView) {
+        UiSink().info(kLargeTextNoWordWrap);
+        return;
+    }
     const bool wrap = EditWin->lineWrapMode() == QTextEdit::NoWrap;
     EditWin->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     WordWrap1->setChecked(wrap);
 }
 
 void TEditForm::Colour1Click() {
-    ChoosePageColour(*EditWin, this);
+    ChoosePageColour(textWidget(), this);
 }
 
 // Plain text has one font; rich text formats the selection.
 void TEditForm::Font1Click() {
     if (EditWin->plainTextMode())
-        ChooseTextFont(*EditWin, this);
+        ChooseTextFont(textWidget(), this);
     else
         ChooseSelectionFont(*EditWin, this);
 }
 
 void TEditForm::Edit1Click() {
-    const bool selection = EditWin->textCursor().hasSelection();
+    const bool selection =
+        LargeView ? LargeView->hasSelection() : EditWin->textCursor().hasSelection();
     for (QAction* a : {Cut1, Copy1, Delete1}) a->setEnabled(selection);
     InsertObject1->setEnabled(!EditWin->plainTextMode());
 }
@@ -202,7 +263,10 @@ void TEditForm::SaveAs1Click() {
 }
 
 void TEditForm::Print1Click() {
-    PrintTextEdit(*EditWin, this);
+    if (LargeView)
+        PrintWithDialog(this, [this](QPrinter& printer) { LargeView->print(printer); });
+    else
+        PrintTextEdit(*EditWin, this);
 }
 
 void TEditForm::InsertObject1Click() {
@@ -216,6 +280,7 @@ std::optional<std::string> TEditForm::chooseSaveName(const std::string& proposed
 }
 
 bool TEditForm::writeFile(const std::string& path) {
+    if (LargeView) return LargeView->save(path, UiSink());
     return EditWin->saveFile(path, !EditWin->plainTextMode(), UiSink());
 }
 
@@ -270,6 +335,12 @@ void TEditForm::selectHit(size_t start, size_t length) {
 }
 
 bool TEditForm::findNext(const TextFindDialog& dialog) {
+    if (LargeView) {
+        const WaitCursor wait;
+        if (LargeView->findNext(dialog.findText(), dialog.options())) return true;
+        UiSink().info(kReachedEndText);
+        return false;
+    }
     const std::u16string text = ToU16(EditWin->document()->toRawText());
     const size_t from = static_cast<size_t>(EditWin->textCursor().selectionEnd());
     const auto hit = FindText(text, from, dialog.findText(), dialog.options());
@@ -282,6 +353,14 @@ bool TEditForm::findNext(const TextFindDialog& dialog) {
 }
 
 void TEditForm::replaceOne(const TextFindDialog& dialog) {
+    if (LargeView) {
+        const bool onHit = SelectionMatches(LargeView->selectedText(), dialog.findText(),
+                                            dialog.options().matchCase);
+        if (!onHit && !findNext(dialog)) return;
+        LargeView->replaceSelection(dialog.replaceText());
+        findNext(dialog);
+        return;
+    }
     const QTextCursor selected = EditWin->textCursor();
     const bool onHit =
         selected.hasSelection() && SelectionMatches(ToU16(selected.selectedText()),
@@ -295,6 +374,13 @@ void TEditForm::replaceOne(const TextFindDialog& dialog) {
 
 // Every occurrence in the whole text, wherever the caret stands, as one undo step.
 void TEditForm::replaceAll(const TextFindDialog& dialog) {
+    if (LargeView) {
+        const WaitCursor wait;
+        const size_t count =
+            LargeView->replaceAll(dialog.findText(), dialog.replaceText(), dialog.options());
+        UiSink().info(ReplacedCountText(count));
+        return;
+    }
     const std::u16string text = ToU16(EditWin->document()->toRawText());
     const std::vector<TextHit> hits = FindAllText(text, 0, dialog.findText(), dialog.options());
     const QString replacement = FromU16(dialog.replaceText());

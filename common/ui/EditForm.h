@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "EditorHost.h"
 #include "RichEditEx.h"
@@ -15,9 +16,11 @@
 
 class QAction;
 class QLabel;
+class QProgressBar;
 
 namespace halvern {
 
+class LargeTextView;
 class TextFindDialog;
 
 class TEditForm : public QMainWindow, private EditorSaving {
@@ -27,6 +30,8 @@ class TEditForm : public QMainWindow, private EditorSaving {
     ~TEditForm() override;
 
     RichEditEx* EditWin;
+    // The view of a text too large for EditWin, which it then stands in for; null otherwise.
+    LargeTextView* LargeView = nullptr;
 
     // Host duties: the caption is the file name; the host sets the flags and the mode, loads,
     // and shows the window through FormShow.
@@ -34,6 +39,10 @@ class TEditForm : public QMainWindow, private EditorSaving {
     const EditorFile& file() const { return file_; }
     void setFileName(const std::string& name);
     bool loadFile(const std::string& path);
+    // A large plain text in the view made for it, read in pieces with the progress shown. False,
+    // reported, when it cannot be opened; a failure while reading is reported and closes the
+    // window.
+    bool loadLargeFile(const std::string& path);
     // FormShow: the menu checks and the status text follow the mode; the window shows.
     void FormShow();
     QString statusText() const;
@@ -77,6 +86,8 @@ class TEditForm : public QMainWindow, private EditorSaving {
     void setMode(bool plain);
     void showMode();
     void selectHit(size_t start, size_t length);
+    void largeLoaded(bool ok, const QString& reason, const std::string& path);
+    QWidget& textWidget();
 
     std::optional<std::string> chooseSaveName(const std::string& proposed) override;
     bool writeFile(const std::string& path) override;
@@ -85,6 +96,8 @@ class TEditForm : public QMainWindow, private EditorSaving {
     std::string helpProgram_;
     EditorFile file_;
     QLabel* status_;
+    QProgressBar* progress_ = nullptr;
+    std::vector<QAction*> needText_;  // commands that wait for a large text to be read
     QPointer<TextFindDialog> find_;
     QPointer<TextFindDialog> replace_;
 };

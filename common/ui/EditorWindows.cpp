@@ -1,9 +1,12 @@
 #include "EditorWindows.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "DisplayText.h"
 #include "UiSink.h"
+#include "largetext/LargeTextLoader.h"
 
 namespace halvern {
 
@@ -35,11 +38,16 @@ TEditForm* EditorWindows::openFileShowingRtf(const std::string& path) {
     return open(path, true, true);
 }
 
+// A plain text too large for a text document goes to the view made for large text.
 TEditForm* EditorWindows::open(const std::string& path, bool plainText, bool showRtf) {
     TEditForm* window = create();
     window->EditWin->setPlainTextMode(plainText);
-    const bool loaded = showRtf ? window->EditWin->loadFileShowingRtf(path, UiSink())
-                                : window->loadFile(path);
+    std::error_code error;
+    const bool large = plainText && std::filesystem::is_regular_file(path, error) &&
+                       std::filesystem::file_size(path, error) > kLargeTextBytes && !error;
+    const bool loaded = large     ? window->loadLargeFile(path)
+                        : showRtf ? window->EditWin->loadFileShowingRtf(path, UiSink())
+                                  : window->loadFile(path);
     if (!loaded) {
         delete window;
         return nullptr;

@@ -20,8 +20,9 @@ class EditorWindows {
     // A new empty window named `caption`, untitled, in the given mode, shown.
     TEditForm* openNew(const std::string& caption, bool plainText);
     // A window with the file, its name as caption, in the given mode (set before the file is
-    // read, so that rich-text mode reads rich text). A file that cannot be read is reported and
-    // no window stays: null.
+    // read, so that rich-text mode reads rich text). A plain text larger than kLargeTextBytes
+    // goes to the view made for large text and is read in pieces. A file that cannot be read
+    // is reported and no window stays: null.
     TEditForm* openFile(const std::string& path, bool plainText);
     // A window with the file in plain-text mode, but a rich-text file shown formatted in
     // rich-text mode.

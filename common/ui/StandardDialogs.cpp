@@ -61,18 +61,18 @@ void SetUiStandardDialogs(StandardDialogs* dialogs) {
     installed = dialogs;
 }
 
-FontChoice TextFontChoice(const QTextEdit& edit) {
+FontChoice TextFontChoice(const QWidget& edit) {
     return {edit.font(), edit.palette().color(QPalette::Text)};
 }
 
-void ApplyFontChoice(QTextEdit& edit, const FontChoice& choice) {
+void ApplyFontChoice(QWidget& edit, const FontChoice& choice) {
     edit.setFont(choice.font);
     QPalette palette = edit.palette();
     palette.setColor(QPalette::Text, choice.colour);
     edit.setPalette(palette);
 }
 
-void ChooseTextFont(QTextEdit& edit, QWidget* parent) {
+void ChooseTextFont(QWidget& edit, QWidget* parent) {
     if (const auto choice = UiStandardDialogs().chooseFont(parent, TextFontChoice(edit)))
         ApplyFontChoice(edit, *choice);
 }
@@ -96,7 +96,7 @@ void ChooseSelectionFont(QTextEdit& edit, QWidget* parent) {
     edit.mergeCurrentCharFormat(format);
 }
 
-void ChoosePageColour(QTextEdit& edit, QWidget* parent) {
+void ChoosePageColour(QWidget& edit, QWidget* parent) {
     const auto colour = UiStandardDialogs().chooseColour(parent, edit.palette().color(QPalette::Base));
     if (!colour) return;
     QPalette palette = edit.palette();
@@ -105,10 +105,16 @@ void ChoosePageColour(QTextEdit& edit, QWidget* parent) {
 }
 
 void PrintTextEdit(QTextEdit& edit, QWidget* parent) {
+    PrintWithDialog(parent, [&](QPrinter& printer) {
+        edit.document()->setMetaInformation(QTextDocument::DocumentTitle, QString());
+        edit.print(&printer);
+    });
+}
+
+void PrintWithDialog(QWidget* parent, const std::function<void(QPrinter&)>& print) {
     QPrinter printer(QPrinter::HighResolution);
     if (!UiStandardDialogs().choosePrinter(parent, printer)) return;
-    edit.document()->setMetaInformation(QTextDocument::DocumentTitle, QString());
-    edit.print(&printer);
+    print(printer);
     const QString file = printer.outputFileName();
     if (printer.printerState() == QPrinter::Error || (!file.isEmpty() && !QFileInfo::exists(file)))
         UiSink().error(WriteErrorText(CoreText(file.isEmpty() ? printer.printerName() : file)));

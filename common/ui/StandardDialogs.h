@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -44,18 +45,20 @@ void SetUiStandardDialogs(StandardDialogs* dialogs);
 
 // The font and default text colour of a text control, and setting them: one helper for the
 // editors and the log.
-FontChoice TextFontChoice(const QTextEdit& edit);
-void ApplyFontChoice(QTextEdit& edit, const FontChoice& choice);
+FontChoice TextFontChoice(const QWidget& edit);
+void ApplyFontChoice(QWidget& edit, const FontChoice& choice);
 // Runs the font dialog preset with the control's font and colour; on OK both go back.
-void ChooseTextFont(QTextEdit& edit, QWidget* parent);
+void ChooseTextFont(QWidget& edit, QWidget* parent);
 // The same for the selection of a rich text (without one, for the text typed next): preset with
 // the font and colour at its start, which on OK format the selection.
 void ChooseSelectionFont(QTextEdit& edit, QWidget* parent);
 // Runs the colour dialog preset with the control's page colour; on OK it becomes the page's.
-void ChoosePageColour(QTextEdit& edit, QWidget* parent);
+void ChoosePageColour(QWidget& edit, QWidget* parent);
 
-// The print dialog, then the control prints its whole content. A printout that cannot be made
+// The print dialog, then `print` prints on the printer chosen. A printout that cannot be made
 // (a PDF file that cannot be written) is reported.
+void PrintWithDialog(QWidget* parent, const std::function<void(QPrinter&)>& print);
+// The same for the whole content of a text control.
 void PrintTextEdit(QTextEdit& edit, QWidget* parent);
 
 }  // namespace halvern

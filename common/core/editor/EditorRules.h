@@ -45,6 +45,11 @@ std::string SaveChangesQuestion(const std::string& fileName);
 inline constexpr const char* kToPlainQuestion = "Switch editor to plain text mode?";
 inline constexpr const char* kToRichQuestion = "Switch editor mode to rich text format?";
 std::string ModeStatusText(bool plainText);
+// What the commands that do not apply to a text in the view made for large text say.
+inline constexpr const char* kLargeTextNotRich =
+    "Rich text format is not available for a text this large.";
+inline constexpr const char* kLargeTextNoWordWrap =
+    "Word wrap is not available for a text this large.";
 
 // Captions of new windows: the set-up program's "UNTITLED.RTF" or "UNTITLED.<n>" and the
 // analysis program's "NEW<n>.TXT". The counter goes up by one with every window.

@@ -6,15 +6,6 @@ namespace {
 
 constexpr char32_t kObjectMark = 0xFFFC;
 
-bool FitsLatin1(std::string_view utf8) {
-    size_t pos = 0;
-    while (pos < utf8.size()) {
-        const char32_t c = NextUtf8(utf8, pos);
-        if (c > 0xFF && c != kObjectMark) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 PlainText DecodePlainText(std::string_view bytes) {
@@ -39,7 +30,7 @@ PlainText DecodePlainText(std::string_view bytes) {
 }
 
 std::string EncodePlainText(std::string_view utf8, TextEncoding encoding, bool oneEmptyLine) {
-    const bool latin1 = encoding == TextEncoding::Latin1 && FitsLatin1(utf8);
+    const bool latin1 = encoding == TextEncoding::Latin1 && FitsLatin1(utf8, kObjectMark);
     std::string out;
     if (utf8.empty()) return oneEmptyLine ? std::string("\r\n") : out;
     out.reserve(utf8.size() + utf8.size() / 16 + 2);

@@ -92,6 +92,10 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
 bool IsValidUtf8(std::string_view bytes) {
     size_t pos = 0;
     while (pos < bytes.size()) {
+        if (static_cast<uint8_t>(bytes[pos]) < 0x80) {  // the common case, without decoding
+            ++pos;
+            continue;
+        }
         const size_t start = pos;
         if (NextUtf8(bytes, pos) == 0xFFFD) {
             // U+FFFD itself is valid when spelled out in full.
@@ -106,6 +110,15 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (const char b : bytes) AppendUtf8(out, static_cast<uint8_t>(b));
     return out;
+}
+
+bool FitsLatin1(std::string_view utf8, char32_t ignored) {
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t c = NextUtf8(utf8, pos);
+        if (c > 0xFF && c != ignored) return false;
+    }
+    return true;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

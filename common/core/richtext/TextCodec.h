@@ -19,6 +19,8 @@ void AppendUtf8(std::string& out, char32_t c);
 char32_t NextUtf8(std::string_view text, size_t& pos);
 bool IsValidUtf8(std::string_view bytes);
 std::string Latin1ToUtf8(std::string_view bytes);
+// Whether every character of UTF-8 text, `ignored` aside, has a Latin-1 byte.
+bool FitsLatin1(std::string_view utf8, char32_t ignored = 0);
 
 // An editor's UTF-16 characters as UTF-8 and back; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);

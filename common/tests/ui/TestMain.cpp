@@ -9,13 +9,15 @@ int RunRichEditTests(int argc, char** argv);
 int RunEditorWindowTests(int argc, char** argv);
 int RunScatterFormTests(int argc, char** argv);
 int RunContextHelpTests(int argc, char** argv);
+int RunLargeTextViewTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failures = 0;
     for (auto* run :
          {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
-          RunRichEditTests, RunEditorWindowTests, RunScatterFormTests, RunContextHelpTests})
+          RunRichEditTests, RunEditorWindowTests, RunScatterFormTests, RunContextHelpTests,
+          RunLargeTextViewTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
