@@ -269,9 +269,12 @@ void TEditForm::Print1Click() {
         PrintTextEdit(*EditWin, this);
 }
 
+// A new object opens at once with the desktop's program, where it is made.
 void TEditForm::InsertObject1Click() {
-    if (const auto request = UiStandardDialogs().chooseObject(this, helpProgram_, kEditorHelpContext))
-        EditWin->insertObject(*request);
+    const auto request = UiStandardDialogs().chooseObject(this, helpProgram_, kEditorHelpContext);
+    if (!request) return;
+    const int position = EditWin->insertObject(*request);
+    if (request->createNew) EditWin->activateObjectAt(position, UiSink());
 }
 
 std::optional<std::string> TEditForm::chooseSaveName(const std::string& proposed) {

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -15,29 +16,34 @@
 namespace halvern {
 
 InsertObjectDialog::InsertObjectDialog(std::string helpProgram, int helpContext, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), newTypes_(NewObjectTypes()) {
     setObjectName(QStringLiteral("InsertObjectDialog"));
     setWindowTitle(QStringLiteral("Insert Object"));
+    createNew_ = new QRadioButton(QStringLiteral("Create &new:"), this);
+    createNew_->setObjectName(QStringLiteral("CreateNewChoice"));
+    types_ = new QListWidget(this);
+    types_->setObjectName(QStringLiteral("NewObjectTypes"));
+    for (const NewObjectType& type : newTypes_) types_->addItem(type.name);
+    types_->setCurrentRow(0);
+    fromFile_ = new QRadioButton(QStringLiteral("Create from &file:"), this);
+    fromFile_->setObjectName(QStringLiteral("FromFileChoice"));
     file_ = new QLineEdit(this);
     file_->setObjectName(QStringLiteral("FileEdit"));
-    // Only objects from files can be made here; the other choice is shown, and says so.
-    auto* createNew = new QRadioButton(QString::fromLatin1(kCreateNewNotAvailable), this);
-    createNew->setObjectName(QStringLiteral("CreateNewChoice"));
-    createNew->setEnabled(false);
-    auto* fromFile = new QRadioButton(QStringLiteral("Create from &file:"), this);
-    fromFile->setChecked(true);
-    connect(fromFile, &QRadioButton::clicked, file_, [this] { file_->setFocus(); });
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
-    browse->setAutoDefault(false);
+    browse_ = new QPushButton(QStringLiteral("&Browse..."), this);
+    browse_->setAutoDefault(false);
     link_ = new QCheckBox(QStringLiteral("&Link"), this);
     icon_ = new QCheckBox(QStringLiteral("Display as &icon"), this);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setEnabled(false);
-    connect(file_, &QLineEdit::textChanged, ok,
-            [ok](const QString& text) { ok->setEnabled(!text.trimmed().isEmpty()); });
-    connect(browse, &QPushButton::clicked, this, GuardedSlot([this] {
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    createNew_->setChecked(true);
+
+    for (QRadioButton* choice : {createNew_, fromFile_})
+        connect(choice, &QRadioButton::toggled, this, [this] { follow(); });
+    connect(file_, &QLineEdit::textChanged, this, [this] { follow(); });
+    connect(types_, &QListWidget::currentRowChanged, this, [this] { follow(); });
+    connect(types_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(browse_, &QPushButton::clicked, this, GuardedSlot([this] {
                 const auto chosen = UiFileChooser().openFile(
                     this, {"Browse", "Any file|*.*", CoreText(file_->text()), ""});
                 if (chosen) file_->setText(DecodeText(*chosen));
@@ -48,18 +54,34 @@ InsertObjectDialog::InsertObjectDialog(std::string helpProgram, int helpContext,
             GuardedSlot([helpProgram, helpContext] { ShowHelp(helpProgram, helpContext); }));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(createNew, 0, 0, 1, 2);
-    layout->addWidget(fromFile, 1, 0, 1, 2);
-    layout->addWidget(file_, 2, 0);
-    layout->addWidget(browse, 2, 1);
-    layout->addWidget(link_, 3, 0, 1, 2);
-    layout->addWidget(icon_, 4, 0, 1, 2);
-    layout->addWidget(buttons, 5, 0, 1, 2);
+    layout->addWidget(createNew_, 0, 0, 1, 2);
+    layout->addWidget(types_, 1, 0, 1, 2);
+    layout->addWidget(fromFile_, 2, 0, 1, 2);
+    layout->addWidget(file_, 3, 0);
+    layout->addWidget(browse_, 3, 1);
+    layout->addWidget(link_, 4, 0, 1, 2);
+    layout->addWidget(icon_, 5, 0, 1, 2);
+    layout->addWidget(buttons, 6, 0, 1, 2);
+    follow();
     resize(440, sizeHint().height());
 }
 
+// Each choice enables its own controls; OK needs a type or a file name. Only a file can be
+// linked: a new object exists nowhere else.
+void InsertObjectDialog::follow() {
+    const bool fresh = createNew_->isChecked();
+    types_->setEnabled(fresh);
+    file_->setEnabled(!fresh);
+    browse_->setEnabled(!fresh);
+    link_->setEnabled(!fresh);
+    ok_->setEnabled(fresh ? types_->currentRow() >= 0 : !file_->text().trimmed().isEmpty());
+}
+
 ObjectRequest InsertObjectDialog::request() const {
-    return {CoreText(file_->text().trimmed()), link_->isChecked(), icon_->isChecked()};
+    if (!createNew_->isChecked())
+        return {CoreText(file_->text().trimmed()), link_->isChecked(), icon_->isChecked()};
+    const NewObjectType& type = newTypes_[static_cast<size_t>(std::max(types_->currentRow(), 0))];
+    return {type.templatePath, false, icon_->isChecked(), true, type.blank};
 }
 
 }  // namespace halvern

@@ -170,26 +170,37 @@ bool RichEditEx::saveFile(const std::string& path, bool richText, MessageSink& s
     return false;
 }
 
-void RichEditEx::insertObject(const ObjectRequest& request) {
+int RichEditEx::insertObject(const ObjectRequest& request) {
     if (!HasRichItemHandler(document()))
         throw RichEditError("Internal Error : Interface not initialized");
     if (plainTextMode_) throw RichEditError("Internal Error : The object could not be inserted");
-    std::string bytes;
-    if (!ReadFileBytes(request.path, bytes)) throw RichEditError(ReadErrorText(request.path));
+    // A new object is embedded: the template's or the blank type's bytes under its name.
+    const bool link = request.link && !request.createNew;
+    NewObjectFile file{FileNameOf(request.path), {}};
+    std::string error;
+    if (request.createNew) {
+        const auto made = MakeNewObject(request.path, request.blank, error);
+        if (!made) throw RichEditError(error);
+        file = *made;
+    } else if (!ReadFileBytes(request.path, file.bytes)) {
+        throw RichEditError(ReadErrorText(request.path));
+    }
     auto object = std::make_shared<RichObject>();
     object->className = std::string(kKitObjectClass);
-    object->kind = request.link ? ObjectKind::Linked : ObjectKind::Embedded;
+    object->kind = link ? ObjectKind::Linked : ObjectKind::Embedded;
     object->aspect = request.asIcon ? ObjectAspect::Icon : ObjectAspect::Content;
-    object->fileName = request.link ? CoreText(QFileInfo(DecodeText(request.path)).absoluteFilePath())
-                                    : FileNameOf(request.path);
-    if (!request.link) object->data = bytes;
-    object->result = ObjectResultPicture(request.path, bytes, object->aspect);
+    object->fileName =
+        link ? CoreText(QFileInfo(DecodeText(request.path)).absoluteFilePath()) : file.fileName;
+    if (!link) object->data = file.bytes;
+    object->result = ObjectResultPicture(file.fileName, file.bytes, object->aspect);
     object->width = object->result.width;
     object->height = object->result.height;
     QTextCursor cursor = textCursor();
+    const int position = cursor.selectionStart();
     cursor.insertText(QString(QChar::ObjectReplacementCharacter),
                       ObjectCharFormat(std::move(object), cursor.charFormat()));
     setTextCursor(cursor);
+    return position;
 }
 
 bool RichEditEx::activateObjectAt(int position, MessageSink& sink) {

@@ -64,9 +64,10 @@ class RichEditEx : public QTextEdit {
     // whole text is written; a failure is reported with its name.
     bool saveFile(const std::string& path, bool richText, MessageSink& sink) const;
 
-    // Inserts an object from a file at the caret; the control's failures raise RichEditError
-    // with its own texts, and an unreadable file names the file.
-    void insertObject(const ObjectRequest& request);
+    // Inserts an object from a file, or a new one, at the caret and gives its position; the
+    // control's failures raise RichEditError with its own texts, and an unreadable file names
+    // the file.
+    int insertObject(const ObjectRequest& request);
     // Opens the object at a document position with the desktop's program; false when there is
     // none, or it could not be opened (reported).
     bool activateObjectAt(int position, MessageSink& sink);

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "NewObjects.h"
+
 class QPrinter;
 class QTextEdit;
 class QWidget;
@@ -20,11 +22,15 @@ struct FontChoice {
     QColor colour;
 };
 
-// What the insert-object dialog asks for: a file, embedded or linked, shown as content or icon.
+// What the insert-object dialog asks for: a file, embedded or linked, shown as content or icon;
+// or a new object, made from the template at `path` or, with `path` empty, of a blank type of
+// the kit's, embedded and then opened with the desktop's program.
 struct ObjectRequest {
     std::string path;
     bool link = false;
     bool asIcon = false;
+    bool createNew = false;
+    BlankObject blank = BlankObject::PlainText;
 };
 
 class StandardDialogs {

@@ -404,6 +404,50 @@ class EditorWindowTest : public QObject {
         QVERIFY(sink.entries().empty());
     }
 
+    // "Create new" embeds a blank object of the kit's types, or a template's copy, and opens
+    // it with the desktop's program at once; it is saved and read back with the document.
+    void createNewEmbedsANewObjectAndOpensIt() {
+        const QString memo = path("Memo.txt");
+        QVERIFY(WriteFileReplacing(memo.toStdString(), "template text"));
+        const struct {
+            ObjectRequest request;
+            std::string fileName;
+            std::string data;  // "?": any bytes, checked as a picture
+        } cases[] = {
+            {{"", false, false, true, BlankObject::PlainText}, "New text.txt", ""},
+            {{"", false, true, true, BlankObject::RichText}, "New document.rtf", "?"},
+            {{"", false, false, true, BlankObject::Picture}, "New picture.png", "?"},
+            {{memo.toStdString(), true, false, true}, "Memo.txt", "template text"},
+        };
+        for (const auto& c : cases) {
+            TEditForm* window = newWindow("UNTITLED.RTF", false);
+            QStringList opened;
+            window->EditWin->openWithDesktop = [&](const QString& file) {
+                opened << file;
+                return true;
+            };
+            dialogs_.objects.push_back(c.request);
+            window->InsertObject1Click();
+            QCOMPARE(opened.size(), 1);
+            QVERIFY(opened[0].endsWith(QString::fromStdString("/" + c.fileName)));
+            files_.script({path("new object.rtf").toStdString()});
+            window->Save1Click();
+            const RichDoc saved = ReadRtf(Bytes(path("new object.rtf"))).doc;
+            const auto object = saved.paragraphs[0].items.at(0).object;
+            QVERIFY(object);
+            QCOMPARE(object->kind, ObjectKind::Embedded);
+            QCOMPARE(object->fileName, c.fileName);
+            QCOMPARE(object->aspect, c.request.asIcon ? ObjectAspect::Icon : ObjectAspect::Content);
+            if (c.data != "?") QCOMPARE(object->data, c.data);
+            if (c.fileName == "New picture.png")
+                QCOMPARE(QImage::fromData(QByteArray::fromStdString(object->data)).size(),
+                         QSize(320, 240));
+            if (c.fileName == "New document.rtf") QVERIFY(LooksLikeRtf(object->data));
+            delete window;
+        }
+        QVERIFY(sink.entries().empty());
+    }
+
     void aFileThatCannotBeReadLeavesNoWindow() {
         const size_t before = windows_.windows().size();
         const std::string missing = path("missing.txt").toStdString();

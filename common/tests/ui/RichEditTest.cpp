@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 
 #include "FileSafety.h"
 #include "InsertObjectDialog.h"
+#include "NewObjects.h"
 #include "RichDocAdapter.h"
 #include "RichEditEx.h"
 #include "RichObjects.h"
@@ -321,23 +323,54 @@ class RichEditTest : public SinkTestCase {
         QCOMPARE(refusal({data, false, false}), std::string("Internal Error : Interface not initialized"));
     }
 
-    // A new object of a registered type cannot be made here: the dialog shows that choice
-    // disabled and saying so, and an object comes from a file.
-    void insertDialogTakesFilesOnly() {
+    // "Create new" starts the dialog: the templates folder's files (the XDG templates folder,
+    // else ~/Templates), then the kit's blank types; a file may instead be embedded or linked.
+    void insertDialogOffersNewObjectsAndFiles() {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        QTemporaryDir fakeHome;
+        QVERIFY(QDir(fakeHome.path()).mkpath(QStringLiteral("Templates")));
+        QVERIFY(QDir(fakeHome.path()).mkpath(QStringLiteral("config")));
+        QVERIFY(QDir(fakeHome.path()).mkpath(QStringLiteral("xdg templates")));
+        const QString xdgLetter = fakeHome.filePath(QStringLiteral("xdg templates/Memo.odt"));
+        QVERIFY(WriteFileReplacing(xdgLetter.toStdString(), "memo"));
+        QVERIFY(WriteFileReplacing(fakeHome.filePath(QStringLiteral("Templates/Letter.txt")).toStdString(),
+                                   "Dear"));
+        qputenv("HOME", fakeHome.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", fakeHome.filePath(QStringLiteral("config")).toLocal8Bit());
+        const auto listed = [] {
+            QStringList names;
+            for (const NewObjectType& type : NewObjectTypes()) names << type.name;
+            return names;
+        };
+        // No user-dirs.dirs: xdg-user-dir answers the home folder, so ~/Templates it is.
+        QCOMPARE(listed(), (QStringList{"Letter.txt", "Plain text", "Rich text", "PNG picture"}));
+        QVERIFY(WriteFileReplacing(
+            fakeHome.filePath(QStringLiteral("config/user-dirs.dirs")).toStdString(),
+            "XDG_TEMPLATES_DIR=\"$HOME/xdg templates\"\n"));
+        QCOMPARE(listed(), (QStringList{"Memo.odt", "Plain text", "Rich text", "PNG picture"}));
+
         ScriptedFileChooser files;
         SetUiFileChooser(&files);
         InsertObjectDialog dialog("velkor", 30);
-        auto* createNew = dialog.findChild<QRadioButton*>(QStringLiteral("CreateNewChoice"));
-        QVERIFY(createNew);
-        QVERIFY(!createNew->isEnabled());
-        QVERIFY(createNew->text().endsWith(QStringLiteral(": not available")));
+        QVERIFY(dialog.createNewChoice()->isChecked());
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QVERIFY(ok->isEnabled());
+        QVERIFY(!dialog.fileEdit()->isEnabled());
+        ObjectRequest request = dialog.request();
+        QVERIFY(request.createNew);
+        QCOMPARE(request.path, xdgLetter.toStdString());
+        dialog.typeList()->setCurrentRow(3);
+        request = dialog.request();
+        QVERIFY(request.createNew && request.path.empty());
+        QCOMPARE(request.blank, BlankObject::Picture);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(createNew, Qt::LeftButton);
-        QVERIFY(!createNew->isChecked());
         SaveWindowScreenshot(&dialog, QStringLiteral("editor-insert-object-dialog.png"));
 
-        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        // From a file: OK waits for a name; Link and the icon apply.
+        dialog.fromFileChoice()->click();
+        QVERIFY(!dialog.typeList()->isEnabled());
         QVERIFY(!ok->isEnabled());
         const std::string chosen = path("chosen file.dat").toStdString();
         files.script({chosen});
@@ -348,10 +381,13 @@ class RichEditTest : public SinkTestCase {
         browse->click();
         QVERIFY(ok->isEnabled());
         for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) box->setChecked(true);
-        const ObjectRequest request = dialog.request();
+        request = dialog.request();
         QCOMPARE(request.path, chosen);
-        QVERIFY(request.link && request.asIcon);
+        QVERIFY(request.link && request.asIcon && !request.createNew);
         SetUiFileChooser(nullptr);
+        qputenv("HOME", home);
+        if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
+        else qputenv("XDG_CONFIG_HOME", config);
     }
 
     void embeddedObjectOpensThroughACopyThatIsEmbeddedAgain() {
