@@ -151,7 +151,7 @@ bool TEditForm::loadLargeFile(const std::string& path) {
     LargeView = view;
     LargeView->setFont(EditWin->font());
     LargeView->setPalette(EditWin->palette());
-    takeCentralWidget();  // EditWin stays, hidden, for what asks after it
+    takeCentralWidget()->setParent(this);  // EditWin stays, hidden, for what asks after it
     EditWin->hide();
     setCentralWidget(LargeView);
     LargeView->setFocus();
