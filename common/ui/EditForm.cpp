@@ -339,10 +339,13 @@ void TEditForm::selectHit(size_t start, size_t length) {
 
 bool TEditForm::findNext(const TextFindDialog& dialog) {
     if (LargeView) {
-        const WaitCursor wait;
-        if (LargeView->findNext(dialog.findText(), dialog.options())) return true;
-        UiSink().info(kReachedEndText);
-        return false;
+        bool found = false;
+        {
+            const WaitCursor wait;
+            found = LargeView->findNext(dialog.findText(), dialog.options());
+        }
+        if (!found) UiSink().info(kReachedEndText);
+        return found;
     }
     const std::u16string text = ToU16(EditWin->document()->toRawText());
     const size_t from = static_cast<size_t>(EditWin->textCursor().selectionEnd());
@@ -378,9 +381,11 @@ void TEditForm::replaceOne(const TextFindDialog& dialog) {
 // Every occurrence in the whole text, wherever the caret stands, as one undo step.
 void TEditForm::replaceAll(const TextFindDialog& dialog) {
     if (LargeView) {
-        const WaitCursor wait;
-        const size_t count =
-            LargeView->replaceAll(dialog.findText(), dialog.replaceText(), dialog.options());
+        size_t count = 0;
+        {
+            const WaitCursor wait;
+            count = LargeView->replaceAll(dialog.findText(), dialog.replaceText(), dialog.options());
+        }
         UiSink().info(ReplacedCountText(count));
         return;
     }
