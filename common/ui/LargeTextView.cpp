@@ -24,8 +24,8 @@ namespace halvern {
 
 namespace {
 
-constexpr size_t kPieceBytes = 4 << 20;  // read at a time
-constexpr int kReadMilliseconds = 25;    // of reading before the event loop runs again
+constexpr size_t kPieceBytes = 2 << 20;  // read at a time
+constexpr int kReadMilliseconds = 15;    // of reading before the event loop runs again
 constexpr int kTabColumns = 8;
 constexpr int kMargin = 4;               // pixels left of the text
 constexpr qsizetype kRunChars = 256;     // a line is measured and drawn in runs of this length
