@@ -23,4 +23,13 @@ std::string CoreText(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+std::u16string CoreChars(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<size_t>(text.size()));
+}
+
+QString FromCoreChars(std::u16string_view chars) {
+    return QString::fromUtf16(chars.data(), static_cast<qsizetype>(chars.size()));
+}
+
 }  // namespace halvern

@@ -16,4 +16,8 @@ QString DisplayText(std::string_view message);
 // A control's text for the core (UTF-8).
 std::string CoreText(const QString& text);
 
+// A control's characters as the core's search and the large-text view count them (UTF-16).
+std::u16string CoreChars(const QString& text);
+QString FromCoreChars(std::u16string_view chars);
+
 }  // namespace halvern

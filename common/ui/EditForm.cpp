@@ -31,15 +31,6 @@ const char* const kSaveFilter =
     "file|*.RUN|Model specification file|*.MDL|Impact points specification file|*.IMP|Rich text "
     "format|*.RTF|Batch definition file|*.BDF|Any file|*.*";
 
-std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<size_t>(text.size()));
-}
-
-QString FromU16(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 TEditForm::TEditForm(EditorHost* host, std::string helpProgram, QWidget* parent)
@@ -347,7 +338,7 @@ bool TEditForm::findNext(const TextFindDialog& dialog) {
         if (!found) UiSink().info(kReachedEndText);
         return found;
     }
-    const std::u16string text = ToU16(EditWin->document()->toRawText());
+    const std::u16string text = CoreChars(EditWin->document()->toRawText());
     const size_t from = static_cast<size_t>(EditWin->textCursor().selectionEnd());
     const auto hit = FindText(text, from, dialog.findText(), dialog.options());
     if (!hit) {
@@ -369,11 +360,11 @@ void TEditForm::replaceOne(const TextFindDialog& dialog) {
     }
     const QTextCursor selected = EditWin->textCursor();
     const bool onHit =
-        selected.hasSelection() && SelectionMatches(ToU16(selected.selectedText()),
+        selected.hasSelection() && SelectionMatches(CoreChars(selected.selectedText()),
                                                     dialog.findText(), dialog.options().matchCase);
     if (!onHit && !findNext(dialog)) return;
     QTextCursor cursor = EditWin->textCursor();
-    cursor.insertText(FromU16(dialog.replaceText()));
+    cursor.insertText(FromCoreChars(dialog.replaceText()));
     EditWin->setTextCursor(cursor);
     findNext(dialog);
 }
@@ -389,9 +380,9 @@ void TEditForm::replaceAll(const TextFindDialog& dialog) {
         UiSink().info(ReplacedCountText(count));
         return;
     }
-    const std::u16string text = ToU16(EditWin->document()->toRawText());
+    const std::u16string text = CoreChars(EditWin->document()->toRawText());
     const std::vector<TextHit> hits = FindAllText(text, 0, dialog.findText(), dialog.options());
-    const QString replacement = FromU16(dialog.replaceText());
+    const QString replacement = FromCoreChars(dialog.replaceText());
     if (!hits.empty()) {
         QTextCursor cursor(EditWin->document());
         cursor.beginEditBlock();

@@ -7,16 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DisplayText.h"
+
 namespace halvern {
-
-namespace {
-
-std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<size_t>(text.size()));
-}
-
-}  // namespace
 
 TextFindDialog::TextFindDialog(bool replacing, QWidget* parent) : QDialog(parent) {
     setObjectName(replacing ? QStringLiteral("ReplaceDialog1") : QStringLiteral("FindDialog1"));
@@ -76,11 +69,11 @@ TextFindDialog::TextFindDialog(bool replacing, QWidget* parent) : QDialog(parent
 }
 
 std::u16string TextFindDialog::findText() const {
-    return ToU16(find_->text());
+    return CoreChars(find_->text());
 }
 
 std::u16string TextFindDialog::replaceText() const {
-    return replace_ ? ToU16(replace_->text()) : std::u16string();
+    return replace_ ? CoreChars(replace_->text()) : std::u16string();
 }
 
 SearchOptions TextFindDialog::options() const {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DisplayText.h"
 #include "editor/EditorRules.h"
 #include "largetext/LargeTextLoader.h"
 #include "largetext/LargeTextSave.h"
@@ -29,15 +30,6 @@ constexpr int kReadMilliseconds = 15;    // of reading before the event loop run
 constexpr int kTabColumns = 8;
 constexpr int kMargin = 4;               // pixels left of the text
 constexpr qsizetype kRunChars = 256;     // a line is measured and drawn in runs of this length
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<size_t>(text.size()));
-}
 
 // A line cut into runs of text and tabs, each with where it starts: what painting, the caret
 // and the mouse need of a line, measured once.
@@ -119,7 +111,6 @@ bool LargeTextView::startLoading(const std::string& path, std::string& reason) {
     auto loader = std::make_unique<LargeTextLoader>();
     if (!loader->open(path, reason)) return false;
     loader_ = std::move(loader);
-    path_ = path;
     text_.reset();
     reader_.start();
     return true;
@@ -213,7 +204,7 @@ void LargeTextView::paintEvent(QPaintEvent*) {
     const size_t last = std::min(text_->lineCount(), first + size_t(visibleRows()) + 1);
     for (size_t i = first; i < last; ++i) {
         text_->lineInto(i, buffer);
-        const LineLayout layout(ToQString(buffer), metrics);
+        const LineLayout layout(FromCoreChars(buffer), metrics);
         const qreal top = qreal(i - first) * height;
         const qreal baseline = top + metrics.ascent();
         const auto drawRuns = [&](const QColor& colour) {
@@ -281,12 +272,12 @@ void LargeTextView::cut() {
 }
 
 void LargeTextView::copy() {
-    if (hasSelection()) QApplication::clipboard()->setText(ToQString(selectedText()));
+    if (hasSelection()) QApplication::clipboard()->setText(FromCoreChars(selectedText()));
 }
 
 void LargeTextView::paste() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (data != nullptr && data->hasText()) replaceSelection(ToU16(data->text()));
+    if (data != nullptr && data->hasText()) replaceSelection(CoreChars(data->text()));
 }
 
 void LargeTextView::deleteSelection() {
@@ -347,7 +338,7 @@ void LargeTextView::print(QPrinter& printer) {
         painter.setClipRect(QRectF(0, 0, page.width(), page.height()));
         for (size_t row = 0; row < perPage && p * perPage + row < text_->lineCount(); ++row) {
             text_->lineInto(p * perPage + row, buffer);
-            const LineLayout layout(ToQString(buffer), metrics);
+            const LineLayout layout(FromCoreChars(buffer), metrics);
             for (const LineLayout::Run& run : layout.runs) {
                 if (run.x > page.width()) break;
                 if (layout.text[run.start] != QLatin1Char('\t'))
@@ -365,7 +356,7 @@ TextPos LargeTextView::positionAt(const QPoint& point) const {
     const qint64 row = point.y() < 0 ? -1 : point.y() / lineHeight();
     const qint64 line = std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0,
                                            qint64(text_->lineCount()) - 1);
-    const LineLayout layout(ToQString(text_->line(size_t(line))), QFontMetricsF(font()));
+    const LineLayout layout(FromCoreChars(text_->line(size_t(line))), QFontMetricsF(font()));
     const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
     return {size_t(line), size_t(layout.columnAt(x, QFontMetricsF(font())))};
 }
@@ -413,13 +404,13 @@ bool LargeTextView::moveKey(QKeyEvent* event) {
     const bool word = event->modifiers() & Qt::ControlModifier;
     const QFontMetricsF metrics(font());
     const auto x = [&](TextPos pos) {
-        return LineLayout(ToQString(text_->line(pos.line)), metrics).xOf(qsizetype(pos.column), metrics);
+        return LineLayout(FromCoreChars(text_->line(pos.line)), metrics).xOf(qsizetype(pos.column), metrics);
     };
     const auto lineDown = [&](qint64 lines) {
         if (wantedX_ < 0) wantedX_ = x(caret_);
         const qint64 line = std::clamp<qint64>(qint64(caret_.line) + lines, 0,
                                                qint64(text_->lineCount()) - 1);
-        const LineLayout layout(ToQString(text_->line(size_t(line))), metrics);
+        const LineLayout layout(FromCoreChars(text_->line(size_t(line))), metrics);
         const qreal keep = wantedX_;
         moveCaret({size_t(line), size_t(layout.columnAt(keep, metrics))}, select);
         wantedX_ = keep;
@@ -478,7 +469,7 @@ bool LargeTextView::editKey(QKeyEvent* event) {
     if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     for (const QChar c : typed)
         if (c.category() == QChar::Other_Control) return false;
-    replaceSelection(ToU16(typed), true);
+    replaceSelection(CoreChars(typed), true);
     return true;
 }
 
@@ -519,7 +510,7 @@ void LargeTextView::ensureCaretVisible() {
     if (line < first) verticalScrollBar()->setValue(int(line));
     if (line >= first + rows) verticalScrollBar()->setValue(int(line - rows + 1));
     const QFontMetricsF metrics(font());
-    const qreal x = LineLayout(ToQString(text_->line(caret_.line)), metrics)
+    const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
                         .xOf(qsizetype(caret_.column), metrics);
     QScrollBar* bar = horizontalScrollBar();
     const int width = viewport()->width() - 2 * kMargin;
@@ -558,15 +549,19 @@ void LargeTextView::focusOutEvent(QFocusEvent* event) {
 
 void LargeTextView::inputMethodEvent(QInputMethodEvent* event) {
     if (text_ && !event->commitString().isEmpty())
-        replaceSelection(ToU16(event->commitString()), true);
+        replaceSelection(CoreChars(event->commitString()), true);
     event->accept();
 }
 
 QVariant LargeTextView::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return text_ != nullptr;
     if (query == Qt::ImCursorRectangle && text_) {
+        const QFontMetricsF metrics(font());
+        const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
+                            .xOf(qsizetype(caret_.column), metrics);
         const qint64 row = qint64(caret_.line) - qint64(firstVisibleLine());
-        return QRect(kMargin, int(row) * lineHeight(), 1, lineHeight());
+        return QRect(int(x) + kMargin - horizontalScrollBar()->value(), int(row) * lineHeight(), 1,
+                     lineHeight());
     }
     return QAbstractScrollArea::inputMethodQuery(query);
 }

@@ -97,7 +97,6 @@ class LargeTextView : public QAbstractScrollArea {
 
     std::unique_ptr<LargeTextLoader> loader_;
     QTimer reader_;
-    std::string path_;
     std::unique_ptr<LargeText> text_;
     TextPos anchor_;
     TextPos caret_;
