@@ -13,6 +13,7 @@
 
 #include "EditForm.h"
 #include "EditorWindows.h"
+#include "FileBytes.h"
 #include "FileSafety.h"
 #include "FindDialogs.h"
 #include "ScriptedFileChooser.h"
@@ -40,12 +41,6 @@ void SaveScreenshot(QWidget* window, const char* name) {
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
     window->grab().save(folder + QLatin1Char('/') + QLatin1String(name));
-}
-
-std::string Bytes(const QString& path) {
-    std::string bytes;
-    ReadFileBytes(path.toStdString(), bytes);
-    return bytes;
 }
 
 }  // namespace

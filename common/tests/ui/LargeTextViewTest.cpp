@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "EditForm.h"
+#include "FileBytes.h"
 #include "FileSafety.h"
 #include "FindDialogs.h"
 #include "LargeTextView.h"
@@ -23,12 +24,6 @@
 using namespace halvern;
 
 namespace {
-
-std::string Bytes(const QString& path) {
-    std::string bytes;
-    ReadFileBytes(path.toStdString(), bytes);
-    return bytes;
-}
 
 QAction* Command(TEditForm& window, const char* text) {
     for (QAction* action : window.findChildren<QAction*>())

@@ -17,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "FileBytes.h"
 #include "FileSafety.h"
 #include "InsertObjectDialog.h"
 #include "NewObjects.h"
@@ -32,12 +33,6 @@
 using namespace halvern;
 
 namespace {
-
-std::string Bytes(const QString& path) {
-    std::string bytes;
-    ReadFileBytes(path.toStdString(), bytes);
-    return bytes;
-}
 
 // The objects of a document, in order.
 std::vector<std::shared_ptr<const RichObject>> Objects(const QTextDocument& doc) {
