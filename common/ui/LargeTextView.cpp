@@ -313,8 +313,13 @@ size_t LargeTextView::replaceAll(std::u16string_view pattern, std::u16string_vie
 }
 
 bool LargeTextView::save(const std::string& path, MessageSink& sink) const {
-    if (text_ && SaveLargeText(*text_, path)) return true;
-    sink.error(WriteErrorText(path));
+    if (!text_) {
+        sink.error(WriteErrorText(path));
+        return false;
+    }
+    const WriteOutcome written = SaveLargeText(*text_, path);
+    if (written) return true;
+    sink.error(written.failureText(WriteErrorText(path)));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "largetext/LargeTextLoader.h"
 
+#include "FileSafety.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,16 +17,17 @@ LargeTextLoader::~LargeTextLoader() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-// O_NONBLOCK keeps a FIFO from holding the open; a regular file reads as usual with it.
 bool LargeTextLoader::open(const std::string& path, std::string& reason) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    bool notRegular = false;
+    errno = 0;
+    fd_ = OpenRegularFile(path, &notRegular);
     if (fd_ < 0) {
-        reason = std::strerror(errno);
+        reason = notRegular ? "it is not a regular file" : std::strerror(errno);
         return false;
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = "it is not a regular file";
+    if (::fstat(fd_, &info) != 0) {
+        reason = std::strerror(errno);
         ::close(fd_);
         fd_ = -1;
         return false;

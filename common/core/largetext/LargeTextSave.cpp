@@ -31,9 +31,9 @@ void AppendLine(std::string& out, const LineStore& store, const LineRef& line, b
 
 }  // namespace
 
-bool SaveLargeText(const LargeText& text, const std::string& path) {
+WriteOutcome SaveLargeText(const LargeText& text, const std::string& path) {
     ReplacingFile file;
-    if (!file.open(path)) return false;
+    if (!file.open(path)) return {file.fault(), file.failureNote()};
     const LineStore& store = text.store();
     const bool latin1 = WritesLatin1(store);
     std::string piece;
@@ -42,11 +42,17 @@ bool SaveLargeText(const LargeText& text, const std::string& path) {
         for (const LineRef& line : store.lines()) {
             AppendLine(piece, store, line, latin1);
             if (piece.size() >= kWriteBytes) {
-                if (!file.write(piece)) return false;
+                if (!file.write(piece)) break;
                 piece.clear();
             }
         }
-    return file.write(piece) && file.commit();
+    if (file.ok()) file.write(piece);
+    if (!file.ok() || !file.commit()) {
+        WriteOutcome failed{file.fault(), file.failureNote()};
+        file.discard();
+        return failed;
+    }
+    return {};
 }
 
 }  // namespace halvern

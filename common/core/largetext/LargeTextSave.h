@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "ReplacingFile.h"
 #include "largetext/LargeText.h"
 
 namespace halvern {
 
 // Replaces the file only once the whole text is written; false when it could not be.
-bool SaveLargeText(const LargeText& text, const std::string& path);
+WriteOutcome SaveLargeText(const LargeText& text, const std::string& path);
 
 }  // namespace halvern
