@@ -11,6 +11,7 @@
 
 #include "AnalysisEditorHost.h"
 #include "EditForm.h"
+#include "ProgramLoop.h"
 #include "ResultEditing.h"
 #include "UiTestSupport.h"
 
@@ -220,6 +221,33 @@ class EditorHostingTest : public UiTestCase {
             QCOMPARE(editors.windows().front()->EditWin->toPlainText(), QStringLiteral("kept"));
         }
         QCOMPARE(FileBytes(saved).startsWith("kept"), chooseName);
+    }
+
+    // The program ends after an editor's question, asked in a real message box, whatever the
+    // answer: Yes saves the text under the chosen name first.
+    void programEndsAfterTheEditorsQuestion_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void programEndsAfterTheEditorsQuestion() {
+        QFETCH(bool, save);
+        RealMessageBoxes boxes;
+        BrisalWindows w = startProgram();
+        ProgramEndWiring wiring(w.main.get());
+        w.main->show();
+        w.main->editors().newEditor();
+        QPointer<TEditForm> editor = w.main->editors().windows().back();
+        QTest::keyClicks(editor->EditWin, QStringLiteral("kept"));
+        const QString saved = path("kept.txt");
+        fileDialogs.script({saved.toStdString()});
+
+        QString asked;
+        AnswerNextMessageBox(save ? QMessageBox::Yes : QMessageBox::No, &asked);
+        QCOMPARE(RunProgramLoop([&w] { w.main->close(); }, 5000), 0);
+        QCOMPARE(asked, QStringLiteral("Save changes to NEW0.TXT?"));
+        QVERIFY(!w.main->isVisible() && (editor.isNull() || !editor->isVisible()));
+        QCOMPARE(FileBytes(saved).startsWith("kept"), save);
     }
 
     // For review: an editor showing a converted result.

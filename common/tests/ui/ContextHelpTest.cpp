@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "ContextHelp.h"
 #include "DialogDefault.h"
 #include "ProgramEnd.h"
+#include "ProgramLoop.h"
 #include "SinkTestCase.h"
 
 using namespace halvern;
@@ -116,6 +118,34 @@ class ContextHelpTest : public SinkTestCase {
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!main.isVisible());
+    }
+
+    // A main window closed while a message box runs its event loop: the program ends only once
+    // the box was answered and its loop has returned, and the box is never closed for it.
+    void programEndsOnlyInItsOwnEventLoop() {
+        QWidget main;
+        main.show();
+        ProgramEndWiring wiring(&main);
+        bool boxReturned = false;
+        bool endedAfterTheBox = false;
+        connect(main.findChild<ProgramEnd*>(), &ProgramEnd::ended,
+                [&] { endedAfterTheBox = boxReturned; });
+        int answer = 0;
+        QString asked;
+        AnswerNextMessageBox(QMessageBox::Yes, &asked);
+        const int code = RunProgramLoop(
+            [&] {
+                QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"),
+                                QStringLiteral("Go on?"), QMessageBox::Yes | QMessageBox::No);
+                QTimer::singleShot(0, &main, &QWidget::close);
+                answer = box.exec();
+                boxReturned = true;
+            },
+            5000);
+        QCOMPARE(code, 0);
+        QCOMPARE(answer, int(QMessageBox::Yes));
+        QCOMPARE(asked, QStringLiteral("Go on?"));
+        QVERIFY(endedAfterTheBox);
     }
 };
 

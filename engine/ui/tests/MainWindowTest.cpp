@@ -14,7 +14,7 @@
 #include "FileSafety.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
-#include "ProgramEnd.h"
+#include "ProgramLoop.h"
 #include "QtColours.h"
 
 using namespace halvern;
@@ -33,6 +33,7 @@ class MainWindowTest : public QObject {
     void programNotFoundOffersTheExecuteDialog();
     void helpKeyOnAMenuItemShowsItsPage();
     void closingTheMainWindowEndsTheProgram();
+    void closingDuringARunEndsTheProgramAfterTheRun();
     void logFollowsTheEndButNotAReader();
     void speedButtonsShowTheirCommands();
 };
@@ -319,31 +320,62 @@ void MainWindowTest::helpKeyOnAMenuItemShowsItsPage() {
     ProgramHelpWindow()->close();
 }
 
-// The engine asks first; then its help and graph windows close with it and the program ends.
+// The engine asks first, in a real message box: Cancel keeps it; OK closes its help and graph
+// windows with it and the program's event loop ends.
 void MainWindowTest::closingTheMainWindowEndsTheProgram() {
     EngineTestBench bench;
+    RealMessageBoxes boxes;
     TMainForm& main = bench.start();
+    ProgramEndWiring wiring(&main);
     main.show();
     main.graphWindow()->show();
     ShowEngineHelp(kEngineIntroductionHelp);
     QVERIFY(ProgramHelpWindow()->isVisible());
-    auto* end = new ProgramEnd(&main);
-    QSignalSpy ended(end, &ProgramEnd::ended);
 
-    bench.sink.scriptAnswers({false});
-    main.close();
-    QTest::qWait(20);
-    QCOMPARE(ended.count(), 0);  // Cancel keeps the program
-    QVERIFY(main.isVisible());
+    QString asked;
+    bool allShown = false;
+    AnswerNextMessageBox(QMessageBox::Cancel, &asked);
+    // (The loop's end at the time limit deletes the help window, as the program's end does.)
+    QTimer::singleShot(500, [&] {
+        allShown = main.isVisible() && main.graphWindow()->isVisible() &&
+                   ProgramHelpWindow()->isVisible();
+    });
+    QCOMPARE(RunProgramLoop([&main] { main.close(); }, 600), -1);
+    QCOMPARE(asked, QStringLiteral("This will close Ostrel now."));
+    QVERIFY(allShown);
+    ShowEngineHelp(kEngineIntroductionHelp);
 
-    QEventLoop loop;
-    connect(end, &ProgramEnd::ended, &loop, &QEventLoop::quit);
-    QTimer::singleShot(0, &main, &QWidget::close);
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-    QCOMPARE(loop.exec(), 0);
-    QCOMPARE(bench.sink.texts().back(), std::string("This will close Ostrel now."));
-    QVERIFY(!main.graphWindow()->isVisible());
-    QTRY_VERIFY(ProgramHelpWindow() == nullptr || !ProgramHelpWindow()->isVisible());
+    asked.clear();
+    AnswerNextMessageBox(QMessageBox::Ok, &asked);
+    QCOMPARE(RunProgramLoop([&main] { main.close(); }, 5000), 0);
+    QCOMPARE(asked, QStringLiteral("This will close Ostrel now."));
+    QVERIFY(!main.isVisible() && !main.graphWindow()->isVisible());
+    QVERIFY(ProgramHelpWindow() == nullptr || !ProgramHelpWindow()->isVisible());
+}
+
+// Closed during a run and confirmed, the engine ends once the run has ended.
+void MainWindowTest::closingDuringARunEndsTheProgramAfterTheRun() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    SpecifyExampleProject(bench, main, 2);
+    RealMessageBoxes boxes;
+    ProgramEndWiring wiring(&main);
+    main.show();
+    QString asked;
+    bool closed = false;
+    PumpUser user(main, [&] {
+        if (closed) return;
+        closed = true;
+        AnswerNextMessageBox(QMessageBox::Ok, &asked);
+        main.close();
+    });
+    AnswerNextMessageBox(QMessageBox::Yes);  // "Proceed with simulation now?"
+    QCOMPARE(RunProgramLoop([&main] { main.SpeedButton1Click(); }, 20000), 0);
+    QVERIFY(closed);
+    QVERIFY(asked.startsWith(
+        QStringLiteral("This will close Ostrel at the end of the simulation currently running.")));
+    QCOMPARE(CountLines(LogContents(main.log()), QStringLiteral("  Run count: ")), 2);
+    QVERIFY(!main.isVisible());
 }
 
 void MainWindowTest::logFollowsTheEndButNotAReader() {

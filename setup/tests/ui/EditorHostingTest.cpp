@@ -13,6 +13,7 @@
 #include "MainForm.h"
 #include "MessageSink.h"
 #include "NeighbourDialogs.h"
+#include "ProgramLoop.h"
 #include "ScriptedFileChooser.h"
 #include "SetupEditorHost.h"
 #include "ToolWindows.h"
@@ -208,6 +209,33 @@ class EditorHostingTest : public QObject {
         // They free themselves.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w.editors().windows().empty());
+    }
+
+    // The program ends after an editor's question, asked in a real message box, whatever the
+    // answer: Yes saves the text under the chosen name first.
+    void programEndsAfterTheEditorsQuestion_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void programEndsAfterTheEditorsQuestion() {
+        QFETCH(bool, save);
+        RealMessageBoxes boxes;
+        TMainForm w;
+        ProgramEndWiring wiring(&w);
+        w.show();
+        Trigger(w, "NewEdit");
+        QPointer<halvern::TEditForm> editor = w.editors().windows().back();
+        QTest::keyClicks(editor->EditWin, QStringLiteral("kept"));
+        const QString saved = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".txt");
+        files_.script({saved.toStdString()});
+
+        QString asked;
+        AnswerNextMessageBox(save ? QMessageBox::Yes : QMessageBox::No, &asked);
+        QCOMPARE(RunProgramLoop([&w] { w.close(); }, 5000), 0);
+        QCOMPARE(asked, QStringLiteral("Save changes to UNTITLED.0?"));
+        QVERIFY(!w.isVisible() && (editor.isNull() || !editor->isVisible()));
+        QCOMPARE(QFile::exists(saved), save);
     }
 
     void batchTemplateOpensAsAnUnsavedPlainWindow() {
