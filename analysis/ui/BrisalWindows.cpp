@@ -1,7 +1,6 @@
 #include "BrisalWindows.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <clocale>
 
 #include "AboutBox.h"
@@ -16,6 +15,7 @@
 #include "HelpContexts.h"
 #include "Pictures.h"
 #include "ScatterForm.h"
+#include "ScreenPlacement.h"
 #include "PlotOptionsForm.h"
 #include "SpecForm.h"
 #include "TrajPlotForm.h"
@@ -30,14 +30,6 @@ void PrepareApplication() {
     QApplication::setWindowIcon(QIcon(ProgramPicture(64)));
 }
 
-void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
 namespace {
 
 // Each form of the program is made here, in this order, and named in `created`.
@@ -46,7 +38,7 @@ Form* Make(BrisalWindows& windows, const char* className, Args... args) {
     auto* form = new Form(args..., windows.main.get());
     form->setObjectName(QString::fromLatin1(className).mid(1));
     windows.created << QString::fromLatin1(className);
-    CentreOnScreen(form);
+    halvern::CentreOnScreen(form);
     return form;
 }
 
@@ -82,7 +74,7 @@ BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments) {
     windows.startupFile = CheckStartupArguments(arguments);
     if (windows.startupFile.kind == StartupFile::Kind::Missing)
         halvern::UiSink().error(CannotFindFileText(windows.startupFile.name));
-    CentreOnScreen(windows.main.get());
+    halvern::CentreOnScreen(windows.main.get());
     return windows;
 }
 

@@ -10,8 +10,6 @@
 #include "MainForm.h"
 #include "StartupArguments.h"
 
-class QWidget;
-
 namespace brisal {
 
 // Title "Brisal 2.2", icon, and number texts free of the user's locale.
@@ -28,7 +26,5 @@ struct BrisalWindows {
 BrisalWindows CreateBrisalWindows(const std::vector<std::string>& arguments);
 // Shows the main window, then the trajectory plotter on the file named at start, if any.
 void ShowBrisalWindows(BrisalWindows& windows);
-
-void CentreOnScreen(QWidget* window);
 
 }  // namespace brisal

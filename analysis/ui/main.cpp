@@ -5,10 +5,12 @@
 
 #include "BrisalWindows.h"
 #include "ProgramEnd.h"
+#include "ScreenPlacement.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     brisal::PrepareApplication();
+    halvern::KeepWindowsOnScreen();
 
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))

@@ -2,12 +2,11 @@
 
 #include <QDialog>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "DisplayText.h"
+#include "ScreenPlacement.h"
 #include "UiFonts.h"
 
 namespace halvern {
@@ -41,11 +40,7 @@ std::unique_ptr<QDialog> MakeParseErrorDialog(const std::string& title, const st
                     layout.button.height);
     dialog->setFixedSize(layout.clientWidth, layout.clientHeight);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), dialog->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        dialog->move(frame.topLeft());
-    }
+    CentreOnScreen(dialog.get());
     ok->setFocus();
     return dialog;
 }

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "AtomIcons.h"
@@ -28,15 +27,6 @@ QLabel* TitleLabel(const QString& text, int pointSize, QWidget* parent) {
 }
 
 }  // namespace
-
-void CentreOnScreen(QWidget* window) {
-    window->adjustSize();
-    if (const QScreen* screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutForm"));

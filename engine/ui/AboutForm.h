@@ -19,7 +19,4 @@ class TSplashWin : public QWidget {
     TSplashWin();
 };
 
-// Centres a window on its screen.
-void CentreOnScreen(QWidget* window);
-
 }  // namespace halvern

@@ -7,6 +7,7 @@
 #include "AtomIcons.h"
 #include "EngineWindows.h"
 #include "ProgramEnd.h"
+#include "ScreenPlacement.h"
 #include "miscutil.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     app.setApplicationName(QStringLiteral("Ostrel 2.2"));
     app.setWindowIcon(QIcon(halvern::EnginePicture(64)));
+    halvern::KeepWindowsOnScreen();
 
     auto* splash = new halvern::TSplashWin;
     halvern::CentreOnScreen(splash);

@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "ProgramEnd.h"
 #include "ProgramIcon.h"
+#include "ScreenPlacement.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("velkor22"));
     QApplication::setWindowIcon(velkor::ProgramIcon());
+    halvern::KeepWindowsOnScreen();
 
     velkor::TMainForm mainForm;
     halvern::EndProgramWithMainWindow(&mainForm);

@@ -10,6 +10,7 @@ int RunEditorWindowTests(int argc, char** argv);
 int RunScatterFormTests(int argc, char** argv);
 int RunContextHelpTests(int argc, char** argv);
 int RunLargeTextViewTests(int argc, char** argv);
+int RunScreenPlacementTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     for (auto* run :
          {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
           RunRichEditTests, RunEditorWindowTests, RunScatterFormTests, RunContextHelpTests,
-          RunLargeTextViewTests})
+          RunLargeTextViewTests, RunScreenPlacementTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
