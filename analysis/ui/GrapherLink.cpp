@@ -1,15 +1,13 @@
 #include "GrapherLink.h"
 
 #include "GraphForm.h"
+#include "PresentWindow.h"
 #include "WaitCursor.h"
 
 namespace brisal {
 
 void ShowGrapher(TGraphForm& grapher) {
-    if (grapher.isMinimized()) grapher.showNormal();
-    grapher.show();
-    grapher.raise();
-    grapher.activateWindow();
+    halvern::PresentWindow(&grapher);
 }
 
 void PlotInGrapher(TGraphForm& grapher, const TPlotRequest& request) {

@@ -32,6 +32,7 @@
 #include "MemoryInUse.h"
 #include "ModalRunner.h"
 #include "Pictures.h"
+#include "PresentWindow.h"
 #include "ProcessCommands.h"
 #include "ScatterForm.h"
 #include "ShortString.h"
@@ -387,7 +388,7 @@ void TMainForm::showTrajectoryPlot(const std::string& fileName) {
     if (forms_.trajPlot == nullptr) return;
     findChild<QAction*>(QStringLiteral("TrajectoryPlotter1"))->setEnabled(false);
     forms_.trajPlot->setDataFileName(fileName);
-    forms_.trajPlot->show();
+    halvern::PresentWindow(forms_.trajPlot);
 }
 
 void TMainForm::UMTrajPlotClosed() {
@@ -411,9 +412,7 @@ void TMainForm::ShowMemoryUsage1Click() {
 // Not modal: the window stays open beside the main window.
 void TMainForm::ScatteringRelations1Click() {
     if (forms_.scatter == nullptr) return;
-    forms_.scatter->show();
-    forms_.scatter->raise();
-    forms_.scatter->activateWindow();
+    halvern::PresentWindow(forms_.scatter);
 }
 
 void TMainForm::Grapher1Click() {

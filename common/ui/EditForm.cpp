@@ -16,6 +16,7 @@
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
 #include "LargeTextView.h"
+#include "PresentWindow.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"
@@ -176,9 +177,7 @@ QWidget& TEditForm::textWidget() {
 void TEditForm::FormShow() {
     showMode();
     EditWin->viewport()->update();
-    show();
-    raise();
-    activateWindow();
+    PresentWindow(this);
 }
 
 QString TEditForm::statusText() const {

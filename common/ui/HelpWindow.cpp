@@ -6,6 +6,7 @@
 
 #include "DisplayText.h"
 #include "FileSafety.h"
+#include "PresentWindow.h"
 #include "UiSink.h"
 #include "miscutil.h"
 
@@ -74,9 +75,7 @@ void ShowHelp(const std::string& program, int contextNumber) {
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     }
     if (!window->showContext(ProgramDirFile("help/"), program, contextNumber)) return;
-    window->show();
-    window->raise();
-    window->activateWindow();
+    PresentWindow(window);
 }
 
 }  // namespace halvern

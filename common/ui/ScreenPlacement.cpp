@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace halvern {
 
@@ -44,11 +45,22 @@ bool PlaceTaken(const QPoint& topLeft, const QWidget* window) {
     return false;
 }
 
+// The window a new window was opened from: the active one, else (a message box has just closed)
+// the modal dialog or the window's owner.
+const QWidget* OpenerOf(const QWidget* window) {
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QWidget* candidates[] = {QApplication::activeWindow(), QApplication::activeModalWidget(),
+                                   owner};
+    for (const QWidget* candidate : candidates)
+        if (candidate != nullptr && candidate != window && candidate->isVisible()) return candidate;
+    return nullptr;
+}
+
 // Where a window opens that never had a place of its own: a step below and right of the window
 // it was opened from, and of each window already there.
 bool PlaceBesideOpener(QRect& frame, const QWidget* window) {
-    const QWidget* opener = QApplication::activeWindow();
-    if (opener == nullptr || opener == window || !opener->isVisible()) return false;
+    const QWidget* opener = OpenerOf(window);
+    if (opener == nullptr) return false;
     const QPoint step(kCascadeStep, kCascadeStep);
     QPoint topLeft = opener->frameGeometry().topLeft() + step;
     for (int i = 0; i < kMostCascadeSteps && PlaceTaken(topLeft, window); ++i) topLeft += step;
@@ -68,14 +80,16 @@ void SetFrame(QWidget* window, const QRect& frame, const QMargins& margins) {
 void PlaceOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
     if (screen == nullptr) return;
+    const bool centred = window->property(kCentredProperty).toBool();
+    // Qt centres a dialog over its parent as the dialog shows, unless it was moved.
+    if (qobject_cast<QDialog*>(window) && !centred && !window->testAttribute(Qt::WA_Moved)) return;
     const QRect available = screen->availableGeometry();
     const QMargins margins = FrameMargins(window);
     QRect frame = window->geometry().marginsAdded(margins);
     // A window the program never placed is placed by the window manager: only its size is ours.
-    bool placed = window->testAttribute(Qt::WA_Moved) || qobject_cast<QDialog*>(window) ||
-                  window->property(kShownProperty).toBool();
+    bool placed = window->testAttribute(Qt::WA_Moved) || window->property(kShownProperty).toBool();
     bool moved = false;
-    if (window->property(kCentredProperty).toBool()) {
+    if (centred) {
         frame.moveCenter(available.center());
         placed = moved = true;
     } else if (!placed) {
@@ -103,25 +117,26 @@ void FitMappedWindow(QWidget* window) {
                       frame.right() - client.right(), frame.bottom() - client.bottom()));
 }
 
-// Fits its window once, at the first exposure after a showing.
-class FitWhenMapped : public QObject {
+// Runs its action once, at the first exposure of its window.
+class WhenExposed : public QObject {
   public:
-    FitWhenMapped(QWidget* window, QWindow* handle) : QObject(handle), window_(window) {
+    WhenExposed(QWindow* handle, std::function<void()> action)
+        : QObject(handle), action_(std::move(action)) {
         handle->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            if (window_) FitMappedWindow(window_);
             watched->removeEventFilter(this);
             deleteLater();
+            action_();
         }
         return false;
     }
 
   private:
-    QPointer<QWidget> window_;
+    std::function<void()> action_;
 };
 
 class WindowPlacer : public QObject {
@@ -137,9 +152,9 @@ class WindowPlacer : public QObject {
             if (widget->isWindow() && type != Qt::Popup && type != Qt::ToolTip &&
                 type != Qt::Desktop) {
                 PlaceOnScreen(widget);
-                if (QWindow* handle = widget->windowHandle();
-                    handle && handle->findChild<FitWhenMapped*>() == nullptr)
-                    new FitWhenMapped(widget, handle);
+                WhenMapped(widget, [window = QPointer<QWidget>(widget)] {
+                    if (window) FitMappedWindow(window);
+                });
             }
         }
         return false;
@@ -165,6 +180,20 @@ void CentreOnScreen(QWidget* window) {
         frame.moveCenter(screen->availableGeometry().center());
         SetFrame(window, FittedFrame(frame, screen->availableGeometry()), margins);
     }
+}
+
+void MoveFrameTo(QWidget* window, const QPoint& topLeft) {
+    const QMargins margins = FrameMargins(window);
+    SetFrame(window, QRect(topLeft, window->size().grownBy(margins)), margins);
+}
+
+void WhenMapped(QWidget* window, std::function<void()> action) {
+    window->winId();
+    QWindow* handle = window->windowHandle();
+    if (handle->isExposed())
+        action();
+    else
+        new WhenExposed(handle, std::move(action));
 }
 
 QObject* KeepWindowsOnScreen() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <functional>
 
 class QObject;
 class QWidget;
@@ -13,6 +14,13 @@ QRect FittedFrame(QRect frame, const QRect& available);
 
 // The window opens centred on its screen's available area: now, and whenever it is shown.
 void CentreOnScreen(QWidget* window);
+
+// Moves the window so that its frame's top left corner is `topLeft`.
+void MoveFrameTo(QWidget* window, const QPoint& topLeft);
+
+// Runs `action` once the window has been mapped and exposed (at once when it is), when the
+// window manager has given it its place.
+void WhenMapped(QWidget* window, std::function<void()> action);
 
 // From now on every top-level window of the program opens inside its screen's available area,
 // its frame included. A window centred by CentreOnScreen opens centred; a window (not a dialog)

@@ -25,6 +25,7 @@
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
 #include "OutputFilesDialog.h"
+#include "PresentWindow.h"
 #include "QtColours.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
@@ -184,8 +185,7 @@ QAction* TMainForm::addCommand(QMenu* menu, const QString& text, int helpContext
 }
 
 void TMainForm::showGraphWindow() {
-    graph_->show();
-    graph_->raise();
+    PresentWindow(graph_);
 }
 
 void TMainForm::buildMenus() {

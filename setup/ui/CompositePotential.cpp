@@ -3,12 +3,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 #include "ContextHelp.h"
 #include "HelpContexts.h"
 #include "MdlForm.h"
 #include "PotlForm.h"
 #include "PotlGraph.h"
+#include "PresentWindow.h"
+#include "ScreenPlacement.h"
 #include "UiSink.h"
 
 namespace velkor {
@@ -40,15 +43,24 @@ void CompositePotentialView::ViewComposite(TCompositeRequest request) {
 }
 
 void CompositePotentialView::PlotPotential() {
-    if (ForceGraph->LoadPotentialData(files.forcePath)) {
+    const bool force = ForceGraph->LoadPotentialData(files.forcePath);
+    if (force) {
         ForceGraph->setWindowTitle(QString::fromLatin1(kForceCaption));
-        ForceGraph->show();
+        halvern::PresentWindow(ForceGraph);
     }
-    if (PotentialGraph->LoadPotentialData(files.potentialPath)) {
-        PotentialGraph->setWindowTitle(QString::fromLatin1(kPotentialCaption));
-        PotentialGraph->move(PotentialGraph->x(), ForceGraph->y() + 25);
-        PotentialGraph->show();
+    if (!PotentialGraph->LoadPotentialData(files.potentialPath)) return;
+    PotentialGraph->setWindowTitle(QString::fromLatin1(kPotentialCaption));
+    if (!force) {
+        halvern::PresentWindow(PotentialGraph);
+        return;
     }
+    // The force window's place is known once the window manager has mapped it.
+    halvern::WhenMapped(ForceGraph, [force = QPointer<TPotlGraph>(ForceGraph),
+                                     potential = QPointer<TPotlGraph>(PotentialGraph)] {
+        if (!force || !potential) return;
+        halvern::MoveFrameTo(potential, force->frameGeometry().topLeft() + QPoint(0, 25));
+        halvern::PresentWindow(potential);
+    });
 }
 
 void ViewModelComposite(CompositePotentialView& view, TMdlForm& model) {

@@ -34,7 +34,8 @@ class CompositePotentialView {
     // folder, asks whether to view them and, on Yes, plots them.
     void ViewComposite(TCompositeRequest request);
     // Loads the force file into the second graph and the potential file into the first, each
-    // shown when it loaded, the first 25 pixels below the second.
+    // shown when it loaded, the first 25 pixels below the second once that one is mapped. Both
+    // stay usable beside the model dialog.
     void PlotPotential();
 };
 

@@ -4,6 +4,7 @@
 #include "HelpContexts.h"
 #include "NeighbourDialogs.h"
 #include "PairPotlDlg.h"
+#include "PresentWindow.h"
 #include "ReckonForm.h"
 #include "ScatterForm.h"
 
@@ -36,9 +37,7 @@ void ToolWindows::show(UtilityWindow which) const {
             window = PairPotlDlg;
             break;
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    halvern::PresentWindow(window);
 }
 
 }  // namespace velkor

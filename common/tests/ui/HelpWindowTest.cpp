@@ -1,7 +1,10 @@
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "DisplayText.h"
 #include "HelpWindow.h"
@@ -9,6 +12,24 @@
 #include "miscutil.h"
 
 using namespace halvern;
+
+namespace {
+
+// Counts the mouse presses and key presses that reach a widget.
+class InputCounter : public QObject {
+  public:
+    int presses = 0;
+    int keys = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+        keys += event->type() == QEvent::KeyPress ? 1 : 0;
+        return false;
+    }
+};
+
+}  // namespace
 
 class HelpWindowTest : public SinkTestCase {
     Q_OBJECT
@@ -51,6 +72,54 @@ class HelpWindowTest : public SinkTestCase {
         QCOMPARE(sink.count(RecordingSink::Kind::Info), 1);
         QCOMPARE(sink.texts().front(), "Cannot find help page: " + root + "brisal/42.html");
         QVERIFY(window.toPlainText().contains("Run parameters"));
+    }
+
+    // Help asked for from a modal dialog is not blocked by it: it is transient for the dialog,
+    // takes clicks and keys while the dialog is open, and is the program's own window again
+    // once the dialog has closed.
+    void helpFromAModalDialogIsUsable() {
+        QDialog dialog;
+        HelpWindow* help = nullptr;
+        bool modalWhileHelpOpen = false;
+        bool transientForDialog = false;
+        InputCounter input;
+        QTimer::singleShot(0, &dialog, [&] {
+            ShowHelp("ostrel", 1);
+            help = ProgramHelpWindow();
+            if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return dialog.reject();
+            modalWhileHelpOpen = QApplication::activeModalWidget() == &dialog;
+            transientForDialog = help->windowHandle()->transientParent() == dialog.windowHandle();
+            help->viewport()->installEventFilter(&input);
+            help->installEventFilter(&input);
+            help->setFocus();
+            const QPoint inside = help->viewport()->mapTo(help, help->viewport()->rect().center());
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, inside);
+            QTest::keyClick(help->windowHandle(), Qt::Key_Down);
+            dialog.accept();
+        });
+        dialog.exec();
+        QVERIFY(help != nullptr);
+        QVERIFY(modalWhileHelpOpen);
+        QCOMPARE(input.presses, 1);
+        QCOMPARE(input.keys, 1);
+        QVERIFY(transientForDialog);
+        QTRY_VERIFY(help->windowHandle()->transientParent() == nullptr);
+        QVERIFY(help->isVisible());
+        help->close();
+    }
+
+    // F1 brings back a minimised help window.
+    void helpRestoresAMinimisedWindow() {
+        ShowHelp("ostrel", 1);
+        HelpWindow* help = ProgramHelpWindow();
+        QVERIFY(help != nullptr);
+        help->showMinimized();
+        QTRY_VERIFY(help->isMinimized());
+        ShowHelp("ostrel", 110);
+        QVERIFY(!help->isMinimized());
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->source().fileName(), QStringLiteral("110.html"));
+        help->close();
     }
 
     void showHelpWithoutPagesDoesNotOpenAWindow() {

@@ -83,13 +83,14 @@ class PotentialToolsTest : public QObject {
         QCOMPARE(QString::fromStdString(view.files.potentialPath),
                  QDir(folder_.path()).filePath(QStringLiteral("POTENTL.SPL")));
         QVERIFY(view.ForceGraph->isVisible());
-        QVERIFY(view.PotentialGraph->isVisible());
+        QTRY_VERIFY(view.PotentialGraph->isVisible());  // once the force window is mapped
         QCOMPARE(view.ForceGraph->windowTitle(), QStringLiteral("Target-Target Force (eV/A)"));
         QCOMPARE(view.PotentialGraph->windowTitle(),
                  QStringLiteral("Target-Target Potential (eV)"));
         QCOMPARE(view.PotentialGraph->curve().count(), size_t(301));
-        QCOMPARE(view.PotentialGraph->y(), view.ForceGraph->y() + 25);
         QVERIFY(QTest::qWaitForWindowExposed(view.PotentialGraph));
+        QCOMPARE(view.PotentialGraph->frameGeometry().topLeft(),
+                 view.ForceGraph->frameGeometry().topLeft() + QPoint(0, 25));
 
         // A click on the curve reads it off; the picture gets its red cross.
         TPotlGraph& graph = *view.PotentialGraph;
@@ -151,6 +152,47 @@ class PotentialToolsTest : public QObject {
         QCOMPARE(spec.SplineHigh.str(), std::string("2.5"));
         QVERIFY(view.ForceGraph->isVisible());
         QCOMPARE(view.ForceGraph->curve().count(), size_t(381));
+    }
+
+    // Opened from the model dialog while it runs modally, both graphs take clicks: the read-out
+    // and the zoom buttons work before the dialog is closed.
+    void theGraphsWorkBesideTheModalModelDialog() {
+        QWidget owner;
+        CompositePotentialView view(&owner);
+        TModelSpec spec;
+        TMdlForm model(spec);
+        view.runModal = [](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            return dialog.result();
+        };
+        model.setViewCompositeHandler([&] { ViewModelComposite(view, model); });
+        model.CheckBox1->setChecked(true);
+        sink_.scriptAnswers({true});
+        QString readOut;
+        float xZoom = 0;
+        bool modal = false;
+        QTimer::singleShot(0, &model, [&] {
+            model.findChild<QPushButton*>(QStringLiteral("BitBtn4"))->click();
+            TPotlGraph& graph = *view.PotentialGraph;
+            if (QTest::qWaitFor([&] { return graph.isVisible(); }) &&
+                QTest::qWaitForWindowExposed(&graph)) {
+                modal = QApplication::activeModalWidget() == &model;
+                auto* picture = graph.findChild<QWidget*>(QStringLiteral("Graph"));
+                QTest::mouseClick(graph.windowHandle(), Qt::LeftButton, {},
+                                  picture->mapTo(&graph, picture->rect().center()));
+                readOut = graph.statusText();
+                auto* zoomIn = graph.findChild<QWidget*>(QStringLiteral("GraphButton1"));
+                QTest::mouseClick(graph.windowHandle(), Qt::LeftButton, {},
+                                  zoomIn->mapTo(&graph, zoomIn->rect().center()));
+                xZoom = graph.view().xZoom;
+            }
+            model.reject();
+        });
+        model.exec();
+        QVERIFY(modal);
+        QVERIFY2(readOut.startsWith(QStringLiteral("R = ")), qPrintable(readOut));
+        QCOMPARE(xZoom, 1.5f);
     }
 
     void keysZoomShiftAndRedraw() {
