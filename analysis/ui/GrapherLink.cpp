@@ -1,7 +1,7 @@
 #include "GrapherLink.h"
 
 #include "GraphForm.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "WaitCursor.h"
 
 namespace brisal {

@@ -32,7 +32,7 @@
 #include "MemoryInUse.h"
 #include "ModalRunner.h"
 #include "Pictures.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "ProcessCommands.h"
 #include "ScatterForm.h"
 #include "ShortString.h"

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <utility>
 
+#include "WindowStacking.h"
+
 namespace brisal {
 
 namespace {
@@ -16,7 +18,7 @@ std::function<int(QDialog&)>& InstalledRunner() {
 
 int RunModal(QDialog& dialog) {
     if (const auto& runner = InstalledRunner()) return runner(dialog);
-    return dialog.exec();
+    return halvern::ExecOverOpener(dialog);
 }
 
 void SetModalRunner(std::function<int(QDialog&)> runner) {

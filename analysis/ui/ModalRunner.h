@@ -8,7 +8,8 @@ class QDialog;
 
 namespace brisal {
 
-// Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
+// Shows the dialog modally over the window it was opened from, which is active again when the
+// dialog closes, and returns its result (QDialog::Accepted or Rejected).
 int RunModal(QDialog& dialog);
 
 // Installs a runner; an empty one restores QDialog::exec.

@@ -16,7 +16,7 @@
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
 #include "LargeTextView.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"

@@ -6,7 +6,7 @@
 
 #include "DisplayText.h"
 #include "FileSafety.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "UiSink.h"
 #include "miscutil.h"
 

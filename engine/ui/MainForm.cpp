@@ -25,7 +25,7 @@
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
 #include "OutputFilesDialog.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "QtColours.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"

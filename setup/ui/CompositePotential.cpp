@@ -10,7 +10,7 @@
 #include "MdlForm.h"
 #include "PotlForm.h"
 #include "PotlGraph.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "ScreenPlacement.h"
 #include "UiSink.h"
 

@@ -4,7 +4,7 @@
 #include "HelpContexts.h"
 #include "NeighbourDialogs.h"
 #include "PairPotlDlg.h"
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 #include "ReckonForm.h"
 #include "ScatterForm.h"
 

@@ -11,6 +11,7 @@ int RunScatterFormTests(int argc, char** argv);
 int RunContextHelpTests(int argc, char** argv);
 int RunLargeTextViewTests(int argc, char** argv);
 int RunScreenPlacementTests(int argc, char** argv);
+int RunWindowStackingTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     for (auto* run :
          {RunNumericControlsTests, RunParseErrorDialogTests, RunHelpWindowTests, RunUiHelpersTests,
           RunRichEditTests, RunEditorWindowTests, RunScatterFormTests, RunContextHelpTests,
-          RunLargeTextViewTests, RunScreenPlacementTests})
+          RunLargeTextViewTests, RunScreenPlacementTests, RunWindowStackingTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
-#include "PresentWindow.h"
+#include "WindowStacking.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
@@ -63,6 +64,21 @@ void KeepAboveModalDialog(QWidget* window) {
 }
 
 }  // namespace
+
+int ExecOverOpener(QDialog& dialog) {
+    const QPointer<QWidget> opener = QApplication::activeWindow();
+    if (opener.isNull() || opener == &dialog) return dialog.exec();
+    dialog.winId();
+    opener->winId();
+    dialog.windowHandle()->setTransientParent(opener->windowHandle());
+    const int result = dialog.exec();
+    dialog.windowHandle()->setTransientParent(OwnTransientParent(&dialog));
+    if (opener && opener->isVisible()) {
+        opener->raise();
+        opener->activateWindow();
+    }
+    return result;
+}
 
 void PresentWindow(QWidget* window) {
     KeepAboveModalDialog(window);
