@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -297,6 +298,15 @@ void TGraph::newImpact() {
 void TGraph::redrawPicture() {
     freshPicture();
     if (!kept_.empty()) paintFrame(kept_.frame());
+}
+
+void TGraph::keepFrame(const TGraphFrame& frame) {
+    kept_.keep(frame);
+}
+
+void TGraph::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) redrawPicture();
 }
 
 void TGraph::drawFrame(const TGraphFrame& frame) {

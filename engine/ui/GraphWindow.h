@@ -38,6 +38,8 @@ class TGraph : public QMainWindow {
 
     // One frame, drawn at once into the picture.
     void drawFrame(const TGraphFrame& frame);
+    // One frame kept, not drawn, while the window is hidden; its next showing draws it.
+    void keepFrame(const TGraphFrame& frame);
     // A blank picture of the window's size.
     void freshPicture();
     // Before each impact: a blank picture, and the last frame is forgotten.
@@ -52,6 +54,7 @@ class TGraph : public QMainWindow {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QAction* addOption(QMenu* menu, const QString& text, const QKeySequence& key, int helpContext,

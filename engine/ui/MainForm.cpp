@@ -320,7 +320,13 @@ void TMainForm::stepCount(int32_t steps) {
 }
 
 void TMainForm::graphFrame(const TGraphFrame& frame) {
-    if (graph_ && graph_->isVisible()) graph_->drawFrame(frame);
+    if (graph_ == nullptr) return;
+    // A hidden graph window keeps the frame: opened after a run, it shows the last trajectory's
+    // final state.
+    if (graph_->isVisible())
+        graph_->drawFrame(frame);
+    else
+        graph_->keepFrame(frame);
 }
 
 void TMainForm::newImpact() {

@@ -227,6 +227,7 @@ bool Commit(TParallelLoop& l, TSlot& slot) {
             if (pending.spillFailed())
                 LogSpillFailure(l, "Spill files cannot be written: records kept in memory");
             slot.recorder.replayEvents(host, direct, l.showParseError);
+            slot.recorder.replayLastFrame(host);
             if (!whole) ReportIncompleteOutput(rs, slot);
             if (slot.filter.run)
                 rs.outputFilter.otherErrorRecords += slot.filter.run->semanticErrorRecords();

@@ -11,6 +11,7 @@ TrajectoryRecorder::TrajectoryRecorder(const SpillFolder* spill, std::size_t mem
 void TrajectoryRecorder::reset() {
     events_.clear();
     pending_.clear();
+    lastFrame_.reset();
     flags_ = EngineFlags{};
     abort_.store(false);
     stop_.store(false);
@@ -131,6 +132,10 @@ void TrajectoryRecorder::replayEvents(EngineHost& host, TrajectoryReport& report
                 break;
         }
     }
+}
+
+void TrajectoryRecorder::replayLastFrame(EngineHost& host) const {
+    if (lastFrame_) host.graphFrame(*lastFrame_);
 }
 
 }  // namespace halvern

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,13 @@ class TrajectoryRecorder : public EngineHost, public MessageSink, public Traject
     // Empty, with no request pending: ready for the next trajectory.
     void reset();
 
-    // EngineHost: lines and messages are kept; frames and pumps show nothing (the graph window
-    // is shut while trajectories run ahead); the last step count is kept. A pump ends the
-    // trajectory once its output has overflowed: it will be followed again.
+    // EngineHost: lines and messages are kept; pumps show nothing (the graph window is shut
+    // while trajectories run ahead); the last step count is kept, and the last frame (the
+    // trajectory's final state, whose arrays stay in the trajectory's state until its commit).
+    // A pump ends the trajectory once its output has overflowed: it will be followed again.
     void logLine(const std::string& line, ColourRef colour) override;
     void stepCount(int32_t steps) override;
-    void graphFrame(const TGraphFrame&) override {}
+    void graphFrame(const TGraphFrame& frame) override { lastFrame_ = frame; }
     void newImpact() override;
     void pumpEvents() override;
     void idle() override {}
@@ -67,6 +69,9 @@ class TrajectoryRecorder : public EngineHost, public MessageSink, public Traject
     void replayEvents(EngineHost& host, TrajectoryReport& report, bool& showParseError,
                       std::size_t first = 0, std::size_t end = SIZE_MAX);
 
+    // Hands the trajectory's last frame to the host, when it sent one.
+    void replayLastFrame(EngineHost& host) const;
+
     std::size_t eventCount() const { return events_.size(); }
 
   private:
@@ -96,6 +101,7 @@ class TrajectoryRecorder : public EngineHost, public MessageSink, public Traject
     std::vector<Event> events_;
     PendingOutput pending_;
     EngineFlags flags_;
+    std::optional<TGraphFrame> lastFrame_;
     std::atomic<bool> abort_{false};
     std::atomic<bool> stop_{false};
     std::atomic<bool> cancelled_{false};

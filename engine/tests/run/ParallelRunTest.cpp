@@ -164,6 +164,26 @@ TEST(ParallelRun, StepAndTheGraphWindowKeepTheirMeaning) {
     EXPECT_TRUE(OutcomeOf(shown) == OutcomeOf(serial));
 }
 
+// With the graph window shut, each trajectory run ahead hands over its final frame as it is
+// committed: the run's last frame is the final state of its last trajectory, as in a run on one
+// thread.
+TEST(ParallelRun, EachTrajectoryHandsOverItsFinalFrame) {
+    TestProject serial, parallel;
+    for (TestProject* p : {&serial, &parallel}) {
+        UseExample(*p, 4);
+        p->globals.RandomSeed = 3u;
+    }
+    serial.globals.Threads = 1;
+    parallel.globals.Threads = 4;
+    serial.simulate(true);
+    parallel.simulate(true);
+    EXPECT_EQ(parallel.host.frames, 4);
+    EXPECT_GT(serial.host.frames, 4);
+    EXPECT_EQ(parallel.host.lastFrameN, serial.host.lastFrameN);
+    EXPECT_GT(parallel.host.lastFrameTime, 0.0f);
+    EXPECT_EQ(parallel.host.lastFrameTime, serial.host.lastFrameTime);
+}
+
 // A batch host that runs each job through the run routine.
 class RunningBatchHost : public BatchHost {
   public:

@@ -25,6 +25,7 @@ class MainWindowTest : public QObject {
   private Q_SLOTS:
     void logLinesKeepTheirColoursAndTheLineLimit();
     void stepCountAndFramesForTheVisibleGraphWindow();
+    void graphOpenedAfterARunShowsItsLastTrajectorysEnd();
     void runOfTheExampleProjectWritesReportAndOutputs();
     void abortAnsweredYesEndsTheRunAndNoGoesOn();
     void ctrlPauseRequestsAnAbort();
@@ -100,10 +101,30 @@ void MainWindowTest::stepCountAndFramesForTheVisibleGraphWindow() {
     std::vector<double> xyz(3, 0.0);
     const TGraphFrame frame{xyz.data(), xyz.data(), xyz.data(), 2, 1e-15f};
     main.graphFrame(frame);
-    QCOMPARE(main.graphWindow()->framesDrawn(), 0);  // hidden: dropped
+    QCOMPARE(main.graphWindow()->framesDrawn(), 0);  // hidden: kept, not drawn
     main.graphWindow()->show();
+    QVERIFY(CountColoured(main.graphWindow()->picture()) > 0);  // drawn as it shows
     main.graphFrame(frame);
     QCOMPARE(main.graphWindow()->framesDrawn(), 1);
+    main.graphWindow()->hide();
+}
+
+// Graph opened after a run (its impacts run ahead on worker threads while it is shut) shows the
+// final state of the run's last trajectory.
+void MainWindowTest::graphOpenedAfterARunShowsItsLastTrajectorysEnd() {
+    EngineTestBench bench;
+    TMainForm& main = bench.start();
+    main.show();
+    SpecifyExampleProject(bench, main, 2);
+    bench.sink.scriptAnswers({true});
+    main.SpeedButton1Click();
+    QCOMPARE(CountLines(LogContents(main.log()), QStringLiteral("  Run count: ")), 2);
+    QVERIFY(!main.graphWindow()->isVisible());
+    main.SpeedButton4->click();
+    QVERIFY(QTest::qWaitForWindowExposed(main.graphWindow()));
+    QVERIFY(CountColoured(main.graphWindow()->picture()) > 0);
+    QCOMPARE(main.graphWindow()->framesDrawn(), 0);
+    SaveScreenshot(main.graphWindow(), QStringLiteral("ostrel22-graph-window-after-run"));
     main.graphWindow()->hide();
 }
 
