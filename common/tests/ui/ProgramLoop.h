@@ -68,3 +68,11 @@ inline int RunProgramLoop(const std::function<void()>& start, int limitMs) {
     QTimer::singleShot(0, &limit, start);
     return QApplication::exec();
 }
+
+// Closes the main window from within the program's event loop, the next message box answered
+// with `answer` (its text kept in `asked`); the loop's exit code as RunProgramLoop gives it.
+inline int CloseProgramAnswering(QWidget& mainWindow, QMessageBox::StandardButton answer,
+                                 QString* asked, int limitMs = 5000) {
+    AnswerNextMessageBox(answer, asked);
+    return RunProgramLoop([&mainWindow] { mainWindow.close(); }, limitMs);
+}

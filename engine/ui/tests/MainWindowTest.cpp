@@ -355,20 +355,18 @@ void MainWindowTest::closingTheMainWindowEndsTheProgram() {
 
     QString asked;
     bool allShown = false;
-    AnswerNextMessageBox(QMessageBox::Cancel, &asked);
     // (The loop's end at the time limit deletes the help window, as the program's end does.)
     QTimer::singleShot(500, [&] {
         allShown = main.isVisible() && main.graphWindow()->isVisible() &&
                    ProgramHelpWindow() != nullptr && ProgramHelpWindow()->isVisible();
     });
-    QCOMPARE(RunProgramLoop([&main] { main.close(); }, 600), -1);
+    QCOMPARE(CloseProgramAnswering(main, QMessageBox::Cancel, &asked, 600), -1);
     QCOMPARE(asked, QStringLiteral("This will close Ostrel now."));
     QVERIFY(allShown);
     ShowEngineHelp(kEngineIntroductionHelp);
 
     asked.clear();
-    AnswerNextMessageBox(QMessageBox::Ok, &asked);
-    QCOMPARE(RunProgramLoop([&main] { main.close(); }, 5000), 0);
+    QCOMPARE(CloseProgramAnswering(main, QMessageBox::Ok, &asked), 0);
     QCOMPARE(asked, QStringLiteral("This will close Ostrel now."));
     QVERIFY(!main.isVisible() && !main.graphWindow()->isVisible());
     QVERIFY(ProgramHelpWindow() == nullptr || !ProgramHelpWindow()->isVisible());

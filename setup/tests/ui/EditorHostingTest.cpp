@@ -231,8 +231,7 @@ class EditorHostingTest : public QObject {
         files_.script({saved.toStdString()});
 
         QString asked;
-        AnswerNextMessageBox(save ? QMessageBox::Yes : QMessageBox::No, &asked);
-        QCOMPARE(RunProgramLoop([&w] { w.close(); }, 5000), 0);
+        QCOMPARE(CloseProgramAnswering(w, save ? QMessageBox::Yes : QMessageBox::No, &asked), 0);
         QCOMPARE(asked, QStringLiteral("Save changes to UNTITLED.0?"));
         QVERIFY(!w.isVisible() && (editor.isNull() || !editor->isVisible()));
         QCOMPARE(QFile::exists(saved), save);

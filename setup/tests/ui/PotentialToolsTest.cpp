@@ -33,13 +33,18 @@ class PotentialToolsTest : public QObject {
     QTemporaryDir folder_;
     QString previous_;
 
-    // The view with its potential dialog answered OK for Z = 29 and the box by `yes`.
-    void viewComposite(CompositePotentialView& view, bool yes) {
+    // The potential dialog, when it is shown, is answered OK.
+    static void AnswerPotentialDialogOk(CompositePotentialView& view) {
         view.runModal = [](QDialog& dialog) {
             dialog.show();
             dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
             return dialog.result();
         };
+    }
+
+    // The view with its potential dialog answered OK for Z = 29 and the box by `yes`.
+    void viewComposite(CompositePotentialView& view, bool yes) {
+        AnswerPotentialDialogOk(view);
         QVERIFY(view.AskTargetZ());
         sink_.scriptAnswers({yes});
         view.ViewComposite(TCompositeRequest{});
@@ -135,11 +140,7 @@ class PotentialToolsTest : public QObject {
         CompositePotentialView view(&owner);
         TModelSpec spec;
         TMdlForm model(spec);
-        view.runModal = [](QDialog& dialog) {
-            dialog.show();
-            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-            return dialog.result();
-        };
+        AnswerPotentialDialogOk(view);
         model.CheckBox1->setChecked(false);
         ViewModelComposite(view, model);
         QVERIFY(sink_.entries().empty());
@@ -161,11 +162,7 @@ class PotentialToolsTest : public QObject {
         CompositePotentialView view(&owner);
         TModelSpec spec;
         TMdlForm model(spec);
-        view.runModal = [](QDialog& dialog) {
-            dialog.show();
-            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
-            return dialog.result();
-        };
+        AnswerPotentialDialogOk(view);
         model.setViewCompositeHandler([&] { ViewModelComposite(view, model); });
         model.CheckBox1->setChecked(true);
         sink_.scriptAnswers({true});
