@@ -1,8 +1,8 @@
 #include "GrapherLink.h"
 
 #include "GraphForm.h"
-#include "WindowStacking.h"
 #include "WaitCursor.h"
+#include "WindowStacking.h"
 
 namespace brisal {
 

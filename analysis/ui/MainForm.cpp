@@ -32,7 +32,6 @@
 #include "MemoryInUse.h"
 #include "ModalRunner.h"
 #include "Pictures.h"
-#include "WindowStacking.h"
 #include "ProcessCommands.h"
 #include "ScatterForm.h"
 #include "ShortString.h"
@@ -40,6 +39,7 @@
 #include "TrajPlotForm.h"
 #include "UiSink.h"
 #include "WaitCursor.h"
+#include "WindowStacking.h"
 
 namespace brisal {
 

@@ -16,11 +16,11 @@
 #include "GuardedSlot.h"
 #include "HelpWindow.h"
 #include "LargeTextView.h"
-#include "WindowStacking.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"
 #include "WaitCursor.h"
+#include "WindowStacking.h"
 #include "editor/TextSearch.h"
 
 namespace halvern {

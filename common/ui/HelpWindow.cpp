@@ -6,8 +6,8 @@
 
 #include "DisplayText.h"
 #include "FileSafety.h"
-#include "WindowStacking.h"
 #include "UiSink.h"
+#include "WindowStacking.h"
 #include "miscutil.h"
 
 namespace halvern {

@@ -36,8 +36,8 @@ void ProgramEnd::scheduleCheck() {
 // Checks again when the loop that is about to wait for events is the program's own.
 void ProgramEnd::waitForProgramLoop() {
     if (waiting_) return;
-    waiting_ = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                       this, [this] {
+    waiting_ = connect(QAbstractEventDispatcher::instance(),
+                       &QAbstractEventDispatcher::aboutToBlock, this, [this] {
                            if (InNestedEventLoop()) return;
                            disconnect(waiting_);
                            scheduleCheck();

@@ -166,8 +166,10 @@ class WindowPlacer : public QObject {
 QRect FittedFrame(QRect frame, const QRect& available) {
     frame.setWidth(std::min(frame.width(), available.width()));
     frame.setHeight(std::min(frame.height(), available.height()));
-    frame.moveLeft(std::clamp(frame.left(), available.left(), available.right() - frame.width() + 1));
-    frame.moveTop(std::clamp(frame.top(), available.top(), available.bottom() - frame.height() + 1));
+    frame.moveLeft(
+        std::clamp(frame.left(), available.left(), available.right() - frame.width() + 1));
+    frame.moveTop(
+        std::clamp(frame.top(), available.top(), available.bottom() - frame.height() + 1));
     return frame;
 }
 

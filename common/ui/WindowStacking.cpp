@@ -39,8 +39,8 @@ class TransientForDialog : public QObject {
 
     static constexpr const char* kName = "halvernTransientForDialog";
     static TransientForDialog* of(const QWidget* window) {
-        return static_cast<TransientForDialog*>(window->findChild<QObject*>(
-            QString::fromLatin1(kName), Qt::FindDirectChildrenOnly));
+        return static_cast<TransientForDialog*>(
+            window->findChild<QObject*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly));
     }
     const QWidget* dialog() const { return dialog_; }
 

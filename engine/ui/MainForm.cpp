@@ -25,11 +25,11 @@
 #include "MemoryInUse.h"
 #include "OptionsDialog.h"
 #include "OutputFilesDialog.h"
-#include "WindowStacking.h"
 #include "QtColours.h"
 #include "StandardDialogs.h"
 #include "UiFonts.h"
 #include "UiSink.h"
+#include "WindowStacking.h"
 #include "run/RunSimulation.h"
 
 namespace halvern {

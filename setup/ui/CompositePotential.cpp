@@ -10,9 +10,9 @@
 #include "MdlForm.h"
 #include "PotlForm.h"
 #include "PotlGraph.h"
-#include "WindowStacking.h"
 #include "ScreenPlacement.h"
 #include "UiSink.h"
+#include "WindowStacking.h"
 
 namespace velkor {
 

@@ -4,9 +4,9 @@
 #include "HelpContexts.h"
 #include "NeighbourDialogs.h"
 #include "PairPotlDlg.h"
-#include "WindowStacking.h"
 #include "ReckonForm.h"
 #include "ScatterForm.h"
+#include "WindowStacking.h"
 
 namespace velkor {
 

@@ -243,8 +243,8 @@ class EditorHostingTest : public UiTestCase {
         fileDialogs.script({saved.toStdString()});
 
         QString asked;
-        QCOMPARE(
-            CloseProgramAnswering(*w.main, save ? QMessageBox::Yes : QMessageBox::No, &asked), 0);
+        QCOMPARE(CloseProgramAnswering(*w.main, save ? QMessageBox::Yes : QMessageBox::No, &asked),
+                 0);
         QCOMPARE(asked, QStringLiteral("Save changes to NEW0.TXT?"));
         QVERIFY(!w.main->isVisible() && (editor.isNull() || !editor->isVisible()));
         QCOMPARE(FileBytes(saved).startsWith("kept"), save);
