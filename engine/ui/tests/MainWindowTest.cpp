@@ -34,7 +34,6 @@ class MainWindowTest : public QObject {
     void programNotFoundOffersTheExecuteDialog();
     void helpKeyOnAMenuItemShowsItsPage();
     void closingTheMainWindowEndsTheProgram();
-    void closingDuringARunEndsTheProgramAfterTheRun();
     void logFollowsTheEndButNotAReader();
     void speedButtonsShowTheirCommands();
 };
@@ -370,31 +369,6 @@ void MainWindowTest::closingTheMainWindowEndsTheProgram() {
     QCOMPARE(asked, QStringLiteral("This will close Ostrel now."));
     QVERIFY(!main.isVisible() && !main.graphWindow()->isVisible());
     QVERIFY(ProgramHelpWindow() == nullptr || !ProgramHelpWindow()->isVisible());
-}
-
-// Closed during a run and confirmed, the engine ends once the run has ended.
-void MainWindowTest::closingDuringARunEndsTheProgramAfterTheRun() {
-    EngineTestBench bench;
-    TMainForm& main = bench.start();
-    SpecifyExampleProject(bench, main, 2);
-    RealMessageBoxes boxes;
-    ProgramEndWiring wiring(&main);
-    main.show();
-    QString asked;
-    bool closed = false;
-    PumpUser user(main, [&] {
-        if (closed) return;
-        closed = true;
-        AnswerNextMessageBox(QMessageBox::Ok, &asked);
-        main.close();
-    });
-    AnswerNextMessageBox(QMessageBox::Yes);  // "Proceed with simulation now?"
-    QCOMPARE(RunProgramLoop([&main] { main.SpeedButton1Click(); }, 120000), 0);
-    QVERIFY(closed);
-    QVERIFY(asked.startsWith(
-        QStringLiteral("This will close Ostrel at the end of the simulation currently running.")));
-    QCOMPARE(CountLines(LogContents(main.log()), QStringLiteral("  Run count: ")), 2);
-    QVERIFY(!main.isVisible());
 }
 
 void MainWindowTest::logFollowsTheEndButNotAReader() {
