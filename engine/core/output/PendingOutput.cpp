@@ -11,11 +11,15 @@ namespace halvern {
 
 namespace {
 constexpr std::size_t kReplayPiece = std::size_t{1} << 20;
-}
+constexpr std::size_t kSpillBlock = std::size_t{64} << 10;
+}  // namespace
 
 PendingOutput::PendingOutput(const SpillFolder* folder, std::size_t memoryLimit,
                              std::size_t fallbackLimit)
-    : folder_(folder), limit_(memoryLimit), fallback_(std::max(fallbackLimit, memoryLimit)) {}
+    : folder_(folder),
+      limit_(memoryLimit),
+      fallback_(std::max(fallbackLimit, memoryLimit)),
+      block_(std::min({kSpillBlock, limit_, fallback_ - limit_})) {}
 
 PendingOutput::~PendingOutput() {
     clear();
@@ -40,22 +44,35 @@ void PendingOutput::store(const char* data, std::size_t size) {
         size -= n;
         if (size == 0) return;
     }
-    if (!spillFailed_) {
-        if (spill_ < 0 && folder_) spill_ = folder_->createFile();
-        // A write that fails part-way leaves bytes past spillBytes_, which are never read.
-        if (spill_ >= 0 && WriteAllAt(spill_, data, size, static_cast<long long>(spillBytes_))) {
-            spillBytes_ += size;
+    if (!spillFailed_ && spill_ < 0) {
+        if (folder_) spill_ = folder_->createFile();
+        spillFailed_ = spill_ < 0;
+    }
+    // While the spill file takes them, bytes wait in tail_ and go out a block at a time; an
+    // append larger than a block goes straight after the ones waiting.
+    if (!spillFailed_ && tail_.size() + size > block_ && spill(tail_.data(), tail_.size())) {
+        tail_.clear();
+        if (size > block_ && spill(data, size)) {
             total_ += size;
             return;
         }
-        spillFailed_ = true;
     }
-    if (memory_.size() + tail_.size() + size > fallback_) {
+    if (spillFailed_ && memory_.size() + tail_.size() + size > fallback_) {
         overflowed_ = true;
         return;
     }
     tail_.append(data, size);
     total_ += size;
+}
+
+bool PendingOutput::spill(const char* data, std::size_t size) {
+    // A write that fails part-way leaves bytes past spillBytes_, which are never read.
+    if (!WriteAllAt(spill_, data, size, static_cast<long long>(spillBytes_))) {
+        spillFailed_ = true;
+        return false;
+    }
+    spillBytes_ += size;
+    return true;
 }
 
 bool PendingOutput::read(std::size_t size, std::string& out) {

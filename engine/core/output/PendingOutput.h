@@ -2,7 +2,9 @@
 // were written, their bytes in memory up to a limit and beyond it in a spill file of the run's
 // private folder, read back in the same order when the trajectory's turn comes. Where the spill
 // file cannot be made or written, the bytes stay in memory up to a second limit; beyond that the
-// output overflows and the trajectory must be followed again.
+// output overflows and the trajectory must be followed again. Spilled bytes are written in
+// blocks of up to 64 KiB, no larger than the memory limit nor than what the second limit leaves
+// beyond it, not a system call per record.
 #pragma once
 
 #include <cstddef>
@@ -56,13 +58,17 @@ class PendingOutput {
         std::size_t size;
     };
     void store(const char* data, std::size_t size);
+    // Appends to the spill file; false (spillFailed_ set) when it does not take them all.
+    bool spill(const char* data, std::size_t size);
     bool read(std::size_t size, std::string& out);
 
     const SpillFolder* folder_;
     std::size_t limit_;
     std::size_t fallback_;
+    std::size_t block_;  // bytes that wait in tail_ before they go to the spill file
     std::vector<Chunk> chunks_;
-    // The bytes in order: memory_, then spillBytes_ in the spill file, then tail_.
+    // The bytes in order: memory_, then spillBytes_ in the spill file, then tail_ (bytes that wait
+    // for the spill file, or that it could not take).
     std::string memory_;
     int spill_ = -1;
     uint64_t spillBytes_ = 0;

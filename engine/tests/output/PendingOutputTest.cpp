@@ -62,6 +62,7 @@ TEST(PendingOutput, ChunksReadBackInOrderFromMemorySpillFileAndFallback) {
         {"in memory", 1 << 20, 0, true, false, false, false},
         {"spilled after 7 bytes", 7, 0, true, true, false, false},
         {"spilled at once", 0, 0, true, true, false, false},
+        {"spilled in blocks, the last bytes waiting", 7, 100, true, true, false, false},
         {"no spill file: kept in memory", 7, 100, false, false, true, false},
         {"no spill file, no room", 7, 20, false, false, true, true},
     };
