@@ -3,6 +3,7 @@
 #include <array>
 
 #include "Colours.h"
+#include "ReplacingFile.h"
 #include "run/RunState.h"
 
 namespace halvern {
@@ -13,7 +14,7 @@ namespace {
 void ReportCannotCreate(TRunState& rs, const std::string& what, const CheckedOutputFile& file) {
     const std::string text = "Cannot create " + what + " output file: " + file.name();
     const std::string note = file.failureNote();
-    rs.host->sink().error(note.empty() ? text : text + "\r" + note);
+    rs.host->sink().error(WriteFailureText(text, note));
     Log(rs, "  Aborted: " + text, colour::Red);
     if (!note.empty()) Log(rs, "  " + note, colour::Red);
     Log(rs, "  Hint: file may be in use by another program.", colour::Red);
@@ -83,9 +84,8 @@ void FinishRunOutputs(TRunState& rs) {
     if (rs.initialConditions.empty()) initial.discard();
     for (CheckedOutputFile* file : OutputsOf(rs)) {
         if (!file->isOpen() || file->commit()) continue;
-        const std::string note = file->failureNote();
-        rs.host->sink().error("Error writing output file: " + file->name() +
-                              (note.empty() ? "" : "\r" + note));
+        rs.host->sink().error(
+            WriteFailureText("Error writing output file: " + file->name(), file->failureNote()));
     }
 }
 
