@@ -401,10 +401,7 @@ bool SetUpSerialImpact(TRunState& rs, const TImpactLine& impact) {
 }
 
 bool RunSerialImpact(TRunState& rs, const TImpactLine& impact) {
-    if (!SetUpSerialImpact(rs, impact)) return false;
-    rs.trajectoryFollowed = true;
-    // A failed write to an output ends the run: nothing of it will be put in place.
-    return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs) && !RunOutputFailed(rs);
+    return SetUpSerialImpact(rs, impact) && RunFirstTrajectory(rs);
 }
 
 bool SetUpFirstImpact(TRunState& rs) {
@@ -418,6 +415,7 @@ bool SetUpFirstImpact(TRunState& rs) {
 
 bool RunFirstTrajectory(TRunState& rs) {
     rs.trajectoryFollowed = true;
+    // A failed write to an output ends the run: nothing of it will be put in place.
     return RunTrajectory(rs.targetExtent, rs.N, rs.run.TimeStep, rs) && !RunOutputFailed(rs);
 }
 

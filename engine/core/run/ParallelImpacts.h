@@ -24,7 +24,8 @@ bool RunSerialImpact(TRunState& rs, const TImpactLine& impact);
 // rs.RunCount becomes 1 when there was a line; false (after the error box) when the run is to end.
 bool SetUpFirstImpact(TRunState& rs);
 
-// The trajectory of the impact that SetUpFirstImpact set up, on the window thread.
+// The trajectory of the impact that SetUpFirstImpact (or SetUpSerialImpact) set up, on the
+// window thread.
 bool RunFirstTrajectory(TRunState& rs);
 
 // Every impact of rs.impactFile, starting with the one SetUpFirstImpact set up (rs.RunCount 1).
