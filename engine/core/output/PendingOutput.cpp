@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
+#include "OslRecord.h"
 #include "TemporaryFiles.h"
 #include "output/SpillFolder.h"
 
 namespace halvern {
 
 namespace {
-constexpr std::size_t kReplayPiece = std::size_t{1} << 20;
+// About 1 MiB of whole records: a chunk of records reaches its file record by record counted.
+constexpr std::size_t kReplayPiece = kOslRecordSize << 15;
 constexpr std::size_t kSpillBlock = std::size_t{64} << 10;
 }  // namespace
 

@@ -44,8 +44,9 @@ class PendingOutput {
     bool overflowed() const { return overflowed_; }
 
     // Hands the chunks from the last replayed one up to `end` (exclusive) to `write`, in order,
-    // a large chunk in several pieces. False when the output overflowed or a spilled piece could
-    // not be read back; the bytes before the gap have been handed over then.
+    // a large chunk in several pieces, each a whole number of records. False when the output
+    // overflowed or a spilled piece could not be read back; the bytes before the gap have been
+    // handed over then.
     using ChunkWriter = std::function<void(PendingStream, std::string_view)>;
     bool replay(std::size_t end, const ChunkWriter& write);
 

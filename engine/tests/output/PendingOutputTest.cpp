@@ -14,6 +14,8 @@
 
 #include "EngineUiTestFiles.h"
 #include "Isolated.h"
+#include "OslRecord.h"
+#include "output/OutputWriters.h"
 #include "output/SpillFolder.h"
 
 namespace halvern::test {
@@ -117,6 +119,25 @@ TEST(PendingOutput, ASpillFileThatDoesNotReadBackFailsTheReplay) {
     EXPECT_FALSE(
         out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) { got += b; }));
     EXPECT_EQ(got, "abcdefg");  // the first chunk; the second does not read back whole
+}
+
+// A record chunk larger than a replay piece reaches the file in pieces of whole records, so the
+// file counts every record a parallel run hands it.
+TEST(PendingOutput, ALargeRecordChunkReplaysInWholeRecords) {
+    ScratchFolder scratch("wholerecords");
+    SpillFolder spill(scratch.path().string());
+    PendingOutput out(&spill, 1 << 16, 0);
+    const OslRecordBytes record = EncodeOslRecord(MakeOslRecord(1, 2, 0, 0, 0, 0, 0, 0, 0, 1));
+    constexpr int kRecords = 30000;  // 1.2 MB in one chunk
+    for (int i = 0; i < kRecords; ++i)
+        out.append(PendingStream::Dynamics, record.data(), record.size());
+    CheckedOutputFile file;
+    ASSERT_TRUE(file.create(scratch.file("dynvars.osl")));
+    EXPECT_TRUE(out.replay(out.chunkCount(), [&file](PendingStream, std::string_view bytes) {
+        file.writeRecords(bytes);
+    }));
+    EXPECT_EQ(file.recordsWritten(), kRecords);
+    EXPECT_EQ(file.mark().bytes, uint64_t{kRecords} * kOslRecordSize);
 }
 
 // A spill file on a full disk: what it could not take is kept in memory, in order.
