@@ -110,8 +110,6 @@ bool OutputEmittedNearNormal(TRecordOutput&, int32_t, int32_t, double, double, d
 // False when no compiled expression is at hand (the pass writes nothing then).
 bool OutputFilteredRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
                            double, double, double);
-bool OutputFilteredRecords(TRecordOutput&, int32_t, int32_t, double, double, double, double, double,
-                           double, double, double);
 
 // The writer of output option 0..8; nullptr for any other value.
 OslRecordWriter SelectOutputWriter(int32_t option);
