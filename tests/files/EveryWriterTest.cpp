@@ -27,6 +27,8 @@
 #include "inputfiles/ModelFile.h"
 #include "inputfiles/ProjectileFile.h"
 #include "inputfiles/RunFile.h"
+#include "largetext/LargeText.h"
+#include "largetext/LargeTextSave.h"
 #include "orientation/ReorientWriters.h"
 #include "processes/RecordProcesses.h"
 #include "targets/GeneratorFrame.h"
@@ -131,6 +133,13 @@ std::vector<Writer> Writers() {
              editor.setPlainTextMode(true);
              editor.setPlainText(QStringLiteral("edited text"));
              editor.saveFile(d, false, sink);
+         }},
+        {"large-text save", "large.txt", none, noSource,
+         [](const Sources&, const std::string& d, RecordingSink& sink) {
+             LargeText text;
+             text.replace({0, 0}, {0, 0}, u"edited large text");
+             if (const WriteOutcome saved = SaveLargeText(text, d); !saved)
+                 sink.error(saved.failureText("Cannot save " + d + "."));
          }},
         {"options file", "ostrel.cfg", none, noSource,
          [](const Sources&, const std::string& d, RecordingSink& sink) {
