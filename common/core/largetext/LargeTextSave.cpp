@@ -46,13 +46,9 @@ WriteOutcome SaveLargeText(const LargeText& text, const std::string& path) {
                 piece.clear();
             }
         }
-    if (file.ok()) file.write(piece);
-    if (!file.ok() || !file.commit()) {
-        WriteOutcome failed{file.fault(), file.failureNote()};
-        file.discard();
-        return failed;
-    }
-    return {};
+    // A failed write or commit keeps its fault; the destructor drops what was not committed.
+    if (file.write(piece)) file.commit();
+    return {file.fault(), file.failureNote()};
 }
 
 }  // namespace halvern
