@@ -38,13 +38,12 @@ void PendingOutput::append(PendingStream stream, const void* data, std::size_t s
 }
 
 void PendingOutput::store(const char* data, std::size_t size) {
-    if (spillBytes_ == 0 && tail_.empty() && memory_.size() < limit_) {
-        const std::size_t n = std::min(size, limit_ - memory_.size());
-        memory_.append(data, n);
-        total_ += n;
-        data += n;
-        size -= n;
-        if (size == 0) return;
+    // An append is never split between memory and the spill file, so that bytes handed over
+    // before a spill file that does not read back are whole records and lines.
+    if (spillBytes_ == 0 && tail_.empty() && size <= limit_ - memory_.size()) {
+        memory_.append(data, size);
+        total_ += size;
+        return;
     }
     if (!spillFailed_ && spill_ < 0) {
         if (folder_) spill_ = folder_->createFile();

@@ -22,8 +22,8 @@ enum class PendingStream : uint8_t { Dynamics, Events, InitialConditions };
 
 class PendingOutput {
   public:
-    // Bytes beyond `memoryLimit` go to a spill file in `folder` (none: no spill file); when it
-    // fails, at most `fallbackLimit` bytes in all are kept in memory.
+    // Appends beyond `memoryLimit` go to a spill file in `folder` (none: no spill file); when it
+    // fails, at most `fallbackLimit` bytes in all are kept in memory. Appends stay whole.
     PendingOutput(const SpillFolder* folder, std::size_t memoryLimit, std::size_t fallbackLimit);
     PendingOutput(const PendingOutput&) = delete;
     PendingOutput& operator=(const PendingOutput&) = delete;

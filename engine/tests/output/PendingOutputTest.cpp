@@ -104,21 +104,41 @@ int SpillDescriptor(const std::string& folder) {
     return -1;
 }
 
-// A spill file cut short under the writer (a short read, as a failing disk gives) is reported
-// by the replay; the pieces before it were handed over.
+// Cuts the spill file in `folder` to `size` bytes under the writer (a short read, as a failing
+// disk gives) and replays everything, which must fail; the bytes handed over.
+std::string ReplayedAfterCut(PendingOutput& out, const std::string& folder, off_t size) {
+    const int fd = SpillDescriptor(folder);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::ftruncate(fd, size), 0);
+    std::string got;
+    EXPECT_FALSE(
+        out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) { got += b; }));
+    return got;
+}
+
+// A spill file cut short under the writer is reported by the replay; the pieces before it were
+// handed over.
 TEST(PendingOutput, ASpillFileThatDoesNotReadBackFailsTheReplay) {
     ScratchFolder scratch("unreadable");
     SpillFolder spill(scratch.path().string());
     PendingOutput out(&spill, 4, 0);
     AppendSample(out);
     ASSERT_TRUE(out.spilled());
-    const int fd = SpillDescriptor(spill.path());
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, 10), 0);
-    std::string got;
-    EXPECT_FALSE(
-        out.replay(out.chunkCount(), [&got](PendingStream, std::string_view b) { got += b; }));
-    EXPECT_EQ(got, "abcdefg");  // the first chunk; the second does not read back whole
+    // The first chunk; the second does not read back whole.
+    EXPECT_EQ(ReplayedAfterCut(out, spill.path(), 10), "abcdefg");
+}
+
+// Where the spill file does not read back, what reaches the file before the gap is whole appends
+// (records, lines), whatever the memory limit: an append is never split between memory and the
+// spill file.
+TEST(PendingOutput, ASpillFileThatDoesNotReadBackLeavesNoPartOfARecord) {
+    ScratchFolder scratch("wholeappends");
+    SpillFolder spill(scratch.path().string());
+    PendingOutput out(&spill, 100, 0);
+    const std::string record(kOslRecordSize, 'r');
+    for (int i = 0; i < 10; ++i) out.append(PendingStream::Dynamics, record);
+    // The two records that fit in memory.
+    EXPECT_EQ(ReplayedAfterCut(out, spill.path(), 0).size(), 2 * kOslRecordSize);
 }
 
 // A record chunk larger than a replay piece reaches the file in pieces of whole records, so the
