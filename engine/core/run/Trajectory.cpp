@@ -1,6 +1,8 @@
 #include "run/Trajectory.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "Colours.h"
 #include "dynamics/InelasticModels.h"
@@ -90,13 +92,13 @@ void WriteRecords(const TRunShared& run, TTrajectoryState& tj, double t) {
 }
 
 void WriteInitialRecords(TTrajectoryState& tj) {
-    if (tj.records.pending) {
-        TRecordOutput out{nullptr, nullptr, tj.records.pending, PendingStream::InitialConditions};
-        WriteRecordPass(out, OutputAllRecords, tj.particles, tj.RunCount, 0.0);
-        return;
-    }
-    if (tj.records.initialConditions)
-        *tj.records.initialConditions = InitialConditionRecords(tj.particles, tj.RunCount);
+    const TRecordTargets& to = tj.records;
+    if (!to.pending && !to.initialConditions) return;
+    std::string records = InitialConditionRecords(tj.particles, tj.RunCount);
+    if (to.pending)
+        to.pending->append(PendingStream::InitialConditions, records);
+    else
+        *to.initialConditions = std::move(records);
 }
 
 void ReportTermination(const TTrajectory& tr, const TRunShared& run, TTrajectoryState& tj) {
