@@ -28,8 +28,8 @@ namespace {
 constexpr size_t kPieceBytes = 2 << 20;  // read at a time
 constexpr int kReadMilliseconds = 15;    // of reading before the event loop runs again
 constexpr int kTabColumns = 8;
-constexpr int kMargin = 4;               // pixels left of the text
-constexpr qsizetype kRunChars = 256;     // a line is measured and drawn in runs of this length
+constexpr int kMargin = 4;            // pixels left of the text
+constexpr qsizetype kRunChars = 256;  // a line is measured and drawn in runs of this length
 
 // A line cut into runs of text and tabs, each with where it starts: what painting, the caret
 // and the mouse need of a line, measured once.
@@ -164,10 +164,11 @@ void LargeTextView::updateScrollBars() {
     verticalScrollBar()->setSingleStep(1);
     // The widest line is known in bytes: an estimate the scroll bar grows to as needed.
     const QFontMetricsF metrics(font());
-    const qreal widest = (text_ ? double(text_->longestLineBytes()) : 0.0) *
-                         metrics.averageCharWidth();
+    const qreal widest =
+        (text_ ? double(text_->longestLineBytes()) : 0.0) * metrics.averageCharWidth();
     const int width = viewport()->width();
-    horizontalScrollBar()->setRange(0, std::max(0, int(std::min(widest, 1e9)) + 2 * kMargin - width));
+    horizontalScrollBar()->setRange(0,
+                                    std::max(0, int(std::min(widest, 1e9)) + 2 * kMargin - width));
     horizontalScrollBar()->setPageStep(width);
     horizontalScrollBar()->setSingleStep(std::max(1, int(metrics.averageCharWidth())));
 }
@@ -333,8 +334,8 @@ void LargeTextView::print(QPrinter& printer) {
     const qreal height = std::max<qreal>(1, metrics.lineSpacing());
     const size_t perPage = std::max<size_t>(1, size_t(page.height() / height));
     const size_t pages = (text_->lineCount() + perPage - 1) / perPage;
-    QProgressDialog progress(tr("Printing..."), tr("Cancel"), 0, int(std::min<size_t>(pages, INT32_MAX)),
-                             window());
+    QProgressDialog progress(tr("Printing..."), tr("Cancel"), 0,
+                             int(std::min<size_t>(pages, INT32_MAX)), window());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     std::u16string buffer;
@@ -359,8 +360,8 @@ void LargeTextView::print(QPrinter& printer) {
 TextPos LargeTextView::positionAt(const QPoint& point) const {
     if (!text_) return {};
     const qint64 row = point.y() < 0 ? -1 : point.y() / lineHeight();
-    const qint64 line = std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0,
-                                           qint64(text_->lineCount()) - 1);
+    const qint64 line =
+        std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0, qint64(text_->lineCount()) - 1);
     const LineLayout layout(FromCoreChars(text_->line(size_t(line))), QFontMetricsF(font()));
     const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
     return {size_t(line), size_t(layout.columnAt(x, QFontMetricsF(font())))};
@@ -372,7 +373,8 @@ TextPos LargeTextView::nextCharacter(TextPos pos, int direction) const {
         if (pos.column == 0)
             return pos.line == 0 ? pos : TextPos{pos.line - 1, text_->line(pos.line - 1).size()};
         --pos.column;
-        if (pos.column > 0 && line[pos.column] >= 0xDC00 && line[pos.column] <= 0xDFFF) --pos.column;
+        if (pos.column > 0 && line[pos.column] >= 0xDC00 && line[pos.column] <= 0xDFFF)
+            --pos.column;
         return pos;
     }
     if (pos.column >= line.size())
@@ -409,12 +411,13 @@ bool LargeTextView::moveKey(QKeyEvent* event) {
     const bool word = event->modifiers() & Qt::ControlModifier;
     const QFontMetricsF metrics(font());
     const auto x = [&](TextPos pos) {
-        return LineLayout(FromCoreChars(text_->line(pos.line)), metrics).xOf(qsizetype(pos.column), metrics);
+        return LineLayout(FromCoreChars(text_->line(pos.line)), metrics)
+            .xOf(qsizetype(pos.column), metrics);
     };
     const auto lineDown = [&](qint64 lines) {
         if (wantedX_ < 0) wantedX_ = x(caret_);
-        const qint64 line = std::clamp<qint64>(qint64(caret_.line) + lines, 0,
-                                               qint64(text_->lineCount()) - 1);
+        const qint64 line =
+            std::clamp<qint64>(qint64(caret_.line) + lines, 0, qint64(text_->lineCount()) - 1);
         const LineLayout layout(FromCoreChars(text_->line(size_t(line))), metrics);
         const qreal keep = wantedX_;
         moveCaret({size_t(line), size_t(layout.columnAt(keep, metrics))}, select);
@@ -429,10 +432,18 @@ bool LargeTextView::moveKey(QKeyEvent* event) {
         case Qt::Key_Right:
             moveCaret(word ? wordEnd(nextCharacter(caret_, 1)) : nextCharacter(caret_, 1), select);
             break;
-        case Qt::Key_Up: lineDown(-1); return true;
-        case Qt::Key_Down: lineDown(1); return true;
-        case Qt::Key_PageUp: lineDown(-visibleRows()); return true;
-        case Qt::Key_PageDown: lineDown(visibleRows()); return true;
+        case Qt::Key_Up:
+            lineDown(-1);
+            return true;
+        case Qt::Key_Down:
+            lineDown(1);
+            return true;
+        case Qt::Key_PageUp:
+            lineDown(-visibleRows());
+            return true;
+        case Qt::Key_PageDown:
+            lineDown(visibleRows());
+            return true;
         case Qt::Key_Home:
             moveCaret(word ? TextPos{0, 0} : TextPos{caret_.line, 0}, select);
             break;
@@ -457,7 +468,8 @@ bool LargeTextView::editKey(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            if (!hasSelection()) anchor_ = nextCharacter(caret_, event->key() == Qt::Key_Delete ? 1 : -1);
+            if (!hasSelection())
+                anchor_ = nextCharacter(caret_, event->key() == Qt::Key_Delete ? 1 : -1);
             if (hasSelection()) replaceSelection(u"");
             return true;
         case Qt::Key_Return:
@@ -471,7 +483,8 @@ bool LargeTextView::editKey(QKeyEvent* event) {
             break;
     }
     const QString typed = event->text();
-    if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
     for (const QChar c : typed)
         if (c.category() == QChar::Other_Control) return false;
     replaceSelection(CoreChars(typed), true);

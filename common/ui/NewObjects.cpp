@@ -58,16 +58,18 @@ QString TemplatesFolder() {
     else
         lookup.kill();
     const QString home = QDir::homePath();
-    if (folder.isEmpty() || QDir(folder) == QDir(home)) folder = home + QStringLiteral("/Templates");
+    if (folder.isEmpty() || QDir(folder) == QDir(home))
+        folder = home + QStringLiteral("/Templates");
     return folder;
 }
 
 std::vector<NewObjectType> NewObjectTypes() {
     std::vector<NewObjectType> types;
-    const QFileInfoList templates = QDir(TemplatesFolder())
-                                        .entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    const QFileInfoList templates =
+        QDir(TemplatesFolder()).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo& file : templates)
-        types.push_back({file.fileName(), CoreText(file.absoluteFilePath()), BlankObject::PlainText});
+        types.push_back(
+            {file.fileName(), CoreText(file.absoluteFilePath()), BlankObject::PlainText});
     for (const Blank& blank : kBlanks)
         types.push_back({QString::fromLatin1(blank.name), {}, blank.kind});
     return types;

@@ -7,8 +7,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMimeData>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
