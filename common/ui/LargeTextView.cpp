@@ -362,9 +362,19 @@ TextPos LargeTextView::positionAt(const QPoint& point) const {
     const qint64 row = point.y() < 0 ? -1 : point.y() / lineHeight();
     const qint64 line =
         std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0, qint64(text_->lineCount()) - 1);
-    const LineLayout layout(FromCoreChars(text_->line(size_t(line))), QFontMetricsF(font()));
-    const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
-    return {size_t(line), size_t(layout.columnAt(x, QFontMetricsF(font())))};
+    return positionInLine(size_t(line), point.x() - kMargin + horizontalScrollBar()->value());
+}
+
+qreal LargeTextView::xInLine(TextPos pos) const {
+    const QFontMetricsF metrics(font());
+    return LineLayout(FromCoreChars(text_->line(pos.line)), metrics)
+        .xOf(qsizetype(pos.column), metrics);
+}
+
+TextPos LargeTextView::positionInLine(size_t line, qreal x) const {
+    const QFontMetricsF metrics(font());
+    const LineLayout layout(FromCoreChars(text_->line(line)), metrics);
+    return {line, size_t(layout.columnAt(x, metrics))};
 }
 
 TextPos LargeTextView::nextCharacter(TextPos pos, int direction) const {
@@ -409,18 +419,12 @@ void LargeTextView::moveCaret(TextPos to, bool select) {
 bool LargeTextView::moveKey(QKeyEvent* event) {
     const bool select = event->modifiers() & Qt::ShiftModifier;
     const bool word = event->modifiers() & Qt::ControlModifier;
-    const QFontMetricsF metrics(font());
-    const auto x = [&](TextPos pos) {
-        return LineLayout(FromCoreChars(text_->line(pos.line)), metrics)
-            .xOf(qsizetype(pos.column), metrics);
-    };
     const auto lineDown = [&](qint64 lines) {
-        if (wantedX_ < 0) wantedX_ = x(caret_);
+        if (wantedX_ < 0) wantedX_ = xInLine(caret_);
         const qint64 line =
             std::clamp<qint64>(qint64(caret_.line) + lines, 0, qint64(text_->lineCount()) - 1);
-        const LineLayout layout(FromCoreChars(text_->line(size_t(line))), metrics);
         const qreal keep = wantedX_;
-        moveCaret({size_t(line), size_t(layout.columnAt(keep, metrics))}, select);
+        moveCaret(positionInLine(size_t(line), keep), select);
         wantedX_ = keep;
     };
     switch (event->key()) {
@@ -527,9 +531,7 @@ void LargeTextView::ensureCaretVisible() {
     const qint64 line = qint64(std::min<size_t>(caret_.line, INT32_MAX));
     if (line < first) verticalScrollBar()->setValue(int(line));
     if (line >= first + rows) verticalScrollBar()->setValue(int(line - rows + 1));
-    const QFontMetricsF metrics(font());
-    const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
-                        .xOf(qsizetype(caret_.column), metrics);
+    const qreal x = xInLine(caret_);
     QScrollBar* bar = horizontalScrollBar();
     const int width = viewport()->width() - 2 * kMargin;
     if (x > bar->maximum()) bar->setMaximum(int(std::min<qreal>(x, 1e9)));
@@ -574,9 +576,7 @@ void LargeTextView::inputMethodEvent(QInputMethodEvent* event) {
 QVariant LargeTextView::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return text_ != nullptr;
     if (query == Qt::ImCursorRectangle && text_) {
-        const QFontMetricsF metrics(font());
-        const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
-                            .xOf(qsizetype(caret_.column), metrics);
+        const qreal x = xInLine(caret_);
         const qint64 row = qint64(caret_.line) - qint64(firstVisibleLine());
         return QRect(int(x) + kMargin - horizontalScrollBar()->value(), int(row) * lineHeight(), 1,
                      lineHeight());
