@@ -1,12 +1,12 @@
 #include "NewObjects.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 
 #include "DisplayText.h"
 #include "FileSafety.h"
+#include "RichObjects.h"
 #include "editor/EditorRules.h"
 #include "richtext/RtfWriter.h"
 
@@ -37,11 +37,7 @@ std::string BlankBytes(BlankObject kind) {
         case BlankObject::Picture: {
             QImage image(320, 240, QImage::Format_RGB32);
             image.fill(Qt::white);
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-            return bytes.toStdString();
+            return PngBytes(image);
         }
     }
     return {};
