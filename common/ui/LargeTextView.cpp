@@ -67,6 +67,16 @@ struct LineLayout {
 
     qreal width() const { return runs.empty() ? 0 : runs.back().x + runs.back().width; }
 
+    // Draws the text runs that lie between 0 and `right` once the line starts at `left`; a tab
+    // is only space.
+    void draw(QPainter& painter, qreal left, qreal right, qreal baseline) const {
+        for (const Run& run : runs) {
+            if (left + run.x + run.width < 0 || text[run.start] == QLatin1Char('\t')) continue;
+            if (left + run.x > right) break;
+            painter.drawText(QPointF(left + run.x, baseline), text.mid(run.start, run.length));
+        }
+    }
+
     qreal xOf(qsizetype column, const QFontMetricsF& metrics) const {
         for (const Run& run : runs) {
             if (column >= run.start + run.length) continue;
@@ -210,13 +220,7 @@ void LargeTextView::paintEvent(QPaintEvent*) {
         const qreal baseline = top + metrics.ascent();
         const auto drawRuns = [&](const QColor& colour) {
             painter.setPen(colour);
-            for (const LineLayout::Run& run : layout.runs) {
-                if (left + run.x + run.width < 0 || layout.text[run.start] == QLatin1Char('\t'))
-                    continue;
-                if (left + run.x > right) break;
-                painter.drawText(QPointF(left + run.x, baseline),
-                                 layout.text.mid(run.start, run.length));
-            }
+            layout.draw(painter, left, right, baseline);
         };
         drawRuns(textColour);
         if (from < to && from.line <= i && i <= to.line) {
@@ -345,12 +349,7 @@ void LargeTextView::print(QPrinter& printer) {
         for (size_t row = 0; row < perPage && p * perPage + row < text_->lineCount(); ++row) {
             text_->lineInto(p * perPage + row, buffer);
             const LineLayout layout(FromCoreChars(buffer), metrics);
-            for (const LineLayout::Run& run : layout.runs) {
-                if (run.x > page.width()) break;
-                if (layout.text[run.start] != QLatin1Char('\t'))
-                    painter.drawText(QPointF(run.x, qreal(row) * height + metrics.ascent()),
-                                     layout.text.mid(run.start, run.length));
-            }
+            layout.draw(painter, 0, page.width(), qreal(row) * height + metrics.ascent());
         }
         progress.setValue(int(std::min<size_t>(p + 1, INT32_MAX)));
     }
