@@ -9,8 +9,8 @@
 #include <QStatusBar>
 #include <QTextBlock>
 
-#include "DisplayText.h"
 #include "ContextHelp.h"
+#include "DisplayText.h"
 #include "FileChooser.h"
 #include "FindDialogs.h"
 #include "GuardedSlot.h"
@@ -80,24 +80,25 @@ void TEditForm::buildMenus() {
     addCommand(file, QStringLiteral("&Open"), [this] {
         if (host_) host_->openEditor();
     });
-    needText_ = {
-        addCommand(file, QStringLiteral("&Save"), [this] { Save1Click(); },
-                   QKeySequence(Qt::CTRL | Qt::Key_S)),
-        addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); }),
-        addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); })};
+    needText_ = {addCommand(
+                     file, QStringLiteral("&Save"), [this] { Save1Click(); },
+                     QKeySequence(Qt::CTRL | Qt::Key_S)),
+                 addCommand(file, QStringLiteral("&Save As"), [this] { SaveAs1Click(); }),
+                 addCommand(file, QStringLiteral("&Print"), [this] { Print1Click(); })};
 
     // The edit commands go to whichever view shows the text.
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     connect(edit, &QMenu::aboutToShow, this, GuardedSlot([this] { Edit1Click(); }));
-    Cut1 = addCommand(edit, QStringLiteral("Cu&t"),
-                      [this] { LargeView ? LargeView->cut() : EditWin->cut(); },
-                      QKeySequence(Qt::CTRL | Qt::Key_X));
-    Copy1 = addCommand(edit, QStringLiteral("&Copy"),
-                       [this] { LargeView ? LargeView->copy() : EditWin->copy(); },
-                       QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(edit, QStringLiteral("&Paste"),
-               [this] { LargeView ? LargeView->paste() : EditWin->paste(); },
-               QKeySequence(Qt::CTRL | Qt::Key_V));
+    Cut1 = addCommand(
+        edit, QStringLiteral("Cu&t"), [this] { LargeView ? LargeView->cut() : EditWin->cut(); },
+        QKeySequence(Qt::CTRL | Qt::Key_X));
+    Copy1 = addCommand(
+        edit, QStringLiteral("&Copy"), [this] { LargeView ? LargeView->copy() : EditWin->copy(); },
+        QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(
+        edit, QStringLiteral("&Paste"),
+        [this] { LargeView ? LargeView->paste() : EditWin->paste(); },
+        QKeySequence(Qt::CTRL | Qt::Key_V));
     Delete1 = addCommand(edit, QStringLiteral("&Delete"), [this] {
         LargeView ? LargeView->deleteSelection() : EditWin->textCursor().removeSelectedText();
     });
@@ -107,10 +108,12 @@ void TEditForm::buildMenus() {
                                [this] { InsertObject1Click(); });
 
     QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
-    needText_.push_back(addCommand(search, QStringLiteral("&Find"), [this] { Find1Click(); },
-                                   QKeySequence(Qt::CTRL | Qt::Key_F)));
-    needText_.push_back(addCommand(search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
-                                   QKeySequence(Qt::CTRL | Qt::Key_R)));
+    needText_.push_back(addCommand(
+        search, QStringLiteral("&Find"), [this] { Find1Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_F)));
+    needText_.push_back(addCommand(
+        search, QStringLiteral("&Replace"), [this] { Replace1Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_R)));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* mode = options->addMenu(QStringLiteral("&Format mode"));
@@ -374,7 +377,8 @@ void TEditForm::replaceAll(const TextFindDialog& dialog) {
         size_t count = 0;
         {
             const WaitCursor wait;
-            count = LargeView->replaceAll(dialog.findText(), dialog.replaceText(), dialog.options());
+            count =
+                LargeView->replaceAll(dialog.findText(), dialog.replaceText(), dialog.options());
         }
         UiSink().info(ReplacedCountText(count));
         return;

@@ -1,6 +1,7 @@
 // TEditForm: the text editor window of the set-up and analysis programs, around one RichEditEx
 // (or, for a plain text too large for it, a LargeTextView): plain or rich text, saving and
-// printing, find and replace, objects, and a save question on close. Its "&New" and "&Open" ask the host; the host fills a new window (EditorWindows).
+// printing, find and replace, objects, and a save question on close. Its "&New" and "&Open" ask the
+// host; the host fills a new window (EditorWindows).
 #pragma once
 
 #include <QMainWindow>

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DisplayText.h"
+#include "FileSafety.h"
 
 namespace halvern {
 
@@ -105,9 +106,8 @@ std::string QtNameFilters(const std::string& filter) {
 }
 
 int FilterIndexFor(const std::string& filter, const std::string& name) {
-    const size_t dot = name.find_last_of("./");
-    const std::string pattern =
-        dot == std::string::npos || name[dot] != '.' ? "" : "*" + Lower(name.substr(dot));
+    const std::string ext = FileExt(name);
+    const std::string pattern = ext.empty() ? "" : "*" + Lower(ext);
     const std::vector<FilterEntry> entries = FilterEntries(filter);
     int any = 0;
     for (size_t k = 0; k < entries.size(); ++k) {

@@ -28,8 +28,8 @@ namespace {
 constexpr size_t kPieceBytes = 2 << 20;  // read at a time
 constexpr int kReadMilliseconds = 15;    // of reading before the event loop runs again
 constexpr int kTabColumns = 8;
-constexpr int kMargin = 4;               // pixels left of the text
-constexpr qsizetype kRunChars = 256;     // a line is measured and drawn in runs of this length
+constexpr int kMargin = 4;            // pixels left of the text
+constexpr qsizetype kRunChars = 256;  // a line is measured and drawn in runs of this length
 
 // A line cut into runs of text and tabs, each with where it starts: what painting, the caret
 // and the mouse need of a line, measured once.
@@ -66,6 +66,16 @@ struct LineLayout {
     }
 
     qreal width() const { return runs.empty() ? 0 : runs.back().x + runs.back().width; }
+
+    // Draws the text runs that lie between 0 and `right` once the line starts at `left`; a tab
+    // is only space.
+    void draw(QPainter& painter, qreal left, qreal right, qreal baseline) const {
+        for (const Run& run : runs) {
+            if (left + run.x + run.width < 0 || text[run.start] == QLatin1Char('\t')) continue;
+            if (left + run.x > right) break;
+            painter.drawText(QPointF(left + run.x, baseline), text.mid(run.start, run.length));
+        }
+    }
 
     qreal xOf(qsizetype column, const QFontMetricsF& metrics) const {
         for (const Run& run : runs) {
@@ -164,10 +174,11 @@ void LargeTextView::updateScrollBars() {
     verticalScrollBar()->setSingleStep(1);
     // The widest line is known in bytes: an estimate the scroll bar grows to as needed.
     const QFontMetricsF metrics(font());
-    const qreal widest = (text_ ? double(text_->longestLineBytes()) : 0.0) *
-                         metrics.averageCharWidth();
+    const qreal widest =
+        (text_ ? double(text_->longestLineBytes()) : 0.0) * metrics.averageCharWidth();
     const int width = viewport()->width();
-    horizontalScrollBar()->setRange(0, std::max(0, int(std::min(widest, 1e9)) + 2 * kMargin - width));
+    horizontalScrollBar()->setRange(0,
+                                    std::max(0, int(std::min(widest, 1e9)) + 2 * kMargin - width));
     horizontalScrollBar()->setPageStep(width);
     horizontalScrollBar()->setSingleStep(std::max(1, int(metrics.averageCharWidth())));
 }
@@ -209,13 +220,7 @@ void LargeTextView::paintEvent(QPaintEvent*) {
         const qreal baseline = top + metrics.ascent();
         const auto drawRuns = [&](const QColor& colour) {
             painter.setPen(colour);
-            for (const LineLayout::Run& run : layout.runs) {
-                if (left + run.x + run.width < 0 || layout.text[run.start] == QLatin1Char('\t'))
-                    continue;
-                if (left + run.x > right) break;
-                painter.drawText(QPointF(left + run.x, baseline),
-                                 layout.text.mid(run.start, run.length));
-            }
+            layout.draw(painter, left, right, baseline);
         };
         drawRuns(textColour);
         if (from < to && from.line <= i && i <= to.line) {
@@ -333,8 +338,8 @@ void LargeTextView::print(QPrinter& printer) {
     const qreal height = std::max<qreal>(1, metrics.lineSpacing());
     const size_t perPage = std::max<size_t>(1, size_t(page.height() / height));
     const size_t pages = (text_->lineCount() + perPage - 1) / perPage;
-    QProgressDialog progress(tr("Printing..."), tr("Cancel"), 0, int(std::min<size_t>(pages, INT32_MAX)),
-                             window());
+    QProgressDialog progress(tr("Printing..."), tr("Cancel"), 0,
+                             int(std::min<size_t>(pages, INT32_MAX)), window());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     std::u16string buffer;
@@ -344,12 +349,7 @@ void LargeTextView::print(QPrinter& printer) {
         for (size_t row = 0; row < perPage && p * perPage + row < text_->lineCount(); ++row) {
             text_->lineInto(p * perPage + row, buffer);
             const LineLayout layout(FromCoreChars(buffer), metrics);
-            for (const LineLayout::Run& run : layout.runs) {
-                if (run.x > page.width()) break;
-                if (layout.text[run.start] != QLatin1Char('\t'))
-                    painter.drawText(QPointF(run.x, qreal(row) * height + metrics.ascent()),
-                                     layout.text.mid(run.start, run.length));
-            }
+            layout.draw(painter, 0, page.width(), qreal(row) * height + metrics.ascent());
         }
         progress.setValue(int(std::min<size_t>(p + 1, INT32_MAX)));
     }
@@ -359,11 +359,21 @@ void LargeTextView::print(QPrinter& printer) {
 TextPos LargeTextView::positionAt(const QPoint& point) const {
     if (!text_) return {};
     const qint64 row = point.y() < 0 ? -1 : point.y() / lineHeight();
-    const qint64 line = std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0,
-                                           qint64(text_->lineCount()) - 1);
-    const LineLayout layout(FromCoreChars(text_->line(size_t(line))), QFontMetricsF(font()));
-    const qreal x = point.x() - kMargin + horizontalScrollBar()->value();
-    return {size_t(line), size_t(layout.columnAt(x, QFontMetricsF(font())))};
+    const qint64 line =
+        std::clamp<qint64>(qint64(firstVisibleLine()) + row, 0, qint64(text_->lineCount()) - 1);
+    return positionInLine(size_t(line), point.x() - kMargin + horizontalScrollBar()->value());
+}
+
+qreal LargeTextView::xInLine(TextPos pos) const {
+    const QFontMetricsF metrics(font());
+    return LineLayout(FromCoreChars(text_->line(pos.line)), metrics)
+        .xOf(qsizetype(pos.column), metrics);
+}
+
+TextPos LargeTextView::positionInLine(size_t line, qreal x) const {
+    const QFontMetricsF metrics(font());
+    const LineLayout layout(FromCoreChars(text_->line(line)), metrics);
+    return {line, size_t(layout.columnAt(x, metrics))};
 }
 
 TextPos LargeTextView::nextCharacter(TextPos pos, int direction) const {
@@ -372,7 +382,8 @@ TextPos LargeTextView::nextCharacter(TextPos pos, int direction) const {
         if (pos.column == 0)
             return pos.line == 0 ? pos : TextPos{pos.line - 1, text_->line(pos.line - 1).size()};
         --pos.column;
-        if (pos.column > 0 && line[pos.column] >= 0xDC00 && line[pos.column] <= 0xDFFF) --pos.column;
+        if (pos.column > 0 && line[pos.column] >= 0xDC00 && line[pos.column] <= 0xDFFF)
+            --pos.column;
         return pos;
     }
     if (pos.column >= line.size())
@@ -407,17 +418,12 @@ void LargeTextView::moveCaret(TextPos to, bool select) {
 bool LargeTextView::moveKey(QKeyEvent* event) {
     const bool select = event->modifiers() & Qt::ShiftModifier;
     const bool word = event->modifiers() & Qt::ControlModifier;
-    const QFontMetricsF metrics(font());
-    const auto x = [&](TextPos pos) {
-        return LineLayout(FromCoreChars(text_->line(pos.line)), metrics).xOf(qsizetype(pos.column), metrics);
-    };
     const auto lineDown = [&](qint64 lines) {
-        if (wantedX_ < 0) wantedX_ = x(caret_);
-        const qint64 line = std::clamp<qint64>(qint64(caret_.line) + lines, 0,
-                                               qint64(text_->lineCount()) - 1);
-        const LineLayout layout(FromCoreChars(text_->line(size_t(line))), metrics);
+        if (wantedX_ < 0) wantedX_ = xInLine(caret_);
+        const qint64 line =
+            std::clamp<qint64>(qint64(caret_.line) + lines, 0, qint64(text_->lineCount()) - 1);
         const qreal keep = wantedX_;
-        moveCaret({size_t(line), size_t(layout.columnAt(keep, metrics))}, select);
+        moveCaret(positionInLine(size_t(line), keep), select);
         wantedX_ = keep;
     };
     switch (event->key()) {
@@ -429,10 +435,18 @@ bool LargeTextView::moveKey(QKeyEvent* event) {
         case Qt::Key_Right:
             moveCaret(word ? wordEnd(nextCharacter(caret_, 1)) : nextCharacter(caret_, 1), select);
             break;
-        case Qt::Key_Up: lineDown(-1); return true;
-        case Qt::Key_Down: lineDown(1); return true;
-        case Qt::Key_PageUp: lineDown(-visibleRows()); return true;
-        case Qt::Key_PageDown: lineDown(visibleRows()); return true;
+        case Qt::Key_Up:
+            lineDown(-1);
+            return true;
+        case Qt::Key_Down:
+            lineDown(1);
+            return true;
+        case Qt::Key_PageUp:
+            lineDown(-visibleRows());
+            return true;
+        case Qt::Key_PageDown:
+            lineDown(visibleRows());
+            return true;
         case Qt::Key_Home:
             moveCaret(word ? TextPos{0, 0} : TextPos{caret_.line, 0}, select);
             break;
@@ -457,7 +471,8 @@ bool LargeTextView::editKey(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
-            if (!hasSelection()) anchor_ = nextCharacter(caret_, event->key() == Qt::Key_Delete ? 1 : -1);
+            if (!hasSelection())
+                anchor_ = nextCharacter(caret_, event->key() == Qt::Key_Delete ? 1 : -1);
             if (hasSelection()) replaceSelection(u"");
             return true;
         case Qt::Key_Return:
@@ -471,7 +486,8 @@ bool LargeTextView::editKey(QKeyEvent* event) {
             break;
     }
     const QString typed = event->text();
-    if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
     for (const QChar c : typed)
         if (c.category() == QChar::Other_Control) return false;
     replaceSelection(CoreChars(typed), true);
@@ -514,9 +530,7 @@ void LargeTextView::ensureCaretVisible() {
     const qint64 line = qint64(std::min<size_t>(caret_.line, INT32_MAX));
     if (line < first) verticalScrollBar()->setValue(int(line));
     if (line >= first + rows) verticalScrollBar()->setValue(int(line - rows + 1));
-    const QFontMetricsF metrics(font());
-    const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
-                        .xOf(qsizetype(caret_.column), metrics);
+    const qreal x = xInLine(caret_);
     QScrollBar* bar = horizontalScrollBar();
     const int width = viewport()->width() - 2 * kMargin;
     if (x > bar->maximum()) bar->setMaximum(int(std::min<qreal>(x, 1e9)));
@@ -561,9 +575,7 @@ void LargeTextView::inputMethodEvent(QInputMethodEvent* event) {
 QVariant LargeTextView::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return text_ != nullptr;
     if (query == Qt::ImCursorRectangle && text_) {
-        const QFontMetricsF metrics(font());
-        const qreal x = LineLayout(FromCoreChars(text_->line(caret_.line)), metrics)
-                            .xOf(qsizetype(caret_.column), metrics);
+        const qreal x = xInLine(caret_);
         const qint64 row = qint64(caret_.line) - qint64(firstVisibleLine());
         return QRect(int(x) + kMargin - horizontalScrollBar()->value(), int(row) * lineHeight(), 1,
                      lineHeight());

@@ -89,6 +89,9 @@ class LargeTextView : public QAbstractScrollArea {
     void ensureCaretVisible();
     void restartBlink();
     TextPos positionAt(const QPoint& point) const;
+    // The x of a position from the start of its line, and the position of a line nearest to x.
+    qreal xInLine(TextPos pos) const;
+    TextPos positionInLine(size_t line, qreal x) const;
     TextPos wordStart(TextPos pos) const;
     TextPos wordEnd(TextPos pos) const;
     TextPos nextCharacter(TextPos pos, int direction) const;

@@ -1,12 +1,12 @@
 #include "NewObjects.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 
 #include "DisplayText.h"
 #include "FileSafety.h"
+#include "RichObjects.h"
 #include "editor/EditorRules.h"
 #include "richtext/RtfWriter.h"
 
@@ -37,11 +37,7 @@ std::string BlankBytes(BlankObject kind) {
         case BlankObject::Picture: {
             QImage image(320, 240, QImage::Format_RGB32);
             image.fill(Qt::white);
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-            return bytes.toStdString();
+            return PngBytes(image);
         }
     }
     return {};
@@ -58,16 +54,18 @@ QString TemplatesFolder() {
     else
         lookup.kill();
     const QString home = QDir::homePath();
-    if (folder.isEmpty() || QDir(folder) == QDir(home)) folder = home + QStringLiteral("/Templates");
+    if (folder.isEmpty() || QDir(folder) == QDir(home))
+        folder = home + QStringLiteral("/Templates");
     return folder;
 }
 
 std::vector<NewObjectType> NewObjectTypes() {
     std::vector<NewObjectType> types;
-    const QFileInfoList templates = QDir(TemplatesFolder())
-                                        .entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    const QFileInfoList templates =
+        QDir(TemplatesFolder()).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo& file : templates)
-        types.push_back({file.fileName(), CoreText(file.absoluteFilePath()), BlankObject::PlainText});
+        types.push_back(
+            {file.fileName(), CoreText(file.absoluteFilePath()), BlankObject::PlainText});
     for (const Blank& blank : kBlanks)
         types.push_back({QString::fromLatin1(blank.name), {}, blank.kind});
     return types;

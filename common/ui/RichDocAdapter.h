@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QColor>
-#include <QTextCharFormat>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include "richtext/RichDoc.h"
 

@@ -315,10 +315,10 @@ void RichEditEx::insertFromMimeData(const QMimeData* source) {
     }
     if (!plainTextMode_) {
         if (auto picture = ClipboardPicture(*source)) {
-            cursor.insertText(QString(QChar::ObjectReplacementCharacter),
-                              PictureCharFormat(std::make_shared<const RichPicture>(
-                                                    std::move(*picture)),
-                                                cursor.charFormat()));
+            cursor.insertText(
+                QString(QChar::ObjectReplacementCharacter),
+                PictureCharFormat(std::make_shared<const RichPicture>(std::move(*picture)),
+                                  cursor.charFormat()));
             setTextCursor(cursor);
             ensureCursorVisible();
             return;

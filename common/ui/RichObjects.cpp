@@ -7,8 +7,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMimeData>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -76,14 +76,6 @@ QString PlaceholderName(const QTextFormat& format) {
     return DecodeText(picture && !picture->kindName.empty() ? picture->kindName : "Picture");
 }
 
-std::string PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
 // A page with a folded corner, for files whose type has no icon here.
 QPixmap PlainFileIcon() {
     QPixmap pixmap(32, 32);
@@ -133,6 +125,14 @@ QImage IconImage(const std::string& fileName) {
 }
 
 }  // namespace
+
+std::string PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
 
 std::shared_ptr<const RichPicture> PictureOf(const QTextFormat& format) {
     if (format.objectType() != kPictureObjectType) return nullptr;

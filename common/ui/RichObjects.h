@@ -16,6 +16,7 @@
 Q_DECLARE_METATYPE(std::shared_ptr<const halvern::RichPicture>)
 Q_DECLARE_METATYPE(std::shared_ptr<const halvern::RichObject>)
 
+class QImage;
 class QMimeData;
 class QTextCursor;
 class QTextDocument;
@@ -55,6 +56,9 @@ class RichItemHandler : public QObject, public QTextObjectInterface {
 // Registers the handler with the document's layout (once); false when the document has none.
 bool RegisterRichItemHandler(QTextDocument* doc);
 bool HasRichItemHandler(QTextDocument* doc);
+
+// The image as the bytes of a PNG file, the form pictures are kept in.
+std::string PngBytes(const QImage& image);
 
 // The picture an object of a file shows: for its content, the file's own image when it is one;
 // otherwise, and for the icon, the file type's icon over the file's name.

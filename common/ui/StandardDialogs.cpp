@@ -81,7 +81,8 @@ void ChooseSelectionFont(QTextEdit& edit, QWidget* parent) {
     const QTextCharFormat shown = SelectionStartFormat(edit);
     FontChoice initial = TextFontChoice(edit);
     initial.font = shown.font().resolve(edit.document()->defaultFont());
-    if (shown.hasProperty(QTextFormat::ForegroundBrush) && shown.foreground().style() != Qt::NoBrush)
+    if (shown.hasProperty(QTextFormat::ForegroundBrush) &&
+        shown.foreground().style() != Qt::NoBrush)
         initial.colour = shown.foreground().color();
     const auto choice = UiStandardDialogs().chooseFont(parent, initial);
     if (!choice) return;

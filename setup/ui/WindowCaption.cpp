@@ -26,6 +26,7 @@ QString FittedCaption(const QWidget& window, const QString& prefix, const std::s
     // The folders give way; the file's name is kept whole.
     const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
     const QString folders = name.left(slash + 1), file = name.mid(slash + 1);
+    if (folders.isEmpty()) return prefix + name + suffix;
     const int folderRoom = std::max(room - metrics.horizontalAdvance(file), 0);
     QString shortened = metrics.elidedText(folders, Qt::ElideMiddle, folderRoom);
     if (shortened.isEmpty()) shortened = QStringLiteral("\u2026/");  // at least a sign of them

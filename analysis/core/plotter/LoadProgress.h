@@ -1,6 +1,6 @@
 // How far a load of the trajectory plotter has come, told through the host of the window that
-// loads: a status line every 500 records and the events pumped every 2000, as a record process
-// does, so the windows keep painting while a large file loads.
+// loads, at the pace of a record process (ReportCount), so the windows keep painting while a
+// large file loads.
 #pragma once
 
 #include <cstdint>
@@ -23,23 +23,18 @@ class LoadProgress {
 
     // The lines of a text file counted so far.
     void counted(int64_t lines) {
-        if (lines % 500 == 0) report(CountingText(lines), lines);
+        ReportCount(host_, lines, [&] { return CountingText(lines); });
     }
     // The records read so far, of the total the file holds.
     void read(int64_t records, int64_t total) {
-        if (records % 500 == 0) report(ReadingText(records, total), records);
+        ReportCount(host_, records, [&] { return ReadingText(records, total); });
     }
     // The records walked so far while the frames are found.
     void framed(int64_t records, int64_t total) {
-        if (records % 500 == 0) report(FramingText(records, total), records);
+        ReportCount(host_, records, [&] { return FramingText(records, total); });
     }
 
   private:
-    void report(const std::string& text, int64_t n) {
-        host_.statusText(text);
-        if (n % 2000 == 0) host_.pumpEvents();
-    }
-
     ProcessHost& host_;
 };
 

@@ -25,7 +25,16 @@ class ProcessHost {
 // "Working... please wait (n records processed)", as the status line holds it (60 characters).
 std::string ProgressText(int64_t records);
 
-// The progress of a record loop: a status line every 500 records and an event pump every 2000.
+// A count reported to the host: a status line every 500 (its text made only then) and the
+// events pumped every 2000. Every record loop and the plotter's load report at this pace.
+template <class MakeText>
+void ReportCount(ProcessHost& host, int64_t count, MakeText&& text) {
+    if (count % 500 != 0) return;
+    host.statusText(text());
+    if (count % 2000 == 0) host.pumpEvents();
+}
+
+// The progress of a record loop, reported at ReportCount's pace.
 class ProcessProgress {
   public:
     explicit ProcessProgress(ProcessHost& host) : host_(host) {}
@@ -44,9 +53,7 @@ class ProcessProgress {
 
   private:
     void report() {
-        if (records_ % 500 != 0) return;
-        host_.statusText(ProgressText(records_));
-        if (records_ % 2000 == 0) host_.pumpEvents();
+        ReportCount(host_, records_, [this] { return ProgressText(records_); });
     }
 
     ProcessHost& host_;

@@ -130,6 +130,32 @@ class LargeTextViewTest : public QObject {
         delete window;
     }
 
+    // Up and Down keep the caret's column across a shorter line; a click lands on the character
+    // under it, in the line under it.
+    void caretKeepsItsColumnAndTheMouseFindsItsCharacter() {
+        const QString file = path("columns.txt");
+        QVERIFY(WriteFileReplacing(file.toStdString(), "abcdefgh\r\nab\r\nabcdefgh\r\n"));
+        TEditForm* window = openLarge(file);
+        QVERIFY(window);
+        LargeTextView* view = window->LargeView;
+        QVERIFY(QSignalSpy(view, &LargeTextView::loaded).wait(5000));
+        view->setFocus();
+        view->setSelection({0, 6}, {0, 6});
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->caret().column, size_t(2));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->caret().line, size_t(2));
+        QCOMPARE(view->caret().column, size_t(6));
+
+        const QFontMetrics metrics(view->font());
+        const int y = metrics.lineSpacing() * 2 + metrics.lineSpacing() / 2;
+        const int x = 4 + metrics.horizontalAdvance(QStringLiteral("abc")) + 1;  // 4: the margin
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(x, y));
+        QCOMPARE(view->caret().line, size_t(2));
+        QCOMPARE(view->caret().column, size_t(3));
+        delete window;
+    }
+
     // Find goes on to the end and says so; Replace replaces the hit it stands on; Replace All
     // counts; the commands that cannot apply say so; font, colour and printing work.
     void windowCommandsWorkOnTheView() {

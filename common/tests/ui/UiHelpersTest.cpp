@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "DisplayText.h"
+#include "FileChooser.h"
 #include "GuardedSlot.h"
 #include "QtColours.h"
 #include "SinkTestCase.h"
@@ -49,6 +50,27 @@ class UiHelpersTest : public SinkTestCase {
         QCOMPARE(book.family(), QStringLiteral("Book Antiqua"));
         QCOMPARE(book.styleHint(), QFont::Serif);
         QCOMPARE(book.pointSize(), 9);
+    }
+
+    // A save dialog opens on the type of the name it offers: the entry with that extension,
+    // case aside, else the entry for any file, else the first.
+    void filterIndexFollowsTheNamesExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::newRow("own extension") << "UNTITLED.PRJ" << 1;
+        QTest::newRow("case aside") << "/data/cu.rtf" << 2;
+        QTest::newRow("second pattern of an entry") << "run.bdf" << 2;
+        QTest::newRow("unknown extension") << "notes.txt" << 3;
+        QTest::newRow("no extension") << "README" << 3;
+        QTest::newRow("dot in a folder only") << "/data/v2.1/README" << 3;
+    }
+    void filterIndexFollowsTheNamesExtension() {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        const std::string filter =
+            "Target file|*.TRG|Projectile file|*.PRJ|Rich text|*.RTF;*.BDF|Any file|*.*";
+        QCOMPARE(halvern::FilterIndexFor(filter, name.toStdString()), index);
+        QCOMPARE(halvern::FilterIndexFor("Target file|*.TRG", name.toStdString()), 0);
     }
 
     void guardedSlotShowsTheExceptionAndGoesOn() {

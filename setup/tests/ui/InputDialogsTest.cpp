@@ -24,6 +24,7 @@
 #include "RunForm.h"
 #include "ScriptedFileChooser.h"
 #include "UiSink.h"
+#include "WindowCaption.h"
 
 using namespace velkor;
 using halvern::RecordingSink;
@@ -404,6 +405,38 @@ class InputDialogsTest : public DialogTestCase {
                 dialog.Image1->isHidden());
         QTest::mouseClick(dialog.Permute, Qt::LeftButton);
         QCOMPARE(dialog.Edit1->text(), QStringLiteral("0.001169810062"));
+    }
+
+    // A caption that names a file keeps the file's name and what follows it whole; only folders
+    // give way, and only folders are shown as shortened.
+    void captionsShortenTheFoldersOnly_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("fits");
+        const QString folders = QStringLiteral("/home/user/projects/sputtering/copper/runs/");
+        QTest::newRow("short name") << QStringLiteral("CU.RUN") << true;
+        QTest::newRow("long path") << folders + QStringLiteral("ni111.run") << false;
+        QTest::newRow("long name without folders")
+            << QStringLiteral("a_rather_long_file_name_for_a_narrow_dialog.run") << false;
+    }
+    void captionsShortenTheFoldersOnly() {
+        QFETCH(QString, path);
+        QFETCH(bool, fits);
+        QWidget window;
+        window.resize(300, 100);
+        const QString prefix = QStringLiteral("Run: "), suffix = QStringLiteral(" (2 runs)");
+        const QString caption = FittedCaption(window, prefix, path.toStdString(), suffix);
+        const QString file = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        QVERIFY2(caption.startsWith(prefix) && caption.endsWith(file + suffix),
+                 qPrintable(caption));
+        if (fits) {
+            QCOMPARE(caption, prefix + path + suffix);
+        } else if (path.contains(QLatin1Char('/'))) {
+            QVERIFY2(
+                caption.contains(QChar(0x2026)) && caption.size() < (prefix + path + suffix).size(),
+                qPrintable(caption));
+        } else {
+            QCOMPARE(caption, prefix + path + suffix);  // no folders to shorten, none invented
+        }
     }
 
     void screenshots() {
