@@ -158,6 +158,7 @@ class InputDialogsTest : public DialogTestCase {
             const char* values;
         } typing[] = {{"Xe", "54 131.29"},
                       {"Cu", "29 63.546"},
+                      {"C", "6 12.011"},
                       {"W", "74 183.85"},
                       {"Zz", "74 183.85"},
                       {"H", "1 1.0079"}};
